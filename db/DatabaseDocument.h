@@ -1,0 +1,33 @@
+// The document's database operations, in the texts and lists the user interface works with.
+#ifndef ZENQUILL_DB_DATABASEDOCUMENT_H
+#define ZENQUILL_DB_DATABASEDOCUMENT_H
+
+#include <string>
+#include <vector>
+
+#include "DbResult.h"
+#include "OciConnection.h"
+
+class DatabaseDocument {
+ public:
+  // Constructs the OciConnection, which loads ".\oci.dll".
+  DatabaseDocument() = default;
+
+  DbResult Connect(const std::string& database, const std::string& user,
+                   const std::string& password, int loginType);
+  DbResult Disconnect();
+  DbResult SetManualCommit(bool manual);
+  // Carriage returns reach the database as blanks, one byte for one, so the error offset
+  // points at the same byte of the text the caller holds.
+  DbResult Execute(const std::string& statement, int& isQuery, int& columnCount, int& rowCount,
+                   int& errorOffset);
+  DbResult DescribeColumns(int columnCount, std::vector<std::string>& names);
+  DbResult FetchRow(int columnCount, std::vector<std::string>& values);
+  // The last error as one line; a fallback text when there is none to read.
+  std::string GetErrorText();
+
+ private:
+  OciConnection connection_;
+};
+
+#endif

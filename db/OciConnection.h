@@ -1,0 +1,92 @@
+// The one database session: connects, runs statements, fetches rows as text and reads the
+// last error, all through the loaded OCI entry points. Owns its OCI handles, the current
+// query and the column buffers the query's values are fetched into.
+#ifndef ZENQUILL_DB_OCICONNECTION_H
+#define ZENQUILL_DB_OCICONNECTION_H
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "DbResult.h"
+#include "OciBinding.h"
+
+class OciConnection {
+ public:
+  static constexpr int kMaxColumns = 4096;
+
+  // Loads the client library; a failure leaves every operation answering DB_NOT_LOADED.
+  OciConnection();
+  ~OciConnection();
+  OciConnection(const OciConnection&) = delete;
+  OciConnection& operator=(const OciConnection&) = delete;
+
+  DbResult Connect(const char* database, size_t databaseLength, const char* user,
+                   size_t userLength, const char* password, size_t passwordLength,
+                   int loginType);
+  DbResult Disconnect();
+  DbResult SetManualCommit(int manual);
+  DbResult GetErrorText(char* buffer, size_t size, int& errorCode);
+
+  DbResult Execute(const char* statement, size_t length, int& isQuery, int& columnCount,
+                   int& rowCount, int& errorOffset);
+  DbResult DescribeColumns(int columnCount, std::vector<std::string>& names);
+  DbResult FetchRow(int columnCount, std::vector<std::string>& values);
+  DbResult CloseQuery();
+
+ private:
+  // How far the last Connect got; tells what a release has to undo.
+  enum class Stage { kNone, kInitialized, kAttached, kSessionBegun, kConnected };
+
+  struct ColumnBuffer {
+    std::unique_ptr<char[]> text;
+    size_t size = 0;
+  };
+
+  const OciEntryPoints& Oci() const { return binding_.EntryPoints(); }
+  DbResult RequireSession() const;
+
+  DbResult AttachServer(const char* database, size_t databaseLength);
+  DbResult BeginSession(const char* user, size_t userLength, const char* password,
+                        size_t passwordLength, int loginType);
+  ub4 SetCredentials(const char* user, size_t userLength, const char* password,
+                     size_t passwordLength);
+  void ReleaseSession();
+
+  bool IsSelect(OCIStmt* statement);
+  DbResult ExecuteNonQuery(OCIStmt* statement, int& rowCount, int& errorOffset);
+  DbResult ExecuteQuery(OCIStmt* statement, int& columnCount, int& rowCount, int& errorOffset);
+  int ReadErrorOffset(OCIStmt* statement);
+  DbResult DescribeColumn(int index, std::vector<std::string>& names);
+  void ReleaseColumnBuffers() { columnBuffers_.clear(); }
+
+  template <typename Handle>
+  void AllocateHandle(Handle*& handle, ub4 type) {
+    void* allocated = nullptr;
+    Oci().OCIHandleAlloc(environment_, &allocated, type, 0, nullptr);
+    handle = static_cast<Handle*>(allocated);
+  }
+  template <typename Handle>
+  void FreeHandle(Handle*& handle, ub4 type) {
+    if (handle) Oci().OCIHandleFree(handle, type);
+    handle = nullptr;
+  }
+  template <typename Value>
+  sword GetAttribute(const void* handle, ub4 handleType, Value& value, ub4 attribute);
+
+  int manualCommit_ = 0;
+  OCIEnv* environment_ = nullptr;
+  OCIError* error_ = nullptr;
+  OCIServer* server_ = nullptr;
+  OCISvcCtx* serviceContext_ = nullptr;
+  OCISession* session_ = nullptr;
+  OCIStmt* query_ = nullptr;
+  OCIDefine* defines_[kMaxColumns] = {};
+  sb2 indicators_[kMaxColumns] = {};
+  Stage stage_ = Stage::kNone;
+  std::vector<ColumnBuffer> columnBuffers_;
+  OciBinding binding_;
+};
+
+#endif
