@@ -1,0 +1,71 @@
+#include "XmlExport.h"
+
+#include <vector>
+
+#include "XmlWriter.h"
+#include "XslWriter.h"
+
+namespace xml {
+namespace {
+
+std::string AsciiUpper(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+std::vector<std::string> HeadingsOf(const TableSource& table) {
+  std::vector<std::string> headings;
+  for (int column = 0; column < table.ColumnCount(); ++column) headings.push_back(table.Heading(column));
+  return headings;
+}
+
+}  // namespace
+
+std::string StylesheetNameFor(const std::string& bareName) {
+  // ".XML" is plain ASCII and "." is never the second byte of a double-byte character,
+  // so a byte search in an ASCII-upper-cased copy finds exactly the characters ".xml".
+  std::string name = bareName;
+  const std::size_t found = AsciiUpper(bareName).find(".XML");
+  if (found != std::string::npos) name.erase(found, 4);
+  return name + ".xsl";
+}
+
+bool WriteStylesheet(const std::string& path, const TableSource& table) {
+  CXslWriter writer;
+  if (writer.Open(path) != kWriterOk) return false;
+  const std::vector<std::string> headings = HeadingsOf(table);
+  for (const std::string& heading : headings) writer.WriteHeaderCell(heading);
+  writer.BeginRowTemplate();
+  for (const std::string& heading : headings) writer.WriteDataCell(heading);
+  return writer.Close() == kWriterOk;
+}
+
+bool WriteDataFile(const std::string& path, const std::string& stylesheetName, const TableSource& table) {
+  CXmlWriter writer;
+  if (writer.Open(path, stylesheetName) != kWriterOk) return false;
+  const std::vector<std::string> headings = HeadingsOf(table);
+  const int rows = table.RowCount();
+  int status = kWriterOk;
+  for (int row = 0; row < rows && status == kWriterOk; ++row) {
+    status = writer.BeginRow();
+    for (int column = 0; column < int(headings.size()) && status == kWriterOk; ++column) {
+      status = writer.WriteColumn(headings[column], table.Cell(row, column));
+    }
+    if (status == kWriterOk) status = writer.EndRow();
+  }
+  return writer.Close() == kWriterOk;
+}
+
+bool ExportTable(const std::string& dataPath, std::size_t nameOffset, bool withStylesheet,
+                 const TableSource& table) {
+  std::string stylesheetName;
+  if (withStylesheet) {
+    stylesheetName = StylesheetNameFor(dataPath.substr(nameOffset));
+    WriteStylesheet(dataPath.substr(0, nameOffset) + stylesheetName, table);
+  }
+  return WriteDataFile(dataPath, stylesheetName, table);
+}
+
+}  // namespace xml
