@@ -1,0 +1,40 @@
+// The result list: a report list view that sorts its rows by the text of a column whose
+// header is left-clicked; a second click on the same header reverses the order.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include "SortHeaderCtrl.h"
+
+class CSortListCtrl {
+ public:
+  CSortListCtrl() = default;
+  ~CSortListCtrl();
+  CSortListCtrl(const CSortListCtrl&) = delete;
+  CSortListCtrl& operator=(const CSortListCtrl&) = delete;
+
+  // Subclasses an existing report list view and attaches its header (the child with id 0).
+  // False when the window is not a list view or has no header.
+  bool Attach(HWND listView);
+  void Detach();
+  HWND Handle() const { return hwnd_; }
+  CSortHeaderCtrl& Header() { return header; }
+
+  // Sorts every row by the text of `column`; the rows keep their own item data.
+  void SortByColumn(int column, bool ascending);
+
+  int SortColumn() const { return sortColumn; }
+  bool Ascending() const { return ascending; }
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+  bool IsHeaderClick(const NMHDR& notify) const;
+  LRESULT OnHeaderClicked(const NMHEADERA& notify);
+
+  HWND hwnd_ = nullptr;
+  // Both survive a refill of the list: a click on the old column index then reverses.
+  int sortColumn = -1;
+  bool ascending = true;
+  CSortHeaderCtrl header;
+};

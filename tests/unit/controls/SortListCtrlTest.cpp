@@ -1,0 +1,217 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "ListHost.h"
+#include "SortListCtrl.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+struct SortCase {
+  const char* name;
+  Texts cells;
+  bool ascending;
+  Texts expected;
+};
+
+const SortCase kSortCases[] = {
+    {"NumbersSortAsText", {"10", "9", "100"}, true, {"10", "100", "9"}},
+    {"NumbersSortAsTextDescending", {"10", "9", "100"}, false, {"9", "100", "10"}},
+    {"NullBetweenMAndO", {"Oslo", "NULL", "Madrid", "Zurich", "Athens"}, true,
+     {"Athens", "Madrid", "NULL", "Oslo", "Zurich"}},
+    {"IgnoresCase", {"Delta", "charlie", "Bravo", "alpha"}, true,
+     {"alpha", "Bravo", "charlie", "Delta"}},
+    {"IgnoresCaseDescending", {"alpha", "Delta", "Bravo", "charlie"}, false,
+     {"Delta", "charlie", "Bravo", "alpha"}},
+    {"HyphenIsText", {"cooper", "coop", "co-op"}, true, {"co-op", "coop", "cooper"}},
+    {"LongCellsCompareWhole",
+     {std::string(300, 'x') + "b", std::string(300, 'x') + "c", std::string(300, 'x') + "a"}, true,
+     {std::string(300, 'x') + "a", std::string(300, 'x') + "b", std::string(300, 'x') + "c"}},
+    {"EmptyCellsFirst", {"b", "", "a"}, true, {"", "a", "b"}},
+};
+
+class SortByColumnTest : public ::testing::TestWithParam<SortCase> {};
+
+TEST_P(SortByColumnTest, OrdersRowsByCellText) {
+  const SortCase& c = GetParam();
+  ListHost host;
+  host.AddColumns({"ID", "VALUE"});
+  for (size_t i = 0; i < c.cells.size(); ++i) host.AddRow({std::to_string(i), c.cells[i]});
+  CSortListCtrl list;
+  ASSERT_TRUE(list.Attach(host.List()));
+
+  list.SortByColumn(1, c.ascending);
+
+  EXPECT_EQ(c.expected, host.ColumnTexts(1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SortByColumnTest, ::testing::ValuesIn(kSortCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SortByColumn, EqualIgnoringCaseStayTogether) {
+  ListHost host;
+  host.AddColumns({"NAME"});
+  for (const char* text : {"abd", "ABC", "abb", "abc"}) host.AddRow({text});
+  CSortListCtrl list;
+  ASSERT_TRUE(list.Attach(host.List()));
+
+  list.SortByColumn(0, true);
+
+  const Texts sorted = host.ColumnTexts(0);
+  ASSERT_EQ(4u, sorted.size());
+  EXPECT_EQ("abb", sorted[0]);
+  EXPECT_EQ((Texts{"ABC", "abc"}), (Texts{std::min(sorted[1], sorted[2]), std::max(sorted[1], sorted[2])}));
+  EXPECT_EQ("abd", sorted[3]);
+}
+
+TEST(SortByColumn, RowsKeepTheirItemData) {
+  ListHost host;
+  host.AddColumns({"NAME"});
+  const Texts names = {"pear", "apple", "fig", "kiwi", "banana"};
+  for (size_t i = 0; i < names.size(); ++i) host.AddRow({names[i]}, 1000 + i);
+  CSortListCtrl list;
+  ASSERT_TRUE(list.Attach(host.List()));
+
+  for (bool ascending : {true, false}) {
+    list.SortByColumn(0, ascending);
+    const Texts sorted = host.ColumnTexts(0);
+    for (size_t row = 0; row < sorted.size(); ++row) {
+      const size_t original = std::find(names.begin(), names.end(), sorted[row]) - names.begin();
+      EXPECT_EQ(static_cast<LPARAM>(1000 + original), host.ItemData(static_cast<int>(row)))
+          << sorted[row] << (ascending ? " ascending" : " descending");
+    }
+  }
+}
+
+class HeaderClickTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host.AddColumns({"A", "B", "C"});
+    host.AddRow({"3", "x", "beta"});
+    host.AddRow({"1", "z", "alpha"});
+    host.AddRow({"2", "y", "gamma"});
+    ASSERT_TRUE(list.Attach(host.List()));
+  }
+
+  void ExpectState(int column, bool ascending) {
+    EXPECT_EQ(column, list.SortColumn());
+    EXPECT_EQ(ascending, list.Ascending());
+    EXPECT_EQ(column, list.Header().SortColumn());
+    EXPECT_EQ(ascending, list.Header().Ascending());
+  }
+
+  bool OwnerDrawn(int column) { return (host.HeaderFormat(column) & HDF_OWNERDRAW) != 0; }
+
+  ListHost host;
+  CSortListCtrl list;
+};
+
+TEST_F(HeaderClickTest, StartsUnsorted) { ExpectState(-1, true); }
+
+TEST_F(HeaderClickTest, FirstClickAscendsSecondDescendsOtherColumnAscends) {
+  host.NotifyHeaderClick(2, 0, HDN_ITEMCLICKA);
+  ExpectState(2, true);
+  EXPECT_EQ((Texts{"alpha", "beta", "gamma"}), host.ColumnTexts(2));
+  EXPECT_TRUE(OwnerDrawn(2));
+
+  host.NotifyHeaderClick(2, 0, HDN_ITEMCLICKA);
+  ExpectState(2, false);
+  EXPECT_EQ((Texts{"gamma", "beta", "alpha"}), host.ColumnTexts(2));
+
+  host.NotifyHeaderClick(0, 0, HDN_ITEMCLICKA);
+  ExpectState(0, true);
+  EXPECT_EQ((Texts{"1", "2", "3"}), host.ColumnTexts(0));
+  EXPECT_TRUE(OwnerDrawn(0));
+  EXPECT_TRUE(OwnerDrawn(2)) << "an earlier column keeps its owner-draw flag";
+  EXPECT_FALSE(OwnerDrawn(1));
+}
+
+TEST_F(HeaderClickTest, AcceptsBothCharacterSets) {
+  for (UINT code : {HDN_ITEMCLICKA, HDN_ITEMCLICKW}) {
+    host.NotifyHeaderClick(1, 0, code);
+    EXPECT_EQ(1, list.SortColumn()) << code;
+  }
+  EXPECT_FALSE(list.Ascending()) << "two clicks on one column, one in each form";
+  EXPECT_EQ((Texts{"z", "y", "x"}), host.ColumnTexts(1));
+}
+
+TEST_F(HeaderClickTest, RightAndMiddleClicksAreIgnored) {
+  for (int button : {1, 2}) {
+    host.NotifyHeaderClick(2, button, HDN_ITEMCLICKW);
+    ExpectState(-1, true);
+    EXPECT_EQ((Texts{"beta", "alpha", "gamma"}), host.ColumnTexts(2)) << "button " << button;
+    EXPECT_FALSE(OwnerDrawn(2)) << "button " << button;
+  }
+}
+
+TEST_F(HeaderClickTest, OtherNotificationsDoNotSort) {
+  host.NotifyHeaderClick(2, 0, HDN_ITEMDBLCLICKA);
+  ExpectState(-1, true);
+}
+
+TEST_F(HeaderClickTest, MouseClickOnHeaderSorts) {
+  host.MouseClickHeader(1);
+  ExpectState(1, true);
+  EXPECT_EQ((Texts{"x", "y", "z"}), host.ColumnTexts(1));
+}
+
+TEST_F(HeaderClickTest, StateSurvivesRefill) {
+  host.NotifyHeaderClick(1, 0, HDN_ITEMCLICKA);
+  host.Refill({"A", "B", "C"});
+  host.AddRow({"1", "p", "q"});
+  host.AddRow({"2", "r", "s"});
+
+  EXPECT_FALSE(OwnerDrawn(1)) << "recreated columns show no mark";
+  ExpectState(1, true);
+
+  host.NotifyHeaderClick(1, 0, HDN_ITEMCLICKA);
+  ExpectState(1, false);
+  EXPECT_EQ((Texts{"r", "p"}), host.ColumnTexts(1));
+}
+
+TEST_F(HeaderClickTest, OtherColumnAfterRefillAscends) {
+  host.NotifyHeaderClick(1, 0, HDN_ITEMCLICKA);
+  host.NotifyHeaderClick(1, 0, HDN_ITEMCLICKA);
+  host.Refill({"A", "B"});
+  host.NotifyHeaderClick(0, 0, HDN_ITEMCLICKA);
+  ExpectState(0, true);
+}
+
+TEST_F(HeaderClickTest, ClickOnEmptyListStillMarks) {
+  SendMessageA(host.List(), LVM_DELETEALLITEMS, 0, 0);
+  host.NotifyHeaderClick(2, 0, HDN_ITEMCLICKA);
+  ExpectState(2, true);
+  EXPECT_TRUE(OwnerDrawn(2));
+  EXPECT_TRUE(host.ColumnTexts(2).empty());
+}
+
+TEST(SortListAttach, RejectsWindowsThatAreNotListViews) {
+  ListHost host;
+  HWND button = CreateWindowExA(0, "BUTTON", "b", WS_CHILD, 0, 0, 10, 10, GetParent(host.List()),
+                                nullptr, nullptr, nullptr);
+  CSortListCtrl list;
+  EXPECT_FALSE(list.Attach(nullptr));
+  EXPECT_FALSE(list.Attach(button));
+  EXPECT_EQ(nullptr, list.Handle());
+  EXPECT_TRUE(list.Attach(host.List()));
+  EXPECT_EQ(host.Header(), list.Header().Handle());
+  EXPECT_FALSE(list.Attach(host.List())) << "attached once only";
+}
+
+TEST(SortListAttach, DestroyingTheWindowDetaches) {
+  CSortListCtrl list;
+  {
+    ListHost host;
+    ASSERT_TRUE(list.Attach(host.List()));
+  }
+  EXPECT_EQ(nullptr, list.Handle());
+  EXPECT_EQ(nullptr, list.Header().Handle());
+}
+
+}  // namespace
