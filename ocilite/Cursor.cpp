@@ -1,0 +1,100 @@
+#include "Cursor.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "OciApi.h"
+#include "OracleType.h"
+#include "sqlite3.h"
+
+std::string OracleNumberText(double value) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.15g", value);
+  std::string number = text;
+  if (number.compare(0, 2, "0.") == 0) number.erase(0, 1);
+  if (number.compare(0, 3, "-0.") == 0) number.erase(1, 1);
+  return number;
+}
+
+std::unique_ptr<Cursor> Cursor::Open(std::shared_ptr<Session> session, sqlite3_stmt* statement, OraError& error) {
+  std::unique_ptr<Cursor> cursor(new Cursor(std::move(session), statement));
+  if (!cursor->Step(error)) return nullptr;
+  return cursor;
+}
+
+Cursor::Cursor(std::shared_ptr<Session> session, sqlite3_stmt* statement)
+    : session_(std::move(session)), statement_(statement) {
+  for (int i = 0; i < sqlite3_column_count(statement_); ++i) {
+    const char* declared = sqlite3_column_decltype(statement_, i);
+    columns_.push_back({sqlite3_column_name(statement_, i), DisplaySize(declared ? declared : "")});
+  }
+}
+
+Cursor::~Cursor() { sqlite3_finalize(statement_); }
+
+bool Cursor::Step(OraError& error) {
+  int rc = sqlite3_step(statement_);
+  rowPending_ = rc == SQLITE_ROW;
+  exhausted_ = rc == SQLITE_DONE;
+  if (rowPending_ || exhausted_) return true;
+  error = OraErrorFromSqlite(sqlite3_extended_errcode(session_->Db()), sqlite3_errmsg(session_->Db()), 0);
+  return false;
+}
+
+int Cursor::Fetch(const std::vector<ColumnTarget>& targets, OraError& error) {
+  if (!session_->IsOpen()) {
+    error = MakeOraError(3114);
+    return OCI_ERROR;
+  }
+  if (!rowPending_ && !exhausted_ && !Step(error)) return OCI_ERROR;
+  if (exhausted_) {
+    error = MakeOraError(1403);
+    return OCI_NO_DATA;
+  }
+  bool complete = true;
+  for (const ColumnTarget& target : targets) {
+    if (target.position >= 1 && target.position <= columns_.size()) complete = Deliver(target, error) && complete;
+  }
+  ++rowsFetched_;
+  rowPending_ = false;
+  if (!complete && error.code == 1405) return OCI_ERROR;
+  return complete ? OCI_SUCCESS : OCI_SUCCESS_WITH_INFO;
+}
+
+// Writes one value as terminated text; false when it is null without an indicator or cut short.
+bool Cursor::Deliver(const ColumnTarget& target, OraError& error) {
+  int column = static_cast<int>(target.position) - 1;
+  int type = sqlite3_column_type(statement_, column);
+  if (target.size > 0) target.buffer[0] = '\0';
+  if (target.code) *target.code = 0;
+  if (target.length) *target.length = 0;
+  if (type == SQLITE_NULL) {
+    if (target.indicator) *target.indicator = OCI_IND_NULL;
+    if (!target.indicator) error = MakeOraError(1405);
+    return target.indicator != nullptr;
+  }
+  std::string number;
+  const char* text = nullptr;
+  size_t length = 0;
+  if (type == SQLITE_FLOAT) {
+    number = OracleNumberText(sqlite3_column_double(statement_, column));
+    text = number.c_str();
+    length = number.size();
+  } else {
+    text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+    length = static_cast<size_t>(sqlite3_column_bytes(statement_, column));
+  }
+  size_t room = target.size > 0 ? static_cast<size_t>(target.size) - 1 : 0;
+  size_t copied = length < room ? length : room;
+  if (target.size > 0) {
+    std::memcpy(target.buffer, text, copied);
+    target.buffer[copied] = '\0';
+  }
+  if (target.length) *target.length = static_cast<uint16_t>(copied);
+  bool fits = copied == length;
+  if (target.indicator) *target.indicator = fits ? 0 : static_cast<int16_t>(length <= 32767 ? length : -2);
+  if (fits) return true;
+  if (target.code) *target.code = 1406;
+  error = MakeOraError(1406);
+  return false;
+}

@@ -1,0 +1,63 @@
+// The rows of one query, fetched one at a time into the caller's buffers as text.
+#ifndef ZENQUILL_OCILITE_CURSOR_H
+#define ZENQUILL_OCILITE_CURSOR_H
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "OraError.h"
+#include "Session.h"
+
+struct sqlite3_stmt;
+
+struct ColumnInfo {
+  std::string name;
+  int displaySize;
+};
+
+// Where one column's value goes: the buffer (terminated text), its size with the
+// terminator, and the optional indicator, length and return code.
+struct ColumnTarget {
+  unsigned position;  // from 1
+  char* buffer;
+  int32_t size;
+  int16_t* indicator;
+  uint16_t* length;
+  uint16_t* code;
+};
+
+class Cursor {
+ public:
+  // Takes the prepared statement over and runs it to its first row; null, with `error`
+  // set, when that fails.
+  static std::unique_ptr<Cursor> Open(std::shared_ptr<Session> session, sqlite3_stmt* statement, OraError& error);
+  ~Cursor();
+  Cursor(const Cursor&) = delete;
+  Cursor& operator=(const Cursor&) = delete;
+
+  const std::vector<ColumnInfo>& Columns() const { return columns_; }
+  uint32_t RowsFetched() const { return rowsFetched_; }
+
+  // OCI_SUCCESS; OCI_SUCCESS_WITH_INFO when a value did not fit; OCI_NO_DATA after the last
+  // row; OCI_ERROR.
+  int Fetch(const std::vector<ColumnTarget>& targets, OraError& error);
+
+ private:
+  Cursor(std::shared_ptr<Session> session, sqlite3_stmt* statement);
+  bool Step(OraError& error);
+  bool Deliver(const ColumnTarget& target, OraError& error);
+
+  std::shared_ptr<Session> session_;
+  sqlite3_stmt* statement_;
+  std::vector<ColumnInfo> columns_;
+  bool rowPending_ = false;
+  bool exhausted_ = false;
+  uint32_t rowsFetched_ = 0;
+};
+
+// A floating-point value as Oracle writes a number: 1250.5, .5, -.25, 3.
+std::string OracleNumberText(double value);
+
+#endif

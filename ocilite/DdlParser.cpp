@@ -1,0 +1,196 @@
+#include "DdlParser.h"
+
+#include <cstdlib>
+
+namespace {
+
+// A cursor over significant tokens; every read failure records where the statement went wrong.
+class Reader {
+ public:
+  Reader(const std::vector<Token>& t, OraError& error) : t_(t), error_(error) {}
+
+  bool AtEnd() const { return i_ >= t_.size(); }
+  bool Peek(const char* word) const { return !AtEnd() && t_[i_].IsWord(word); }
+  bool Accept(const char* word) {
+    if (!Peek(word)) return false;
+    ++i_;
+    return true;
+  }
+  bool AcceptSymbol(char symbol) {
+    if (AtEnd() || !t_[i_].IsSymbol(symbol)) return false;
+    ++i_;
+    return true;
+  }
+  bool Expect(const char* word) { return Accept(word) || Fail(); }
+  void SkipCreateModifiers() {
+    Accept("CREATE");
+    if (Accept("OR")) Accept("REPLACE");
+    Accept("EDITIONABLE") || Accept("NONEDITIONABLE");
+  }
+
+  bool Name(std::string& name) {
+    if (AtEnd() || (t_[i_].kind != TokenKind::Word && t_[i_].kind != TokenKind::Quoted)) return Fail();
+    name = IdentifierName(t_[i_++]);
+    return true;
+  }
+  bool QualifiedName(ObjectName& name) {
+    if (!Name(name.name)) return false;
+    if (!AcceptSymbol('.')) return true;
+    name.owner = name.name;
+    return Name(name.name);
+  }
+  // A name with dots and @ kept whole, as database link names are written.
+  bool DottedName(std::string& name) {
+    if (!Name(name)) return false;
+    while (AcceptSymbol('.')) {
+      std::string part;
+      if (!Name(part)) return false;
+      name += "." + part;
+    }
+    return true;
+  }
+  bool Integer(int64_t& value) {
+    bool negative = AcceptSymbol('-');
+    if (AtEnd() || t_[i_].kind != TokenKind::Number) return Fail();
+    value = std::strtoll(std::string(t_[i_++].text).c_str(), nullptr, 10);
+    if (negative) value = -value;
+    return true;
+  }
+  bool StringLiteral(std::string& text) {
+    if (AtEnd() || t_[i_].kind != TokenKind::String) return Fail();
+    std::string_view quoted = t_[i_++].text;
+    text = std::string(quoted.substr(1, quoted.size() - 2));
+    return true;
+  }
+  std::string Word() { return AtEnd() || t_[i_].kind != TokenKind::Word ? std::string() : ToUpper(t_[i_++].text); }
+  bool End() { return AtEnd() || Fail(); }
+  bool Fail() {
+    size_t offset = AtEnd() ? (t_.empty() ? 0 : t_.back().offset + t_.back().length) : t_[i_].offset;
+    error_ = MakeOraError(AtEnd() ? 900 : 933, "", offset);
+    return false;
+  }
+  // Skips tokens up to (not past) the first of the given words; false at the end.
+  bool SkipTo(const std::vector<const char*>& words) {
+    for (; !AtEnd(); ++i_) {
+      for (const char* word : words) {
+        if (t_[i_].IsWord(word)) return true;
+      }
+    }
+    return false;
+  }
+  size_t Position() const { return i_; }
+  const Token& At(size_t i) const { return t_[i]; }
+
+ private:
+  const std::vector<Token>& t_;
+  OraError& error_;
+  size_t i_ = 0;
+};
+
+bool SequenceOption(Reader& r, SequenceSpec& spec) {
+  if (r.Accept("START")) {
+    spec.startGiven = true;
+    return r.Expect("WITH") && r.Integer(spec.start);
+  }
+  if (r.Accept("INCREMENT")) return r.Expect("BY") && r.Integer(spec.increment);
+  if (r.Accept("MINVALUE")) return r.Integer(spec.minValue);
+  if (r.Accept("MAXVALUE")) return r.Integer(spec.maxValue);
+  if (r.Accept("CACHE")) return r.Integer(spec.cache);
+  if (r.Accept("NOCACHE")) return (spec.cache = 0, true);
+  if (r.Accept("CYCLE")) return (spec.cycle = true, true);
+  if (r.Accept("ORDER")) return (spec.order = true, true);
+  if (r.Accept("NOCYCLE") || r.Accept("NOORDER") || r.Accept("NOMINVALUE") || r.Accept("NOMAXVALUE")) return true;
+  return r.Fail();
+}
+
+// BEFORE INSERT OR UPDATE OF SAL ON EMP FOR EACH ROW WHEN (...), up to the body.
+bool TriggerHeader(Reader& r, TriggerSpec& spec) {
+  if (r.Accept("INSTEAD")) {
+    if (!r.Expect("OF")) return false;
+    spec.timing = "INSTEAD OF";
+  } else {
+    spec.timing = r.Word();
+    if (spec.timing != "BEFORE" && spec.timing != "AFTER") return r.Fail();
+  }
+  do {
+    std::string event = r.Word();
+    if (event != "INSERT" && event != "UPDATE" && event != "DELETE") return r.Fail();
+    spec.events += (spec.events.empty() ? "" : " OR ") + event;
+    if (event == "UPDATE" && r.Accept("OF") && !r.SkipTo({"ON", "OR"})) return r.Fail();
+  } while (r.Accept("OR"));
+  if (!r.Expect("ON") || !r.QualifiedName(spec.table)) return false;
+  if (r.SkipTo({"FOR", "WHEN", "BEGIN", "DECLARE", "CALL"}) && r.Accept("FOR")) {
+    spec.forEachRow = r.Expect("EACH") && r.Expect("ROW");
+    if (!spec.forEachRow) return false;
+  }
+  if (r.Peek("WHEN")) {
+    size_t from = r.Position() + 1;
+    r.SkipTo({"BEGIN", "DECLARE", "CALL"});
+    for (size_t i = from; i < r.Position(); ++i) spec.whenClause += (i > from ? " " : "") + std::string(r.At(i).text);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ParseCreateSequence(const std::vector<Token>& t, SequenceSpec& spec, OraError& error) {
+  Reader r(t, error);
+  r.SkipCreateModifiers();
+  if (!r.Expect("SEQUENCE") || !r.QualifiedName(spec.name)) return false;
+  while (!r.AtEnd()) {
+    if (!SequenceOption(r, spec)) return false;
+  }
+  if (!spec.startGiven) spec.start = spec.increment > 0 ? spec.minValue : spec.maxValue;
+  return true;
+}
+
+bool ParseCreateSynonym(const std::vector<Token>& t, SynonymSpec& spec, OraError& error) {
+  Reader r(t, error);
+  r.SkipCreateModifiers();
+  spec.isPublic = r.Accept("PUBLIC");
+  if (!r.Expect("SYNONYM") || !r.QualifiedName(spec.name) || !r.Expect("FOR") || !r.QualifiedName(spec.target)) {
+    return false;
+  }
+  if (r.AcceptSymbol('@') && !r.DottedName(spec.dbLink)) return false;
+  return r.End();
+}
+
+bool ParseCreateDbLink(const std::vector<Token>& t, DbLinkSpec& spec, OraError& error) {
+  Reader r(t, error);
+  r.SkipCreateModifiers();
+  spec.isPublic = r.Accept("PUBLIC");
+  if (!r.Expect("DATABASE") || !r.Expect("LINK") || !r.DottedName(spec.name)) return false;
+  if (r.Accept("CONNECT")) {
+    std::string password;
+    if (!r.Expect("TO") || !r.Name(spec.user) || !r.Expect("IDENTIFIED") || !r.Expect("BY") || !r.Name(password)) {
+      return false;
+    }
+  }
+  if (r.Accept("USING") && !r.StringLiteral(spec.host)) return false;
+  return r.End();
+}
+
+bool ParseCreateUnit(const std::vector<Token>& t, UnitSpec& spec, OraError& error) {
+  Reader r(t, error);
+  r.SkipCreateModifiers();
+  spec.type = r.Word();
+  if ((spec.type == "PACKAGE" || spec.type == "TYPE") && r.Accept("BODY")) spec.type += " BODY";
+  if (!r.QualifiedName(spec.name)) return false;
+  return spec.type != "TRIGGER" || TriggerHeader(r, spec.trigger);
+}
+
+bool ParseDrop(const std::vector<Token>& t, DropSpec& spec, OraError& error) {
+  Reader r(t, error);
+  r.Expect("DROP");
+  spec.isPublic = r.Accept("PUBLIC");
+  spec.type = r.Word();
+  if (spec.type == "DATABASE") {
+    if (!r.Expect("LINK")) return false;
+    spec.type = "DATABASE LINK";
+    return r.DottedName(spec.name.name) && r.End();
+  }
+  if ((spec.type == "PACKAGE" || spec.type == "TYPE") && r.Accept("BODY")) spec.type += " BODY";
+  if (!r.QualifiedName(spec.name)) return false;
+  r.Accept("FORCE");
+  return r.End();
+}

@@ -1,0 +1,72 @@
+// Reads the DDL that SQLite does not run and the dictionary records instead: sequences,
+// synonyms, database links, PL/SQL units (recorded, never run) and their DROP statements.
+#ifndef ZENQUILL_OCILITE_DDLPARSER_H
+#define ZENQUILL_OCILITE_DDLPARSER_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "OraError.h"
+#include "SqlLexer.h"
+
+struct ObjectName {
+  std::string owner;  // empty: the logged-in user's
+  std::string name;
+};
+
+struct SequenceSpec {
+  ObjectName name;
+  int64_t start = 1;
+  bool startGiven = false;
+  int64_t increment = 1;
+  int64_t minValue = 1;
+  int64_t maxValue = INT64_MAX;
+  bool cycle = false;
+  bool order = false;
+  int64_t cache = 20;
+};
+
+struct SynonymSpec {
+  bool isPublic = false;
+  ObjectName name;
+  ObjectName target;
+  std::string dbLink;
+};
+
+struct DbLinkSpec {
+  bool isPublic = false;
+  std::string name;
+  std::string user;
+  std::string host;
+};
+
+struct TriggerSpec {
+  std::string timing;  // BEFORE, AFTER, INSTEAD OF
+  std::string events;  // INSERT OR UPDATE ...
+  ObjectName table;
+  bool forEachRow = false;
+  std::string whenClause;
+};
+
+struct UnitSpec {
+  std::string type;  // PROCEDURE, FUNCTION, PACKAGE, PACKAGE BODY, TRIGGER, TYPE, TYPE BODY
+  ObjectName name;
+  TriggerSpec trigger;
+};
+
+struct DropSpec {
+  std::string type;  // SEQUENCE, SYNONYM, DATABASE LINK or a unit type
+  bool isPublic = false;
+  ObjectName name;
+};
+
+// Each takes the statement's significant tokens; false with `error` set when they do not
+// make the statement it expects.
+bool ParseCreateSequence(const std::vector<Token>& t, SequenceSpec& spec, OraError& error);
+bool ParseCreateSynonym(const std::vector<Token>& t, SynonymSpec& spec, OraError& error);
+bool ParseCreateDbLink(const std::vector<Token>& t, DbLinkSpec& spec, OraError& error);
+bool ParseCreateUnit(const std::vector<Token>& t, UnitSpec& spec, OraError& error);
+bool ParseDrop(const std::vector<Token>& t, DropSpec& spec, OraError& error);
+
+#endif

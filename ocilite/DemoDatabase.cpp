@@ -1,0 +1,93 @@
+#include "DemoDatabase.h"
+
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "SqliteFiles.h"
+#include "sqlite3.h"
+
+namespace fs = std::filesystem;
+
+const char kDemoAlias[] = "DEMO";
+
+namespace {
+
+// The seed script's first part makes the dictionary and the users; its second part, run
+// once every user's schema is attached, fills the schemas.
+const char kSchemasMarker[] = "-- ocilite: attach schemas\n";
+
+std::string ScratchFolderName(const DatabaseLocation& target) {
+  auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
+  return target.folder + "/.seeding-" + target.alias + "-" + std::to_string(tick);
+}
+
+bool SetWal(sqlite3* db, const std::string& schema, OraError& error) {
+  return RunScript(db, ("PRAGMA \"" + schema + "\".journal_mode = WAL").c_str(), error);
+}
+
+bool Seed(sqlite3* db, const DatabaseLocation& location, OraError& error) {
+  std::string script = kDemoSeedScript;
+  size_t marker = script.find(kSchemasMarker);
+  if (marker == std::string::npos) {
+    error = MakeOraError(600, "seed script has no schema marker");
+    return false;
+  }
+  std::string dictionary = script.substr(0, marker);
+  std::string schemas = script.substr(marker);
+  if (!RunScript(db, dictionary.c_str(), error) || !SetWal(db, "main", error)) return false;
+  for (const std::string& user : ListUsers(db)) {
+    if (!AttachSchema(db, location, user, error) || !SetWal(db, user, error)) return false;
+  }
+  if (!RunScript(db, "BEGIN", error)) return false;
+  if (RunScript(db, schemas.c_str(), error)) return RunScript(db, "COMMIT", error);
+  OraError ignored;
+  RunScript(db, "ROLLBACK", ignored);
+  return false;
+}
+
+bool BuildInto(const DatabaseLocation& scratch, OraError& error) {
+  sqlite3* db = OpenDatabaseFile(scratch.MainFile(), true, error);
+  if (!db) return false;
+  bool seeded = Seed(db, scratch, error);
+  sqlite3_close_v2(db);
+  return seeded;
+}
+
+// Schema files first and the main file last: the main file's arrival is what makes the
+// alias resolve. A database another process published meanwhile wins.
+bool Publish(const DatabaseLocation& scratch, const DatabaseLocation& target, OraError& error) {
+  std::error_code failure;
+  if (fs::exists(target.MainFile(), failure)) return true;
+  for (const fs::directory_entry& entry : fs::directory_iterator(scratch.folder, failure)) {
+    std::string name = entry.path().filename().string();
+    if (entry.path().extension() != ".dbs") continue;
+    std::string destination = target.folder + "/" + name;
+    fs::remove(destination + "-wal", failure);
+    fs::remove(destination + "-shm", failure);
+    fs::rename(entry.path(), destination, failure);
+    if (failure) break;
+  }
+  if (!failure) fs::rename(scratch.MainFile(), target.MainFile(), failure);
+  if (failure && !fs::exists(target.MainFile())) {
+    error = MakeOraError(600, "cannot create the demo database in " + target.folder + ": " + failure.message());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool CreateDemoDatabase(const DatabaseLocation& target, OraError& error) {
+  DatabaseLocation scratch{ScratchFolderName(target), target.alias};
+  std::error_code failure;
+  fs::create_directories(scratch.folder, failure);
+  if (failure) {
+    error = MakeOraError(600, "cannot create " + scratch.folder + ": " + failure.message());
+    return false;
+  }
+  bool created = BuildInto(scratch, error) && Publish(scratch, target, error);
+  fs::remove_all(scratch.folder, failure);
+  return created;
+}

@@ -1,0 +1,111 @@
+#include "OraError.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+struct Message {
+  int code;
+  const char* format;  // %s takes the detail
+};
+
+// The texts the real server sends for the errors this library can raise.
+const Message kMessages[] = {
+    {1, "unique constraint (%s) violated"},
+    {54, "resource busy and acquire with NOWAIT specified or timeout expired"},
+    {600, "internal error code, arguments: [ocilite], [%s]"},
+    {900, "invalid SQL statement"},
+    {904, "%s: invalid identifier"},
+    {911, "invalid character"},
+    {933, "SQL command not properly ended"},
+    {942, "table or view does not exist"},
+    {955, "name is already used by an existing object"},
+    {1004, "default username feature not supported; logon denied"},
+    {1017, "invalid username/password; logon denied"},
+    {1031, "insufficient privileges"},
+    {1400, "cannot insert NULL into (%s)"},
+    {1405, "fetched column value is NULL"},
+    {1434, "private synonym to be dropped does not exist"},
+    {2011, "duplicate database link name"},
+    {2024, "database link not found"},
+    {24337, "statement handle not prepared"},
+    {24338, "statement handle not executed"},
+    {24315, "illegal attribute type"},
+    {24313, "user already authenticated"},
+    {24327, "need explicit attach before authenticating a user"},
+    {1403, "no data found"},
+    {1406, "fetched column value was truncated"},
+    {1756, "quoted string not properly terminated"},
+    {1722, "invalid number"},
+    {1918, "user '%s' does not exist"},
+    {2289, "sequence does not exist"},
+    {2290, "check constraint (%s) violated"},
+    {2291, "integrity constraint (%s) violated - parent key not found"},
+    {3001, "unimplemented feature: %s"},
+    {3114, "not connected to ORACLE"},
+    {4043, "object %s does not exist"},
+    {6550, "line 1, column 1: PLS-00000: %s"},
+    {8002, "sequence %s.CURRVAL is not yet defined in this session"},
+    {8004, "sequence %s.NEXTVAL exceeds MAXVALUE and cannot be instantiated"},
+    {12154, "TNS:could not resolve the connect identifier specified"},
+    {12162, "TNS:net service name is incorrectly specified"},
+    {24333, "zero iteration count"},
+    {24334, "no descriptor for this position"},
+    {28000, "the account is locked"},
+    {28002, "the password will expire within 7 days"},
+    {1980, "synonym %s does not exist"},
+};
+
+bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
+
+// The part of an SQLite message after `prefix`, e.g. the column of "no such column: X".
+std::string After(const std::string& text, const char* prefix) {
+  size_t at = text.find(prefix);
+  return at == std::string::npos ? std::string() : text.substr(at + std::strlen(prefix));
+}
+
+// "EMP.ENAME" (as SQLite names a column) to ("EMP"."ENAME"), the way Oracle quotes it.
+std::string QuotedPath(const std::string& dotted) {
+  std::string quoted = "\"";
+  for (char c : dotted) quoted += c == '.' ? std::string("\".\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+}  // namespace
+
+OraError MakeOraError(int code, const std::string& detail, size_t offset) {
+  const char* format = "%s";
+  for (const Message& message : kMessages) {
+    if (message.code == code) format = message.format;
+  }
+  std::string body = format;
+  size_t slot = body.find("%s");
+  if (slot != std::string::npos) body.replace(slot, 2, detail);
+  char number[16];
+  std::snprintf(number, sizeof number, "ORA-%05d: ", code);
+  return OraError{code, number + body, offset};
+}
+
+OraError OraErrorFromSqlite(int sqliteCode, const std::string& message, size_t offset) {
+  // Our own SQL functions raise their errors already in Oracle's words.
+  if (message.compare(0, 4, "ORA-") == 0) {
+    return OraError{std::atoi(message.c_str() + 4), message, offset};
+  }
+  int primary = sqliteCode & 0xff;
+  if (primary == 5 || primary == 6) return MakeOraError(54, "", offset);  // busy, locked
+  if (Contains(message, "no such table") || Contains(message, "no such view")) return MakeOraError(942, "", offset);
+  if (Contains(message, "no such column")) return MakeOraError(904, QuotedPath(After(message, "no such column: ")), offset);
+  if (Contains(message, "no such function")) return MakeOraError(904, QuotedPath(After(message, "no such function: ")), offset);
+  if (Contains(message, "already exists")) return MakeOraError(955, "", offset);
+  if (Contains(message, "UNIQUE constraint failed")) return MakeOraError(1, After(message, "failed: "), offset);
+  if (Contains(message, "NOT NULL constraint failed")) {
+    return MakeOraError(1400, QuotedPath(After(message, "failed: ")), offset);
+  }
+  if (Contains(message, "CHECK constraint failed")) return MakeOraError(2290, After(message, "failed: "), offset);
+  if (Contains(message, "FOREIGN KEY constraint failed")) return MakeOraError(2291, "FOREIGN KEY", offset);
+  if (Contains(message, "syntax error") || Contains(message, "incomplete input")) return MakeOraError(933, "", offset);
+  if (Contains(message, "not authorized")) return MakeOraError(1031, "", offset);
+  return MakeOraError(600, message, offset);
+}

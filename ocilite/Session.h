@@ -1,0 +1,94 @@
+// One logged-in session: its own SQLite connection to the alias's database with every
+// schema attached (the user's first), the dictionary views, our SQL functions, and an
+// authorizer that keeps the user to what the user's privileges allow.
+#ifndef ZENQUILL_OCILITE_SESSION_H
+#define ZENQUILL_OCILITE_SESSION_H
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "DataFiles.h"
+#include "OraError.h"
+
+struct sqlite3;
+
+struct LoginRequest {
+  std::string user;
+  std::string password;
+  bool external = false;  // operating-system authentication
+  unsigned mode = 0;      // OCI_SYSDBA, OCI_SYSOPER bits
+};
+
+struct UserAccount {
+  std::string name;
+  bool isDba = false;
+  bool canCreate = false;
+};
+
+class Session {
+ public:
+  // Null, with `error` set, when the login fails. A login that succeeds with a warning
+  // (the password expires soon) sets `warning`.
+  static std::shared_ptr<Session> Begin(const DatabaseLocation& location, const LoginRequest& request,
+                                        OraError& error, OraError& warning);
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // Rolls back what is pending and closes the connection; statements still open fail later.
+  void End();
+  bool IsOpen() const { return db_ != nullptr; }
+  sqlite3* Db() const { return db_; }
+  const UserAccount& User() const { return user_; }
+  const DatabaseLocation& Location() const { return location_; }
+
+  bool InTransaction() const;
+  bool BeginTransaction(OraError& error);
+  bool Commit(OraError& error);
+  bool Rollback(OraError& error);
+
+  // While one of these lives, statements are ours, not the user's: the authorizer lets them be.
+  class Trusted {
+   public:
+    explicit Trusted(Session& session) : session_(session) { ++session_.trusted_; }
+    ~Trusted() { --session_.trusted_; }
+    Trusted(const Trusted&) = delete;
+    Trusted& operator=(const Trusted&) = delete;
+
+   private:
+    Session& session_;
+  };
+
+  // Why the authorizer refused the last statement: 942 or 1031.
+  int DenialCode() const { return denial_; }
+
+  // Sequences: NEXTVAL moves the sequence at once and for good, as Oracle's do.
+  bool NextValue(const std::string& owner, const std::string& name, int64_t& value, OraError& error);
+  bool CurrentValue(const std::string& owner, const std::string& name, int64_t& value, OraError& error);
+
+  // Synonyms of the user and PUBLIC answer as views of their targets for this session.
+  void ExposeSynonym(const std::string& name, const std::string& targetOwner, const std::string& targetName);
+  void HideSynonym(const std::string& name);
+
+ private:
+  Session(const DatabaseLocation& location, sqlite3* db, const UserAccount& user);
+  bool Prepare(OraError& error);
+  bool AttachSchemas(OraError& error);
+  void ExposeSynonyms();
+  sqlite3* SequenceDb(OraError& error);
+  static int Authorize(void* self, int action, const char* first, const char* second, const char* database,
+                       const char* view);
+  int Authorize(int action, const char* database, const char* view);
+
+  DatabaseLocation location_;
+  sqlite3* db_ = nullptr;
+  sqlite3* sequenceDb_ = nullptr;
+  UserAccount user_;
+  int trusted_ = 0;
+  int denial_ = 0;
+  std::map<std::string, int64_t> currentValues_;
+};
+
+#endif

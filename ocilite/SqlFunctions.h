@@ -1,0 +1,16 @@
+// The SQL functions a session adds to SQLite: Oracle's NVL, DECODE, TO_CHAR and TO_NUMBER,
+// and the ones our rewrites and dictionary views call (ZQ_USER, ZQ_SYSDATE, ZQ_NEXTVAL, ...).
+#ifndef ZENQUILL_OCILITE_SQLFUNCTIONS_H
+#define ZENQUILL_OCILITE_SQLFUNCTIONS_H
+
+#include <string>
+
+struct sqlite3;
+class Session;
+
+void RegisterSqlFunctions(sqlite3* db, Session* session);
+
+// The local time as the library shows dates: YYYY-MM-DD HH:MM:SS.
+std::string LocalTimestamp();
+
+#endif

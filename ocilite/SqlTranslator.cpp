@@ -1,0 +1,200 @@
+#include "SqlTranslator.h"
+
+#include "SqlLexer.h"
+
+namespace {
+
+class Translator {
+ public:
+  Translator(std::string_view sql, const TranslateOptions& options)
+      : options_(options), tokens_(Tokenize(sql)) {
+    for (size_t k = 0; k < tokens_.size(); ++k) {
+      if (tokens_[k].IsSignificant()) significant_.push_back(k);
+    }
+    skip_.assign(tokens_.size(), false);
+    qualify_.assign(tokens_.size(), false);
+    position_.assign(tokens_.size(), 0);
+    for (size_t s = 0; s < significant_.size(); ++s) position_[significant_[s]] = s;
+  }
+
+  bool Run(Translation& out, OraError& error) {
+    out_ = &out;
+    ShapeDdl();
+    for (size_t k = 0; k < tokens_.size(); ++k) {
+      if (skip_[k]) continue;
+      if (!TranslateToken(k, error)) return false;
+    }
+    return true;
+  }
+
+ private:
+  const Token& Sig(size_t s) const { return tokens_[significant_[s]]; }
+  bool HasSig(size_t s) const { return s < significant_.size(); }
+  bool SigIsWord(size_t s, const char* word) const { return HasSig(s) && Sig(s).IsWord(word); }
+  bool SigIsSymbol(size_t s, char symbol) const { return HasSig(s) && Sig(s).IsSymbol(symbol); }
+  bool PrevSigIsSymbol(size_t s, char symbol) const { return s > 0 && Sig(s - 1).IsSymbol(symbol); }
+  bool PrevSigIsWord(size_t s, const char* word) const { return s > 0 && Sig(s - 1).IsWord(word); }
+
+  void Emit(std::string_view text, const Token& from) {
+    out_->anchors.push_back({out_->sql.size(), from.offset, from.length});
+    out_->sql += text;
+  }
+  std::string SchemaPrefix() const { return "\"" + options_.schema + "\"."; }
+
+  // CREATE/DROP/ALTER of a table, view or index: the object's name goes into the
+  // logged-in schema unless the statement names one.
+  void ShapeDdl() {
+    size_t nameAt = 0;
+    bool orReplace = false;
+    if (SigIsWord(0, "CREATE")) {
+      size_t s = 1;
+      if (SigIsWord(1, "OR") && SigIsWord(2, "REPLACE")) {
+        orReplace = true;
+        s = 3;
+      }
+      if (SigIsWord(s, "UNIQUE")) ++s;
+      if (!(SigIsWord(s, "TABLE") || SigIsWord(s, "VIEW") || SigIsWord(s, "INDEX"))) return;
+      nameAt = s + 1;
+      if (orReplace) ReplaceView(nameAt);
+    } else if (SigIsWord(0, "DROP") || SigIsWord(0, "ALTER")) {
+      if (!(SigIsWord(1, "TABLE") || SigIsWord(1, "VIEW") || SigIsWord(1, "INDEX"))) return;
+      nameAt = SigIsWord(2, "IF") && SigIsWord(3, "EXISTS") ? 4 : 2;
+      if (SigIsWord(0, "DROP")) SkipDropOptions();
+    } else {
+      return;
+    }
+    if (HasSig(nameAt) && !SigIsSymbol(nameAt + 1, '.')) qualify_[significant_[nameAt]] = true;
+  }
+
+  // SQLite has no CREATE OR REPLACE VIEW: drop the old view first, in the same text.
+  void ReplaceView(size_t nameAt) {
+    if (!SigIsWord(nameAt - 1, "VIEW") || !HasSig(nameAt)) return;
+    skip_[significant_[1]] = skip_[significant_[2]] = true;
+    std::string name = SigIsSymbol(nameAt + 1, '.') && HasSig(nameAt + 2)
+                           ? QuotedName(Sig(nameAt)) + "." + QuotedName(Sig(nameAt + 2))
+                           : SchemaPrefix() + QuotedName(Sig(nameAt));
+    Emit("DROP VIEW IF EXISTS " + name + ";\n", Sig(0));
+  }
+
+  static std::string QuotedName(const Token& token) { return "\"" + IdentifierName(token) + "\""; }
+
+  // Oracle's DROP TABLE ... CASCADE CONSTRAINTS and PURGE have no SQLite counterpart.
+  void SkipDropOptions() {
+    size_t last = significant_.size();
+    if (last >= 1 && Sig(last - 1).IsWord("PURGE")) skip_[significant_[--last]] = true;
+    if (last >= 2 && Sig(last - 2).IsWord("CASCADE") && Sig(last - 1).IsWord("CONSTRAINTS")) {
+      skip_[significant_[last - 1]] = skip_[significant_[last - 2]] = true;
+    }
+  }
+
+  bool TranslateToken(size_t k, OraError& error) {
+    const Token& token = tokens_[k];
+    switch (token.kind) {
+      case TokenKind::Bad:
+        error = MakeOraError(token.text[0] == '\'' ? 1756 : 911, "", token.offset);
+        return false;
+      case TokenKind::Symbol:
+        if (token.IsSymbol(';')) {
+          error = MakeOraError(911, "", token.offset);
+          return false;
+        }
+        Emit(token.text, token);
+        return true;
+      case TokenKind::Word:
+        return TranslateWord(k, error);
+      case TokenKind::Quoted:
+        Emit(qualify_[k] ? SchemaPrefix() + std::string(token.text) : std::string(token.text), token);
+        return true;
+      default:
+        Emit(token.text, token);
+        return true;
+    }
+  }
+
+  bool TranslateWord(size_t k, OraError& error) {
+    const Token& token = tokens_[k];
+    size_t s = position_[k];
+    std::string upper = ToUpper(token.text);
+    bool qualified = PrevSigIsSymbol(s, '.') || SigIsSymbol(s + 1, '.');
+    if (!PrevSigIsSymbol(s, '.') && IsHidden(upper)) {
+      error = MakeOraError(942, "", token.offset);
+      return false;
+    }
+    if ((upper == "DATE" || upper == "TIMESTAMP") && HasSig(s + 1) && Sig(s + 1).kind == TokenKind::String) {
+      return true;  // a DATE '...' literal is its text
+    }
+    if (TranslateSequenceReference(s)) return true;
+    bool asDefault = PrevSigIsWord(s, "DEFAULT");
+    if ((upper == "SYSDATE" || upper == "SYSTIMESTAMP") && !qualified) {
+      Emit(asDefault ? "(ZQ_SYSDATE())" : "ZQ_SYSDATE()", token);
+    } else if (upper == "USER" && IsBareUser(s)) {
+      Emit(asDefault ? "(ZQ_USER())" : "ZQ_USER()", token);
+    } else if (upper == "MINUS") {
+      Emit("EXCEPT", token);
+    } else {
+      Emit(qualify_[k] ? SchemaPrefix() + upper : upper, token);
+    }
+    return true;
+  }
+
+  // Our own bookkeeping tables, and the DBA_ views for everyone but a DBA.
+  bool IsHidden(const std::string& upper) const {
+    return upper.compare(0, 3, "ZQ$") == 0 || (!options_.isDba && upper.compare(0, 4, "DBA_") == 0);
+  }
+
+  bool IsBareUser(size_t s) const {
+    return !PrevSigIsSymbol(s, '.') && !SigIsSymbol(s + 1, '.') && !SigIsSymbol(s + 1, '(') &&
+           !PrevSigIsWord(s, "CREATE") && !PrevSigIsWord(s, "ALTER") && !PrevSigIsWord(s, "DROP");
+  }
+
+  // name.NEXTVAL, owner.name.NEXTVAL and the same with CURRVAL become calls of our functions.
+  bool TranslateSequenceReference(size_t s) {
+    if (PrevSigIsSymbol(s, '.')) return false;
+    size_t pseudo = 0;
+    std::string owner;
+    std::string name;
+    if (SigIsSymbol(s + 1, '.') && IsSequencePseudo(s + 2)) {
+      name = IdentifierName(Sig(s));
+      pseudo = s + 2;
+    } else if (SigIsSymbol(s + 1, '.') && HasSig(s + 2) && SigIsSymbol(s + 3, '.') && IsSequencePseudo(s + 4)) {
+      owner = IdentifierName(Sig(s));
+      name = IdentifierName(Sig(s + 2));
+      pseudo = s + 4;
+    } else {
+      return false;
+    }
+    const char* function = Sig(pseudo).IsWord("NEXTVAL") ? "ZQ_NEXTVAL" : "ZQ_CURRVAL";
+    Emit(std::string(function) + "('" + owner + "', '" + name + "')", Sig(s));
+    for (size_t k = significant_[s] + 1; k <= significant_[pseudo]; ++k) skip_[k] = true;
+    return true;
+  }
+
+  bool IsSequencePseudo(size_t s) const { return SigIsWord(s, "NEXTVAL") || SigIsWord(s, "CURRVAL"); }
+
+  const TranslateOptions& options_;
+  std::vector<Token> tokens_;
+  std::vector<size_t> significant_;
+  std::vector<bool> skip_;
+  std::vector<bool> qualify_;
+  std::vector<size_t> position_;  // token index to its place among the significant ones
+  Translation* out_ = nullptr;
+};
+
+}  // namespace
+
+size_t Translation::SourceOffset(size_t outputOffset) const {
+  const Anchor* best = nullptr;
+  for (const Anchor& anchor : anchors) {
+    if (anchor.output > outputOffset) break;
+    best = &anchor;
+  }
+  if (!best) return 0;
+  size_t delta = outputOffset - best->output;
+  return best->source + (delta < best->sourceLength ? delta : best->sourceLength);
+}
+
+bool TranslateSql(std::string_view oracleSql, const TranslateOptions& options, Translation& out,
+                  OraError& error) {
+  out = Translation();
+  return Translator(oracleSql, options).Run(out, error);
+}

@@ -1,0 +1,37 @@
+// Rewrites the Oracle SQL that SQLite does not take as it is: unquoted names to upper case,
+// SYSDATE, USER, DATE literals, seq.NEXTVAL, MINUS, and the names of created and dropped
+// objects into the logged-in schema. Keeps a map from the rewritten text back to the
+// original, so that SQLite's error positions point into what the user wrote.
+#ifndef ZENQUILL_OCILITE_SQLTRANSLATOR_H
+#define ZENQUILL_OCILITE_SQLTRANSLATOR_H
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "OraError.h"
+
+struct TranslateOptions {
+  std::string schema;  // where unqualified CREATE/DROP/ALTER names go
+  bool isDba = false;  // whether DBA_ views may be named
+};
+
+struct Translation {
+  struct Anchor {
+    size_t output;
+    size_t source;
+    size_t sourceLength;
+  };
+  std::string sql;
+  std::vector<Anchor> anchors;
+
+  // The byte of the original text that `outputOffset` of the rewritten text came from.
+  size_t SourceOffset(size_t outputOffset) const;
+};
+
+// False, with `error` set (its offset in the original text), for text that cannot be run.
+bool TranslateSql(std::string_view oracleSql, const TranslateOptions& options, Translation& out,
+                  OraError& error);
+
+#endif

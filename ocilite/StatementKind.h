@@ -1,0 +1,38 @@
+// What a statement is: the type the client reports (OCI_ATTR_STMT_TYPE) and which part of
+// the library carries it out.
+#ifndef ZENQUILL_OCILITE_STATEMENTKIND_H
+#define ZENQUILL_OCILITE_STATEMENTKIND_H
+
+#include <vector>
+
+#include "SqlLexer.h"
+
+enum class Route {
+  Sql,             // translated and run by SQLite
+  Commit,
+  Rollback,
+  Ignored,         // accepted and does nothing (ALTER SESSION)
+  CreateUnit,      // PL/SQL unit: recorded in the dictionary, never run
+  DropUnit,
+  CreateSequence,
+  DropSequence,
+  CreateSynonym,
+  DropSynonym,
+  CreateDbLink,
+  DropDbLink,
+  AnonymousBlock,  // BEGIN ... END or DECLARE ... END
+  Unsupported,     // a statement Oracle knows and this library does not
+  Invalid          // not an SQL statement at all
+};
+
+struct StatementKind {
+  int ociType;  // OCI_STMT_* or 0
+  Route route;
+};
+
+StatementKind ClassifyStatement(const std::vector<Token>& significant);
+
+// True for a block whose body is made only of NULL; statements.
+bool IsNullOnlyBlock(const std::vector<Token>& significant);
+
+#endif

@@ -1,0 +1,112 @@
+#include "StatementRunner.h"
+
+#include "DictionaryDdl.h"
+#include "OciApi.h"
+#include "SqlTranslator.h"
+#include "StatementKind.h"
+#include "sqlite3.h"
+
+namespace {
+
+// SQLite's failure as the Oracle error, pointing into the original text.
+OraError TranslatedError(Session& session, const Translation& translation, size_t statementStart) {
+  sqlite3* db = session.Db();
+  int code = sqlite3_extended_errcode(db);
+  int at = sqlite3_error_offset(db);
+  size_t offset = at >= 0 ? translation.SourceOffset(statementStart + static_cast<size_t>(at)) : 0;
+  if ((code & 0xff) == SQLITE_AUTH) return MakeOraError(session.DenialCode(), "", offset);
+  return OraErrorFromSqlite(code, sqlite3_errmsg(db), offset);
+}
+
+// Runs every statement of the translated text (one, or two for CREATE OR REPLACE VIEW).
+bool RunTranslated(Session& session, const Translation& translation, uint32_t& changes, OraError& error) {
+  const char* start = translation.sql.c_str();
+  const char* next = start;
+  while (*next) {
+    sqlite3_stmt* statement = nullptr;
+    size_t at = static_cast<size_t>(next - start);
+    if (sqlite3_prepare_v2(session.Db(), next, -1, &statement, &next) != SQLITE_OK) {
+      error = TranslatedError(session, translation, at);
+      return false;
+    }
+    if (!statement) break;  // only blanks or comments were left
+    int rc = sqlite3_step(statement);
+    sqlite3_finalize(statement);
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
+      error = TranslatedError(session, translation, at);
+      return false;
+    }
+    changes = static_cast<uint32_t>(sqlite3_changes(session.Db()));
+  }
+  return true;
+}
+
+int OpenQuery(const std::shared_ptr<Session>& session, const Translation& translation, bool commit, Execution& result,
+              OraError& error) {
+  sqlite3_stmt* statement = nullptr;
+  if (sqlite3_prepare_v2(session->Db(), translation.sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+    error = TranslatedError(*session, translation, 0);
+    return OCI_ERROR;
+  }
+  if (!statement) {
+    error = MakeOraError(900);
+    return OCI_ERROR;
+  }
+  result.cursor = Cursor::Open(session, statement, error);
+  if (!result.cursor) return OCI_ERROR;
+  return commit && !session->Commit(error) ? OCI_ERROR : OCI_SUCCESS;
+}
+
+int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& request, int type, Execution& result,
+           OraError& error) {
+  Translation translation;
+  if (!TranslateSql(request.text, {session->User().name, session->User().isDba}, translation, error)) return OCI_ERROR;
+  if (type == OCI_STMT_SELECT) return OpenQuery(session, translation, request.commit, result, error);
+  bool isDdl = type == OCI_STMT_CREATE || type == OCI_STMT_DROP || type == OCI_STMT_ALTER;
+  if (!isDdl && request.iterations == 0) {
+    error = MakeOraError(24333);
+    return OCI_ERROR;
+  }
+  // DDL commits what is pending, as in Oracle; DML joins the session's transaction.
+  bool started = isDdl ? session->Commit(error) : session->BeginTransaction(error);
+  if (!started || !RunTranslated(*session, translation, result.rowCount, error)) return OCI_ERROR;
+  if (isDdl) result.rowCount = 0;
+  return request.commit && !session->Commit(error) ? OCI_ERROR : OCI_SUCCESS;
+}
+
+}  // namespace
+
+int RunStatement(const std::shared_ptr<Session>& session, const ExecuteRequest& request, Execution& result,
+                 OraError& error) {
+  std::vector<Token> tokens = SignificantTokens(request.text);
+  StatementKind kind = ClassifyStatement(tokens);
+  bool ok = true;
+  switch (kind.route) {
+    case Route::Sql:
+      return RunSql(session, request, kind.ociType, result, error);
+    case Route::Commit:
+      ok = session->Commit(error);
+      break;
+    case Route::Rollback:
+      ok = session->Rollback(error);
+      break;
+    case Route::Ignored:
+      break;
+    case Route::AnonymousBlock:
+      ok = IsNullOnlyBlock(tokens);
+      if (!ok) error = MakeOraError(6550, "this client library records PL/SQL but does not execute it; "
+                                          "only blocks of NULL; statements run");
+      break;
+    case Route::Unsupported:
+      ok = false;
+      error = MakeOraError(3001, ToUpper(tokens[0].text), tokens[0].offset);
+      break;
+    case Route::Invalid:
+      ok = false;
+      error = MakeOraError(900, "", tokens.empty() ? 0 : tokens[0].offset);
+      break;
+    default:
+      ok = RecordDdl(*session, kind.route, tokens, request.text, error);
+  }
+  return ok ? OCI_SUCCESS : OCI_ERROR;
+}
