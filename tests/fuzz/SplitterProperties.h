@@ -1,0 +1,23 @@
+// What every split must satisfy, whatever the text and the separators: shared by the fuzz
+// target and the randomized unit test.
+#ifndef ZENQUILL_TESTS_FUZZ_SPLITTERPROPERTIES_H
+#define ZENQUILL_TESTS_FUZZ_SPLITTERPROPERTIES_H
+
+#include <string>
+#include <vector>
+
+#include "ScriptSplitter.h"
+
+// Splits `text` and returns what is wrong with the outcome, or an empty string when it
+// holds: the count matches the list; each statement is the text's bytes at its offset; the
+// statements come in order without overlapping; cut statements carry no white space at their
+// ends; and nothing is lost: between statements stand only blanks, line breaks and
+// separators, and after the last one also comments.
+std::string CheckSplit(const std::string& text, const std::string& sqlSeparator,
+                       const std::string& plsqlSeparator);
+
+// The same checks on a given outcome (not the count), so that the checker can be tested.
+std::string CheckOutcome(const std::string& text, const std::vector<SplitStatement>& found,
+                         const std::string& sqlSeparator, const std::string& plsqlSeparator);
+
+#endif

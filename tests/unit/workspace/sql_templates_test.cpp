@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ScriptSplitter.h"
+#include "SqlTemplates.h"
+
+namespace {
+
+struct ExpectedTemplate {
+  int commandId;
+  std::string menuText, statusText, tooltip, commentLine, statement;
+};
+
+// In menu order, as the Sql menu lists them.
+const ExpectedTemplate kExpected[] = {
+    {32780, "Se&lect", "Copy Select statement to editor", "Select", "-- Comment: select from a table",
+     "SELECT column1, column2 FROM tablename WHERE column1 > 0 order by column2"},
+    {32815, "Select cou&nt", "Copy Select count(*) to editor", "Select count",
+     "-- Comment: select count(*) from a table", "SELECT COUNT(*) FROM tablename"},
+    {32808, "Select &version", "Copy Select version to editor", "Select version",
+     "-- Comment: select oracle version", "SELECT * FROM V$VERSION"},
+    {32809, "Select all &tables", "Copy Select tables to editor", "Select tables",
+     "-- Comment: select oracle tables", "SELECT * FROM ALL_TABLES WHERE TABLE_NAME = 'TABLENAME'"},
+    {32810, "Select all &columns", "Copy Select  columns to editor", "Select columns",
+     "-- Comment: select oracle columns", "SELECT * FROM ALL_TAB_COLUMNS WHERE TABLE_NAME = 'TABLENAME'"},
+    {32781, "&Insert", "Copy Insert statement to editor", "Insert", "-- Comment: insert into table",
+     "INSERT INTO tablename VALUES(1, 'data')"},
+    {32816, "&Update", "Copy Update statement to editor", "Update", "-- Comment: update a table",
+     "UPDATE tablename SET column2 = 'datax' where column1 = 1"},
+    {32782, "&Delete", "Copy Delete statement to editor", "Delete", "-- Comment: delete from table",
+     "DELETE FROM tablename WHERE column1 = 1"},
+    {32783, "Create &table", "Copy Create table statement to editor", "Create table", "-- Comment: create table",
+     "CREATE TABLE tablename (column1 NUMBER NOT NULL, column2 VARCHAR2(32) NOT NULL)"},
+    {32784, "Drop t&able", "Copy Drop table statement to editor", "Drop table", "-- Comment: drop table",
+     "DROP TABLE tablename"},
+    {32812, "&Commit", "Copy Commit statement to editor", "Commit", "-- Comment: Commit transaction", "COMMIT"},
+    {32814, "&Rollback", "Copy Rollback statement to editor", "Rollback", "-- Comment: Rollback transaction",
+     "ROLLBACK"},
+};
+
+TEST(SqlTemplates, TableHoldsTheExactTextsInMenuOrder) {
+  ASSERT_EQ(sizeof kExpected / sizeof kExpected[0], static_cast<size_t>(kSqlTemplateCount));
+  for (int k = 0; k < kSqlTemplateCount; ++k) {
+    const ExpectedTemplate& e = kExpected[k];
+    const SqlTemplate& t = kSqlTemplates[k];
+    SCOPED_TRACE(e.menuText);
+    EXPECT_EQ(e.commandId, t.commandId);
+    EXPECT_EQ(e.menuText, t.menuText);
+    EXPECT_EQ(e.statusText, t.statusText);
+    EXPECT_EQ(e.tooltip, t.tooltip);
+    EXPECT_EQ(e.commentLine, t.commentLine);
+    EXPECT_EQ(e.statement, t.statement);
+  }
+}
+
+TEST(SqlTemplates, LookupByCommandId) {
+  for (const ExpectedTemplate& e : kExpected) {
+    const SqlTemplate* found = FindSqlTemplate(e.commandId);
+    ASSERT_NE(nullptr, found) << e.commandId;
+    EXPECT_EQ(e.statement, found->statement);
+  }
+  EXPECT_EQ(nullptr, FindSqlTemplate(32789));
+  EXPECT_EQ(nullptr, FindSqlTemplate(0));
+}
+
+TEST(SqlTemplates, SelectIntoAnEmptyEditor) {
+  EXPECT_EQ(
+      "\r\n-- Comment: select from a table\r\n"
+      "SELECT column1, column2 FROM tablename WHERE column1 > 0 order by column2;\r\n",
+      AppendTemplate("", *FindSqlTemplate(32780), ";"));
+  EXPECT_STREQ("Ready to execute!", kTemplateReadyMessage);
+}
+
+TEST(SqlTemplates, TwoTemplatesLeaveAnEmptyLineBetweenThem) {
+  const std::string text =
+      AppendTemplate(AppendTemplate("", *FindSqlTemplate(32812), ";"), *FindSqlTemplate(32814), ";");
+  EXPECT_EQ(
+      "\r\n-- Comment: Commit transaction\r\nCOMMIT;\r\n"
+      "\r\n-- Comment: Rollback transaction\r\nROLLBACK;\r\n",
+      text);
+}
+
+TEST(SqlTemplates, SeparatorIsAppendedAsConfigured) {
+  const SqlTemplate& drop = *FindSqlTemplate(32784);
+  EXPECT_EQ("x\r\n-- Comment: drop table\r\nDROP TABLE tablename\r\n", AppendTemplate("x", drop, ""));
+  EXPECT_EQ("x\r\n-- Comment: drop table\r\nDROP TABLE tablenameEND GO\r\n", AppendTemplate("x", drop, "END GO"));
+}
+
+// Each template put into an empty editor runs as one statement that still starts with its
+// comment line; with a text already there it becomes one more statement of the script.
+TEST(SqlTemplates, EveryTemplateSplitsIntoOneStatement) {
+  for (const SqlTemplate& t : kSqlTemplates) {
+    SCOPED_TRACE(t.menuText);
+    const std::string alone = std::string(t.commentLine) + "\r\n" + t.statement;
+    std::vector<std::string> statements;
+    EXPECT_EQ(1, SplitStatements(AppendTemplate("", t, ";"), ";", "/", statements));
+    EXPECT_EQ(std::vector<std::string>{alone}, statements);
+    statements.clear();
+    EXPECT_EQ(2, SplitStatements(AppendTemplate("SELECT 1 FROM DUAL;", t, ";"), ";", "/", statements));
+    EXPECT_EQ((std::vector<std::string>{"SELECT 1 FROM DUAL", alone}), statements);
+  }
+}
+
+TEST(SqlTemplates, CommandIdsAreDistinct) {
+  std::set<int> ids;
+  for (const SqlTemplate& t : kSqlTemplates) ids.insert(t.commandId);
+  EXPECT_EQ(static_cast<size_t>(kSqlTemplateCount), ids.size());
+}
+
+}  // namespace
