@@ -12,7 +12,11 @@ int PieceFile::Open(const std::string& path, const std::string& firstPiece) {
 
 int PieceFile::Write(const std::string& piece) {
   if (!file_.IsOpen()) return kWriterFailed;
-  file_.Write(CXmlEncoder::ToUtf8(piece));
+  if (CXmlEncoder::IsUtf8Already(piece)) {
+    file_.Write(piece);  // most pieces are plain ASCII: no copy
+  } else {
+    file_.Write(CXmlEncoder::ToUtf8(piece));
+  }
   return file_.Failed() ? kWriterFailed : kWriterOk;
 }
 

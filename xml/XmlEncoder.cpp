@@ -22,15 +22,6 @@ bool IsXmlChar(char32_t c) {
   return c != 0xFFFE && c != 0xFFFF;
 }
 
-// Most pieces are plain ASCII markup and need no conversion at all.
-bool IsPlainAscii(const std::string& text) {
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x80 || !IsXmlChar(byte)) return false;
-  }
-  return true;
-}
-
 void AppendUtf8(char32_t c, std::string& out) {
   if (!IsXmlChar(c)) c = 0xFFFD;
   if (c < 0x80) {
@@ -69,9 +60,17 @@ std::string CXmlEncoder::Escape(const std::string& text) {
   return out;
 }
 
+bool CXmlEncoder::IsUtf8Already(const std::string& text) {
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x80 || !IsXmlChar(byte)) return false;  // a zero byte ends the text: not as it is
+  }
+  return true;
+}
+
 std::string CXmlEncoder::ToUtf8(const std::string& text) {
+  if (IsUtf8Already(text)) return text;
   const std::string ansi(text.c_str());  // the conversion ends at the first zero byte
-  if (IsPlainAscii(ansi)) return ansi;
   const std::u16string wide = xml::AnsiToUtf16(ansi);
   std::string out;
   out.reserve(wide.size() * 3);

@@ -11,4 +11,7 @@ class CXmlEncoder {
   // carry (control characters other than tab, line feed and carriage return) become U+FFFD
   // so that the file stays well-formed.
   static std::string ToUtf8(const std::string& text);
+
+  // True when ToUtf8 would return the text as it is (plain ASCII, nothing to replace).
+  static bool IsUtf8Already(const std::string& text);
 };

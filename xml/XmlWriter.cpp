@@ -19,7 +19,12 @@ int CXmlWriter::BeginRow() { return file_.Write("  <row>\n"); }
 int CXmlWriter::WriteColumn(const std::string& heading, const std::string& cellText) {
   if (!file_.IsOpen()) return xml::kWriterFailed;
   const std::string name = MakeElementName(heading);
-  return file_.Write("    <" + name + ">" + CXmlEncoder::Escape(cellText) + "</" + name + ">\n");
+  std::string line;
+  line.reserve(2 * name.size() + cellText.size() + 12);
+  line.append("    <").append(name).append(">");
+  line.append(CXmlEncoder::Escape(cellText));
+  line.append("</").append(name).append(">\n");
+  return file_.Write(line);
 }
 
 int CXmlWriter::EndRow() { return file_.Write("  </row>\n"); }

@@ -7,12 +7,12 @@
 
 namespace xmltest {
 
-// An empty folder of the test's own under the working directory.
+// An empty folder of the test's own under the working directory, with a separator at the end.
 inline std::string ScratchFolder(const std::string& name) {
-  const std::filesystem::path folder = std::filesystem::path("xml_scratch") / name;
+  std::filesystem::path folder = std::filesystem::path("xml_scratch") / name;
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
-  return folder.string() + "/";
+  return (folder / "").make_preferred().string();
 }
 
 inline std::string ReadWholeFile(const std::string& path) {

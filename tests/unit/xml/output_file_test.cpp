@@ -96,7 +96,7 @@ TEST(OutputFile, OthersMayReadAndWriteWhileOpen) {
   const std::string path = xmltest::ScratchFolder("output_share") + "shared.xml";
   xml::OutputFile file;
   ASSERT_TRUE(file.Create(path));
-  for (const DWORD access : {GENERIC_READ, GENERIC_WRITE}) {
+  for (const DWORD access : {DWORD(GENERIC_READ), DWORD(GENERIC_WRITE)}) {
     const HANDLE other = CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     EXPECT_NE(INVALID_HANDLE_VALUE, other) << "access " << access;

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "ListViewWindow.h"
+#include "SaveXmlCommand.h"
+#include "TestFiles.h"
+
+namespace {
+
+using xmltest::ReadWholeFile;
+
+// Records the view's side of the command, in order.
+class RecordingHost : public SaveXmlHost {
+ public:
+  void ReadControls() override { calls.push_back("ReadControls"); }
+  void WriteControls() override { calls.push_back("WriteControls"); }
+  void SetMessageText(const std::string& text) override { calls.push_back("message " + text); }
+  std::vector<std::string> calls;
+};
+
+// Chooses a set file the way the save dialog does, moving the current directory to its
+// folder, and records the beeps and what the shell was asked to open.
+class ScriptedDesktop : public SaveXmlDesktop {
+ public:
+  bool ChooseFile(HWND, ChosenXmlFile& file) override {
+    if (chosenPath.empty()) return false;
+    file.path = chosenPath;
+    file.nameOffset = chosenPath.find_last_of('\\') + 1;
+    SetCurrentDirectoryA(chosenPath.substr(0, file.nameOffset).c_str());
+    return true;
+  }
+  bool OpenWithShell(const std::string& path) override {
+    opened.push_back(path);
+    return shellSucceeds;
+  }
+  void Beep() override { ++beeps; }
+
+  std::string chosenPath;
+  bool shellSucceeds = true;
+  std::vector<std::string> opened;
+  int beeps = 0;
+};
+
+std::string CurrentDirectory() {
+  char buffer[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, buffer);
+  return buffer;
+}
+
+class SaveXmlCommandTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    startDirectory_ = CurrentDirectory();
+    folder_ = CurrentDirectory() + "\\" +
+              xmltest::ScratchFolder(testing::UnitTest::GetInstance()->current_test_info()->name());
+    DeleteFileA(".\\Zenquill.ini");
+    window_.Fill({"ENAME", "COUNT(*)"}, {{"SMITH", "1"}, {"ALLEN", "2"}, {"WARD", "3"}});
+    window_.SortByColumn(0, true);
+  }
+  void TearDown() override {
+    DeleteFileA(".\\Zenquill.ini");
+    EXPECT_EQ(startDirectory_, CurrentDirectory());
+  }
+
+  void Run() { RunSaveXmlData(window_.Parent(), window_.List(), host_, desktop_); }
+
+  std::string startDirectory_;
+  std::string folder_;
+  xmltest::ListViewWindow window_;
+  RecordingHost host_;
+  ScriptedDesktop desktop_;
+};
+
+const std::vector<std::string> kSavedCalls = {"ReadControls", "message Saved XML file!", "WriteControls"};
+const std::vector<std::string> kFailedCalls = {"ReadControls", "message Failed to save XML file!", "WriteControls"};
+
+TEST_F(SaveXmlCommandTest, SavesBothFilesInTheSortedOrderAndOpensTheDataFile) {
+  desktop_.chosenPath = folder_ + "Report.XML";
+  Run();
+  EXPECT_EQ(kSavedCalls, host_.calls);
+  EXPECT_EQ(1, desktop_.beeps);
+  EXPECT_EQ(std::vector<std::string>{desktop_.chosenPath}, desktop_.opened);
+  EXPECT_EQ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<?xml-stylesheet type=\"text/xsl\" href=\"Report.xsl\"?>\n"
+            "<doc>\n"
+            "  <row>\n    <ENAME>ALLEN</ENAME>\n    <COUNT___>2</COUNT___>\n  </row>\n"
+            "  <row>\n    <ENAME>SMITH</ENAME>\n    <COUNT___>1</COUNT___>\n  </row>\n"
+            "  <row>\n    <ENAME>WARD</ENAME>\n    <COUNT___>3</COUNT___>\n  </row>\n"
+            "</doc>\n",
+            ReadWholeFile(desktop_.chosenPath));
+  EXPECT_NE(std::string::npos, ReadWholeFile(folder_ + "Report.xsl").find("<th>ENAME</th>\n       <th>COUNT___</th>"));
+}
+
+TEST_F(SaveXmlCommandTest, SettingsOffWriteNoStylesheetAndOpenNothing) {
+  WritePrivateProfileStringA("Zenquill", "XSL", "0", ".\\Zenquill.ini");
+  WritePrivateProfileStringA("Zenquill", "VIEWXML", "no", ".\\Zenquill.ini");
+  desktop_.chosenPath = folder_ + "plain.xml";
+  Run();
+  EXPECT_EQ(kSavedCalls, host_.calls);
+  EXPECT_EQ(std::string::npos, ReadWholeFile(desktop_.chosenPath).find("xml-stylesheet"));
+  EXPECT_FALSE(xmltest::Exists(folder_ + "plain.xsl"));
+  EXPECT_TRUE(desktop_.opened.empty());
+  EXPECT_EQ(1, desktop_.beeps);
+}
+
+TEST_F(SaveXmlCommandTest, CancelledDialogDoesNothing) {
+  Run();
+  EXPECT_TRUE(host_.calls.empty());
+  EXPECT_TRUE(desktop_.opened.empty());
+  EXPECT_EQ(0, desktop_.beeps);
+}
+
+TEST_F(SaveXmlCommandTest, DataFileThatCannotBeCreatedIsReportedAndStillOpened) {
+  desktop_.chosenPath = folder_ + "missing folder\\report.xml";
+  desktop_.shellSucceeds = false;
+  Run();
+  EXPECT_EQ(kFailedCalls, host_.calls);
+  EXPECT_EQ(std::vector<std::string>{desktop_.chosenPath}, desktop_.opened);
+  EXPECT_EQ(2, desktop_.beeps);  // the outcome, then the shell's failure
+}
+
+TEST_F(SaveXmlCommandTest, WriteErrorIsNotReportedAsSaved) {
+  WritePrivateProfileStringA("Zenquill", "XSL", "0", ".\\Zenquill.ini");
+  std::vector<std::vector<std::string>> rows(3000, {"A long enough name", "42"});
+  window_.Fill({}, rows);
+  desktop_.chosenPath = "Z:\\dev\\full";
+  Run();
+  EXPECT_EQ(kFailedCalls, host_.calls);
+}
+
+BOOL CALLBACK KeepIfDialog(HWND window, LPARAM found) {
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (lstrcmpA(className, "#32770") != 0) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+HWND DialogOfThread(DWORD thread) {
+  HWND found = nullptr;
+  EnumThreadWindows(thread, KeepIfDialog, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// The real dialog, driven from a second thread as a user would: type a name, press Save.
+TEST(SaveXmlDialog, AppendsTheDefaultExtension) {
+  const std::string folder = CurrentDirectory() + "\\" + xmltest::ScratchFolder("dialog");
+  const DWORD dialogThread = GetCurrentThreadId();
+  std::string initialName;
+  std::thread user([&] {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+      Sleep(50);
+      const HWND dialog = DialogOfThread(dialogThread);
+      const HWND name = dialog ? GetDlgItem(dialog, 0x480) : nullptr;  // the file name box
+      if (!name || !IsWindowVisible(dialog)) continue;
+      char text[MAX_PATH] = {};
+      GetWindowTextA(name, text, MAX_PATH);
+      initialName = text;
+      SetWindowTextA(name, (folder + "report").c_str());
+      PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+      return;
+    }
+  });
+  ChosenXmlFile file;
+  const bool chosen = ShowSaveXmlDialog(nullptr, file);
+  user.join();
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ("*.xml", initialName);
+  EXPECT_EQ("report.xml", file.path.substr(file.nameOffset));
+  EXPECT_EQ(0, lstrcmpiA((folder + "report.xml").c_str(), file.path.c_str())) << file.path;
+}
+
+}  // namespace
