@@ -40,25 +40,24 @@ void SetItemData(HWND list, int row, LPARAM data) {
   SendMessageA(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-// Case-insensitive in the user's code page, multibyte characters included. String sort keeps
-// hyphens and apostrophes significant: this is a text comparison, not a word comparison.
-int CompareTexts(const std::string& a, const std::string& b) {
+const SortKeyRecord& Record(LPARAM data) { return *reinterpret_cast<const SortKeyRecord*>(data); }
+
+int CALLBACK CompareAscending(LPARAM a, LPARAM b, LPARAM) {
+  return CompareSortTexts(Record(a).text, Record(b).text);
+}
+
+int CALLBACK CompareDescending(LPARAM a, LPARAM b, LPARAM) {
+  return CompareSortTexts(Record(b).text, Record(a).text);
+}
+
+}  // namespace
+
+// String sort keeps hyphens and apostrophes significant: a text comparison, not a word one.
+int CompareSortTexts(const std::string& a, const std::string& b) {
   return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_STRINGSORT, a.c_str(), -1,
                         b.c_str(), -1) -
          CSTR_EQUAL;
 }
-
-const SortKeyRecord& Record(LPARAM data) { return *reinterpret_cast<const SortKeyRecord*>(data); }
-
-int CALLBACK CompareAscending(LPARAM a, LPARAM b, LPARAM) {
-  return CompareTexts(Record(a).text, Record(b).text);
-}
-
-int CALLBACK CompareDescending(LPARAM a, LPARAM b, LPARAM) {
-  return CompareTexts(Record(b).text, Record(a).text);
-}
-
-}  // namespace
 
 SortKeySet::SortKeySet(HWND list, int column) : list_(list) {
   const int rows = static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));

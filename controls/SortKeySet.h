@@ -12,6 +12,10 @@ struct SortKeyRecord {
   LPARAM data;
 };
 
+// The sort's comparison: negative, 0 or positive as `a` sorts before, with or after `b`.
+// Case-insensitive, multibyte-aware, in the user's code page.
+int CompareSortTexts(const std::string& a, const std::string& b);
+
 // Lives for one sort. Construction lends every row a record as its item data (reading each
 // cell text once), so the platform sort compares texts already in memory; destruction gives
 // every row its own item data back.

@@ -131,6 +131,7 @@ const std::vector<MarkProbe> kAscending = {
     {"light start", -4, 0, false, 2, -1, Ink::Light},
     {"light corner", -3, 0, true, -2, 0, Ink::Light},
     {"base", -4, 0, true, -2, 0, Ink::Light},
+    {"base reaches its end", -5, -1, true, -2, 0, Ink::Light},
     {"base end is not painted", -5, -2, true, -2, 0, Ink::Face},
     {"dark start", -5, -1, true, -2, -1, Ink::Dark},
     {"dark end is not painted", -4, 0, false, 2, -2, Ink::Face},

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ListHost.h"
+#include "SortKeySet.h"
 #include "SortListCtrl.h"
 
 namespace {
@@ -52,6 +53,38 @@ TEST_P(SortByColumnTest, OrdersRowsByCellText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SortByColumnTest, ::testing::ValuesIn(kSortCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct CompareCase {
+  const char* name;
+  const char* a;
+  const char* b;
+  int sign;
+};
+
+const CompareCase kCompareCases[] = {
+    {"SameCase", "abc", "abc", 0},
+    {"LowerAndUpperAreEqual", "abc", "ABC", 0},
+    {"MixedCaseAreEqual", "NuLl", "null", 0},
+    {"LetterOrderFirst", "abc", "ABD", -1},
+    {"UpperBeforeLaterLower", "ABC", "abd", -1},
+    {"PrefixFirst", "abc", "ABCD", -1},
+    {"DigitsAsText", "100", "9", -1},
+    {"EmptyFirst", "", "a", -1},
+    {"AccentedLettersIgnoreCase", "\xE9t\xE9", "\xC9T\xC9", 0},
+};
+
+class CompareSortTextsTest : public ::testing::TestWithParam<CompareCase> {};
+
+int Sign(int value) { return (value > 0) - (value < 0); }
+
+TEST_P(CompareSortTextsTest, ComparesIgnoringCase) {
+  const CompareCase& c = GetParam();
+  EXPECT_EQ(c.sign, Sign(CompareSortTexts(c.a, c.b)));
+  EXPECT_EQ(-c.sign, Sign(CompareSortTexts(c.b, c.a)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CompareSortTextsTest, ::testing::ValuesIn(kCompareCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SortByColumn, EqualIgnoringCaseStayTogether) {

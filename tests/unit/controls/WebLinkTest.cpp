@@ -170,6 +170,7 @@ const StaticKind kStaticKinds[] = {
     {"Left", SS_LEFT, true},          {"Centre", SS_CENTER, true},
     {"Right", SS_RIGHT, true},        {"Icon", SS_ICON, false},
     {"BlackFrame", SS_BLACKFRAME, false}, {"Simple", SS_SIMPLE, false},
+    {"EtchedLine", SS_ETCHEDHORZ, false}, {"OwnerDrawn", SS_OWNERDRAW, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Kinds, StaticKindTest, ::testing::ValuesIn(kStaticKinds),
@@ -241,6 +242,22 @@ TEST(WebLinkParent, PaintsInLinkThenVisitedColour) {
   auto after = host.Paint();
   EXPECT_GT(after->Count(kWhole, kVisited), 0);
   EXPECT_EQ(0, after->Count(kWhole, kLink));
+}
+
+TEST(WebLinkParent, OnlyAnOpenedLinkRepaints) {
+  for (INT_PTR result : {INT_PTR{2}, INT_PTR{42}}) {
+    LinkHost host;
+    FakeShell shell(result);
+    ASSERT_TRUE(host.link.Attach(host.control));
+    host.link.SetShell(shell);
+    ShowWindow(host.parent, SW_SHOWNOACTIVATE);
+    UpdateWindow(host.parent);
+    ASSERT_FALSE(GetUpdateRect(host.control, nullptr, FALSE));
+
+    host.link.OnClicked();
+
+    EXPECT_EQ(result > 32, GetUpdateRect(host.control, nullptr, FALSE) != FALSE) << result;
+  }
 }
 
 TEST(WebLinkParent, MouseClickOpensOnceNotifyIsSet) {
