@@ -1,6 +1,7 @@
 #include "TnsNames.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace {
 

@@ -87,16 +87,14 @@ OCI_EXPORT sword OCIInitialize(ub4 mode, dvoid* ctxp, dvoid* (*malocfp)(dvoid*, 
   return Record("OCIInitialize mode=" + N(mode) + (hooks ? " hooks" : ""));
 }
 
-OCI_EXPORT sword OCIEnvInit(OCIEnv** envp, ub4 mode, size_t xtramem_sz, dvoid** usrmempp) {
-  (void)usrmempp;
+OCI_EXPORT sword OCIEnvInit(OCIEnv** envp, ub4 mode, size_t xtramem_sz, dvoid**) {
   sword status = Record("OCIEnvInit mode=" + N(mode) + " extra=" + N(xtramem_sz));
   if (Proceeds(status)) *envp = reinterpret_cast<OCIEnv*>(Allocate(OCI_HTYPE_ENV));
   return status;
 }
 
 OCI_EXPORT sword OCIHandleAlloc(const dvoid* parenth, dvoid** hndlpp, ub4 type, size_t xtramem_sz,
-                                dvoid** usrmempp) {
-  (void)usrmempp;
+                                dvoid**) {
   sword status = Record("OCIHandleAlloc type=" + N(type) + " extra=" + N(xtramem_sz));
   *hndlpp = nullptr;
   if (!Find(parenth, OCI_HTYPE_ENV)) return OCI_INVALID_HANDLE;
@@ -122,8 +120,6 @@ OCI_EXPORT sword OCIAttrSet(dvoid* trgthndlp, ub4 trghndltyp, dvoid* attributep,
   if (!Proceeds(status)) return status;
   if (attrtype == OCI_ATTR_SERVER) target->server = Find(attributep, OCI_HTYPE_SERVER);
   if (attrtype == OCI_ATTR_SESSION) target->session = Find(attributep, OCI_HTYPE_SESSION);
-  if (attrtype == OCI_ATTR_USERNAME) target->user = Text(attributep, size);
-  if (attrtype == OCI_ATTR_PASSWORD) target->password = Text(attributep, size);
   return status;
 }
 
@@ -138,11 +134,8 @@ OCI_EXPORT sword OCIAttrGet(const dvoid* trgthndlp, ub4 trghndltyp, dvoid* attri
   return GetStatementAttribute(*source, attributep, attrtype);
 }
 
-OCI_EXPORT sword OCIBindByPos(OCIStmt* stmtp, OCIBind** bindp, OCIError* errhp, ub4 position,
-                              dvoid* valuep, sb4 value_sz, ub2 dty, dvoid* indp, ub2* alenp,
-                              ub2* rcodep, ub4 maxarr_len, ub4* curelep, ub4 mode) {
-  (void)stmtp, (void)bindp, (void)errhp, (void)valuep, (void)indp, (void)alenp, (void)rcodep;
-  (void)maxarr_len, (void)curelep;
+OCI_EXPORT sword OCIBindByPos(OCIStmt*, OCIBind**, OCIError*, ub4 position, dvoid*, sb4 value_sz,
+                              ub2 dty, dvoid*, ub2*, ub2*, ub4, ub4*, ub4 mode) {
   // Nothing in the system binds variables; a call here is itself the finding.
   return Record("OCIBindByPos position=" + N(position) + " size=" + N(value_sz) +
                 " type=" + N(dty) + " mode=" + N(mode));
@@ -197,10 +190,7 @@ OCI_EXPORT sword OCIStmtPrepare(OCIStmt* stmtp, OCIError* errhp, const OraText* 
                         N(stmt_len) + " language=" + N(language) + " mode=" + N(mode));
   Handle* statement = Find(stmtp, OCI_HTYPE_STMT);
   if (!statement || !Find(errhp, OCI_HTYPE_ERROR)) return OCI_INVALID_HANDLE;
-  if (Proceeds(status)) {
-    statement->prepared = true;
-    statement->text = Text(stmt, stmt_len);
-  }
+  if (Proceeds(status)) statement->prepared = true;
   return status;
 }
 

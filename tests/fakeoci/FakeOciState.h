@@ -30,9 +30,7 @@ struct Handle {
   ub4 type = 0;
   Handle* server = nullptr;   // service context: the attached server
   Handle* session = nullptr;  // service context: the begun session
-  std::string user, password;  // session
   bool prepared = false, executedAsQuery = false;  // statement
-  std::string text;
   size_t fetchedRows = 0;
   std::map<ub4, Define> defines;  // statement: by position
   ub4 position = 0;               // parameter descriptor

@@ -203,6 +203,14 @@ TEST_F(FakeStatement, DescribingNoColumnsAsksNothing) {
   EXPECT_TRUE(fake.Calls("OCIParamGet").empty());
 }
 
+TEST_F(FakeStatement, NoQueryToDescribeOrFetch) {
+  Texts names{"stale"};
+  EXPECT_EQ(DB_INVALID_HANDLE, document->DescribeColumns(1, names));
+  EXPECT_TRUE(names.empty());
+  EXPECT_TRUE(Fetch(1, DB_INVALID_HANDLE).empty());
+  EXPECT_TRUE(fake.Calls("OCIParamGet").empty());
+}
+
 TEST_F(FakeStatement, AtMost4096ColumnsAreDefined) {
   AsQuery();
   for (int column = 1; column <= 4097; ++column)
