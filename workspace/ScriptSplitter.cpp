@@ -2,6 +2,7 @@
 
 #include "ScanCopy.h"
 
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -31,9 +32,10 @@ bool SameIgnoringCase(const std::string& text, size_t at, const std::string& wor
   return true;
 }
 
+// `word` is never empty. The first byte is tested alone because it almost always differs.
 bool BeginsWith(const std::string& scan, size_t at, const std::string& word) {
-  return at <= scan.size() && scan.size() - at >= word.size() &&
-         scan.compare(at, word.size(), word) == 0;
+  return at < scan.size() && scan[at] == word[0] && scan.size() - at >= word.size() &&
+         std::memcmp(scan.data() + at, word.data(), word.size()) == 0;
 }
 
 // End of text[begin, end) once trailing blanks, line breaks and separators are gone.
