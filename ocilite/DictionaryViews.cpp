@@ -122,6 +122,13 @@ std::string WithoutColumn(const std::string& columns, const std::string& column)
   return list;
 }
 
+// Every name quoted: some (DEFERRABLE) are keywords to SQLite.
+std::string Quoted(const std::string& columns) {
+  std::string list = "\"" + columns + "\"";
+  ReplaceAll(list, ", ", "\", \"");
+  return list;
+}
+
 }  // namespace
 
 std::vector<std::string> DictionaryViewStatements(const std::vector<std::string>& schemas) {
@@ -129,10 +136,10 @@ std::vector<std::string> DictionaryViewStatements(const std::vector<std::string>
   for (const ViewFamily& family : kFamilies) {
     std::string suffix = family.suffix;
     std::string owner = family.ownerColumn;
-    statements.push_back("CREATE TEMP VIEW DBA_" + suffix + " (" + family.columns + ") AS " + DbaBody(family, schemas));
+    statements.push_back("CREATE TEMP VIEW DBA_" + suffix + " (" + Quoted(family.columns) + ") AS " + DbaBody(family, schemas));
     std::string visible = suffix == "USERS" ? "1 = 1" : owner + " IN (ZQ_USER(), 'PUBLIC') OR ZQ_IS_DBA() = 1";
     statements.push_back("CREATE TEMP VIEW ALL_" + suffix + " AS SELECT * FROM DBA_" + suffix + " WHERE " + visible);
-    statements.push_back("CREATE TEMP VIEW USER_" + suffix + " AS SELECT " + WithoutColumn(family.columns, owner) +
+    statements.push_back("CREATE TEMP VIEW USER_" + suffix + " AS SELECT " + Quoted(WithoutColumn(family.columns, owner)) +
                          " FROM DBA_" + suffix + " WHERE " + owner + " = ZQ_USER()");
   }
   return statements;

@@ -136,7 +136,6 @@ OCI_EXPORT sword OCIAttrSet(dvoid* trgthndlp, ub4 trghndltyp, dvoid* attributep,
   ErrorHandle* error = Find<ErrorHandle>(errhp, OCI_HTYPE_ERROR);
   Handle* target = FindHandle(trgthndlp, trghndltyp);
   if (!error || !target) return OCI_INVALID_HANDLE;
-  error->Clear();
   if (trghndltyp == OCI_HTYPE_SVCCTX && (attrtype == OCI_ATTR_SERVER || attrtype == OCI_ATTR_SESSION)) {
     ub4 type = attrtype == OCI_ATTR_SERVER ? OCI_HTYPE_SERVER : OCI_HTYPE_SESSION;
     if (!FindHandle(attributep, type)) return OCI_INVALID_HANDLE;
@@ -158,11 +157,15 @@ OCI_EXPORT sword OCIAttrGet(const dvoid* trgthndlp, ub4 trghndltyp, dvoid* attri
   ErrorHandle* error = Find<ErrorHandle>(errhp, OCI_HTYPE_ERROR);
   Handle* source = FindHandle(trgthndlp, trghndltyp);
   if (!error || !source || !attributep) return OCI_INVALID_HANDLE;
-  error->Clear();
+  // Reading attributes leaves the last error in place: callers read the offset, then the text.
   switch (trghndltyp) {
     case OCI_HTYPE_STMT: return StatementAttribute(*static_cast<StmtHandle*>(source), attributep, sizep, attrtype, *error);
     case OCI_DTYPE_PARAM: return ParamAttribute(*static_cast<ParamHandle*>(source), attributep, sizep, attrtype, *error);
-    default: return error->Report(MakeOraError(24315), OCI_ERROR);
+    case OCI_HTYPE_ERROR:
+      if (attrtype != OCI_ATTR_PARSE_ERROR_OFFSET) return OCI_ERROR;
+      Store<ub2>(attributep, sizep, static_cast<ub2>(static_cast<ErrorHandle*>(source)->error.offset));
+      return OCI_SUCCESS;
+    default: return OCI_ERROR;
   }
 }
 

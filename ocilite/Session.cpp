@@ -116,19 +116,19 @@ int Session::Authorize(void* self, int action, const char* first, const char* se
                        const char* view) {
   (void)second;
   Session* session = static_cast<Session*>(self);
+  if (session->trusted_ > 0) return SQLITE_OK;
   // ALTER TABLE names its database in the first argument.
   if (action == SQLITE_ALTER_TABLE) database = first;
   if (action == SQLITE_READ && IsShared(database) && !view && first && std::strncmp(first, "ZQ$", 3) == 0) {
     session->denial_ = 942;
     return SQLITE_DENY;
   }
-  return session->Authorize(action, database, view);
+  return session->Authorize(action, first, database, view);
 }
 
 // Everyone may read the shared tables and the dictionary views; a user may change only the
 // user's own schema; a DBA may read and change every schema, never the dictionary itself.
-int Session::Authorize(int action, const char* database, const char* view) {
-  if (trusted_ > 0) return SQLITE_OK;
+int Session::Authorize(int action, const char* table, const char* database, const char* view) {
   bool own = database && user_.name == database;
   bool otherSchema = database && !own && !IsShared(database);
   int denial = 0;
@@ -138,7 +138,9 @@ int Session::Authorize(int action, const char* database, const char* view) {
     if (otherSchema && !view && !user_.isDba) denial = 942;
   } else if (action == SQLITE_INSERT || action == SQLITE_UPDATE || action == SQLITE_DELETE) {
     if (IsShared(database) && !view) denial = 1031;
-    if (otherSchema && !user_.isDba) denial = 942;
+    // Creating or dropping an object writes the schema's own table: a privilege matter.
+    bool catalogue = table && std::strncmp(table, "sqlite_", 7) == 0;
+    if (otherSchema && !user_.isDba) denial = catalogue ? 1031 : 942;
   } else if (IsCreate(action) || IsDrop(action)) {
     if (IsShared(database) || (otherSchema && !user_.isDba) || (IsCreate(action) && !user_.canCreate)) denial = 1031;
   }

@@ -80,7 +80,7 @@ class Session {
   sqlite3* SequenceDb(OraError& error);
   static int Authorize(void* self, int action, const char* first, const char* second, const char* database,
                        const char* view);
-  int Authorize(int action, const char* database, const char* view);
+  int Authorize(int action, const char* table, const char* database, const char* view);
 
   DatabaseLocation location_;
   sqlite3* db_ = nullptr;

@@ -131,6 +131,8 @@ class Translator {
       Emit(asDefault ? "(ZQ_USER())" : "ZQ_USER()", token);
     } else if (upper == "MINUS") {
       Emit("EXCEPT", token);
+    } else if (IsSqliteOnlyKeyword(upper) && (PrevSigIsSymbol(s, ',') || PrevSigIsSymbol(s, '.') || PrevSigIsWord(s, "SELECT"))) {
+      Emit("\"" + upper + "\"", token);  // a column name to Oracle, a keyword to SQLite
     } else {
       Emit(qualify_[k] ? SchemaPrefix() + upper : upper, token);
     }
@@ -140,6 +142,10 @@ class Translator {
   // Our own bookkeeping tables, and the DBA_ views for everyone but a DBA.
   bool IsHidden(const std::string& upper) const {
     return upper.compare(0, 3, "ZQ$") == 0 || (!options_.isDba && upper.compare(0, 4, "DBA_") == 0);
+  }
+
+  static bool IsSqliteOnlyKeyword(const std::string& upper) {
+    return upper == "DEFERRABLE" || upper == "NOTHING" || upper == "TRANSACTION";
   }
 
   bool IsBareUser(size_t s) const {
@@ -190,7 +196,8 @@ size_t Translation::SourceOffset(size_t outputOffset) const {
   }
   if (!best) return 0;
   size_t delta = outputOffset - best->output;
-  return best->source + (delta < best->sourceLength ? delta : best->sourceLength);
+  // Inside a rewritten name or call the position is the original token's start.
+  return best->source + (delta < best->sourceLength ? delta : 0);
 }
 
 bool TranslateSql(std::string_view oracleSql, const TranslateOptions& options, Translation& out,

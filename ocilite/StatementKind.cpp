@@ -10,7 +10,7 @@ namespace {
 size_t ObjectWordIndex(const std::vector<Token>& t, size_t from) {
   static const char* const kModifiers[] = {"OR", "REPLACE", "PUBLIC", "UNIQUE", "BITMAP", "FORCE",
                                            "NOFORCE", "EDITIONABLE", "NONEDITIONABLE", "GLOBAL",
-                                           "TEMPORARY"};
+                                           "TEMPORARY", "TEMP"};
   size_t i = from;
   for (bool skipped = true; skipped && i < t.size();) {
     skipped = false;

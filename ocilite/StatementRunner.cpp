@@ -8,32 +8,49 @@
 
 namespace {
 
+// Where SQLite cannot tell the position: the first use of the name the message names
+// ("no such table: X"), or the end of the text for an unfinished statement.
+size_t GuessOffset(const std::string& message, const std::string& source) {
+  if (message.find("incomplete input") != std::string::npos) return source.size();
+  size_t colon = message.rfind(": ");
+  if (colon == std::string::npos) return 0;
+  std::string name = message.substr(colon + 2);
+  name = name.substr(name.rfind('.') == std::string::npos ? 0 : name.rfind('.') + 1);
+  for (const Token& token : SignificantTokens(source)) {
+    if (IdentifierName(token) == ToUpper(name)) return token.offset;
+  }
+  return 0;
+}
+
 // SQLite's failure as the Oracle error, pointing into the original text.
-OraError TranslatedError(Session& session, const Translation& translation, size_t statementStart) {
+OraError TranslatedError(Session& session, const Translation& translation, size_t statementStart,
+                         const std::string& source) {
   sqlite3* db = session.Db();
   int code = sqlite3_extended_errcode(db);
   int at = sqlite3_error_offset(db);
-  size_t offset = at >= 0 ? translation.SourceOffset(statementStart + static_cast<size_t>(at)) : 0;
+  size_t offset = at >= 0 ? translation.SourceOffset(statementStart + static_cast<size_t>(at))
+                          : GuessOffset(sqlite3_errmsg(db), source);
   if ((code & 0xff) == SQLITE_AUTH) return MakeOraError(session.DenialCode(), "", offset);
   return OraErrorFromSqlite(code, sqlite3_errmsg(db), offset);
 }
 
 // Runs every statement of the translated text (one, or two for CREATE OR REPLACE VIEW).
-bool RunTranslated(Session& session, const Translation& translation, uint32_t& changes, OraError& error) {
+bool RunTranslated(Session& session, const Translation& translation, const std::string& source, uint32_t& changes,
+                   OraError& error) {
   const char* start = translation.sql.c_str();
   const char* next = start;
   while (*next) {
     sqlite3_stmt* statement = nullptr;
     size_t at = static_cast<size_t>(next - start);
     if (sqlite3_prepare_v2(session.Db(), next, -1, &statement, &next) != SQLITE_OK) {
-      error = TranslatedError(session, translation, at);
+      error = TranslatedError(session, translation, at, source);
       return false;
     }
     if (!statement) break;  // only blanks or comments were left
     int rc = sqlite3_step(statement);
     sqlite3_finalize(statement);
     if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
-      error = TranslatedError(session, translation, at);
+      error = TranslatedError(session, translation, at, source);
       return false;
     }
     changes = static_cast<uint32_t>(sqlite3_changes(session.Db()));
@@ -41,11 +58,11 @@ bool RunTranslated(Session& session, const Translation& translation, uint32_t& c
   return true;
 }
 
-int OpenQuery(const std::shared_ptr<Session>& session, const Translation& translation, bool commit, Execution& result,
-              OraError& error) {
+int OpenQuery(const std::shared_ptr<Session>& session, const Translation& translation, const std::string& source,
+              bool commit, Execution& result, OraError& error) {
   sqlite3_stmt* statement = nullptr;
   if (sqlite3_prepare_v2(session->Db(), translation.sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
-    error = TranslatedError(*session, translation, 0);
+    error = TranslatedError(*session, translation, 0, source);
     return OCI_ERROR;
   }
   if (!statement) {
@@ -61,7 +78,7 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
            OraError& error) {
   Translation translation;
   if (!TranslateSql(request.text, {session->User().name, session->User().isDba}, translation, error)) return OCI_ERROR;
-  if (type == OCI_STMT_SELECT) return OpenQuery(session, translation, request.commit, result, error);
+  if (type == OCI_STMT_SELECT) return OpenQuery(session, translation, request.text, request.commit, result, error);
   bool isDdl = type == OCI_STMT_CREATE || type == OCI_STMT_DROP || type == OCI_STMT_ALTER;
   if (!isDdl && request.iterations == 0) {
     error = MakeOraError(24333);
@@ -69,7 +86,7 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
   }
   // DDL commits what is pending, as in Oracle; DML joins the session's transaction.
   bool started = isDdl ? session->Commit(error) : session->BeginTransaction(error);
-  if (!started || !RunTranslated(*session, translation, result.rowCount, error)) return OCI_ERROR;
+  if (!started || !RunTranslated(*session, translation, request.text, result.rowCount, error)) return OCI_ERROR;
   if (isDdl) result.rowCount = 0;
   return request.commit && !session->Commit(error) ? OCI_ERROR : OCI_SUCCESS;
 }
