@@ -108,13 +108,14 @@ bool TriggerHeader(Reader& r, TriggerSpec& spec) {
   if (r.Accept("INSTEAD")) {
     if (!r.Expect("OF")) return false;
     spec.timing = "INSTEAD OF";
-  } else {
+  } else if (r.Peek("BEFORE") || r.Peek("AFTER")) {
     spec.timing = r.Word();
-    if (spec.timing != "BEFORE" && spec.timing != "AFTER") return r.Fail();
+  } else {
+    return r.Fail();
   }
   do {
+    if (!r.Peek("INSERT") && !r.Peek("UPDATE") && !r.Peek("DELETE")) return r.Fail();
     std::string event = r.Word();
-    if (event != "INSERT" && event != "UPDATE" && event != "DELETE") return r.Fail();
     spec.events += (spec.events.empty() ? "" : " OR ") + event;
     if (event == "UPDATE" && r.Accept("OF") && !r.SkipTo({"ON", "OR"})) return r.Fail();
   } while (r.Accept("OR"));

@@ -116,9 +116,14 @@ std::string DbaBody(const ViewFamily& family, const std::vector<std::string>& sc
 }
 
 std::string WithoutColumn(const std::string& columns, const std::string& column) {
-  std::string list = columns;
-  ReplaceAll(list, column + ", ", "");
-  ReplaceAll(list, ", " + column, "");
+  std::string list;
+  size_t from = 0;
+  while (from < columns.size()) {
+    size_t end = columns.find(", ", from);
+    std::string name = columns.substr(from, end == std::string::npos ? std::string::npos : end - from);
+    if (name != column) list += (list.empty() ? "" : ", ") + name;
+    from = end == std::string::npos ? columns.size() : end + 2;
+  }
   return list;
 }
 
