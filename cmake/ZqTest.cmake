@@ -34,7 +34,7 @@ endfunction()
 function(zq_oci_library target dir)
   set_target_properties(${target} PROPERTIES
     OUTPUT_NAME oci PREFIX "" SUFFIX ".dll"
-    RUNTIME_OUTPUT_DIRECTORY ${dir} LIBRARY_OUTPUT_DIRECTORY ${dir})
+    RUNTIME_OUTPUT_DIRECTORY ${dir} LIBRARY_OUTPUT_DIRECTORY ${dir} ARCHIVE_OUTPUT_DIRECTORY ${dir})
   if(WIN32)
     # Bare export names, no import library needed by anyone.
     target_link_options(${target} PRIVATE -Wl,--kill-at)
