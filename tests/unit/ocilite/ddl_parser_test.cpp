@@ -1,0 +1,182 @@
+// Reading the DDL the dictionary records: sequences, synonyms, links, units, drops.
+#include <gtest/gtest.h>
+
+#include "DdlParser.h"
+
+namespace {
+
+TEST(DdlParserTest, SequenceDefaults) {
+  SequenceSpec spec;
+  OraError error;
+  ASSERT_TRUE(ParseCreateSequence(SignificantTokens("CREATE SEQUENCE s"), spec, error)) << error.text;
+  EXPECT_EQ("", spec.name.owner);
+  EXPECT_EQ("S", spec.name.name);
+  EXPECT_EQ(1, spec.start);
+  EXPECT_EQ(1, spec.increment);
+  EXPECT_EQ(20, spec.cache);
+  EXPECT_FALSE(spec.cycle);
+}
+
+TEST(DdlParserTest, SequenceOptions) {
+  SequenceSpec spec;
+  OraError error;
+  ASSERT_TRUE(ParseCreateSequence(SignificantTokens("CREATE SEQUENCE hr.s START WITH 5 INCREMENT BY -1 MINVALUE -10 "
+                                                    "MAXVALUE 100 CYCLE ORDER NOCACHE"),
+                                  spec, error))
+      << error.text;
+  EXPECT_EQ("HR", spec.name.owner);
+  EXPECT_EQ(5, spec.start);
+  EXPECT_EQ(-1, spec.increment);
+  EXPECT_EQ(-10, spec.minValue);
+  EXPECT_EQ(100, spec.maxValue);
+  EXPECT_TRUE(spec.cycle);
+  EXPECT_TRUE(spec.order);
+  EXPECT_EQ(0, spec.cache);
+}
+
+TEST(DdlParserTest, DescendingSequenceStartsAtItsMaximum) {
+  SequenceSpec spec;
+  OraError error;
+  ASSERT_TRUE(ParseCreateSequence(SignificantTokens("CREATE SEQUENCE S INCREMENT BY -2 MAXVALUE 50"), spec, error));
+  EXPECT_EQ(50, spec.start);
+}
+
+TEST(DdlParserTest, SynonymWithOwnersAndLink) {
+  SynonymSpec spec;
+  OraError error;
+  ASSERT_TRUE(ParseCreateSynonym(SignificantTokens("CREATE OR REPLACE PUBLIC SYNONYM e FOR scott.emp@sales.example.com"),
+                                 spec, error))
+      << error.text;
+  EXPECT_TRUE(spec.isPublic);
+  EXPECT_EQ("E", spec.name.name);
+  EXPECT_EQ("SCOTT", spec.target.owner);
+  EXPECT_EQ("EMP", spec.target.name);
+  EXPECT_EQ("SALES.EXAMPLE.COM", spec.dbLink);
+}
+
+TEST(DdlParserTest, DatabaseLink) {
+  DbLinkSpec spec;
+  OraError error;
+  ASSERT_TRUE(ParseCreateDbLink(SignificantTokens("CREATE DATABASE LINK hq.acme CONNECT TO scott IDENTIFIED BY tiger USING 'HQ'"),
+                                spec, error))
+      << error.text;
+  EXPECT_EQ("HQ.ACME", spec.name);
+  EXPECT_EQ("SCOTT", spec.user);
+  EXPECT_EQ("HQ", spec.host);
+}
+
+struct UnitCase {
+  const char* sql;
+  const char* type;
+  const char* name;
+};
+
+const UnitCase kUnitCases[] = {
+    {"CREATE PROCEDURE p AS BEGIN NULL; END;", "PROCEDURE", "P"},
+    {"CREATE OR REPLACE FUNCTION scott.f RETURN NUMBER IS BEGIN RETURN 1; END;", "FUNCTION", "F"},
+    {"CREATE PACKAGE BODY pk AS END;", "PACKAGE BODY", "PK"},
+    {"CREATE EDITIONABLE TYPE t AS OBJECT (a NUMBER);", "TYPE", "T"},
+};
+
+class UnitParseTest : public ::testing::TestWithParam<UnitCase> {};
+
+TEST_P(UnitParseTest, TypeAndName) {
+  UnitSpec spec;
+  OraError error;
+  ASSERT_TRUE(ParseCreateUnit(SignificantTokens(GetParam().sql), spec, error)) << error.text;
+  EXPECT_EQ(GetParam().type, spec.type);
+  EXPECT_EQ(GetParam().name, spec.name.name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, UnitParseTest, ::testing::ValuesIn(kUnitCases));
+
+TEST(DdlParserTest, TriggerHeader) {
+  UnitSpec spec;
+  OraError error;
+  ASSERT_TRUE(ParseCreateUnit(SignificantTokens("CREATE TRIGGER t BEFORE UPDATE OF sal, comm OR DELETE ON scott.emp "
+                                                "REFERENCING NEW AS n FOR EACH ROW WHEN (n.sal > 0) BEGIN NULL; END;"),
+                              spec, error))
+      << error.text;
+  EXPECT_EQ("BEFORE", spec.trigger.timing);
+  EXPECT_EQ("UPDATE OR DELETE", spec.trigger.events);
+  EXPECT_EQ("SCOTT", spec.trigger.table.owner);
+  EXPECT_EQ("EMP", spec.trigger.table.name);
+  EXPECT_TRUE(spec.trigger.forEachRow);
+  EXPECT_EQ("( n . sal > 0 )", spec.trigger.whenClause);
+}
+
+TEST(DdlParserTest, InsteadOfStatementTrigger) {
+  UnitSpec spec;
+  OraError error;
+  ASSERT_TRUE(ParseCreateUnit(SignificantTokens("CREATE TRIGGER t INSTEAD OF INSERT ON v BEGIN NULL; END;"), spec, error));
+  EXPECT_EQ("INSTEAD OF", spec.trigger.timing);
+  EXPECT_FALSE(spec.trigger.forEachRow);
+}
+
+struct DropCase {
+  const char* sql;
+  const char* type;
+  bool isPublic;
+  const char* owner;
+  const char* name;
+};
+
+const DropCase kDropCases[] = {
+    {"DROP SEQUENCE s", "SEQUENCE", false, "", "S"},
+    {"DROP PUBLIC SYNONYM x", "SYNONYM", true, "", "X"},
+    {"DROP PACKAGE BODY hr.pk", "PACKAGE BODY", false, "HR", "PK"},
+    {"DROP DATABASE LINK a.b.c", "DATABASE LINK", false, "", "A.B.C"},
+    {"DROP TYPE t FORCE", "TYPE", false, "", "T"},
+};
+
+class DropParseTest : public ::testing::TestWithParam<DropCase> {};
+
+TEST_P(DropParseTest, ReadsWhatToDrop) {
+  DropSpec spec;
+  OraError error;
+  ASSERT_TRUE(ParseDrop(SignificantTokens(GetParam().sql), spec, error)) << error.text;
+  EXPECT_EQ(GetParam().type, spec.type);
+  EXPECT_EQ(GetParam().isPublic, spec.isPublic);
+  EXPECT_EQ(GetParam().owner, spec.name.owner);
+  EXPECT_EQ(GetParam().name, spec.name.name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Drops, DropParseTest, ::testing::ValuesIn(kDropCases));
+
+struct MalformedCase {
+  const char* sql;
+  int code;
+  size_t offset;
+};
+
+const MalformedCase kMalformedCases[] = {
+    {"CREATE SEQUENCE", 900, 15},
+    {"CREATE SEQUENCE S START 5", 933, 24},
+    {"CREATE SEQUENCE S BOGUS", 933, 18},
+    {"CREATE SYNONYM S", 900, 16},
+    {"CREATE SYNONYM S FOR T EXTRA", 933, 23},
+    {"CREATE TRIGGER T AFTER TRUNCATE ON X BEGIN NULL; END;", 933, 23},
+    {"DROP SEQUENCE S T", 933, 16},
+};
+
+class MalformedDdlTest : public ::testing::TestWithParam<MalformedCase> {};
+
+TEST_P(MalformedDdlTest, PointsAtTheFault) {
+  std::vector<Token> tokens = SignificantTokens(GetParam().sql);
+  OraError error;
+  SequenceSpec sequence;
+  SynonymSpec synonym;
+  UnitSpec unit;
+  DropSpec drop;
+  bool parsed = tokens[0].IsWord("DROP")       ? ParseDrop(tokens, drop, error)
+                : tokens[1].IsWord("SEQUENCE") ? ParseCreateSequence(tokens, sequence, error)
+                : tokens[1].IsWord("SYNONYM")  ? ParseCreateSynonym(tokens, synonym, error)
+                                               : ParseCreateUnit(tokens, unit, error);
+  EXPECT_FALSE(parsed);
+  EXPECT_EQ(GetParam().code, error.code) << GetParam().sql;
+  EXPECT_EQ(GetParam().offset, error.offset) << GetParam().sql;
+}
+
+INSTANTIATE_TEST_SUITE_P(Ddl, MalformedDdlTest, ::testing::ValuesIn(kMalformedCases));
+
+}  // namespace
