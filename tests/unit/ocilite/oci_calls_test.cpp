@@ -10,20 +10,9 @@
 
 namespace {
 
-class OciCallsTest : public ::testing::Test {
- protected:
-  static void Seed() {
-    OciCallsTest session;
-    ASSERT_EQ(OCI_SUCCESS, session.Begin("SCOTT", "tiger"));
-    session.End();
-  }
-
-  void SetUp() override {
-    UseFreshDemoCopy(OCILITE_TEST_PROGRAM, Seed);
-    ASSERT_EQ(OCI_SUCCESS, Begin("SCOTT", "tiger")) << ErrorText();
-  }
-  void TearDown() override { End(); }
-
+// One session's handles, set up and torn down as the binding does it.
+class OciSession {
+ public:
   template <typename Handle>
   Handle* Allocate(ub4 type) {
     void* handle = nullptr;
@@ -94,12 +83,28 @@ class OciCallsTest : public ::testing::Test {
     return rows;
   }
 
+ protected:
   OCIEnv* env_ = nullptr;
   OCIError* err_ = nullptr;
   OCIServer* srv_ = nullptr;
   OCISvcCtx* svc_ = nullptr;
   OCISession* sess_ = nullptr;
   OCIStmt* stmt_ = nullptr;
+};
+
+class OciCallsTest : public ::testing::Test, protected OciSession {
+ protected:
+  static void Seed() {
+    OciSession session;
+    ASSERT_EQ(OCI_SUCCESS, session.Begin("SCOTT", "tiger"));
+    session.End();
+  }
+
+  void SetUp() override {
+    UseFreshDemoCopy(OCILITE_TEST_PROGRAM, Seed);
+    ASSERT_EQ(OCI_SUCCESS, Begin("SCOTT", "tiger")) << ErrorText();
+  }
+  void TearDown() override { End(); }
 };
 
 TEST_F(OciCallsTest, NullOrWrongHandlesAreRefused) {
