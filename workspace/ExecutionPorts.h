@@ -1,0 +1,62 @@
+// What running statements needs from the outside: the document's statement operations and
+// the result list. The view hands in the real ones; tests hand in tables of their own.
+#ifndef ZENQUILL_WORKSPACE_EXECUTIONPORTS_H
+#define ZENQUILL_WORKSPACE_EXECUTIONPORTS_H
+
+#include <string>
+#include <vector>
+
+#include "DbResult.h"
+
+class StatementSource {
+ public:
+  virtual DbResult Execute(const std::string& statement, int& isQuery, int& columnCount, int& rowCount,
+                           int& errorOffset) = 0;
+  virtual DbResult DescribeColumns(int columnCount, std::vector<std::string>& names) = 0;
+  virtual DbResult FetchRow(int columnCount, std::vector<std::string>& values) = 0;
+  virtual std::string GetErrorText() = 0;
+
+ protected:
+  ~StatementSource() = default;
+};
+
+// Any document with the four operations (DatabaseDocument) as a StatementSource.
+template <class Document>
+class DocumentStatements : public StatementSource {
+ public:
+  explicit DocumentStatements(Document& document) : document_(document) {}
+  DbResult Execute(const std::string& statement, int& isQuery, int& columnCount, int& rowCount,
+                   int& errorOffset) override {
+    return document_.Execute(statement, isQuery, columnCount, rowCount, errorOffset);
+  }
+  DbResult DescribeColumns(int columnCount, std::vector<std::string>& names) override {
+    return document_.DescribeColumns(columnCount, names);
+  }
+  DbResult FetchRow(int columnCount, std::vector<std::string>& values) override {
+    return document_.FetchRow(columnCount, values);
+  }
+  std::string GetErrorText() override { return document_.GetErrorText(); }
+
+ private:
+  Document& document_;
+};
+
+class ResultList {
+ public:
+  // Every row, then every column.
+  virtual void Clear() = 0;
+  // A left-aligned column after the last one.
+  virtual void AddColumn(const std::string& heading, int width) = 0;
+  // A row after the last one: values[0] in column 0, the others in the columns after it.
+  virtual void AppendRow(const std::vector<std::string>& values) = 0;
+  virtual int RowCount() const = 0;
+  // Off while rows pour in; turning it on again shows the rows read so far.
+  virtual void SetRedraw(bool on) = 0;
+  // The read-all question; true when the user answers Yes.
+  virtual bool AskToReadAll(const std::string& question) = 0;
+
+ protected:
+  ~ResultList() = default;
+};
+
+#endif

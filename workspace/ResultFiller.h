@@ -1,0 +1,34 @@
+// Fetching a query's rows into the result list, with the read-all question at a limit.
+#ifndef ZENQUILL_WORKSPACE_RESULTFILLER_H
+#define ZENQUILL_WORKSPACE_RESULTFILLER_H
+
+#include <string>
+
+#include "ExecutionPorts.h"
+
+// Row limits of the read-all question.
+constexpr int kExecuteRowLimit = 500;
+constexpr int kQueryIntoListRowLimit = 1000;
+
+// The question belongs to a whole execution: once answered Yes it is not asked again, on
+// any later statement either.
+struct ReadAllQuestion {
+  explicit ReadAllQuestion(int rowLimit) : limit(rowLimit) {}
+  int limit;
+  bool ask = true;
+};
+
+enum class FillEnd {
+  AllRead,   // FetchRow reported the end of the rows
+  Declined,  // the user answered No
+  Failed,    // FetchRow failed; the rows read so far stay
+};
+
+// "You have read <limit> rows do you want to read all?"
+std::string ReadAllQuestionText(int limit);
+
+// Fetches one row per FetchRow and appends it at once. The list does not redraw while rows
+// arrive, only before the question and when fetching ends, however it ends.
+FillEnd FillRows(StatementSource& source, int columnCount, ResultList& list, ReadAllQuestion& question);
+
+#endif
