@@ -70,7 +70,8 @@ bool Publish(const DatabaseLocation& scratch, const DatabaseLocation& target, Or
     if (failure) break;
   }
   if (!failure) fs::rename(scratch.MainFile(), target.MainFile(), failure);
-  if (failure && !fs::exists(target.MainFile())) {
+  std::error_code ignored;
+  if (failure && !fs::exists(target.MainFile(), ignored)) {
     error = MakeOraError(600, "cannot create the demo database in " + target.folder + ": " + failure.message());
     return false;
   }

@@ -49,6 +49,7 @@ const Message kMessages[] = {
     {6550, "line 1, column 1: PLS-00000: %s"},
     {8002, "sequence %s.CURRVAL is not yet defined in this session"},
     {8004, "sequence %s.NEXTVAL exceeds MAXVALUE and cannot be instantiated"},
+    {12899, "value too large for column %s"},
     {12154, "TNS:could not resolve the connect identifier specified"},
     {12162, "TNS:net service name is incorrectly specified"},
     {24333, "zero iteration count"},
@@ -102,6 +103,11 @@ OraError OraErrorFromSqlite(int sqliteCode, const std::string& message, size_t o
   if (Contains(message, "UNIQUE constraint failed")) return MakeOraError(1, After(message, "failed: "), offset);
   if (Contains(message, "NOT NULL constraint failed")) {
     return MakeOraError(1400, QuotedPath(After(message, "failed: ")), offset);
+  }
+  if (Contains(message, "CHECK constraint failed: length(")) {
+    std::string check = After(message, "length(");
+    std::string column = check.substr(0, check.find(')'));
+    return MakeOraError(12899, column + " (maximum: " + After(check, "<= ") + ")", offset);
   }
   if (Contains(message, "CHECK constraint failed")) return MakeOraError(2290, After(message, "failed: "), offset);
   if (Contains(message, "FOREIGN KEY constraint failed")) return MakeOraError(2291, "FOREIGN KEY", offset);

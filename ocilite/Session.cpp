@@ -79,8 +79,7 @@ void Session::End() {
 
 bool Session::Prepare(OraError& error) {
   Trusted trusted(*this);
-  // Temporary objects stay in memory: nothing is written outside the database files.
-  if (!RunScript(db_, "PRAGMA temp_store = MEMORY; PRAGMA foreign_keys = ON", error)) return false;
+  if (!RunScript(db_, "PRAGMA foreign_keys = ON", error)) return false;
   if (!AttachSchemas(error)) return false;
   RegisterSqlFunctions(db_, this);
   std::vector<std::string> schemas = {user_.name};

@@ -13,6 +13,7 @@ class Translator {
     }
     skip_.assign(tokens_.size(), false);
     qualify_.assign(tokens_.size(), false);
+    append_.assign(tokens_.size(), std::string());
     position_.assign(tokens_.size(), 0);
     for (size_t s = 0; s < significant_.size(); ++s) position_[significant_[s]] = s;
   }
@@ -23,6 +24,7 @@ class Translator {
     for (size_t k = 0; k < tokens_.size(); ++k) {
       if (skip_[k]) continue;
       if (!TranslateToken(k, error)) return false;
+      if (!append_[k].empty()) Emit(append_[k], tokens_[k]);
     }
     return true;
   }
@@ -55,6 +57,7 @@ class Translator {
       if (SigIsWord(s, "UNIQUE")) ++s;
       if (!(SigIsWord(s, "TABLE") || SigIsWord(s, "VIEW") || SigIsWord(s, "INDEX"))) return;
       nameAt = s + 1;
+      if (SigIsWord(s, "TABLE")) CheckCharacterLengths(nameAt + 1);
       if (orReplace) ReplaceView(nameAt);
     } else if (SigIsWord(0, "DROP") || SigIsWord(0, "ALTER")) {
       if (!(SigIsWord(1, "TABLE") || SigIsWord(1, "VIEW") || SigIsWord(1, "INDEX"))) return;
@@ -64,6 +67,22 @@ class Translator {
       return;
     }
     if (HasSig(nameAt) && !SigIsSymbol(nameAt + 1, '.')) qualify_[significant_[nameAt]] = true;
+  }
+
+  // SQLite keeps text of any length in a VARCHAR2(n) column; a CHECK makes it refuse, as
+  // Oracle does, what would not fit (and would come back cut short).
+  void CheckCharacterLengths(size_t from) {
+    for (size_t s = from; s + 3 < significant_.size() && !Sig(s).IsWord("AS"); ++s) {
+      const Token& type = Sig(s + 1);
+      bool character = type.IsWord("VARCHAR2") || type.IsWord("VARCHAR") || type.IsWord("CHAR") ||
+                       type.IsWord("NVARCHAR2") || type.IsWord("NCHAR");
+      bool named = Sig(s).kind == TokenKind::Word || Sig(s).kind == TokenKind::Quoted;
+      if (!character || !named || !SigIsSymbol(s + 2, '(') || Sig(s + 3).kind != TokenKind::Number) continue;
+      size_t close = SigIsWord(s + 4, "BYTE") || SigIsWord(s + 4, "CHAR") ? s + 5 : s + 4;
+      if (!SigIsSymbol(close, ')')) continue;
+      append_[significant_[close]] = " CHECK (length(" + QuotedName(Sig(s)) + ") <= " + std::string(Sig(s + 3).text) + ")";
+      if (close != s + 4) skip_[significant_[s + 4]] = true;  // VARCHAR2(10 BYTE): SQLite takes no unit
+    }
   }
 
   // SQLite has no CREATE OR REPLACE VIEW: drop the old view first, in the same text.
@@ -182,6 +201,7 @@ class Translator {
   std::vector<size_t> significant_;
   std::vector<bool> skip_;
   std::vector<bool> qualify_;
+  std::vector<std::string> append_;  // text to add after a token
   std::vector<size_t> position_;  // token index to its place among the significant ones
   Translation* out_ = nullptr;
 };

@@ -15,6 +15,8 @@ sqlite3* OpenDatabaseFile(const std::string& path, bool create, OraError& error)
   }
   sqlite3_busy_timeout(db, kBusyTimeoutMs);
   sqlite3_extended_result_codes(db, 1);
+  // Temporary tables and sorts stay in memory: nothing is written outside the database files.
+  sqlite3_exec(db, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
   return db;
 }
 

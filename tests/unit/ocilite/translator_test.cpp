@@ -25,6 +25,11 @@ const TranslateCase kTranslateCases[] = {
     {"owner_currval", "SELECT SCOTT.S.CURRVAL FROM DUAL", "SELECT ZQ_CURRVAL('SCOTT', 'S') FROM DUAL"},
     {"minus", "SELECT A FROM T MINUS SELECT A FROM U", "SELECT A FROM T EXCEPT SELECT A FROM U"},
     {"create_table_goes_to_schema", "CREATE TABLE t (a NUMBER)", "CREATE TABLE \"SCOTT\".T (A NUMBER)"},
+    {"character_lengths_are_checked", "CREATE TABLE t (a VARCHAR2(10), \"b\" CHAR(2 BYTE), c NUMBER(3))",
+     "CREATE TABLE \"SCOTT\".T (A VARCHAR2(10) CHECK (length(\"A\") <= 10), \"b\" CHAR(2 ) CHECK (length(\"b\") <= 2), "
+     "C NUMBER(3))"},
+    {"create_table_as_select_unchanged", "CREATE TABLE t AS SELECT CAST(a AS VARCHAR2(5)) b FROM u",
+     "CREATE TABLE \"SCOTT\".T AS SELECT CAST(A AS VARCHAR2(5)) B FROM U"},
     {"create_table_with_owner_kept", "CREATE TABLE hr.t (a NUMBER)", "CREATE TABLE HR.T (A NUMBER)"},
     {"quoted_table_name", "CREATE TABLE \"t\" (a NUMBER)", "CREATE TABLE \"SCOTT\".\"t\" (A NUMBER)"},
     {"create_unique_index", "CREATE UNIQUE INDEX ix ON t (a)", "CREATE UNIQUE INDEX \"SCOTT\".IX ON T (A)"},
