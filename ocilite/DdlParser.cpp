@@ -96,11 +96,16 @@ bool SequenceOption(Reader& r, SequenceSpec& spec) {
   if (r.Accept("MINVALUE")) return r.Integer(spec.minValue);
   if (r.Accept("MAXVALUE")) return r.Integer(spec.maxValue);
   if (r.Accept("CACHE")) return r.Integer(spec.cache);
-  if (r.Accept("NOCACHE")) return (spec.cache = 0, true);
-  if (r.Accept("CYCLE")) return (spec.cycle = true, true);
-  if (r.Accept("ORDER")) return (spec.order = true, true);
-  if (r.Accept("NOCYCLE") || r.Accept("NOORDER") || r.Accept("NOMINVALUE") || r.Accept("NOMAXVALUE")) return true;
-  return r.Fail();
+  if (r.Accept("NOCACHE")) {
+    spec.cache = 0;
+  } else if (r.Accept("CYCLE")) {
+    spec.cycle = true;
+  } else if (r.Accept("ORDER")) {
+    spec.order = true;
+  } else if (!(r.Accept("NOCYCLE") || r.Accept("NOORDER") || r.Accept("NOMINVALUE") || r.Accept("NOMAXVALUE"))) {
+    return r.Fail();
+  }
+  return true;
 }
 
 // BEFORE INSERT OR UPDATE OF SAL ON EMP FOR EACH ROW WHEN (...), up to the body.

@@ -81,6 +81,7 @@ std::vector<ColumnTarget> Targets(const StmtHandle& statement) {
 
 }  // namespace
 
+// Nothing is process-wide here: every handle carries its own state.
 OCI_EXPORT sword OCIInitialize(ub4, dvoid*, dvoid* (*)(dvoid*, size_t), dvoid* (*)(dvoid*, dvoid*, size_t),
                                void (*)(dvoid*, dvoid*)) {
   return OCI_SUCCESS;
@@ -92,6 +93,7 @@ OCI_EXPORT sword OCIEnvInit(OCIEnv** envp, ub4, size_t, dvoid**) {
   return OCI_SUCCESS;
 }
 
+// Other sessions of the process may still be open; their handles go when they are freed.
 OCI_EXPORT sword OCITerminate(ub4) { return OCI_SUCCESS; }
 
 OCI_EXPORT sword OCIHandleAlloc(const dvoid* parenth, dvoid** hndlpp, ub4 type, size_t, dvoid**) {
