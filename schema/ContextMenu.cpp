@@ -1,0 +1,30 @@
+#include "ContextMenu.h"
+
+#include "ContextMenuRules.h"
+#include "resource.h"
+
+namespace schemamenu {
+
+HMENU Load(HINSTANCE module, bool connected) {
+  HMENU menu = LoadMenuA(module, MAKEINTRESOURCEA(IDR_CONTEXT_MENU));
+  HMENU popup = menu ? GetSubMenu(menu, 0) : nullptr;
+  if (!popup) return menu;
+  const int count = GetMenuItemCount(popup);
+  for (int position = 0; position < count; ++position) {
+    const UINT id = GetMenuItemID(popup, position);
+    if (id != 0 && id != static_cast<UINT>(-1) && GreyedInContextMenu(id, connected))
+      EnableMenuItem(popup, position, MF_BYPOSITION | MF_GRAYED);
+  }
+  return menu;
+}
+
+void Show(HINSTANCE module, HWND owner, bool connected) {
+  POINT cursor = {};
+  GetCursorPos(&cursor);
+  HMENU menu = Load(module, connected);
+  if (!menu) return;
+  TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
+  DestroyMenu(menu);
+}
+
+}  // namespace schemamenu
