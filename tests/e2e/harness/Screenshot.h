@@ -1,0 +1,11 @@
+// Pictures of the screen as test artifacts.
+#pragma once
+#include <string>
+
+namespace e2e {
+
+// Saves the whole virtual screen (under Wine: its desktop) as a PNG file at `path`, a
+// Windows path such as ArtifactPath("main-window.png") gives. False on failure.
+bool SaveScreenshot(const std::string& path);
+
+}  // namespace e2e

@@ -1,0 +1,16 @@
+#include "Wait.h"
+
+#include <windows.h>
+
+namespace e2e {
+
+bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs, unsigned pollMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount() - start >= timeoutMs) return false;  // unsigned: survives wrap-around
+    Sleep(pollMs);
+  }
+}
+
+}  // namespace e2e

@@ -1,0 +1,16 @@
+// Polling with a deadline: the program under test runs in another process, so the harness
+// can only look again until what it expects has happened.
+#pragma once
+#include <functional>
+
+namespace e2e {
+
+// Default patience for anything the program does on its own (start-up, dialogs, commands).
+constexpr unsigned kDefaultTimeoutMs = 10000;
+
+// Calls `condition` every `pollMs` until it returns true (then true) or `timeoutMs` have
+// passed (then false). The condition is always asked at least once.
+bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs = kDefaultTimeoutMs,
+               unsigned pollMs = 25);
+
+}  // namespace e2e
