@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "ListViewTable.h"
-#include "Settings.h"
+#include "settings/Settings.h"
 #include "XmlExport.h"
 
 namespace {

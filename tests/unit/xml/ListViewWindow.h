@@ -13,10 +13,9 @@ class ListViewWindow {
   ListViewWindow() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    parent_ = CreateWindowExA(0, "STATIC", "xml test", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
-                              nullptr, nullptr, nullptr);
-    list_ = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 400, 300, parent_, nullptr,
-                            nullptr, nullptr);
+    parent_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+    list_ = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 400, 300, parent_, nullptr, nullptr,
+                            nullptr);
   }
   ~ListViewWindow() { DestroyWindow(parent_); }
   ListViewWindow(const ListViewWindow&) = delete;
@@ -25,50 +24,47 @@ class ListViewWindow {
   HWND Parent() const { return parent_; }
   HWND List() const { return list_; }
 
+  // Appends columns and rows; each row's item data is its index in `rows_`, as for sorting.
   void Fill(const std::vector<std::string>& headings, const std::vector<std::vector<std::string>>& rows) {
-    for (std::size_t column = 0; column < headings.size(); ++column) {
-      LVCOLUMNA item = {};
-      item.mask = LVCF_TEXT | LVCF_WIDTH;
-      item.cx = 80;
-      item.pszText = const_cast<char*>(headings[column].c_str());
-      SendMessageA(list_, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&item));
+    for (const std::string& heading : headings) {
+      LVCOLUMNA column = {};
+      column.mask = LVCF_TEXT | LVCF_WIDTH;
+      column.cx = 80;
+      column.pszText = const_cast<char*>(heading.c_str());
+      SendMessageA(list_, LVM_INSERTCOLUMNA, 0x7FFF, reinterpret_cast<LPARAM>(&column));
     }
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-      for (std::size_t column = 0; column < rows[row].size(); ++column) SetCell(row, column, rows[row][column]);
+    for (const std::vector<std::string>& row : rows) {
+      LVITEMA item = {};
+      item.mask = LVIF_TEXT | LVIF_PARAM;
+      item.iItem = 0x7FFF;
+      item.pszText = const_cast<char*>(row[0].c_str());
+      item.lParam = static_cast<LPARAM>(rows_.size());
+      item.iItem = static_cast<int>(SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+      for (item.iSubItem = 1; item.iSubItem < static_cast<int>(row.size()); ++item.iSubItem) {
+        item.mask = LVIF_TEXT;
+        item.pszText = const_cast<char*>(row[item.iSubItem].c_str());
+        SendMessageA(list_, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+      }
+      rows_.push_back(row);
     }
   }
 
-  // Sorts the rows by the text of one column, as a click on its header does.
-  void SortByColumn(int column, bool ascending) {
+  // Sorts the rows by the text of one column, descending, as a second click on its header does.
+  void SortDescendingBy(int column) {
     sortColumn_ = column;
-    ascending_ = ascending;
-    ListView_SortItemsEx(list_, &ListViewWindow::Compare, reinterpret_cast<LPARAM>(this));
+    ListView_SortItems(list_, &ListViewWindow::Compare, reinterpret_cast<LPARAM>(this));
   }
 
  private:
-  void SetCell(std::size_t row, std::size_t column, const std::string& text) {
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(row);
-    item.iSubItem = static_cast<int>(column);
-    item.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(list_, column == 0 ? LVM_INSERTITEMA : LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  }
-
   static int CALLBACK Compare(LPARAM first, LPARAM second, LPARAM self) {
     const auto* window = reinterpret_cast<const ListViewWindow*>(self);
-    char a[256] = {};
-    char b[256] = {};
-    ListView_GetItemText(window->list_, static_cast<int>(first), window->sortColumn_, a, sizeof a);
-    ListView_GetItemText(window->list_, static_cast<int>(second), window->sortColumn_, b, sizeof b);
-    const int order = lstrcmpA(a, b);
-    return window->ascending_ ? order : -order;
+    return -window->rows_[first][window->sortColumn_].compare(window->rows_[second][window->sortColumn_]);
   }
 
   HWND parent_ = nullptr;
   HWND list_ = nullptr;
+  std::vector<std::vector<std::string>> rows_;
   int sortColumn_ = 0;
-  bool ascending_ = true;
 };
 
 }  // namespace xmltest

@@ -31,7 +31,7 @@ TEST(ListViewTable, ReadsHeadingsAndCells) {
 TEST(ListViewTable, RowsComeInTheSortedOrder) {
   xmltest::ListViewWindow window;
   window.Fill({"ENAME"}, {{"SMITH"}, {"ALLEN"}, {"WARD"}, {"JONES"}});
-  window.SortByColumn(0, false);
+  window.SortDescendingBy(0);
   EXPECT_EQ((Rows{{"ENAME"}, {"WARD"}, {"SMITH"}, {"JONES"}, {"ALLEN"}}), Read(xml::ListViewTable(window.List())));
 }
 

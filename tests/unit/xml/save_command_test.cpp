@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <thread>
@@ -60,7 +61,7 @@ class SaveXmlCommandTest : public testing::Test {
               xmltest::ScratchFolder(testing::UnitTest::GetInstance()->current_test_info()->name());
     DeleteFileA(".\\Zenquill.ini");
     window_.Fill({"ENAME", "COUNT(*)"}, {{"SMITH", "1"}, {"ALLEN", "2"}, {"WARD", "3"}});
-    window_.SortByColumn(0, true);
+    window_.SortDescendingBy(0);
   }
   void TearDown() override {
     DeleteFileA(".\\Zenquill.ini");
@@ -88,9 +89,9 @@ TEST_F(SaveXmlCommandTest, SavesBothFilesInTheSortedOrderAndOpensTheDataFile) {
   EXPECT_EQ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
             "<?xml-stylesheet type=\"text/xsl\" href=\"Report.xsl\"?>\n"
             "<doc>\n"
-            "  <row>\n    <ENAME>ALLEN</ENAME>\n    <COUNT___>2</COUNT___>\n  </row>\n"
-            "  <row>\n    <ENAME>SMITH</ENAME>\n    <COUNT___>1</COUNT___>\n  </row>\n"
             "  <row>\n    <ENAME>WARD</ENAME>\n    <COUNT___>3</COUNT___>\n  </row>\n"
+            "  <row>\n    <ENAME>SMITH</ENAME>\n    <COUNT___>1</COUNT___>\n  </row>\n"
+            "  <row>\n    <ENAME>ALLEN</ENAME>\n    <COUNT___>2</COUNT___>\n  </row>\n"
             "</doc>\n",
             ReadWholeFile(desktop_.chosenPath));
   EXPECT_NE(std::string::npos, ReadWholeFile(folder_ + "Report.xsl").find("<th>ENAME</th>\n       <th>COUNT___</th>"));
@@ -147,32 +148,56 @@ HWND DialogOfThread(DWORD thread) {
   return found;
 }
 
-// The real dialog, driven from a second thread as a user would: type a name, press Save.
-TEST(SaveXmlDialog, AppendsTheDefaultExtension) {
+// What the dialog offered when it came up.
+struct DialogSeen {
+  std::string fileName;
+  std::string firstFilter;
+  int filterCount = 0;
+  bool readOnlyBoxShown = true;
+};
+
+std::string TextOf(HWND window) {
+  char text[MAX_PATH] = {};
+  GetWindowTextA(window, text, MAX_PATH);
+  return text;
+}
+
+// Plays the user: waits for the dialog, notes what it shows, types a name, presses Save.
+// Cancels a dialog that never shows its name box, so that the test fails instead of hanging.
+void AnswerSaveDialog(DWORD dialogThread, const std::string& typedName, DialogSeen& seen) {
+  HWND dialog = nullptr;
+  for (int attempt = 0; attempt < 200; ++attempt) {
+    Sleep(50);
+    dialog = DialogOfThread(dialogThread);
+    const HWND nameBox = dialog ? GetDlgItem(dialog, 0x47C) : nullptr;  // a ComboBoxEx with an edit
+    const HWND nameEdit = nameBox ? reinterpret_cast<HWND>(SendMessageA(nameBox, CBEM_GETEDITCONTROL, 0, 0)) : nullptr;
+    if (!nameEdit || !IsWindowVisible(dialog)) continue;
+    const HWND filters = GetDlgItem(dialog, 0x470);
+    seen.fileName = TextOf(nameEdit);
+    seen.firstFilter = TextOf(filters);
+    seen.filterCount = static_cast<int>(SendMessageA(filters, CB_GETCOUNT, 0, 0));
+    seen.readOnlyBoxShown = IsWindowVisible(GetDlgItem(dialog, 0x410));
+    SetWindowTextA(nameEdit, typedName.c_str());
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    return;
+  }
+  if (dialog) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST(SaveXmlDialog, OffersXmlFilesAndAppendsTheDefaultExtension) {
   const std::string folder = CurrentDirectory() + "\\" + xmltest::ScratchFolder("dialog");
-  const DWORD dialogThread = GetCurrentThreadId();
-  std::string initialName;
-  std::thread user([&] {
-    for (int attempt = 0; attempt < 200; ++attempt) {
-      Sleep(50);
-      const HWND dialog = DialogOfThread(dialogThread);
-      const HWND name = dialog ? GetDlgItem(dialog, 0x480) : nullptr;  // the file name box
-      if (!name || !IsWindowVisible(dialog)) continue;
-      char text[MAX_PATH] = {};
-      GetWindowTextA(name, text, MAX_PATH);
-      initialName = text;
-      SetWindowTextA(name, (folder + "report").c_str());
-      PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-      return;
-    }
-  });
+  DialogSeen seen;
+  std::thread user(AnswerSaveDialog, GetCurrentThreadId(), folder + "report", std::ref(seen));
   ChosenXmlFile file;
   const bool chosen = ShowSaveXmlDialog(nullptr, file);
   user.join();
   ASSERT_TRUE(chosen);
-  EXPECT_EQ("*.xml", initialName);
-  EXPECT_EQ("report.xml", file.path.substr(file.nameOffset));
+  EXPECT_EQ("*.xml", seen.fileName);
+  EXPECT_EQ("XML Files (*.xml)", seen.firstFilter);
+  EXPECT_EQ(2, seen.filterCount);
+  EXPECT_FALSE(seen.readOnlyBoxShown);
   EXPECT_EQ(0, lstrcmpiA((folder + "report.xml").c_str(), file.path.c_str())) << file.path;
+  EXPECT_EQ("report.xml", file.path.substr(file.nameOffset));
 }
 
 }  // namespace
