@@ -9,42 +9,35 @@
 
 #include "ListViewWindow.h"
 #include "SaveXmlCommand.h"
-#include "TestFiles.h"
+#include "TestSupport.h"
 
 namespace {
 
 using xmltest::ReadWholeFile;
+using Events = std::vector<std::string>;
 
-// Records the view's side of the command, in order.
-class RecordingHost : public SaveXmlHost {
+// Plays both the view and the desktop, and logs in order what the command asks of them.
+// Choosing a file moves the current directory to its folder, as the save dialog does.
+class ScriptedUser : public SaveXmlHost, public SaveXmlDesktop {
  public:
-  void ReadControls() override { calls.push_back("ReadControls"); }
-  void WriteControls() override { calls.push_back("WriteControls"); }
-  void SetMessageText(const std::string& text) override { calls.push_back("message " + text); }
-  std::vector<std::string> calls;
-};
-
-// Chooses a set file the way the save dialog does, moving the current directory to its
-// folder, and records the beeps and what the shell was asked to open.
-class ScriptedDesktop : public SaveXmlDesktop {
- public:
+  void ReadControls() override { events.push_back("ReadControls"); }
+  void WriteControls() override { events.push_back("WriteControls"); }
+  void SetMessageText(const std::string& text) override { events.push_back(text); }
   bool ChooseFile(HWND, ChosenXmlFile& file) override {
     if (chosenPath.empty()) return false;
-    file.path = chosenPath;
-    file.nameOffset = chosenPath.find_last_of('\\') + 1;
+    file = {chosenPath, chosenPath.find_last_of('\\') + 1};
     SetCurrentDirectoryA(chosenPath.substr(0, file.nameOffset).c_str());
     return true;
   }
   bool OpenWithShell(const std::string& path) override {
-    opened.push_back(path);
+    events.push_back("open " + path);
     return shellSucceeds;
   }
-  void Beep() override { ++beeps; }
+  void Beep() override { events.push_back("beep"); }
 
   std::string chosenPath;
   bool shellSucceeds = true;
-  std::vector<std::string> opened;
-  int beeps = 0;
+  Events events;
 };
 
 std::string CurrentDirectory() {
@@ -53,12 +46,10 @@ std::string CurrentDirectory() {
   return buffer;
 }
 
+// Runs in the test's working directory, whose ".\Zenquill.ini" holds the settings.
 class SaveXmlCommandTest : public testing::Test {
  protected:
   void SetUp() override {
-    startDirectory_ = CurrentDirectory();
-    folder_ = CurrentDirectory() + "\\" +
-              xmltest::ScratchFolder(testing::UnitTest::GetInstance()->current_test_info()->name());
     DeleteFileA(".\\Zenquill.ini");
     window_.Fill({"ENAME", "COUNT(*)"}, {{"SMITH", "1"}, {"ALLEN", "2"}, {"WARD", "3"}});
     window_.SortDescendingBy(0);
@@ -67,71 +58,58 @@ class SaveXmlCommandTest : public testing::Test {
     DeleteFileA(".\\Zenquill.ini");
     EXPECT_EQ(startDirectory_, CurrentDirectory());
   }
+  void Run() { RunSaveXmlData(window_.Parent(), window_.List(), user_, user_); }
 
-  void Run() { RunSaveXmlData(window_.Parent(), window_.List(), host_, desktop_); }
-
-  std::string startDirectory_;
-  std::string folder_;
+  const std::string startDirectory_ = CurrentDirectory();
+  const std::string folder_ = startDirectory_ + "\\" +
+      xmltest::ScratchFolder(testing::UnitTest::GetInstance()->current_test_info()->name());
   xmltest::ListViewWindow window_;
-  RecordingHost host_;
-  ScriptedDesktop desktop_;
+  ScriptedUser user_;
 };
 
-const std::vector<std::string> kSavedCalls = {"ReadControls", "message Saved XML file!", "WriteControls"};
-const std::vector<std::string> kFailedCalls = {"ReadControls", "message Failed to save XML file!", "WriteControls"};
-
 TEST_F(SaveXmlCommandTest, SavesBothFilesInTheSortedOrderAndOpensTheDataFile) {
-  desktop_.chosenPath = folder_ + "Report.XML";
+  user_.chosenPath = folder_ + "Report.XML";
   Run();
-  EXPECT_EQ(kSavedCalls, host_.calls);
-  EXPECT_EQ(1, desktop_.beeps);
-  EXPECT_EQ(std::vector<std::string>{desktop_.chosenPath}, desktop_.opened);
-  EXPECT_EQ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-            "<?xml-stylesheet type=\"text/xsl\" href=\"Report.xsl\"?>\n"
-            "<doc>\n"
-            "  <row>\n    <ENAME>WARD</ENAME>\n    <COUNT___>3</COUNT___>\n  </row>\n"
+  EXPECT_EQ((Events{"ReadControls", "Saved XML file!", "WriteControls", "beep", "open " + user_.chosenPath}),
+            user_.events);
+  EXPECT_EQ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?xml-stylesheet type=\"text/xsl\" href=\"Report.xsl\"?>\n"
+            "<doc>\n  <row>\n    <ENAME>WARD</ENAME>\n    <COUNT___>3</COUNT___>\n  </row>\n"
             "  <row>\n    <ENAME>SMITH</ENAME>\n    <COUNT___>1</COUNT___>\n  </row>\n"
-            "  <row>\n    <ENAME>ALLEN</ENAME>\n    <COUNT___>2</COUNT___>\n  </row>\n"
-            "</doc>\n",
-            ReadWholeFile(desktop_.chosenPath));
+            "  <row>\n    <ENAME>ALLEN</ENAME>\n    <COUNT___>2</COUNT___>\n  </row>\n</doc>\n",
+            ReadWholeFile(user_.chosenPath));
   EXPECT_NE(std::string::npos, ReadWholeFile(folder_ + "Report.xsl").find("<th>ENAME</th>\n       <th>COUNT___</th>"));
 }
 
 TEST_F(SaveXmlCommandTest, SettingsOffWriteNoStylesheetAndOpenNothing) {
   WritePrivateProfileStringA("Zenquill", "XSL", "0", ".\\Zenquill.ini");
   WritePrivateProfileStringA("Zenquill", "VIEWXML", "no", ".\\Zenquill.ini");
-  desktop_.chosenPath = folder_ + "plain.xml";
+  user_.chosenPath = folder_ + "plain.xml";
   Run();
-  EXPECT_EQ(kSavedCalls, host_.calls);
-  EXPECT_EQ(std::string::npos, ReadWholeFile(desktop_.chosenPath).find("xml-stylesheet"));
-  EXPECT_FALSE(xmltest::Exists(folder_ + "plain.xsl"));
-  EXPECT_TRUE(desktop_.opened.empty());
-  EXPECT_EQ(1, desktop_.beeps);
+  EXPECT_EQ((Events{"ReadControls", "Saved XML file!", "WriteControls", "beep"}), user_.events);
+  EXPECT_EQ(std::string::npos, ReadWholeFile(user_.chosenPath).find("xml-stylesheet"));
+  EXPECT_FALSE(std::filesystem::exists(folder_ + "plain.xsl"));
 }
 
 TEST_F(SaveXmlCommandTest, CancelledDialogDoesNothing) {
   Run();
-  EXPECT_TRUE(host_.calls.empty());
-  EXPECT_TRUE(desktop_.opened.empty());
-  EXPECT_EQ(0, desktop_.beeps);
+  EXPECT_EQ(Events{}, user_.events);
 }
 
-TEST_F(SaveXmlCommandTest, DataFileThatCannotBeCreatedIsReportedAndStillOpened) {
-  desktop_.chosenPath = folder_ + "missing folder\\report.xml";
-  desktop_.shellSucceeds = false;
+TEST_F(SaveXmlCommandTest, FileThatCannotBeCreatedIsReportedAndStillOpened) {
+  user_.chosenPath = folder_ + "missing folder\\report.xml";
+  user_.shellSucceeds = false;
   Run();
-  EXPECT_EQ(kFailedCalls, host_.calls);
-  EXPECT_EQ(std::vector<std::string>{desktop_.chosenPath}, desktop_.opened);
-  EXPECT_EQ(2, desktop_.beeps);  // the outcome, then the shell's failure
+  EXPECT_EQ((Events{"ReadControls", "Failed to save XML file!", "WriteControls", "beep", "open " + user_.chosenPath,
+                    "beep"}),
+            user_.events);
 }
 
 TEST_F(SaveXmlCommandTest, WriteErrorIsNotReportedAsSaved) {
-  WritePrivateProfileStringA("Zenquill", "XSL", "0", ".\\Zenquill.ini");
-  std::vector<std::vector<std::string>> rows(3000, {"A long enough name", "42"});
-  window_.Fill({}, rows);
-  desktop_.chosenPath = "Z:\\dev\\full";
+  WritePrivateProfileStringA("Zenquill", "VIEWXML", "0", ".\\Zenquill.ini");
+  window_.Fill({}, xmltest::Rows(3000, {"A long enough name", "42"}));
+  user_.chosenPath = xmltest::kFullDevice;
   Run();
-  EXPECT_EQ(kFailedCalls, host_.calls);
+  EXPECT_EQ((Events{"ReadControls", "Failed to save XML file!", "WriteControls", "beep"}), user_.events);
 }
 
 BOOL CALLBACK KeepIfDialog(HWND window, LPARAM found) {

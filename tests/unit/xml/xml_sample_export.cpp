@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "FakeTable.h"
+#include "TestSupport.h"
 #include "XmlExport.h"
 
 int main(int argc, char** argv) {
