@@ -1,0 +1,37 @@
+#include "ZenquillApp.h"
+
+#include <commctrl.h>
+
+#include "AboutDlg.h"
+#include "LoadFailureReport.h"
+#include "MainFrame.h"
+#include "Resources.h"
+#include "ZenquillDoc.h"
+#include "ZenquillView.h"
+#include "resource.h"
+
+namespace {
+
+// A client library that cannot be bound is reported while the document is built.
+void ShowLoadFailure(const char* message) { fw::AppMessageBox(nullptr, message, MB_OK | MB_ICONEXCLAMATION); }
+
+}  // namespace
+
+bool CZenquillApp::InitInstance() {
+  InitCommonControls();
+  if (!fw::App::InitInstance()) return false;
+  SetRegistryKey("Zenquill");
+  LoadStdProfileSettings(4);
+  SetLoadFailureHandler(ShowLoadFailure);
+  AddDocTemplate(fw::MakeDocTemplate<CZenquillDoc, CMainFrame, CZenquillView>(IDR_MAINFRAME));
+  if (!ProcessShellCommand(fw::ParseShellCommand(CommandLineText()))) return false;
+  ShowWindow(MainFrame()->Hwnd(), SW_SHOW);
+  UpdateWindow(MainFrame()->Hwnd());
+  return true;
+}
+
+bool CZenquillApp::OnCommand(unsigned id) {
+  if (id != ID_APP_ABOUT) return fw::App::OnCommand(id);
+  CAboutDlg().DoModal();
+  return true;
+}

@@ -1,0 +1,33 @@
+// The workspace's routing table: one line per command the view handles, and the
+// enabling rules of the commands that have one. Every other command is enabled.
+#include "ZenquillView.h"
+#include "resource.h"
+
+bool CZenquillView::OnCommand(unsigned id) {
+  switch (id) {
+    case ID_EDIT_COPY: OnEditCopy(); return true;
+    case ID_EDIT_CUT: OnEditCut(); return true;
+    case ID_EDIT_PASTE: OnEditPaste(); return true;
+    case ID_EDIT_SELECT_ALL: OnEditSelectAll(); return true;
+    case ID_EDIT_UNDO: OnEditUndo(); return true;
+    case ID_LINKS_HALVERN:
+    case ID_LINKS_HALVERN_DOWNLOAD:
+    case ID_LINKS_ORACLE:
+    case ID_LINKS_ORACLE_TECHNET:
+    case ID_LINKS_ORACLE_METALINK:
+    case ID_LINKS_GOOGLE: OnLink(id); return true;
+  }
+  return false;
+}
+
+bool CZenquillView::OnUpdateCommand(fw::CmdUI& ui) {
+  switch (ui.id) {
+    case ID_DATABASE_CONNECT: ui.enabled = !connected; return true;
+    case ID_DATABASE_DISCONNECT:
+    case ID_DATABASE_EXECUTE:
+    case ID_REFRESH:
+    case ID_VIEW_DATA:
+    case ID_FILE_SAVE_AS: ui.enabled = connected != 0; return true;
+  }
+  return false;
+}

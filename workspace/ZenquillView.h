@@ -1,0 +1,81 @@
+// The workspace: the form that fills the main frame (template 101) with the schema tree,
+// the SQL editor, the result list and the message line, and the state that the
+// workspace's commands share. Commands are routed here first (ViewCommands.cpp holds
+// the routing table); each group of commands lives in a View*.cpp file of its own.
+#ifndef ZENQUILL_WORKSPACE_ZENQUILLVIEW_H
+#define ZENQUILL_WORKSPACE_ZENQUILLVIEW_H
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "FormView.h"
+#include "SortListCtrl.h"
+#include "StatementHistory.h"
+
+class CZenquillDoc;
+
+class CZenquillView : public fw::FormView {
+ public:
+  CZenquillView();
+  ~CZenquillView() override;
+
+  CZenquillDoc* GetDocument() const;
+
+  // Data exchange: the message line and the SQL editor into messageText and sqlText,
+  // and back. WriteControls leaves a control alone while it shows the same text of up
+  // to 255 characters, so its caret and scrolling stay where they are.
+  void ReadControls();
+  void WriteControls();
+
+  void OnInitialUpdate() override;
+  bool OnCommand(unsigned id) override;
+  bool OnUpdateCommand(fw::CmdUI& ui) override;
+
+  // Timer of the start-up sequence (ViewStartup.cpp): one tick, then stopped.
+  static constexpr UINT_PTR kStartupTimer = 2;
+  static constexpr UINT kStartupDelayMs = 100;
+  // Most characters the SQL editor holds.
+  static constexpr int kEditorLimit = 4096000;
+
+ protected:
+  void DoDataExchange(fw::DataExchange& dx) override;
+  INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  // Edit commands (ViewEdit.cpp): always on the SQL editor, whatever has the focus.
+  void OnEditCopy();
+  void OnEditCut();
+  void OnEditPaste();
+  void OnEditSelectAll();
+  void OnEditUndo();
+  // Link commands (ViewLinks.cpp): an address handed to the shell.
+  void OnLink(unsigned id);
+  // Start-up sequence (ViewStartup.cpp).
+  void OnTimer(UINT_PTR id);
+  void RunStartupSequence();
+
+  void OnSize(int cx, int cy);
+  void OnDestroy();
+  void BindControls();
+  void LayoutControls();
+
+ public:
+  // The workspace's shared state, in this order. historyPosition lives inside history.
+  CSortListCtrl resultList;
+  std::string messageText = "Connect to database!";
+  std::string sqlSeparator;
+  std::string plsqlSeparator;
+  StatementHistory history;
+  int connected = 0;
+  HWND schemaTree = nullptr;
+  HTREEITEM fixedTreeNodes[29] = {};
+  HWND messageLine = nullptr;
+  HIMAGELIST treeImages = nullptr;
+  HBITMAP treeBitmap = nullptr;
+  HWND sqlEditor = nullptr;
+  std::string sqlText;
+};
+
+#endif
