@@ -69,7 +69,9 @@ std::string MakeElementName(const std::string& heading) {
   name.reserve(heading.size() + 1);
   std::string_view rest(heading);
   while (!rest.empty()) {
-    const std::string_view character = rest.substr(0, xml::AnsiCharLength(rest));
+    // Lead bytes of double-byte code pages are never ASCII.
+    const std::size_t length = static_cast<unsigned char>(rest[0]) < 0x80 ? 1 : xml::AnsiCharLength(rest);
+    const std::string_view character = rest.substr(0, length);
     const char32_t c = xml::CodePointOf(character);
     if (!xml::IsNameChar(c)) {
       name += '_';
