@@ -46,6 +46,8 @@ bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 }  // namespace
 
+// Byte by byte: the six characters are all below 0x40, and no double-byte code page uses
+// such a byte as the second byte of a character.
 std::string CXmlEncoder::Escape(const std::string& text) {
   std::string out;
   out.reserve(text.size() + text.size() / 10 + 7);

@@ -21,6 +21,15 @@ std::vector<std::string> HeadingsOf(const TableSource& table) {
   return headings;
 }
 
+// Stops at the first failed write: the rest would be lost anyway.
+int WriteRow(CXmlWriter& writer, const std::vector<std::string>& headings, const TableSource& table, int row) {
+  int status = writer.BeginRow();
+  for (int column = 0; column < static_cast<int>(headings.size()) && status == kWriterOk; ++column) {
+    status = writer.WriteColumn(headings[column], table.Cell(row, column));
+  }
+  return status == kWriterOk ? writer.EndRow() : status;
+}
+
 }  // namespace
 
 std::string StylesheetNameFor(const std::string& bareName) {
@@ -46,15 +55,8 @@ bool WriteDataFile(const std::string& path, const std::string& stylesheetName, c
   CXmlWriter writer;
   if (writer.Open(path, stylesheetName) != kWriterOk) return false;
   const std::vector<std::string> headings = HeadingsOf(table);
-  const int rows = table.RowCount();
   int status = kWriterOk;
-  for (int row = 0; row < rows && status == kWriterOk; ++row) {
-    status = writer.BeginRow();
-    for (int column = 0; column < int(headings.size()) && status == kWriterOk; ++column) {
-      status = writer.WriteColumn(headings[column], table.Cell(row, column));
-    }
-    if (status == kWriterOk) status = writer.EndRow();
-  }
+  for (int row = 0; row < table.RowCount() && status == kWriterOk; ++row) status = WriteRow(writer, headings, table, row);
   return writer.Close() == kWriterOk;
 }
 

@@ -17,7 +17,6 @@ int CXmlWriter::Open(const std::string& path, const std::string& stylesheetName)
 int CXmlWriter::BeginRow() { return file_.Write("  <row>\n"); }
 
 int CXmlWriter::WriteColumn(const std::string& heading, const std::string& cellText) {
-  if (!file_.IsOpen()) return xml::kWriterFailed;
   const std::string name = MakeElementName(heading);
   std::string line;
   line.reserve(2 * name.size() + cellText.size() + 12);

@@ -16,7 +16,6 @@ int CXslWriter::Open(const std::string& path) {
 }
 
 int CXslWriter::WriteHeaderCell(const std::string& heading) {
-  if (!file_.IsOpen()) return xml::kWriterFailed;
   return file_.Write("       <th>" + MakeElementName(heading) + "</th>\n");
 }
 
@@ -28,7 +27,6 @@ int CXslWriter::BeginRowTemplate() {
 }
 
 int CXslWriter::WriteDataCell(const std::string& heading) {
-  if (!file_.IsOpen()) return xml::kWriterFailed;
   return file_.Write("       <td><xsl:value-of select=\"" + MakeElementName(heading) + "\"/></td>\n");
 }
 
