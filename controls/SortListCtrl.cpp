@@ -3,12 +3,25 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <map>
 
 #include "SortKeySet.h"
 
 namespace {
 
-const UINT_PTR kSubclassId = 0x5A51;  // any value unique among this window's subclasses
+// Every attached list window: the object that handles it (null once detached while another
+// subclass sits on top of ours) and the window procedure it had before. Kept here rather than
+// in the window, because reading a window property costs a server round trip under Wine,
+// for every message the list gets.
+struct Hook {
+  CSortListCtrl* list;
+  WNDPROC previous;
+};
+
+std::map<HWND, Hook>& Hooks() {
+  static std::map<HWND, Hook> hooks;
+  return hooks;
+}
 
 bool IsListView(HWND hwnd) {
   char name[32] = "";
@@ -20,11 +33,13 @@ bool IsListView(HWND hwnd) {
 CSortListCtrl::~CSortListCtrl() { Detach(); }
 
 bool CSortListCtrl::Attach(HWND listView) {
-  if (hwnd_ || !IsWindow(listView) || !IsListView(listView)) return false;
+  if (hwnd_ || !IsWindow(listView) || !IsListView(listView) || Hooks().count(listView)) return false;
   HWND headerWindow = GetDlgItem(listView, 0);
   if (!headerWindow) return false;
-  if (!SetWindowSubclass(listView, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
-    return false;
+  // The wide form: the list view is a wide window, so nothing is converted on the way.
+  const auto previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(listView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
+  Hooks()[listView] = Hook{this, previous};
   hwnd_ = listView;
   header.Attach(headerWindow);
   return true;
@@ -32,7 +47,13 @@ bool CSortListCtrl::Attach(HWND listView) {
 
 void CSortListCtrl::Detach() {
   if (!hwnd_) return;
-  RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+  Hook& hook = Hooks()[hwnd_];
+  if (GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(WindowProc)) {
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook.previous));
+    Hooks().erase(hwnd_);
+  } else {
+    hook.list = nullptr;  // a later subclass still calls ours: pass everything through
+  }
   hwnd_ = nullptr;
   header.Detach();
 }
@@ -56,28 +77,33 @@ LRESULT CSortListCtrl::OnHeaderClicked(const NMHEADERA& notify) {
   return 0;
 }
 
-LRESULT CALLBACK CSortListCtrl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                             UINT_PTR, DWORD_PTR self) {
-  auto* list = reinterpret_cast<CSortListCtrl*>(self);
-  switch (msg) {
-    case WM_NOTIFY: {
-      // NMHEADERA and NMHEADERW differ only in the item they point to, not in iItem/iButton.
-      const auto* notify = reinterpret_cast<const NMHDR*>(lParam);
-      if (list->IsHeaderClick(*notify))
-        return list->OnHeaderClicked(*reinterpret_cast<const NMHEADERA*>(lParam));
-      break;
-    }
-    case WM_DRAWITEM: {
-      const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (draw->CtlType == ODT_HEADER && draw->hwndItem == list->header.Handle()) {
-        list->header.DrawItem(*draw);
-        return TRUE;
-      }
-      break;
-    }
-    case WM_NCDESTROY:
-      list->Detach();
-      break;
+bool CSortListCtrl::HandleMessage(UINT msg, LPARAM lParam, LRESULT& result) {
+  if (msg == WM_NOTIFY) {
+    // NMHEADERA and NMHEADERW differ only in the item they point to, not in iItem/iButton.
+    const auto* notify = reinterpret_cast<const NMHDR*>(lParam);
+    if (!IsHeaderClick(*notify)) return false;
+    result = OnHeaderClicked(*reinterpret_cast<const NMHEADERA*>(lParam));
+    return true;
   }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  if (msg == WM_DRAWITEM) {
+    const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    if (draw->CtlType != ODT_HEADER || draw->hwndItem != header.Handle()) return false;
+    header.DrawItem(*draw);
+    result = TRUE;
+    return true;
+  }
+  return false;
+}
+
+LRESULT CALLBACK CSortListCtrl::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const auto found = Hooks().find(hwnd);
+  if (found == Hooks().end()) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  const Hook hook = found->second;
+  LRESULT result = 0;
+  if (hook.list && hook.list->HandleMessage(msg, lParam, result)) return result;
+  if (msg == WM_NCDESTROY) {
+    if (hook.list) hook.list->Detach();
+    Hooks().erase(hwnd);
+  }
+  return CallWindowProcW(hook.previous, hwnd, msg, wParam, lParam);
 }

@@ -27,8 +27,8 @@ class CSortListCtrl {
   bool Ascending() const { return ascending; }
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  bool HandleMessage(UINT msg, LPARAM lParam, LRESULT& result);
   bool IsHeaderClick(const NMHDR& notify) const;
   LRESULT OnHeaderClicked(const NMHEADERA& notify);
 

@@ -237,6 +237,53 @@ TEST(SortListAttach, RejectsWindowsThatAreNotListViews) {
   EXPECT_FALSE(list.Attach(host.List())) << "attached once only";
 }
 
+LRESULT CALLBACK PassThrough(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto previous = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "ZqTestPrevious"));
+  return CallWindowProcW(previous, hwnd, msg, wParam, lParam);
+}
+
+TEST(SortListAttach, DetachRestoresTheWindowProcedure) {
+  ListHost host;
+  host.AddColumns({"NAME"});
+  for (const char* text : {"b", "a"}) host.AddRow({text});
+  const LONG_PTR original = GetWindowLongPtrW(host.List(), GWLP_WNDPROC);
+  {
+    CSortListCtrl list;
+    ASSERT_TRUE(list.Attach(host.List()));
+    EXPECT_NE(original, GetWindowLongPtrW(host.List(), GWLP_WNDPROC));
+    CSortListCtrl second;
+    EXPECT_FALSE(second.Attach(host.List())) << "one sorting object per window";
+  }
+  EXPECT_EQ(original, GetWindowLongPtrW(host.List(), GWLP_WNDPROC));
+  host.NotifyHeaderClick(0, 0, HDN_ITEMCLICKA);
+  EXPECT_EQ((Texts{"b", "a"}), host.ColumnTexts(0)) << "no longer sorting";
+
+  CSortListCtrl again;
+  ASSERT_TRUE(again.Attach(host.List()));
+  host.NotifyHeaderClick(0, 0, HDN_ITEMCLICKA);
+  EXPECT_EQ((Texts{"a", "b"}), host.ColumnTexts(0));
+}
+
+TEST(SortListAttach, LaterSubclassKeepsWorkingAfterDetach) {
+  ListHost host;
+  host.AddColumns({"NAME"});
+  for (const char* text : {"b", "a"}) host.AddRow({text});
+  CSortListCtrl list;
+  ASSERT_TRUE(list.Attach(host.List()));
+  const LONG_PTR ours = SetWindowLongPtrW(host.List(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PassThrough));
+  SetPropA(host.List(), "ZqTestPrevious", reinterpret_cast<HANDLE>(ours));
+
+  list.Detach();
+
+  EXPECT_EQ(reinterpret_cast<LONG_PTR>(PassThrough), GetWindowLongPtrW(host.List(), GWLP_WNDPROC));
+  host.NotifyHeaderClick(0, 0, HDN_ITEMCLICKA);
+  EXPECT_EQ((Texts{"b", "a"}), host.ColumnTexts(0)) << "detached: passes clicks on unsorted";
+  host.AddRow({"c"});
+  EXPECT_EQ((Texts{"b", "a", "c"}), host.ColumnTexts(0)) << "the list itself still works";
+  SetWindowLongPtrW(host.List(), GWLP_WNDPROC, ours);  // unhook the test's own subclass
+  RemovePropA(host.List(), "ZqTestPrevious");
+}
+
 TEST(SortListAttach, DestroyingTheWindowDetaches) {
   CSortListCtrl list;
   {
