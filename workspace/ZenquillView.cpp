@@ -1,7 +1,6 @@
 #include "ZenquillView.h"
 
 #include "FrameWnd.h"
-#include "Settings.h"
 #include "ViewLayout.h"
 #include "ZenquillDoc.h"
 #include "resource.h"
@@ -42,9 +41,7 @@ void CZenquillView::OnInitialUpdate() {
   LayoutControls();
   SetTimer(Hwnd(), kStartupTimer, kStartupDelayMs, nullptr);
   SendMessageA(sqlEditor, EM_LIMITTEXT, kEditorLimit, 0);
-  sqlSeparator = settings::SqlSeparator();
-  plsqlSeparator = settings::PlsqlSeparator();
-  GetDocument()->SetManualCommit(!settings::AutoCommit());
+  LoadExecutionSettings();
   ListView_SetExtendedListViewStyle(resultList.Handle(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
   // The schema tree's skeleton (BuildSchemaTree) is built here, as the last step.
 }

@@ -33,11 +33,17 @@ class CZenquillView : public fw::FormView {
   bool OnCommand(unsigned id) override;
   bool OnUpdateCommand(fw::CmdUI& ui) override;
 
+  // Runs one statement into the result list with its real column names (ViewExecute.cpp):
+  // the list is emptied first, errors go to the message line, nothing is recorded.
+  void RunQueryIntoList(const std::string& statement);
+
   // Timer of the start-up sequence (ViewStartup.cpp): one tick, then stopped.
   static constexpr UINT_PTR kStartupTimer = 2;
   static constexpr UINT kStartupDelayMs = 100;
   // Most characters the SQL editor holds.
   static constexpr int kEditorLimit = 4096000;
+  // MessageBeep(-1), the simple beep that ends every execution.
+  static constexpr UINT kSimpleBeep = 0xFFFFFFFF;
 
  protected:
   void DoDataExchange(fw::DataExchange& dx) override;
@@ -55,6 +61,28 @@ class CZenquillView : public fw::FormView {
   // Start-up sequence (ViewStartup.cpp).
   void OnTimer(UINT_PTR id);
   void RunStartupSequence();
+  // Connect and Disconnect (ViewConnect.cpp).
+  void OnConnect();
+  void OnDisconnect();
+  // Execute (ViewExecute.cpp). Report puts a message in the message line and beeps.
+  void OnExecute();
+  void Report(const std::string& message);
+  // History, templates (ViewHistory.cpp, ViewTemplates.cpp).
+  void OnSqlBack();
+  void OnSqlForward();
+  void OnSqlTemplate(unsigned id);
+  // File commands (ViewFiles.cpp).
+  void OnFileNew();
+  void OnFileOpen();
+  void OnFileSave();
+  void OnFileSaveAs();
+  void SaveScript(const std::string& path);
+  void ReportFileFailure(const char* message);
+  // Configuration and help (ViewConfiguration.cpp); the separators and autocommit mode
+  // come from the settings file at start-up and after the dialog's OK.
+  void OnConfiguration();
+  void OnHelp();
+  void LoadExecutionSettings();
 
   void OnSize(int cx, int cy);
   void OnDestroy();

@@ -1,0 +1,111 @@
+// File New, Open, Save and Save as. A script file is the editor's text, byte for byte; the
+// document's title is the only record of which file the editor belongs to.
+#include <windows.h>
+#include <commdlg.h>
+
+#include "Document.h"
+#include "ScriptFile.h"
+#include "WaitCursor.h"
+#include "ZenquillDoc.h"
+#include "ZenquillView.h"
+
+namespace {
+
+const char kFilter[] = "SQL Files (*.sql)\0*.sql\0All Files (*.*)\0*.*\0";
+const char kOpenFailed[] = "Failed to open SQL file!";
+const char kSaveFailed[] = "Failed to save SQL file!";
+
+// The file dialogs may change the current directory; the settings file's relative path
+// must keep resolving to the folder the program was started in.
+class CurrentDirectoryKeeper {
+ public:
+  CurrentDirectoryKeeper() {
+    const DWORD length = GetCurrentDirectoryA(sizeof saved_, saved_);
+    kept_ = length > 0 && length < sizeof saved_;
+  }
+  ~CurrentDirectoryKeeper() {
+    if (kept_) SetCurrentDirectoryA(saved_);
+  }
+  CurrentDirectoryKeeper(const CurrentDirectoryKeeper&) = delete;
+  CurrentDirectoryKeeper& operator=(const CurrentDirectoryKeeper&) = delete;
+
+ private:
+  char saved_[MAX_PATH] = {};
+  bool kept_ = false;
+};
+
+// The full path the user chose; false when the dialog was cancelled.
+bool ChooseScriptFile(HWND owner, bool saving, std::string& path) {
+  CurrentDirectoryKeeper keeper;
+  char file[MAX_PATH] = "*.sql";
+  OPENFILENAMEA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = kFilter;
+  dialog.lpstrFile = file;
+  dialog.nMaxFile = sizeof file;
+  dialog.lpstrDefExt = "sql";
+  // Saving has no overwrite prompt: an existing file is replaced.
+  dialog.Flags = saving ? OFN_HIDEREADONLY : OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+  if (!(saving ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog))) return false;
+  path = file;
+  return true;
+}
+
+}  // namespace
+
+void CZenquillView::OnFileNew() {
+  history.AddToHistory(sqlText);
+  sqlText.clear();
+  GetDocument()->SetTitle(fw::kUntitled);
+  WriteControls();
+}
+
+void CZenquillView::OnFileOpen() {
+  std::string path;
+  if (!ChooseScriptFile(Hwnd(), false, path)) return;
+  fw::WaitCursor wait;
+  std::string text;
+  if (!ReadScriptFile(path, text)) {
+    ReportFileFailure(kOpenFailed);
+    return;
+  }
+  sqlText = text;
+  GetDocument()->SetTitle(path);
+  WriteControls();
+}
+
+// Works while Save as is disabled too: an untitled script always asks for a name.
+void CZenquillView::OnFileSave() {
+  ReadControls();
+  const std::string path = GetDocument()->GetTitle();
+  if (path == fw::kUntitled) {
+    OnFileSaveAs();
+    return;
+  }
+  SaveScript(path);
+}
+
+void CZenquillView::OnFileSaveAs() {
+  std::string path;
+  if (!ChooseScriptFile(Hwnd(), true, path)) return;
+  ReadControls();
+  SaveScript(path);
+}
+
+void CZenquillView::SaveScript(const std::string& path) {
+  fw::WaitCursor wait;
+  if (!WriteScriptFile(path, sqlText)) {
+    ReportFileFailure(kSaveFailed);
+    return;
+  }
+  GetDocument()->SetTitle(path);
+}
+
+// The editor is read first, so that reporting keeps what the user typed.
+void CZenquillView::ReportFileFailure(const char* message) {
+  ReadControls();
+  messageText = message;
+  WriteControls();
+  MessageBeep(0);
+}
