@@ -1,5 +1,6 @@
 #pragma once
 // A real report list view in a hidden window of the test's own, filled as the result list is.
+#include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
@@ -16,6 +17,7 @@ class ListViewWindow {
     parent_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
     list_ = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 400, 300, parent_, nullptr, nullptr,
                             nullptr);
+    if (!list_) ADD_FAILURE() << "no list view could be created: does Wine have a display?";
   }
   ~ListViewWindow() { DestroyWindow(parent_); }
   ListViewWindow(const ListViewWindow&) = delete;
