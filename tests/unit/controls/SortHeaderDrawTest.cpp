@@ -184,11 +184,6 @@ TEST_P(SortMarkTest, DrawsTheTriangleAtItsPlace) {
 INSTANTIATE_TEST_SUITE_P(Cases, SortMarkTest, ::testing::ValuesIn(kMarkCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SortMark, LargerFontGivesLargerBlank) {
-  HeaderPainter normal(1), large(2);
-  EXPECT_GT(large.Blank(), normal.Blank());
-}
-
 TEST(SortMark, EarlierColumnLosesItsMark) {
   HeaderPainter painter(1);
   ASSERT_TRUE(painter.Attached());

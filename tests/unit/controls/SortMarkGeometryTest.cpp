@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -86,45 +87,5 @@ TEST(SortMarkPaths, DescendingPointsDown) {
   EXPECT_EQ((std::vector<std::pair<int, int>>{{191, 5}, {187, 15}}), Points(mark.light));
   EXPECT_EQ((std::vector<std::pair<int, int>>{{187, 14}, {184, 5}, {191, 5}}), Points(mark.dark));
 }
-
-TEST(SortMarkPaths, IgnoresLeftAndTopOfTheItem) {
-  // y values are absolute: header items start at y = 0, so only R and B matter.
-  const zq::SortMark a = zq::SortMarkPaths({0, 0, 80, 17}, 4, true);
-  const zq::SortMark b = zq::SortMarkPaths({60, 3, 80, 17}, 4, true);
-  EXPECT_EQ(Points(a.light), Points(b.light));
-  EXPECT_EQ(Points(a.dark), Points(b.dark));
-}
-
-struct SpanCase {
-  const char* name;
-  int blank;
-  bool ascending;
-};
-
-class MarkSpanTest : public ::testing::TestWithParam<SpanCase> {};
-
-// The mark stays between R-5s-2 and R-3s and within the item's height, for any blank.
-TEST_P(MarkSpanTest, StaysInItsBand) {
-  const SpanCase& c = GetParam();
-  const MarkRect item = {0, 0, 300, 10 * c.blank};
-  const zq::SortMark mark = zq::SortMarkPaths(item, c.blank, c.ascending);
-  for (const MarkPath* path : {&mark.light, &mark.dark}) {
-    ASSERT_GE(path->count, 2);
-    for (int i = 0; i < path->count; ++i) {
-      EXPECT_GE(path->points[i].x, item.right - 5 * c.blank - 2);
-      EXPECT_LE(path->points[i].x, item.right - 3 * c.blank);
-      EXPECT_GE(path->points[i].y, 2 * c.blank - 2);
-      EXPECT_LE(path->points[i].y, item.bottom - 2 * c.blank + 1);
-    }
-  }
-}
-
-const SpanCase kSpans[] = {
-    {"OneAscending", 1, true},   {"OneDescending", 1, false}, {"ThreeAscending", 3, true},
-    {"FiveDescending", 5, false}, {"NineAscending", 9, true},
-};
-
-INSTANTIATE_TEST_SUITE_P(Cases, MarkSpanTest, ::testing::ValuesIn(kSpans),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
