@@ -38,6 +38,8 @@ bool CZenquillView::OnCommand(unsigned id) {
     case ID_FILE_SAVE: OnFileSave(); return true;
     case ID_FILE_SAVE_AS: OnFileSaveAs(); return true;
     case ID_SETUP_CONFIGURATION: OnConfiguration(); return true;
+    case ID_VIEW_DATA: OnViewData(); return true;
+    case ID_REFRESH: OnRefresh(); return true;
     case ID_HELP: OnHelp(); return true;
   }
   return false;

@@ -43,7 +43,7 @@ void CZenquillView::OnInitialUpdate() {
   SendMessageA(sqlEditor, EM_LIMITTEXT, kEditorLimit, 0);
   LoadExecutionSettings();
   ListView_SetExtendedListViewStyle(resultList.Handle(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-  // The schema tree's skeleton (BuildSchemaTree) is built here, as the last step.
+  BuildSchemaTree();
 }
 
 void CZenquillView::LayoutControls() {
@@ -76,6 +76,7 @@ INT_PTR CZenquillView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); return TRUE;
     case WM_TIMER: OnTimer(wParam); return FALSE;
     case WM_DESTROY: OnDestroy(); return FALSE;
+    case WM_NOTIFY: return OnSchemaNotify(*reinterpret_cast<const NMHDR*>(lParam));
   }
   return fw::FormView::OnMessage(msg, wParam, lParam);
 }

@@ -83,6 +83,17 @@ class CZenquillView : public fw::FormView {
   void OnConfiguration();
   void OnHelp();
   void LoadExecutionSettings();
+  // Schema browser (schema/ViewSchema.cpp): the tree's skeleton, catalogue loads through
+  // the result list, a table's columns, the context menu, View Data and Refresh.
+  void BuildSchemaTree();
+  void DispatchTreeSelection();
+  void LoadScopeNode(const std::string& query, HTREEITEM scopeNode, int objectImage, bool ownerColumn);
+  void ShowTableColumns(const std::string& nodeText);
+  bool OnSchemaNotify(const NMHDR& notify);
+  void OnTreeSelChanged();
+  void OnTreeListRightClick();
+  void OnViewData();
+  void OnRefresh();
 
   void OnSize(int cx, int cy);
   void OnDestroy();
