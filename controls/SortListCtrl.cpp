@@ -59,8 +59,15 @@ void CSortListCtrl::Detach() {
 }
 
 void CSortListCtrl::SortByColumn(int column, bool ascendingOrder) {
-  SortKeySet keys(hwnd_, column);
-  keys.Sort(ascendingOrder);
+  // Lending and returning item data would repaint row after row; without redrawing the
+  // sort is several times faster, and the list repaints once at the end.
+  SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+  {
+    SortKeySet keys(hwnd_, column);
+    keys.Sort(ascendingOrder);
+  }
+  SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(hwnd_, nullptr, TRUE);  // turning redrawing on does not repaint by itself
 }
 
 bool CSortListCtrl::IsHeaderClick(const NMHDR& notify) const {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ListHost.h"
+#include "Settle.h"
 #include "SortKeySet.h"
 #include "SortListCtrl.h"
 
@@ -119,6 +120,23 @@ TEST(SortByColumn, RowsKeepTheirItemData) {
           << sorted[row] << (ascending ? " ascending" : " descending");
     }
   }
+}
+
+TEST(SortByColumn, RepaintsOnceAndKeepsRedrawing) {
+  ListHost host;
+  host.AddColumns({"NAME"});
+  for (const char* text : {"b", "c", "a"}) host.AddRow({text});
+  CSortListCtrl list;
+  ASSERT_TRUE(list.Attach(host.List()));
+  ShowSettled(GetParent(host.List()));  // hidden windows collect no update region
+
+  ASSERT_FALSE(GetUpdateRect(host.List(), nullptr, FALSE));
+  list.SortByColumn(0, true);
+  EXPECT_TRUE(GetUpdateRect(host.List(), nullptr, FALSE)) << "the sorted rows are repainted";
+
+  ValidateRect(host.List(), nullptr);
+  host.AddRow({"d"});
+  EXPECT_TRUE(GetUpdateRect(host.List(), nullptr, FALSE)) << "redrawing is on again";
 }
 
 class HeaderClickTest : public ::testing::Test {

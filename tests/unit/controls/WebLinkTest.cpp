@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Canvas.h"
+#include "Settle.h"
 #include "WebLink.h"
 
 namespace {
@@ -250,9 +251,7 @@ TEST(WebLinkParent, OnlyAnOpenedLinkRepaints) {
     FakeShell shell(result);
     ASSERT_TRUE(host.link.Attach(host.control));
     host.link.SetShell(shell);
-    ShowWindow(host.parent, SW_SHOWNOACTIVATE);  // hidden windows collect no update region
-    // Validated right before the click: nothing between here and the check paints or pumps.
-    ValidateRect(host.control, nullptr);
+    ShowSettled(host.parent);  // hidden windows collect no update region
     ASSERT_FALSE(GetUpdateRect(host.control, nullptr, FALSE));
 
     host.link.OnClicked();
