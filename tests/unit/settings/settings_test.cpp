@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -18,7 +19,6 @@ class SettingsFile : public ::testing::Test {
   void TearDown() override { RemoveFile(); }
 
   static void RemoveFile() {
-    SetFileAttributesA(kIniFile, FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(kIniFile);
     ForgetCachedProfile();
   }
@@ -32,147 +32,91 @@ class SettingsFile : public ::testing::Test {
     ForgetCachedProfile();
   }
 
-  static void StoreKey(const std::string& line) { Store("[Zenquill]\r\n" + line + "\r\n"); }
-
   static std::string Contents() {
     ForgetCachedProfile();
     std::ifstream file(kIniFile, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   }
-
-  static bool Exists() { return GetFileAttributesA(kIniFile) != INVALID_FILE_ATTRIBUTES; }
 };
 
-TEST_F(SettingsFile, AbsentFileGivesEveryDefaultAndIsNotCreatedByReading) {
-  EXPECT_EQ(";", settings::SqlSeparator());
-  EXPECT_EQ("/", settings::PlsqlSeparator());
-  EXPECT_TRUE(settings::AutoCommit());
-  EXPECT_TRUE(settings::ReadFlag(settings::kXsl));
-  EXPECT_TRUE(settings::ReadFlag(settings::kViewXml));
-  EXPECT_EQ("", settings::ReadText(settings::kDatabase, ""));
-  EXPECT_EQ("", settings::ReadText(settings::kUser, ""));
-  EXPECT_EQ(0, settings::ReadLoginType());
-  EXPECT_FALSE(Exists());
-}
+std::string OnOff(bool on) { return on ? "on" : "off"; }
 
-TEST_F(SettingsFile, AbsentKeyGivesItsDefault) {
-  Store("[Other]\r\nSEPARATOR=X\r\n[Zenquill]\r\nUSER=scott\r\n");
-  EXPECT_EQ(";", settings::SqlSeparator());
-  EXPECT_EQ("/", settings::PlsqlSeparator());
-  EXPECT_TRUE(settings::AutoCommit());
+TEST_F(SettingsFile, AbsentFileOrKeyGivesTheDefaultsAndReadingCreatesNothing) {
+  for (const char* stored : {"", "[Other]\r\nSEPARATOR=X\r\nAUTOCOMMIT=0\r\n[Zenquill]\r\nUSER=scott\r\n"}) {
+    if (*stored) Store(stored);
+    EXPECT_EQ(";", settings::SqlSeparator());
+    EXPECT_EQ("/", settings::PlsqlSeparator());
+    EXPECT_TRUE(settings::AutoCommit() && settings::ReadFlag(settings::kXsl) && settings::ReadFlag(settings::kViewXml));
+    EXPECT_EQ("", settings::ReadText(settings::kDatabase, ""));
+    EXPECT_EQ(0, settings::ReadLoginType());
+  }
   EXPECT_EQ("scott", settings::ReadText(settings::kUser, ""));
+  RemoveFile();
+  settings::SqlSeparator();
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(kIniFile));
 }
 
-TEST_F(SettingsFile, EmptyValueIsEmptyNotTheDefault) {
-  Store("[Zenquill]\r\nSEPARATOR=\r\nPLSEPARATOR=\r\nAUTOCOMMIT=\r\n");
-  EXPECT_EQ("", settings::SqlSeparator());
-  EXPECT_EQ("", settings::PlsqlSeparator());
-  EXPECT_FALSE(settings::AutoCommit());
-}
-
-TEST_F(SettingsFile, BlanksAndOnePairOfQuotesAreDropped) {
+TEST_F(SettingsFile, StoredValuesReadByTheRules) {
+  const std::function<std::string()> separator = [] { return settings::SqlSeparator(); };
+  const std::function<std::string()> flag = [] { return OnOff(settings::AutoCommit()); };
+  const std::function<std::string()> mode = [] { return std::to_string(settings::ReadLoginType()); };
   struct Case {
-    const char* stored;
-    const char* read;
+    std::string line;
+    const std::function<std::string()>& read;
+    std::string expected;
   };
   const Case cases[] = {
-      {"SEPARATOR=  ;;  ", ";;"},
-      {"SEPARATOR=\"GO\"", "GO"},
-      {"SEPARATOR= \" go \" ", " go "},
-      {"SEPARATOR=\"\"x\"\"", "\"x\""},
-      {"SEPARATOR=\"open", "\"open"},
-      {"SEPARATOR=a b", "a b"},
+      {"SEPARATOR=", separator, ""},  // empty, not the default
+      {"SEPARATOR=  ;;  ", separator, ";;"},
+      {"SEPARATOR=\"GO\"", separator, "GO"},
+      {"SEPARATOR= \" go \" ", separator, " go "},
+      {"SEPARATOR=\"\"x\"\"", separator, "\"x\""},
+      {"SEPARATOR=\"open", separator, "\"open"},
+      {"SEPARATOR=" + std::string(5000, 'x'), separator, std::string(4095, 'x')},
+      {"SEPARATOR=" + std::string(4095, 'y'), separator, std::string(4095, 'y')},
+      {"AUTOCOMMIT=1", flag, "on"},     {"AUTOCOMMIT=10", flag, "on"},  {"AUTOCOMMIT= 1abc", flag, "on"},
+      {"AUTOCOMMIT=0", flag, "off"},    {"AUTOCOMMIT=yes", flag, "off"}, {"AUTOCOMMIT=", flag, "off"},
+      {"AUTOCOMMIT=01", flag, "off"},   {"MODE=1", mode, "1"},           {"MODE=2", mode, "2"},
+      {"MODE= 2 ", mode, "2"},          {"MODE=0", mode, "0"},           {"MODE=3", mode, "0"},
+      {"MODE=01", mode, "0"},           {"MODE=", mode, "0"},            {"MODE=2x", mode, "0"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.stored);
-    StoreKey(c.stored);
-    EXPECT_EQ(c.read, settings::SqlSeparator());
+    SCOPED_TRACE(c.line.substr(0, 40));
+    Store("[Zenquill]\r\n" + c.line + "\r\n");
+    EXPECT_EQ(c.expected, c.read());
   }
 }
 
-TEST_F(SettingsFile, SeparatorOfBlanksIsWrittenAsEnteredButReadsBackEmpty) {
-  settings::WriteText(settings::kSeparator, "   ");
-  EXPECT_NE(std::string::npos, Contents().find("SEPARATOR="));
-  EXPECT_EQ("", settings::SqlSeparator());
-}
-
-TEST_F(SettingsFile, LongValueIsCutTo4095Characters) {
-  StoreKey("DATABASE=" + std::string(5000, 'x'));
-  EXPECT_EQ(std::string(4095, 'x'), settings::ReadText(settings::kDatabase, ""));
-  StoreKey("DATABASE=" + std::string(4095, 'y'));
-  EXPECT_EQ(std::string(4095, 'y'), settings::ReadText(settings::kDatabase, ""));
-}
-
-TEST_F(SettingsFile, FlagIsOnOnlyWhenItBeginsWithOne) {
-  struct Case {
-    const char* value;
-    bool on;
-  };
-  const Case cases[] = {{"1", true}, {"0", false}, {"10", true}, {"1abc", true},
-                        {"yes", false}, {"", false}, {"01", false}, {" 1", true}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.value);
-    StoreKey(std::string("AUTOCOMMIT=") + c.value);
-    EXPECT_EQ(c.on, settings::AutoCommit());
-  }
-}
-
-TEST_F(SettingsFile, FlagsAreWrittenAsOneOrZero) {
+TEST_F(SettingsFile, FlagsAndLoginTypeAreWrittenAsDigits) {
   settings::WriteFlag(settings::kXsl, false);
   settings::WriteFlag(settings::kViewXml, true);
-  EXPECT_EQ("[Zenquill]\r\nXSL=0\r\nVIEWXML=1\r\n", Contents());
-  EXPECT_FALSE(settings::ReadFlag(settings::kXsl));
-  EXPECT_TRUE(settings::ReadFlag(settings::kViewXml));
-}
-
-TEST_F(SettingsFile, LoginTypeOnlyForExactlyOneOrTwo) {
-  struct Case {
-    const char* value;
-    int loginType;
-  };
-  const Case cases[] = {{"1", 1}, {"2", 2}, {"0", 0}, {"3", 0}, {"01", 0}, {"", 0}, {"2x", 0}, {" 2 ", 2}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.value);
-    StoreKey(std::string("MODE=") + c.value);
-    EXPECT_EQ(c.loginType, settings::ReadLoginType());
-  }
-}
-
-TEST_F(SettingsFile, LoginTypeIsWrittenInDecimal) {
-  for (int loginType : {2, 1, 0}) {
-    settings::WriteLoginType(loginType);
-    EXPECT_EQ("[Zenquill]\r\nMODE=" + std::to_string(loginType) + "\r\n", Contents());
-    EXPECT_EQ(loginType, settings::ReadLoginType());
-  }
+  settings::WriteLoginType(2);
+  EXPECT_EQ("[Zenquill]\r\nXSL=0\r\nVIEWXML=1\r\nMODE=2\r\n", Contents());
+  EXPECT_EQ("off", OnOff(settings::ReadFlag(settings::kXsl)));
+  EXPECT_EQ(2, settings::ReadLoginType());
 }
 
 TEST_F(SettingsFile, StartCounterCountsFromWhatItReads) {
   EXPECT_EQ(1, settings::CountStart());
   EXPECT_EQ("[Zenquill]\r\nSTARTCOUNT=1\r\n", Contents());
   EXPECT_EQ(2, settings::CountStart());
-  struct Case {
-    const char* stored;
-    int next;
-  };
-  const Case cases[] = {{"abc", 1}, {"41", 42}, {"", 1}, {"12abc", 13}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.stored);
-    StoreKey(std::string("STARTCOUNT=") + c.stored);
-    EXPECT_EQ(c.next, settings::CountStart());
-    EXPECT_EQ(std::to_string(c.next), settings::ReadText(settings::kStartCount, ""));
+  const std::pair<const char*, int> cases[] = {{"abc", 1}, {"41", 42}, {"", 1}, {"12abc", 13}};
+  for (const auto& c : cases) {
+    Store(std::string("[Zenquill]\r\nSTARTCOUNT=") + c.first + "\r\n");
+    EXPECT_EQ(c.second, settings::CountStart()) << c.first;
+    EXPECT_EQ(std::to_string(c.second), settings::ReadText(settings::kStartCount, "")) << c.first;
   }
 }
 
 TEST_F(SettingsFile, WritingReplacesOnlyItsKey) {
   Store("[Other]\r\nSEPARATOR=keep\r\n[Zenquill]\r\nUSER=scott\r\nSEPARATOR=;\r\n");
-  settings::WriteText(settings::kSeparator, "GO");
-  settings::WriteText(settings::kDatabase, "orcl");
-  EXPECT_EQ("GO", settings::SqlSeparator());
-  EXPECT_EQ("scott", settings::ReadText(settings::kUser, ""));
-  EXPECT_EQ("orcl", settings::ReadText(settings::kDatabase, ""));
-  const std::string contents = Contents();
-  EXPECT_NE(std::string::npos, contents.find("[Other]\r\nSEPARATOR=keep"));
-  EXPECT_EQ(std::string::npos, contents.find("SEPARATOR=;"));
+  settings::WriteText(settings::kPlSeparator, "GO");
+  settings::WriteText(settings::kSeparator, "$$");
+  EXPECT_EQ("[Other]\r\nSEPARATOR=keep\r\n[Zenquill]\r\nUSER=scott\r\nSEPARATOR=$$\r\nPLSEPARATOR=GO\r\n", Contents());
+  // Blanks are handed over as entered; whatever the file keeps of them, they read back empty.
+  settings::WriteText(settings::kSeparator, "   ");
+  EXPECT_EQ("", settings::SqlSeparator());
+  EXPECT_EQ("GO", settings::PlsqlSeparator());
 }
 
 TEST_F(SettingsFile, PathFollowsTheCurrentDirectory) {
@@ -184,20 +128,17 @@ TEST_F(SettingsFile, PathFollowsTheCurrentDirectory) {
   EXPECT_EQ("moved", settings::ReadText(settings::kUser, ""));
   RemoveFile();
   ASSERT_TRUE(SetCurrentDirectoryA(home));
-  EXPECT_FALSE(Exists());
-  EXPECT_EQ("", settings::ReadText(settings::kUser, ""));
   RemoveDirectoryA("elsewhere");
+  EXPECT_EQ("", settings::ReadText(settings::kUser, ""));
 }
 
-// A file that cannot be written (here: held open without sharing; the read-only attribute
-// does not stop a test that runs as root) keeps its contents, and nothing is reported.
-TEST_F(SettingsFile, UnwritableFileKeepsItsValue) {
-  StoreKey("SEPARATOR=X");
+// Held open without sharing: the read-only attribute does not stop a test that runs as root.
+TEST_F(SettingsFile, UnwritableFileKeepsItsValueSilently) {
+  Store("[Zenquill]\r\nSEPARATOR=X\r\n");
   const HANDLE held = CreateFileA(kIniFile, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, held);
   settings::WriteText(settings::kSeparator, "Y");
   CloseHandle(held);
-  ForgetCachedProfile();
   EXPECT_EQ("[Zenquill]\r\nSEPARATOR=X\r\n", Contents());
   EXPECT_EQ("X", settings::SqlSeparator());
 }
@@ -216,7 +157,6 @@ TEST_F(SettingsFile, BinaryFileGivesDefaultsAndCanBeWrittenOver) {
   Store(garbage);
   EXPECT_EQ(";", settings::SqlSeparator());
   EXPECT_TRUE(settings::AutoCommit());
-  EXPECT_EQ(0, settings::ReadLoginType());
   settings::WriteText(settings::kSeparator, "GO");
   EXPECT_EQ("GO", settings::SqlSeparator());
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -41,7 +40,7 @@ const ExpectedTemplate kExpected[] = {
      "ROLLBACK"},
 };
 
-TEST(SqlTemplates, TableHoldsTheExactTextsInMenuOrder) {
+TEST(SqlTemplates, TableHoldsTheExactTextsInMenuOrderAndIsFoundById) {
   ASSERT_EQ(sizeof kExpected / sizeof kExpected[0], static_cast<size_t>(kSqlTemplateCount));
   for (int k = 0; k < kSqlTemplateCount; ++k) {
     const ExpectedTemplate& e = kExpected[k];
@@ -53,61 +52,35 @@ TEST(SqlTemplates, TableHoldsTheExactTextsInMenuOrder) {
     EXPECT_EQ(e.tooltip, t.tooltip);
     EXPECT_EQ(e.commentLine, t.commentLine);
     EXPECT_EQ(e.statement, t.statement);
-  }
-}
-
-TEST(SqlTemplates, LookupByCommandId) {
-  for (const ExpectedTemplate& e : kExpected) {
-    const SqlTemplate* found = FindSqlTemplate(e.commandId);
-    ASSERT_NE(nullptr, found) << e.commandId;
-    EXPECT_EQ(e.statement, found->statement);
+    EXPECT_EQ(&t, FindSqlTemplate(e.commandId));
   }
   EXPECT_EQ(nullptr, FindSqlTemplate(32789));
-  EXPECT_EQ(nullptr, FindSqlTemplate(0));
 }
 
-TEST(SqlTemplates, SelectIntoAnEmptyEditor) {
-  EXPECT_EQ(
-      "\r\n-- Comment: select from a table\r\n"
-      "SELECT column1, column2 FROM tablename WHERE column1 > 0 order by column2;\r\n",
-      AppendTemplate("", *FindSqlTemplate(32780), ";"));
-  EXPECT_STREQ("Ready to execute!", kTemplateReadyMessage);
-}
-
-TEST(SqlTemplates, TwoTemplatesLeaveAnEmptyLineBetweenThem) {
-  const std::string text =
-      AppendTemplate(AppendTemplate("", *FindSqlTemplate(32812), ";"), *FindSqlTemplate(32814), ";");
-  EXPECT_EQ(
-      "\r\n-- Comment: Commit transaction\r\nCOMMIT;\r\n"
-      "\r\n-- Comment: Rollback transaction\r\nROLLBACK;\r\n",
-      text);
-}
-
-TEST(SqlTemplates, SeparatorIsAppendedAsConfigured) {
+TEST(SqlTemplates, Composition) {
+  EXPECT_EQ("\r\n-- Comment: select from a table\r\n"
+            "SELECT column1, column2 FROM tablename WHERE column1 > 0 order by column2;\r\n",
+            AppendTemplate("", kSqlTemplates[0], ";"));
+  // Two in a row: each block begins and ends with a line break, so an empty line parts them.
+  EXPECT_EQ("\r\n-- Comment: Commit transaction\r\nCOMMIT;\r\n\r\n-- Comment: Rollback transaction\r\nROLLBACK;\r\n",
+            AppendTemplate(AppendTemplate("", *FindSqlTemplate(32812), ";"), *FindSqlTemplate(32814), ";"));
   const SqlTemplate& drop = *FindSqlTemplate(32784);
   EXPECT_EQ("x\r\n-- Comment: drop table\r\nDROP TABLE tablename\r\n", AppendTemplate("x", drop, ""));
   EXPECT_EQ("x\r\n-- Comment: drop table\r\nDROP TABLE tablenameEND GO\r\n", AppendTemplate("x", drop, "END GO"));
+  EXPECT_STREQ("Ready to execute!", kTemplateReadyMessage);
 }
 
 // Each template put into an empty editor runs as one statement that still starts with its
-// comment line; with a text already there it becomes one more statement of the script.
+// comment line; after a statement it becomes one more statement of the script.
 TEST(SqlTemplates, EveryTemplateSplitsIntoOneStatement) {
   for (const SqlTemplate& t : kSqlTemplates) {
     SCOPED_TRACE(t.menuText);
     const std::string alone = std::string(t.commentLine) + "\r\n" + t.statement;
     std::vector<std::string> statements;
     EXPECT_EQ(1, SplitStatements(AppendTemplate("", t, ";"), ";", "/", statements));
-    EXPECT_EQ(std::vector<std::string>{alone}, statements);
-    statements.clear();
-    EXPECT_EQ(2, SplitStatements(AppendTemplate("SELECT 1 FROM DUAL;", t, ";"), ";", "/", statements));
-    EXPECT_EQ((std::vector<std::string>{"SELECT 1 FROM DUAL", alone}), statements);
+    EXPECT_EQ(2, SplitStatements(AppendTemplate("SELECT 1;", t, ";"), ";", "/", statements));
+    EXPECT_EQ((std::vector<std::string>{alone, "SELECT 1", alone}), statements);
   }
-}
-
-TEST(SqlTemplates, CommandIdsAreDistinct) {
-  std::set<int> ids;
-  for (const SqlTemplate& t : kSqlTemplates) ids.insert(t.commandId);
-  EXPECT_EQ(static_cast<size_t>(kSqlTemplateCount), ids.size());
 }
 
 }  // namespace
