@@ -134,7 +134,7 @@ int FrameWnd::OnCreate(CREATESTRUCTA*) { return 0; }
 
 void FrameWnd::ToggleBar(HWND bar) {
   if (!bar) return;
-  ShowWindow(bar, IsWindowVisible(bar) ? SW_HIDE : SW_SHOW);
+  ShowWindow(bar, (GetWindowLongA(bar, GWL_STYLE) & WS_VISIBLE) ? SW_HIDE : SW_SHOW);
   RecalcLayout();
 }
 

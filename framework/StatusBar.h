@@ -18,7 +18,8 @@ class StatusBar {
   bool SetIndicators(const unsigned* ids, int count);
 
   HWND Hwnd() const { return hwnd_; }
-  bool IsVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+  // Whether the bar is switched on, whether or not its frame is on the screen yet.
+  bool IsVisible() const { return hwnd_ && (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE); }
   int Height() const;
   // Sizes the bar to its parent's width and lays out the panes.
   void Resize();

@@ -18,7 +18,8 @@ class ToolBar {
   bool LoadToolBar(unsigned resourceId);
 
   HWND Hwnd() const { return hwnd_; }
-  bool IsVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+  // Whether the bar is switched on, whether or not its frame is on the screen yet.
+  bool IsVisible() const { return hwnd_ && (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE); }
   // Height in pixels when visible, 0 when hidden.
   int Height() const;
   // Enables and disables every button by the frame's update handlers.
