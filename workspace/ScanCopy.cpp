@@ -9,14 +9,13 @@ namespace {
 //             an apostrophe means nothing here.
 enum class MaskState { Code, Literal, Comment };
 
-// ASCII only: the keywords are ASCII, and the outcome must not depend on the locale.
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 bool CommentStartsAt(const std::string& text, size_t at) {
   return text[at] == '-' && at + 1 < text.size() && text[at + 1] == '-';
 }
 
 }  // namespace
+
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 std::string BuildScanCopy(const std::string& text) {
   std::string scan(text.size(), ' ');

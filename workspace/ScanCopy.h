@@ -8,4 +8,8 @@
 
 std::string BuildScanCopy(const std::string& text);
 
+// The scan copy's upper-casing: ASCII letters only, so that the outcome does not depend on
+// the locale (the keywords are ASCII).
+char UpperAscii(char c);
+
 #endif

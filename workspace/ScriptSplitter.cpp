@@ -23,8 +23,6 @@ bool IsTrimmedSpace(char c) { return c == '\r' || c == '\n' || c == ' '; }
 bool IsBetweenWords(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsLineFiller(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 bool SameIgnoringCase(const std::string& text, size_t at, const std::string& word) {
   for (size_t k = 0; k < word.size(); ++k) {
     if (UpperAscii(text[at + k]) != UpperAscii(word[k])) return false;

@@ -8,12 +8,10 @@ namespace {
 
 bool IsTrimmable(char c) { return c == '\r' || c == '\n' || c == ' '; }
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 bool SeparatorAt(const std::string& text, size_t at, size_t end, const std::string& sep) {
   if (sep.empty() || end - at < sep.size()) return false;
   for (size_t k = 0; k < sep.size(); ++k) {
-    if (Upper(text[at + k]) != Upper(sep[k])) return false;
+    if (UpperAscii(text[at + k]) != UpperAscii(sep[k])) return false;
   }
   return true;
 }
