@@ -53,4 +53,20 @@ int ListViewReader::SelectedRow() const {
   return static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
 }
 
+RECT ListViewReader::HeadingRect(int column) {
+  RECT rect = {};
+  RemoteBuffer remote(list_, sizeof rect);
+  SendMessageA(Header(), HDM_GETITEMRECT, column, remote.Param());
+  remote.Read(0, &rect, sizeof rect);
+  return rect;
+}
+
+bool ListViewReader::ClickHeading(int column) {
+  const RECT rect = HeadingRect(column);
+  if (rect.right <= rect.left) return false;
+  const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  return PostMessageA(Header(), WM_LBUTTONDOWN, MK_LBUTTON, at) &&
+         PostMessageA(Header(), WM_LBUTTONUP, 0, at);
+}
+
 }  // namespace e2e

@@ -1,4 +1,5 @@
-// Reading a report list view of the program: column headings, rows and cell texts.
+// Reading a report list view of the program: column headings, rows and cell texts; clicking
+// its column headings.
 #pragma once
 #include <windows.h>
 
@@ -20,6 +21,11 @@ class ListViewReader {
   std::vector<std::vector<std::string>> Rows();
   // The first selected row, -1 for none.
   int SelectedRow() const;
+  // A column heading's rectangle in the header's client coordinates.
+  RECT HeadingRect(int column);
+  // A left click on a column heading, posted as mouse messages to the header, as the user
+  // makes it: the header tells the list, the list tells its owner.
+  bool ClickHeading(int column);
 
  private:
   HWND Header() const;

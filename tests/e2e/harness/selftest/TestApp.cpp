@@ -112,6 +112,11 @@ void OnCommand(HWND hwnd, int id) {
 }
 
 void OnNotify(const NMHDR& notify) {
+  if (notify.idFrom == IDC_LIST && notify.code == LVN_COLUMNCLICK) {
+    const int column = reinterpret_cast<const NMLISTVIEW&>(notify).iSubItem;
+    SetWindowTextA(note, ("column clicked: " + std::to_string(column)).c_str());
+    return;
+  }
   if (notify.idFrom != IDC_TREE || (notify.code != TVN_SELCHANGEDA && notify.code != TVN_SELCHANGEDW)) return;
   char text[256] = "";
   TVITEMA item = {};

@@ -86,6 +86,16 @@ TEST_F(TestApp, ReadsListHeadingsAndCells) {
   EXPECT_EQ(-1, list.SelectedRow());
 }
 
+TEST_F(TestApp, ClicksAColumnHeading) {
+  e2e::ListViewReader list(GetDlgItem(main, IDC_LIST));
+  const RECT city = list.HeadingRect(1);
+  EXPECT_EQ(120, city.left);
+  EXPECT_EQ(240, city.right);
+  ASSERT_TRUE(list.ClickHeading(2));
+  EXPECT_TRUE(NoteBecomes("column clicked: 2"));
+  EXPECT_FALSE(list.ClickHeading(9)) << "no such column";
+}
+
 TEST_F(TestApp, ReadsTheWholeTree) {
   e2e::TreeViewReader tree(GetDlgItem(main, IDC_TREE));
   const std::vector<e2e::TreeNode> roots = tree.Roots();

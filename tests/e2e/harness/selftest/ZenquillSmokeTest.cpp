@@ -1,4 +1,5 @@
-// The harness against the real program: it starts, shows its caption and its menu bar.
+// The harness against the real program: it starts with its caption and menu bar, and the
+// result list of a query sorts when a column heading is clicked.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -9,23 +10,41 @@
 
 namespace {
 
-TEST(ZenquillSmoke, StartsWithAnUntitledDocument) {
-  // A fresh working folder with the stand-in client library, as a user's installation has it.
-  const std::string work = e2e::WindowsPath(ZQ_SMOKE_WORK);
-  CreateDirectoryA(work.c_str(), nullptr);
-  ASSERT_TRUE(CopyFileA(e2e::WindowsPath(ZQ_OCI_DLL).c_str(), (work + "\\oci.dll").c_str(), FALSE));
+class Zenquill : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // A fresh working folder with the stand-in client library, as an installation has it.
+    const std::string work = e2e::WindowsPath(ZQ_SMOKE_WORK);
+    CreateDirectoryA(work.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(e2e::WindowsPath(ZQ_OCI_DLL).c_str(), (work + "\\oci.dll").c_str(), FALSE));
+    e2e::LaunchOptions options;
+    options.program = e2e::WindowsPath(ZQ_ZENQUILL_EXE);
+    options.workingFolder = work;
+    ASSERT_TRUE(app.Start(options)) << app.Error();
+    e2e::WindowQuery query;
+    query.caption = "Untitled - Zenquill Professional";
+    query.processId = app.Id();
+    main = e2e::WaitForTopWindow(query, e2e::kDefaultTimeoutMs);
+    ASSERT_NE(nullptr, main);
+  }
+  // Closing (through the start-up dialogs) is for the program's own tests.
+  void TearDown() override { app.Kill(); }
+
+  void ConnectToTheDemo() {
+    HWND connect = e2e::WaitForDialog("Connect", app.Id(), e2e::kDefaultTimeoutMs);
+    ASSERT_NE(nullptr, connect);
+    e2e::SetText(GetDlgItem(connect, 1020), "DEMO");
+    e2e::SetText(GetDlgItem(connect, 1005), "scott");
+    e2e::SetText(GetDlgItem(connect, 1006), "tiger");
+    e2e::PostClick(GetDlgItem(connect, IDOK));
+    ASSERT_TRUE(e2e::WaitForGone(connect, e2e::kDefaultTimeoutMs));
+  }
 
   e2e::AppProcess app;
-  e2e::LaunchOptions options;
-  options.program = e2e::WindowsPath(ZQ_ZENQUILL_EXE);
-  options.workingFolder = work;
-  ASSERT_TRUE(app.Start(options)) << app.Error();
+  HWND main = nullptr;
+};
 
-  e2e::WindowQuery query;
-  query.caption = "Untitled - Zenquill Professional";
-  query.processId = app.Id();
-  HWND main = e2e::WaitForTopWindow(query, e2e::kDefaultTimeoutMs);
-  ASSERT_NE(nullptr, main);
+TEST_F(Zenquill, StartsWithAnUntitledDocument) {
   EXPECT_EQ("Untitled - Zenquill Professional", e2e::GetText(main));
   std::vector<e2e::MenuItem> menu;
   std::string error;
@@ -33,7 +52,22 @@ TEST(ZenquillSmoke, StartsWithAnUntitledDocument) {
   ASSERT_FALSE(menu.empty());
   EXPECT_EQ("File", e2e::MenuLabel(menu[0].text));
   EXPECT_TRUE(e2e::SaveScreenshot(e2e::ArtifactPath("zenquill-smoke.png")));
-  app.Kill();  // closing (through the start-up dialogs) is for the program's own tests
+}
+
+TEST_F(Zenquill, SortsTheResultByAClickedHeading) {
+  ConnectToTheDemo();
+  e2e::SetText(e2e::WaitForControl(main, 1000, e2e::kDefaultTimeoutMs), "select ename, job from emp");
+  e2e::PostKey(main, VK_F5);
+  e2e::ListViewReader result(e2e::FindControl(main, 1001));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return result.RowCount() == 14; }));
+
+  ASSERT_TRUE(result.ClickHeading(1));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return result.Cell(0, 1) == "ANALYST"; }));
+  EXPECT_EQ("SALESMAN", result.Cell(13, 1));
+  ASSERT_TRUE(result.ClickHeading(1));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return result.Cell(0, 1) == "SALESMAN"; }));
+  EXPECT_EQ("ANALYST", result.Cell(13, 1));
+  EXPECT_TRUE(e2e::SaveScreenshot(e2e::ArtifactPath("zenquill-sorted-descending.png")));
 }
 
 }  // namespace
