@@ -1,5 +1,6 @@
 #include "MenuReader.h"
 
+#include <cstdlib>
 #include <sstream>
 
 #include "HarnessPaths.h"
@@ -20,8 +21,8 @@ MenuItem ParseLine(const std::string& line, int& depth) {
   std::getline(fields, flags, '\t');
   MenuItem item;
   std::getline(fields, item.text);  // the rest, tabs included
-  depth = std::stoi(depthText);
-  item.id = static_cast<UINT>(std::stoul(idText));
+  depth = std::atoi(depthText.c_str());
+  item.id = static_cast<UINT>(std::strtoul(idText.c_str(), nullptr, 10));
   item.separator = flags.find('S') != std::string::npos;
   item.enabled = flags.find('G') == std::string::npos;
   item.checked = flags.find('C') != std::string::npos;
