@@ -7,7 +7,6 @@ namespace shelle2e {
 namespace {
 
 const unsigned kPatienceMs = e2e::kDefaultTimeoutMs;
-const char kUrlCommandKey[] = "http\\shell\\open\\command";
 
 void RemoveTree(const std::string& folder) {
   WIN32_FIND_DATAA found;
@@ -48,7 +47,8 @@ std::pair<DWORD, DWORD> Selection(HWND edit) {
   return {LOWORD(packed), HIWORD(packed)};
 }
 
-::testing::AssertionResult ShellSession::Start(const std::string& name, const char* ini, unsigned splashMs) {
+::testing::AssertionResult ShellSession::Launch(const std::string& name, const char* ini, unsigned splashMs,
+                                                const std::string& arguments) {
   folder_ = e2e::WindowsPath(ZQ_SHELL_E2E_WORK) + "\\" + name;
   RemoveTree(folder_);
   CreateDirectoryA(e2e::WindowsPath(ZQ_SHELL_E2E_WORK).c_str(), nullptr);
@@ -60,16 +60,23 @@ std::pair<DWORD, DWORD> Selection(HWND edit) {
 
   e2e::LaunchOptions options;
   options.program = e2e::WindowsPath(ZQ_ZENQUILL_EXE);
+  options.arguments = arguments;
   options.workingFolder = folder_;
   options.environment = {"OCILITE_DATA=" + folder_, "ZQ_URL_LOG=" + folder_ + "\\urls.txt"};
   if (splashMs) options.environment.push_back("ZENQUILL_TEST_SPLASH_MS=" + std::to_string(splashMs));
   if (!app_.Start(options)) return ::testing::AssertionFailure() << app_.Error();
+  return ::testing::AssertionSuccess();
+}
 
+::testing::AssertionResult ShellSession::Start(const std::string& name, const char* ini, unsigned splashMs,
+                                               const std::string& arguments) {
+  ::testing::AssertionResult launched = Launch(name, ini, splashMs, arguments);
+  if (!launched) return launched;
   e2e::WindowQuery query;
-  query.caption = "Untitled - Zenquill Professional";
+  query.caption = caption.c_str();
   query.processId = app_.Id();
   main_ = e2e::WaitForTopWindow(query, kPatienceMs);
-  if (!main_) return ::testing::AssertionFailure() << "no main window";
+  if (!main_) return ::testing::AssertionFailure() << "no main window \"" << caption << "\"";
   editor_ = e2e::WaitForControl(main_, 1000, kPatienceMs);
   list_ = e2e::WaitForControl(main_, 1001, kPatienceMs);
   message_ = e2e::WaitForControl(main_, 1003, kPatienceMs);
@@ -78,8 +85,9 @@ std::pair<DWORD, DWORD> Selection(HWND edit) {
   return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult ShellSession::StartPastConnect(const std::string& name, const char* ini) {
-  ::testing::AssertionResult started = Start(name, ini);
+::testing::AssertionResult ShellSession::StartPastConnect(const std::string& name, const char* ini,
+                                                          const std::string& arguments) {
+  ::testing::AssertionResult started = Start(name, ini, 1, arguments);
   if (!started) return started;
   HWND connect = e2e::WaitForDialog("Connect", app_.Id(), kPatienceMs);
   if (!connect) return ::testing::AssertionFailure() << "no Connect dialog after start-up";
@@ -95,29 +103,36 @@ std::string ShellSession::Settings() const { return FileText(folder_ + "\\Zenqui
 std::string ShellSession::OpenedAddresses() const { return FileText(folder_ + "\\urls.txt"); }
 
 RecordingBrowser::RecordingBrowser() {
-  HKEY key;
-  if (RegCreateKeyExA(HKEY_CLASSES_ROOT, kUrlCommandKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr))
-    return;
-  char value[1024];
-  DWORD size = sizeof value;
-  hadPrevious_ = RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == 0;
-  if (hadPrevious_) previous_.assign(value, size ? size - 1 : 0);
   const std::string command = "\"" + e2e::WindowsPath(ZQ_URL_RECORDER) + "\" \"%1\"";
-  RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                 static_cast<DWORD>(command.size() + 1));
-  RegCloseKey(key);
+  for (const char* protocol : {"http", "https"}) {
+    Saved saved;
+    saved.key = std::string(protocol) + "\\shell\\open\\command";
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, saved.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr))
+      continue;
+    char value[1024];
+    DWORD size = sizeof value;
+    saved.existed = RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == 0;
+    if (saved.existed) saved.command.assign(value, size ? size - 1 : 0);
+    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                   static_cast<DWORD>(command.size() + 1));
+    RegCloseKey(key);
+    saved_.push_back(saved);
+  }
 }
 
 RecordingBrowser::~RecordingBrowser() {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kUrlCommandKey, 0, KEY_ALL_ACCESS, &key)) return;
-  if (hadPrevious_) {
-    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(previous_.c_str()),
-                   static_cast<DWORD>(previous_.size() + 1));
-  } else {
-    RegDeleteValueA(key, nullptr);
+  for (const Saved& saved : saved_) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, saved.key.c_str(), 0, KEY_ALL_ACCESS, &key)) continue;
+    if (saved.existed) {
+      RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(saved.command.c_str()),
+                     static_cast<DWORD>(saved.command.size() + 1));
+    } else {
+      RegDeleteValueA(key, nullptr);
+    }
+    RegCloseKey(key);
   }
-  RegCloseKey(key);
 }
 
 }  // namespace shelle2e

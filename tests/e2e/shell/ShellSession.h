@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "Harness.h"
 
@@ -17,10 +18,16 @@ extern const char kQuietStart[];
 class ShellSession {
  public:
   // Starts the program in <work>\<name> holding oci.dll and a Zenquill.ini with ini (none
-  // when ini is null). splashMs replaces the start dialog's four seconds; 0 keeps them.
-  ::testing::AssertionResult Start(const std::string& name, const char* ini, unsigned splashMs = 1);
+  // when ini is null), with arguments on its command line. splashMs replaces the start
+  // dialog's four seconds; 0 keeps them.
+  ::testing::AssertionResult Launch(const std::string& name, const char* ini, unsigned splashMs = 1,
+                                    const std::string& arguments = "");
+  // Launch, then wait for the main window and its controls.
+  ::testing::AssertionResult Start(const std::string& name, const char* ini, unsigned splashMs = 1,
+                                   const std::string& arguments = "");
   // Start, then cancel the Connect dialog that the start-up sequence opens.
-  ::testing::AssertionResult StartPastConnect(const std::string& name, const char* ini = kQuietStart);
+  ::testing::AssertionResult StartPastConnect(const std::string& name, const char* ini = kQuietStart,
+                                              const std::string& arguments = "");
   // WM_CLOSE to the program's windows; true when it ended by itself with exit code 0.
   bool Close();
 
@@ -35,6 +42,8 @@ class ShellSession {
   HWND ToolBar() const { return GetDlgItem(main_, 59392); }
 
   const std::string& Folder() const { return folder_; }
+  // The caption of a fresh program's main window.
+  std::string caption = "Untitled - Zenquill Professional";
   // The settings file as the program left it.
   std::string Settings() const;
   // Addresses the program handed to the shell, one per line.
@@ -61,8 +70,13 @@ class RecordingBrowser {
   RecordingBrowser& operator=(const RecordingBrowser&) = delete;
 
  private:
-  std::string previous_;
-  bool hadPrevious_ = false;
+  // The open command each protocol had before, to be put back.
+  struct Saved {
+    std::string key;
+    std::string command;
+    bool existed = false;
+  };
+  std::vector<Saved> saved_;
 };
 
 std::string FileText(const std::string& path);

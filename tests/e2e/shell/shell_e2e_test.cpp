@@ -5,9 +5,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "Addresses.h"
 #include "ShellSession.h"
 #include "resource.h"
 
@@ -306,6 +309,73 @@ TEST(Closing, FileExitEndsTheProgram) {
   e2e::PostCommand(s.Main(), ID_APP_EXIT);
   EXPECT_TRUE(e2e::WaitUntil([&] { return !s.Process().Running(); }));
   EXPECT_EQ(0u, s.Process().ExitCode());
+}
+
+
+TEST(Links, EachLinkCommandHandsItsAddressToTheShell) {
+  RecordingBrowser browser;
+  ShellSession s;
+  ASSERT_TRUE(s.StartPastConnect("links"));
+  const UINT links[] = {ID_LINKS_HALVERN, ID_LINKS_HALVERN_DOWNLOAD, ID_LINKS_ORACLE, ID_LINKS_ORACLE_TECHNET,
+                        ID_LINKS_ORACLE_METALINK, ID_LINKS_GOOGLE};
+  std::string expected;
+  for (UINT id : links) {
+    e2e::PostCommand(s.Main(), id);
+    const std::size_t lines = std::count(expected.begin(), expected.end(), '\n') + 1;
+    ASSERT_TRUE(e2e::WaitUntil([&] {
+      const std::string opened = s.OpenedAddresses();
+      return static_cast<std::size_t>(std::count(opened.begin(), opened.end(), '\n')) == lines;
+    })) << id;
+    expected = s.OpenedAddresses();
+  }
+  EXPECT_EQ(std::string(ZQ_HOME_PAGE) + "\n" + ZQ_DOWNLOAD_PAGE + "\n" + ZQ_ORACLE_PAGE + "\n" +
+                ZQ_ORACLE_TECHNET_PAGE + "\n" + ZQ_ORACLE_SUPPORT_PAGE + "\n" + ZQ_SEARCH_PAGE + "\n",
+            s.OpenedAddresses());
+  EXPECT_TRUE(s.Close());
+}
+
+std::string RecentFile(int number) {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Zenquill\\Zenquill\\Recent File List", 0, KEY_READ, &key))
+    return "<no key>";
+  char value[MAX_PATH] = "";
+  DWORD size = sizeof value;
+  const std::string name = "File" + std::to_string(number);
+  const bool found = RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == 0;
+  RegCloseKey(key);
+  return found ? value : "<none>";
+}
+
+TEST(CommandLine, AFileArgumentNamesTheDocumentAndEntersTheRecentFileList) {
+  ShellSession s;
+  const std::string folder = e2e::WindowsPath(ZQ_SHELL_E2E_WORK);
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string script = folder + "\\argument script.sql";
+  std::ofstream(script, std::ios::binary) << "select 1 from dual;";
+  s.caption = "argument script.sql - Zenquill Professional";
+  ASSERT_TRUE(s.StartPastConnect("command_line", kQuietStart, "\"" + script + "\""));
+  // The document has no format of its own: the editor stays empty.
+  EXPECT_EQ("", Text(s.Editor()));
+  EXPECT_TRUE(s.Close());
+  EXPECT_EQ(script, RecentFile(1));
+  DeleteFileA(script.c_str());
+}
+
+TEST(CommandLine, AFileThatCannotBeOpenedIsReportedAndEndsTheProgram) {
+  ShellSession s;
+  const std::string missing = e2e::WindowsPath(ZQ_SHELL_E2E_WORK) + "\\no such script.sql";
+  ASSERT_TRUE(s.Launch("command_line_missing", kQuietStart, 1, "\"" + missing + "\""));
+  HWND report = e2e::WaitForDialog("Zenquill", s.Id(), e2e::kDefaultTimeoutMs);
+  ASSERT_NE(nullptr, report);
+  EXPECT_EQ("Cannot open the file \"" + missing + "\".", Text(GetDlgItem(report, 0xFFFF)));
+  e2e::PostClick(GetDlgItem(report, IDOK));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return !s.Process().Running(); }));
+  EXPECT_NE(0u, s.Process().ExitCode());
+  e2e::WindowQuery query;
+  query.caption = "Untitled - Zenquill Professional";
+  query.processId = s.Id();
+  query.visibleOnly = false;
+  EXPECT_EQ(nullptr, e2e::FindTopWindow(query));
 }
 
 }  // namespace
