@@ -1,0 +1,111 @@
+// Results at the edges of what the session takes: 4096 columns, one column too many, and
+// cells as long as a display size can say, through the stand-in client library.
+#include <string>
+#include <vector>
+
+#include "DemoSession.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// "SELECT 1 C1, 2 C2, ... FROM DUAL": column k is named Ck and holds the number k.
+std::string SelectOfColumns(int count) {
+  std::string sql = "SELECT ";
+  for (int k = 1; k <= count; ++k) {
+    if (k > 1) sql += ", ";
+    sql += std::to_string(k) + " C" + std::to_string(k);
+  }
+  return sql + " FROM DUAL";
+}
+
+Texts Numbered(const std::string& prefix, int count) {
+  Texts texts;
+  for (int k = 1; k <= count; ++k) texts.push_back(prefix + std::to_string(k));
+  return texts;
+}
+
+class WideResult : public DemoSessionTest {
+ protected:
+  void ExpectSessionGoesOn() {
+    Outcome next = RunSql(scott_, "SELECT COUNT(*) FROM EMP");
+    ASSERT_EQ(DB_OK, next.result) << next.error;
+    EXPECT_EQ((std::vector<Texts>{{"14"}}), next.rows);
+  }
+  // A library built with SQLite's default column limit refuses wide queries at execute;
+  // that must at least be a clear error that costs the session nothing.
+  bool RefusedForItsColumnLimit(DbResult result) {
+    if (result == DB_OK) return false;
+    EXPECT_NE(std::string::npos, scott_.GetErrorText().find("too many columns"));
+    ExpectSessionGoesOn();
+    return true;
+  }
+};
+
+TEST_F(WideResult, FourThousandNinetySixColumnsComeBackWhole) {
+  Outcome outcome = RunSql(scott_, SelectOfColumns(4096));
+  if (RefusedForItsColumnLimit(outcome.result)) GTEST_SKIP() << "ocilite caps columns: " << outcome.error;
+  EXPECT_EQ(4096, outcome.columnCount);
+  EXPECT_EQ(Numbered("C", 4096), outcome.columns);
+  ASSERT_EQ(1u, outcome.rows.size());
+  EXPECT_EQ(Numbered("", 4096), outcome.rows[0]);
+  EXPECT_EQ(DB_NO_DATA, outcome.fetchEnd);
+}
+
+TEST_F(WideResult, OneColumnMoreIsRefusedAndTheSessionGoesOn) {
+  int isQuery = 0, columnCount = 0, rowCount = 0, errorOffset = 0;
+  const DbResult executed = scott_.Execute(SelectOfColumns(4097), isQuery, columnCount, rowCount, errorOffset);
+  if (RefusedForItsColumnLimit(executed)) GTEST_SKIP() << "ocilite caps columns";
+  ASSERT_EQ(4097, columnCount);
+  Texts names;
+  EXPECT_EQ(DB_ERROR, scott_.DescribeColumns(columnCount, names));
+  ExpectSessionGoesOn();
+}
+
+std::string LongCell(size_t length) {
+  std::string cell;
+  for (size_t k = 0; k < length; ++k) cell += static_cast<char>('a' + k % 26);
+  return cell;
+}
+
+class LongCellTest : public DemoSessionTest {
+ protected:
+  void SetUp() override {
+    DemoSessionTest::SetUp();
+    Outcome created = RunSql(scott_, "CREATE TABLE WIDE (C VARCHAR2(65535), S VARCHAR2(4000))");
+    ASSERT_EQ(DB_OK, created.result) << created.error;
+  }
+  Outcome Insert(const std::string& column, const std::string& value) {
+    return RunSql(scott_, "INSERT INTO WIDE (" + column + ") VALUES ('" + value + "')");
+  }
+};
+
+TEST_F(LongCellTest, CellOfTheLargestDisplaySizeComesBackByteForByte) {
+  const std::string cell = LongCell(65535);
+  Outcome inserted = Insert("C", cell);
+  ASSERT_EQ(DB_OK, inserted.result) << inserted.error;
+  Outcome selected = RunSql(scott_, "SELECT C FROM WIDE");
+  ASSERT_EQ(DB_OK, selected.result) << selected.error;
+  ASSERT_EQ(1u, selected.rows.size()) << selected.error;
+  EXPECT_EQ(cell, selected.rows[0][0]);
+}
+
+TEST_F(LongCellTest, CellTooLongForItsBufferStopsTheFetchWithAReason) {
+  ASSERT_EQ(DB_OK, Insert("C", LongCell(65535)).result);
+  // An expression has no declared size, so its buffer is the default one.
+  Outcome selected = RunSql(scott_, "SELECT C || '' FROM WIDE");
+  ASSERT_EQ(DB_OK, selected.result) << selected.error;
+  EXPECT_TRUE(selected.rows.empty());
+  EXPECT_EQ(DB_SUCCESS_WITH_INFO, selected.fetchEnd);
+  EXPECT_EQ("ORA-01406: fetched column value was truncated", selected.error);
+}
+
+TEST_F(LongCellTest, CellTooLongForItsColumnIsRefusedAndNothingIsStored) {
+  Outcome inserted = Insert("S", LongCell(65535));
+  EXPECT_EQ(DB_ERROR, inserted.result);
+  EXPECT_EQ(0u, inserted.error.find("ORA-12899: value too large for column")) << inserted.error;
+  Outcome counted = RunSql(scott_, "SELECT COUNT(*) FROM WIDE");
+  EXPECT_EQ((std::vector<Texts>{{"0"}}), counted.rows);
+}
+
+}  // namespace
