@@ -41,6 +41,7 @@ bool CZenquillView::OnCommand(unsigned id) {
     case ID_VIEW_DATA: OnViewData(); return true;
     case ID_REFRESH: OnRefresh(); return true;
     case ID_HELP: OnHelp(); return true;
+    case ID_FILE_SAVE_XML: OnSaveXmlData(); return true;
   }
   return false;
 }
