@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Addresses.h"
+#include "RemoteBuffer.h"
 #include "ShellSession.h"
 #include "resource.h"
 
@@ -331,6 +332,53 @@ TEST(Links, EachLinkCommandHandsItsAddressToTheShell) {
   EXPECT_EQ(std::string(ZQ_HOME_PAGE) + "\n" + ZQ_DOWNLOAD_PAGE + "\n" + ZQ_ORACLE_PAGE + "\n" +
                 ZQ_ORACLE_TECHNET_PAGE + "\n" + ZQ_ORACLE_SUPPORT_PAGE + "\n" + ZQ_SEARCH_PAGE + "\n",
             s.OpenedAddresses());
+  EXPECT_TRUE(s.Close());
+}
+
+// Rests the mouse on a toolbar button as a user would.
+void HoverButton(HWND toolBar, UINT id) {
+  RECT r = {};
+  e2e::RemoteBuffer rect(toolBar, sizeof r);
+  SendMessageA(toolBar, TB_GETRECT, id, rect.Param());
+  rect.Read(0, &r, sizeof r);
+  POINT p = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ClientToScreen(toolBar, &p);
+  SetCursorPos(p.x - 3, p.y - 3);
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = p.x * 65535 / GetSystemMetrics(SM_CXSCREEN);
+  input.mi.dy = p.y * 65535 / GetSystemMetrics(SM_CYSCREEN);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+std::string VisibleTooltip(DWORD processId) {
+  for (HWND window : e2e::TopWindowsOf(processId)) {
+    char className[32] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) == "tooltips_class32" && IsWindowVisible(window)) return Text(window);
+  }
+  return "";
+}
+
+TEST(ToolBar, RestingOnAButtonShowsItsTooltipAndItsPrompt) {
+  ShellSession s;
+  ASSERT_TRUE(s.StartPastConnect("tooltips"));
+  SetForegroundWindow(s.Main());
+  HWND statusBar = GetDlgItem(s.Main(), ID_VIEW_STATUS_BAR);
+  const struct {
+    UINT id;
+    const char* tip;
+    const char* prompt;
+  } cases[] = {{ID_SQL_BACK, "Previos SQL", "Previous SQL statement"},
+               {ID_FILE_OPEN, "Open", "Open existing SQL"},
+               {ID_HELP, "Help", "Display help"}};
+  for (const auto& c : cases) {
+    HoverButton(s.ToolBar(), c.id);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return VisibleTooltip(s.Id()) == c.tip; })) << VisibleTooltip(s.Id());
+    EXPECT_TRUE(e2e::WaitUntil([&] { return Text(statusBar) == c.prompt; })) << Text(statusBar);
+    if (c.id == ID_SQL_BACK) e2e::SaveScreenshot(e2e::ArtifactPath("shell-tooltip.png"));
+  }
   EXPECT_TRUE(s.Close());
 }
 
