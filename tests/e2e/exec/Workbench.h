@@ -1,5 +1,5 @@
 // The real program under test: started in a work folder of its own with ocilite as its
-// client library and a fresh demo database, driven from this process through its windows.
+// client library and a demo database of the test's own, driven from this process.
 #pragma once
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -12,71 +12,56 @@
 namespace exece2e {
 
 constexpr unsigned kPatienceMs = 20000;
-// A message box of the program: its caption is the program's name.
-constexpr char kMessageBoxCaption[] = "Zenquill";
 
 class Workbench {
  public:
-  // Starts the program with a settings file holding `settings` (lines of section Zenquill)
-  // and waits until its Connect dialog is open. `name` gives the test its own scratch folder
-  // with a fresh demo database, unless `keepData` asks for the one a run before left there.
-  ::testing::AssertionResult Start(const std::string& name, const std::string& settings = "",
-                                   bool keepData = false);
-  // Ends the program as the user does, closing its main window; false when it did not end.
-  bool Close();
-
-  // Answers the open Connect dialog and waits for the outcome: the message line's text,
-  // or "" when a message box came instead (it is left open: see MessageBox()).
-  std::string AnswerConnect(const std::string& user, const std::string& password, int loginButton,
-                            const std::string& database = "DEMO");
-  // Start-up straight into a connected session as SCOTT.
+  // Starts the program with `settings` (lines of section Zenquill) in its settings file and
+  // waits for its Connect dialog. `name` names the test's scratch folder, whose demo
+  // database is made anew unless `keepData` asks for the one a run before left there.
+  ::testing::AssertionResult Start(const std::string& name, const std::string& settings = "", bool keepData = false);
+  // The same, then connected as SCOTT.
   ::testing::AssertionResult StartConnected(const std::string& name, const std::string& settings = "",
                                             bool keepData = false);
+  // Closes the main window as the user does; true when the program then ended cleanly.
+  bool Close();
 
-  // Puts `sql` in the editor and presses F5; the message line once the run has ended.
+  // Fills the open Connect dialog and presses OK: the message line's new text, or "" when
+  // a message box came instead (left open for the test).
+  std::string AnswerConnect(const std::string& user, const std::string& password, int loginButton,
+                            const std::string& database = "DEMO");
+  // Puts `sql` in the editor and presses F5, or presses F5 on the editor as it is, or posts
+  // a command: the message line once the program has reported.
   std::string Execute(const std::string& sql);
-  // Presses F5 on the editor as it is (text and selection).
   std::string PressF5();
-  // Posts a command and waits until the message line changes; its new text.
   std::string RunCommand(int commandId);
-  // Posts a command that reports nothing and waits until the program has handled it.
+  // Runs a command that opens no dialog; returns once the program has handled it.
   void RunQuietCommand(int commandId);
-  // Whether the command's menu item is enabled, as the program's update handlers say.
   bool MenuEnabled(UINT commandId);
-
-  // Answers the open or save file dialog that `caption` names with a full path.
-  bool ChooseFile(const char* caption, const std::string& path);
-  // Cancels it.
-  bool CancelFileDialog(const char* caption);
-
-  // The program's message box once it is open, and its text; ClickMessageBox answers it.
-  HWND WaitForMessageBox();
-  static std::string MessageBoxText(HWND box);
-  static void ClickMessageBox(HWND box, int button);
+  // Answers the open or save dialog titled `caption` with a full path, or cancels it ("").
+  bool AnswerFileDialog(const char* caption, const std::string& path);
+  // The dialog titled `caption` (the program's message boxes: "Zenquill") once it is open.
+  HWND WaitForDialog(const char* caption = "Zenquill") const;
+  static std::string MessageBoxText(HWND box) { return e2e::GetText(GetDlgItem(box, 0xFFFF)); }
+  static void Answer(HWND dialog, int button);
 
   std::string Message() const { return e2e::GetText(message_); }
   std::string EditorText() const { return e2e::GetText(editor_); }
   void SetEditorText(const std::string& text) const { e2e::SetText(editor_, text); }
-  // The editor's selection (start, end).
   std::pair<int, int> EditorSelection() const;
-  void SelectInEditor(int start, int end) const;
+  void SelectInEditor(int start, int end) const { SendMessageA(editor_, EM_SETSEL, start, end); }
   e2e::ListViewReader List() const { return e2e::ListViewReader(list_); }
   std::string Caption() const { return e2e::GetText(main_); }
-
   HWND Main() const { return main_; }
-  DWORD ProcessId() const { return app_.Id(); }
-  // Windows paths of the program's working folder and of this test's own scratch folder.
+  // Windows paths of the program's working folder and of this test's scratch folder.
   const std::string& WorkFolder() const { return work_; }
-  std::string Scratch() const;
+  std::string Scratch() const { return work_ + "\\" + name_; }
+  std::string SettingsFile() const;
 
  private:
-  bool StartProgram(const std::string& settings, std::string& error);
-  // Marks the message line, so that a command's report is seen even when it repeats.
-  void MarkMessageLine() const;
   std::string WaitForReport() const;
 
   e2e::AppProcess app_;
-  std::string work_;
+  std::string work_ = e2e::WindowsPath(ZQ_EXEC_E2E_WORK);
   std::string name_;
   HWND main_ = nullptr;
   HWND editor_ = nullptr;
@@ -84,7 +69,7 @@ class Workbench {
   HWND message_ = nullptr;
 };
 
-// Reads a whole file as bytes; "<missing>" when it cannot be opened.
+// A whole file as bytes, "<missing>" when it cannot be opened; and writing one.
 std::string FileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 

@@ -5,20 +5,23 @@
 namespace exece2e {
 namespace {
 
+const UINT kSessionCommands[] = {ID_DATABASE_DISCONNECT, ID_DATABASE_EXECUTE, ID_FILE_SAVE_AS};
+
 struct LoginCase {
   const char* name;
   const char* user;
   const char* password;
   int loginButton;
-  const char* message;  // the message line afterwards
+  const char* message;
 };
 
-// Demo users: SCOTT/tiger may not log in as SYSDBA; SYSTEM/manager may; HR's password
-// expires soon, which ocilite reports as a warning on a session that is open all the same.
+// SYSTEM may log in as SYSDBA; HR's password expires soon, which ocilite reports as a
+// warning on a session that is open all the same.
 const LoginCase kLogins[] = {
     {"Scott", "SCOTT", "tiger", IDC_LOGIN_NORMAL, "Connect succeeded!"},
     {"SystemAsSysdba", "SYSTEM", "manager", IDC_LOGIN_SYSDBA, "Connect succeeded!"},
-    {"ExpiringPassword", "HR", "hr", IDC_LOGIN_NORMAL, "Connect succeeded! ORA-28002: the password will expire within 7 days"},
+    {"ExpiringPassword", "HR", "hr", IDC_LOGIN_NORMAL,
+     "Connect succeeded! ORA-28002: the password will expire within 7 days"},
 };
 
 class Logins : public ::testing::TestWithParam<LoginCase> {};
@@ -28,8 +31,7 @@ TEST_P(Logins, ConnectAndEnableTheSessionsCommands) {
   ASSERT_TRUE(bench.Start(std::string("login-") + GetParam().name));
   EXPECT_EQ(GetParam().message, bench.AnswerConnect(GetParam().user, GetParam().password, GetParam().loginButton));
   EXPECT_FALSE(bench.MenuEnabled(ID_DATABASE_CONNECT));
-  for (UINT id : {ID_DATABASE_DISCONNECT, ID_DATABASE_EXECUTE, ID_FILE_SAVE_AS})
-    EXPECT_TRUE(bench.MenuEnabled(id)) << id;
+  for (UINT id : kSessionCommands) EXPECT_TRUE(bench.MenuEnabled(id)) << id;
   EXPECT_EQ("Rows 1", bench.Execute("SELECT USER FROM DUAL"));
   EXPECT_EQ(GetParam().user, bench.List().Cell(0, 0));
   EXPECT_TRUE(bench.Close());
@@ -40,76 +42,65 @@ INSTANTIATE_TEST_SUITE_P(DemoUsers, Logins, ::testing::ValuesIn(kLogins),
 
 TEST(Connect, RefusedLoginShowsTheErrorAndAsksAgainWithoutThePassword) {
   const struct {
-    const char* user;
-    const char* password;
     int loginButton;
+    const char* password;
     const char* error;
-  } refusals[] = {
-      {"SCOTT", "wrong", IDC_LOGIN_NORMAL, "ORA-01017: invalid username/password; logon denied"},
-      {"SCOTT", "tiger", IDC_LOGIN_SYSDBA, "ORA-01031: insufficient privileges"},
-  };
+  } refusals[] = {{IDC_LOGIN_NORMAL, "wrong", "ORA-01017: invalid username/password; logon denied"},
+                  {IDC_LOGIN_SYSDBA, "tiger", "ORA-01031: insufficient privileges"}};
   Workbench bench;
   ASSERT_TRUE(bench.Start("connect-refused"));
   for (const auto& refusal : refusals) {
     SCOPED_TRACE(refusal.error);
-    EXPECT_EQ("", bench.AnswerConnect(refusal.user, refusal.password, refusal.loginButton));
-    HWND box = bench.WaitForMessageBox();
+    EXPECT_EQ("", bench.AnswerConnect("SCOTT", refusal.password, refusal.loginButton));
+    HWND box = bench.WaitForDialog();
     ASSERT_NE(nullptr, box);
     EXPECT_EQ(refusal.error, Workbench::MessageBoxText(box));
-    Workbench::ClickMessageBox(box, IDOK);
+    Workbench::Answer(box, IDOK);
     EXPECT_TRUE(e2e::WaitUntil([&] { return bench.Message() == refusal.error; }));
-    HWND again = e2e::WaitForDialog("Connect", bench.ProcessId(), kPatienceMs);
+    HWND again = bench.WaitForDialog("Connect");
     ASSERT_NE(nullptr, again);
-    EXPECT_EQ("DEMO", e2e::GetText(GetDlgItem(again, IDC_CONNECT_DATABASE)));
-    EXPECT_EQ("SCOTT", e2e::GetText(GetDlgItem(again, IDC_CONNECT_USER)));
-    EXPECT_EQ("", e2e::GetText(GetDlgItem(again, IDC_CONNECT_PASSWORD)));
-    EXPECT_EQ(refusal.loginButton == IDC_LOGIN_SYSDBA ? BST_CHECKED : BST_UNCHECKED,
-              SendMessageA(GetDlgItem(again, IDC_LOGIN_SYSDBA), BM_GETCHECK, 0, 0));
+    EXPECT_EQ("DEMO|SCOTT|", e2e::GetText(GetDlgItem(again, IDC_CONNECT_DATABASE)) + "|" +
+                                 e2e::GetText(GetDlgItem(again, IDC_CONNECT_USER)) + "|" +
+                                 e2e::GetText(GetDlgItem(again, IDC_CONNECT_PASSWORD)));
+    EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(again, refusal.loginButton), BM_GETCHECK, 0, 0));
   }
   EXPECT_EQ("Connect succeeded!", bench.AnswerConnect("SCOTT", "tiger", IDC_LOGIN_NORMAL));
-  const std::string ini = FileBytes(bench.WorkFolder() + "\\Zenquill.ini");
-  EXPECT_NE(std::string::npos, ini.find("DATABASE=DEMO")) << ini;
-  EXPECT_NE(std::string::npos, ini.find("USER=SCOTT")) << ini;
-  EXPECT_NE(std::string::npos, ini.find("MODE=0")) << ini;
-  EXPECT_EQ(std::string::npos, ini.find("tiger")) << ini;
+  const std::string settings = bench.SettingsFile();
+  for (const char* line : {"DATABASE=DEMO\r\n", "USER=SCOTT\r\n", "MODE=0\r\n"})
+    EXPECT_NE(std::string::npos, settings.find(line)) << settings;
+  EXPECT_EQ(std::string::npos, settings.find("tiger")) << settings;
   EXPECT_TRUE(bench.Close());
 }
 
-TEST(Connect, CancelLeavesTheWorkspaceDisconnected) {
+TEST(Connect, CancelThenConnectAndDisconnect) {
   Workbench bench;
   ASSERT_TRUE(bench.Start("connect-cancel"));
-  HWND dialog = e2e::WaitForDialog("Connect", bench.ProcessId(), kPatienceMs);
-  e2e::PostClick(GetDlgItem(dialog, IDCANCEL));
+  Workbench::Answer(bench.WaitForDialog("Connect"), IDCANCEL);
   EXPECT_TRUE(e2e::WaitUntil([&] { return bench.Message() == "Connect to database!"; }));
   EXPECT_TRUE(bench.MenuEnabled(ID_DATABASE_CONNECT));
-  for (UINT id : {ID_DATABASE_DISCONNECT, ID_DATABASE_EXECUTE, ID_FILE_SAVE_AS})
-    EXPECT_FALSE(bench.MenuEnabled(id)) << id;
-  EXPECT_TRUE(bench.List().Columns().empty());
-  EXPECT_TRUE(bench.Close());
-}
+  for (UINT id : kSessionCommands) EXPECT_FALSE(bench.MenuEnabled(id)) << id;
 
-TEST(Connect, DisconnectThenConnectAgainEmptiesTheList) {
-  Workbench bench;
-  ASSERT_TRUE(bench.StartConnected("connect-again"));
+  e2e::PostCommand(bench.Main(), ID_DATABASE_CONNECT);
+  ASSERT_EQ("Connect succeeded!", bench.AnswerConnect("SCOTT", "tiger", IDC_LOGIN_NORMAL));
   ASSERT_EQ("Rows 4", bench.Execute("SELECT * FROM DEPT"));
   EXPECT_EQ("Disconnect succeded!", bench.RunCommand(ID_DATABASE_DISCONNECT));
   EXPECT_FALSE(bench.MenuEnabled(ID_DATABASE_EXECUTE));
   EXPECT_EQ(4, bench.List().RowCount()) << "disconnecting leaves the rows";
   e2e::PostCommand(bench.Main(), ID_DATABASE_CONNECT);
-  EXPECT_EQ("Connect succeeded!", bench.AnswerConnect("SCOTT", "tiger", IDC_LOGIN_NORMAL));
-  EXPECT_EQ(0, bench.List().RowCount());
-  EXPECT_TRUE(bench.List().Columns().empty());
+  ASSERT_TRUE(bench.WaitForDialog("Connect"));
+  EXPECT_TRUE(bench.List().Columns().empty()) << "Connect empties the list first";
+  EXPECT_EQ("Disconnect succeded!", bench.Message());
+  Workbench::Answer(bench.WaitForDialog("Connect"), IDCANCEL);
   EXPECT_TRUE(bench.Close());
 }
 
-// Closing the window runs Disconnect: the open transaction is rolled back, not left behind,
+// Closing the window ends the session: its open transaction is rolled back, not committed,
 // and the program ends by itself.
 TEST(Connect, ClosingWhileConnectedEndsTheSession) {
   Workbench bench;
   ASSERT_TRUE(bench.StartConnected("connect-close", "AUTOCOMMIT=0\r\n"));
   ASSERT_EQ("Execute succeeded! Rows changed 1", bench.Execute("UPDATE DEPT SET LOC = 'MOON' WHERE DEPTNO = 10"));
   EXPECT_TRUE(bench.Close());
-
   Workbench again;
   ASSERT_TRUE(again.StartConnected("connect-close", "", true));
   EXPECT_EQ("Rows 1", again.Execute("SELECT LOC FROM DEPT WHERE DEPTNO = 10"));

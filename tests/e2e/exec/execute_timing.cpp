@@ -27,8 +27,8 @@ double TimeReadAll(Workbench& bench, const std::string& query, const std::string
   bench.SetEditorText(query);
   const DWORD start = GetTickCount();
   e2e::PostKey(bench.Main(), VK_F5);
-  HWND question = bench.WaitForMessageBox();
-  if (question) Workbench::ClickMessageBox(question, IDYES);
+  HWND question = bench.WaitForDialog();
+  if (question) Workbench::Answer(question, IDYES);
   e2e::WaitUntil([&] { return bench.Message() == expected; }, 30 * 60 * 1000, 5);
   const double seconds = (GetTickCount() - start) / 1000.0;
   return bench.Message() == expected ? seconds : -1;

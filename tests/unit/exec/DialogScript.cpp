@@ -58,7 +58,6 @@ void MessageBoxAnswerer::AnswerOpenBox() {
   EnumThreadWindows(GetCurrentThreadId(), FindMessageBox, reinterpret_cast<LPARAM>(&box));
   if (!box) return;
   texts_.push_back(ControlText(box, kMessageBoxText));
-  if (whenOpen) whenOpen();
   const int button = answerNo_ && GetDlgItem(box, IDNO) ? IDNO : GetDlgItem(box, IDYES) ? IDYES : IDOK;
   // Hidden at once, so the next tick does not answer the same box twice.
   ShowWindow(box, SW_HIDE);

@@ -56,8 +56,6 @@ class MessageBoxAnswerer {
 
   // The texts of the boxes answered so far, in order.
   const std::vector<std::string>& Texts() const { return texts_; }
-  // Called with each box before it is answered.
-  std::function<void()> whenOpen;
 
  private:
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);

@@ -1,26 +1,24 @@
 #include "FakeStatements.h"
 
-ScriptedStatement NumberedQuery(int count, int width) {
-  ScriptedStatement query;
-  for (int c = 0; c < width; ++c) query.columns.push_back("C" + std::to_string(c + 1));
+Scripted Query(int count, int width) {
+  Scripted query;
+  for (int c = 1; c <= width; ++c) query.columns.push_back("C" + std::to_string(c));
   for (int r = 0; r < count; ++r) {
-    Row row;
-    for (int c = 0; c < width; ++c) row.push_back("r" + std::to_string(r) + "c" + std::to_string(c));
-    query.rows.push_back(row);
+    query.rows.emplace_back();
+    for (int c = 0; c < width; ++c) query.rows.back().push_back("r" + std::to_string(r) + "c" + std::to_string(c));
   }
   return query;
 }
 
-ScriptedStatement Change(int rows) {
-  ScriptedStatement change;
+Scripted Change(int rows) {
+  Scripted change;
   change.rowCount = rows;
   return change;
 }
 
-ScriptedStatement Failure(const std::string& error, int offset) {
-  ScriptedStatement failure;
+Scripted Failure(int offset) {
+  Scripted failure;
   failure.execute = DB_ERROR;
-  failure.error = error;
   failure.errorOffset = offset;
   return failure;
 }
@@ -29,42 +27,38 @@ DbResult FakeStatements::Execute(const std::string& statement, int& isQuery, int
                                  int& errorOffset) {
   executed.push_back(statement);
   calls.push_back("execute");
+  current_ = nullptr;
+  lastFailure_ = statement;
   const auto found = script.find(statement);
-  if (found == script.end()) {
-    lastError_ = "ORA-00942: table or view does not exist";
-    return DB_ERROR;
-  }
-  const ScriptedStatement& s = found->second;
+  if (found == script.end()) return DB_ERROR;
+  const Scripted& s = found->second;
   errorOffset = s.errorOffset;
   const bool failsNow = s.failsFromRun > 0 && ++runs_[statement] >= s.failsFromRun;
-  if (s.execute != DB_OK || failsNow) {
-    lastError_ = s.error;
-    return failsNow ? DB_ERROR : s.execute;
-  }
-  isQuery = s.columns.empty() ? 0 : 1;
+  if (s.execute != DB_OK || failsNow) return DB_ERROR;
+  isQuery = !s.columns.empty();
   columnCount = static_cast<int>(s.columns.size());
   rowCount = s.rowCount;
-  current_ = isQuery ? &s : nullptr;
+  current_ = &s;
+  currentText_ = statement;
   nextRow_ = 0;
   return DB_OK;
 }
 
-DbResult FakeStatements::DescribeColumns(int columnCount, std::vector<std::string>& names) {
+DbResult FakeStatements::DescribeColumns(int columnCount, Texts& names) {
   calls.push_back("describe");
-  if (!current_ || columnCount != static_cast<int>(current_->columns.size())) return DB_ERROR;
-  if (current_->describe != DB_OK) {
-    lastError_ = current_->error;
-    return current_->describe;
+  if (!current_ || columnCount != static_cast<int>(current_->columns.size()) || current_->describeFails) {
+    lastFailure_ = currentText_;
+    return DB_ERROR;
   }
   names = current_->columns;
   return DB_OK;
 }
 
-DbResult FakeStatements::FetchRow(int columnCount, std::vector<std::string>& values) {
+DbResult FakeStatements::FetchRow(int columnCount, Texts& values) {
   calls.push_back("fetch");
-  if (!current_ || columnCount != static_cast<int>(current_->columns.size())) return DB_ERROR;
-  if (static_cast<int>(nextRow_) == current_->fetchFailsAfter) {
-    lastError_ = current_->error;
+  if (!current_ || columnCount != static_cast<int>(current_->columns.size()) ||
+      static_cast<int>(nextRow_) == current_->fetchFailsAfter) {
+    lastFailure_ = currentText_;
     return DB_ERROR;
   }
   if (nextRow_ == current_->rows.size()) return DB_NO_DATA;
@@ -72,27 +66,9 @@ DbResult FakeStatements::FetchRow(int columnCount, std::vector<std::string>& val
   return DB_OK;
 }
 
-void FakeResultList::Clear() {
-  ++clears;
-  rows.clear();
-  columns.clear();
-}
-
-void FakeResultList::AppendRow(const std::vector<std::string>& values) {
-  rows.push_back(values);
-  if (redraw) ++rowsAddedWhileDrawing;
-}
-
 bool FakeResultList::AskToReadAll(const std::string& question) {
   questions.push_back(question);
-  rowsAtQuestion.push_back(RowCount());
-  redrawAtQuestion.push_back(redraw);
-  const std::size_t asked = questions.size();
-  return asked <= answers.size() && answers[asked - 1];
-}
-
-std::vector<std::string> FakeResultList::Headings() const {
-  std::vector<std::string> headings;
-  for (const Column& column : columns) headings.push_back(column.heading);
-  return headings;
+  askedAt.push_back(RowCount());
+  drawnAtQuestion.push_back(redraw);
+  return questions.size() <= answers.size() && answers[questions.size() - 1];
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -22,7 +23,11 @@ void StoreSettingsFile(const std::string& bytes) {
   ForgetCachedProfile();
 }
 
-bool SettingsFileExists() { return GetFileAttributesA(kIniFile) != INVALID_FILE_ATTRIBUTES; }
+std::string SettingsFileBytes() {
+  ForgetCachedProfile();
+  std::ifstream file(kIniFile, std::ios::binary);
+  return file ? std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()) : "<absent>";
+}
 
 std::string StoredSetting(const char* key) {
   char value[4096] = {};

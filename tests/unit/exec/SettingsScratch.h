@@ -9,7 +9,8 @@
 void RemoveSettingsFile();
 // Replaces the file's contents with `bytes`.
 void StoreSettingsFile(const std::string& bytes);
-bool SettingsFileExists();
+// The file's bytes, or "<absent>".
+std::string SettingsFileBytes();
 // The stored value of key, or "<absent>".
 std::string StoredSetting(const char* key);
 

@@ -2,312 +2,184 @@
 
 #include "Execution.h"
 #include "FakeStatements.h"
+#include "ResultFiller.h"
+
+// Beside EditorMark, so that the test framework finds them.
+std::ostream& operator<<(std::ostream& out, const EditorMark& m) {
+  return out << (m.placed ? "" : "no ") << "mark " << m.start << "+" << m.length;
+}
+bool operator==(const EditorMark& a, const EditorMark& b) {
+  return a.placed == b.placed && a.start == b.start && a.length == b.length;
+}
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-class ExecuteTest : public ::testing::Test {
- protected:
-  ExecutionOutcome Run(const std::string& text, std::size_t selStart = 0, std::size_t selEnd = 0) {
-    ExecuteRequest request;
-    request.sqlText = text;
-    request.selectionStart = selStart;
-    request.selectionEnd = selEnd;
-    request.sqlSeparator = sqlSeparator;
-    request.plsqlSeparator = plsqlSeparator;
-    return ExecuteText(request, source, list);
-  }
-
-  void ExpectColumns(const Texts& headings, int width) {
-    EXPECT_EQ(headings, list.Headings());
-    for (const Column& column : list.columns) EXPECT_EQ(width, column.width) << column.heading;
-  }
-
-  std::string sqlSeparator = ";";
-  std::string plsqlSeparator = "/";
-  FakeStatements source;
-  FakeResultList list;
-};
-
-TEST_F(ExecuteTest, EmptyEditorRunsAnEmptyScript) {
-  const ExecutionOutcome outcome = Run("");
-  EXPECT_TRUE(source.executed.empty());
-  ExpectColumns({"Column 1"}, 70);
-  EXPECT_EQ("Rows 0", outcome.message);
-  EXPECT_TRUE(outcome.recorded);
-  EXPECT_EQ("", outcome.historyText);
-  EXPECT_FALSE(outcome.mark.placed);
+ExecutionOutcome RunText(FakeStatements& source, FakeResultList& list, const std::string& text, std::size_t selStart = 0,
+                     std::size_t selEnd = 0, const std::string& sqlSeparator = ";",
+                         const std::string& plsqlSeparator = "/") {
+  return ExecuteText({text, selStart, selEnd, sqlSeparator, plsqlSeparator}, source, list);
 }
 
-TEST_F(ExecuteTest, WithoutSeparatorsAnEmptyEditorIsOneEmptyStatement) {
-  sqlSeparator.clear();
-  plsqlSeparator.clear();
-  source.script[""] = Change(0);
-  const ExecutionOutcome outcome = Run("");
-  EXPECT_EQ(Texts{""}, source.executed);
-  EXPECT_EQ("Execute succeeded! Rows changed 0", outcome.message);
+Scripted With(Scripted s, void (*change)(Scripted&)) {
+  change(s);
+  return s;
 }
 
-TEST_F(ExecuteTest, QueryShowsItsColumnNamesAndRows) {
-  source.script["SELECT C1, C2 FROM T"] = NumberedQuery(3, 2);
-  const std::string text = "SELECT C1, C2 FROM T;\r\n";
-  const ExecutionOutcome outcome = Run(text);
-  ExpectColumns({"C1", "C2"}, 70);
-  EXPECT_EQ((Rows{{"r0c0", "r0c1"}, {"r1c0", "r1c1"}, {"r2c0", "r2c1"}}), list.rows);
-  EXPECT_EQ("Rows 3", outcome.message);
-  EXPECT_TRUE(outcome.recorded);
-  EXPECT_EQ(text, outcome.historyText) << "the text as run, before splitting";
-  EXPECT_EQ((Texts{"execute", "describe", "fetch", "fetch", "fetch", "fetch"}), source.calls);
-}
-
-TEST_F(ExecuteTest, UpdateReportsRowsChangedAndLeavesTheListBare) {
-  source.script["UPDATE T SET A = 1"] = Change(3);
-  const ExecutionOutcome outcome = Run("UPDATE T SET A = 1");
-  EXPECT_EQ("Execute succeeded! Rows changed 3", outcome.message);
-  EXPECT_TRUE(list.columns.empty());
-  EXPECT_TRUE(list.rows.empty());
-  EXPECT_TRUE(outcome.recorded);
-  EXPECT_EQ("UPDATE T SET A = 1", outcome.historyText);
-}
-
-TEST_F(ExecuteTest, ListIsEmptiedBeforeRunning) {
-  list.columns = {{"OLD", 70}};
-  list.rows = {{"old"}};
-  source.script["X"] = Change(1);
-  Run("X");
-  EXPECT_EQ(1, list.clears);
-  EXPECT_TRUE(list.columns.empty());
-  EXPECT_TRUE(list.rows.empty());
-}
-
-struct CaretCase {
+struct RunCase {
   const char* name;
+  std::map<std::string, Scripted> script;
   std::string text;
   std::size_t selStart, selEnd;
-  std::string failing;  // the statement as sent
-  int offset;
-  std::size_t caret;
+  std::string message;
+  const char* recorded;  // null: nothing goes into the history
+  EditorMark mark;
+  Texts headings;
+  int rows;
 };
 
-const CaretCase kCaretCases[] = {
-    {"WholeText", "SELEC 1 FROM DUAL", 0, 0, "SELEC 1 FROM DUAL", 0, 0},
-    {"OffsetInside", "SELECT X FROM DUAL", 0, 0, "SELECT X FROM DUAL", 7, 7},
-    {"TrimmedStatementStartsLater", "\r\n  SELECT X FROM DUAL;", 0, 0, "SELECT X FROM DUAL", 7, 11},
-    {"Selection", "SELECT 1 FROM DUAL;\r\nSELECT X FROM DUAL;", 21, 40, "SELECT X FROM DUAL", 7, 28},
-    {"SelectionWithTrimmedStart", "SELECT 1 FROM DUAL;\r\n\r\nSELECT X FROM DUAL;", 19, 42, "SELECT X FROM DUAL", 7, 30},
-    {"EmptySelectionCountsFromTheStart", "SELECT X FROM DUAL", 5, 5, "SELECT X FROM DUAL", 7, 7},
-    {"NegativeOffsetIsTheStatementStart", "\r\nSELECT X FROM DUAL;", 0, 0, "SELECT X FROM DUAL", -1, 2},
+const char kScript3[] = "SELECT A;\r\nUPDATE B;\r\nSELEC C;\r\nSELECT D;";
+const RunCase kRuns[] = {
+    // One statement: real column names, rows changed, the caret at an error.
+    {"Query", {{"SELECT * FROM T", Query(3, 2)}}, "SELECT * FROM T;\r\n", 0, 0, "Rows 3", "SELECT * FROM T;\r\n", {},
+     {"C1", "C2"}, 3},
+    {"Update", {{"UPDATE T", Change(3)}}, "UPDATE T", 0, 0, "Execute succeeded! Rows changed 3", "UPDATE T", {}, {}, 0},
+    {"CaretAtError", {{"SELECT X", Failure(7)}}, "SELECT X", 0, 0, "ORA-00900: SELECT X, approx. offset 7", nullptr,
+     {true, 7, 0}, {}, 0},
+    {"CaretCountsTheTrimmedStart", {{"SELECT X", Failure(7)}}, "\r\n  SELECT X;", 0, 0,
+     "ORA-00900: SELECT X, approx. offset 7", nullptr, {true, 11, 0}, {}, 0},
+    {"CaretCountsTheSelectionStart", {{"SELECT X", Failure(7)}}, "SELECT 1;\r\n\r\nSELECT X;", 9, 22,
+     "ORA-00900: SELECT X, approx. offset 7", nullptr, {true, 20, 0}, {}, 0},
+    {"EmptySelectionRunsEverything", {{"SELECT X", Failure(2)}}, "SELECT X", 5, 5,
+     "ORA-00900: SELECT X, approx. offset 2", nullptr, {true, 2, 0}, {}, 0},
+    {"NegativeOffsetIsTheStatement", {{"SELECT X", Failure(-1)}}, "\r\nSELECT X;", 0, 0,
+     "ORA-00900: SELECT X, approx. offset -1", nullptr, {true, 2, 0}, {}, 0},
+    {"DescribeFailureIsNotRecorded", {{"SELECT A", With(Query(2), [](Scripted& s) { s.describeFails = true; })}},
+     "SELECT A", 0, 0, "ORA-00900: SELECT A", nullptr, {}, {}, 0},
+    {"FetchFailureKeepsRowsAndIsRecorded", {{"SELECT A", With(Query(5), [](Scripted& s) { s.fetchFailsAfter = 2; })}},
+     "SELECT A", 0, 0, "ORA-00900: SELECT A", "SELECT A", {}, {"C1"}, 2},
+    {"SelectionIsRunAndRecorded", {{"SELECT 2", Query(1)}}, "SELECT 1;\r\nSELECT 2;", 11, 99, "Rows 1", "SELECT 2;", {},
+     {"C1"}, 1},
+    // Scripts: generic headings, every query's rows, the failing statement selected.
+    {"EmptyEditor", {}, "", 0, 0, "Rows 0", "", {}, {"Column 1"}, 0},
+    {"HeadingsGrowToTheWidestQuery", {{"A", Query(2, 2)}, {"B", Query(1, 4)}, {"C", Query(1, 3)}}, "A;\r\nB;\r\nC;", 0, 0,
+     "Rows 4", "A;\r\nB;\r\nC;", {}, {"Column 1", "Column 2", "Column 3", "Column 4"}, 4},
+    {"ChangesShowNoCounts", {{"A", Change(1)}, {"B", Change(7)}}, "A;B;", 0, 0, "Rows 0", "A;B;", {}, {"Column 1"}, 0},
+    {"StopsAtTheThirdStatement", {{"SELECT A", Query(2)}, {"UPDATE B", Change(1)}, {"SELEC C", Failure(5)}}, kScript3, 0,
+     0, "ORA-00900: SELEC C, approx. offset in selected area 5", nullptr, {true, 22, 7}, {"Column 1"}, 2},
+    {"SelectsTheFirstOccurrence", {{"SELECT 'BAD' FROM DUAL", Query(1)}, {"BAD", Failure(0)}},
+     "SELECT 'BAD' FROM DUAL;\r\nBAD;", 0, 0, "ORA-00900: BAD, approx. offset in selected area 0", nullptr, {true, 8, 3},
+     {"Column 1"}, 1},
+    {"SelectsTheFirstOccurrenceWhenTheSecondFailed",
+     {{"UPDATE T", With(Change(1), [](Scripted& s) { s.failsFromRun = 2; })}, {"COMMIT", Change(0)}},
+     "UPDATE T;\r\nCOMMIT;\r\nUPDATE T;", 0, 0, "ORA-00900: UPDATE T, approx. offset in selected area 0", nullptr,
+     {true, 0, 8}, {"Column 1"}, 0},
+    {"DescribeFailureStops", {{"OK", Change(0)}, {"Q", With(Query(3), [](Scripted& s) { s.describeFails = true; })}},
+     "OK;\r\nQ;\r\nOK;", 0, 0, "ORA-00900: Q", nullptr, {true, 5, 1}, {"Column 1"}, 0},
+    {"FetchFailureStops", {{"OK", Change(0)}, {"Q", With(Query(3), [](Scripted& s) { s.fetchFailsAfter = 1; })}},
+     "OK;\r\nQ;\r\nOK;", 0, 0, "ORA-00900: Q", nullptr, {true, 5, 1}, {"Column 1"}, 1},
+    {"SelectionRecordsTheWholeText", {{"A", Change(1)}, {"B", Change(1)}}, "X;\r\nA;\r\nB;", 4, 10, "Rows 0",
+     "X;\r\nA;\r\nB;", {}, {"Column 1"}, 0},
 };
 
-class CaretTable : public ExecuteTest, public ::testing::WithParamInterface<CaretCase> {};
+class Runs : public ::testing::TestWithParam<RunCase> {};
 
-TEST_P(CaretTable, FailingStatementPutsTheCaretAtTheError) {
-  const CaretCase& c = GetParam();
-  source.script[c.failing] = Failure("ORA-00923: FROM keyword not found where expected", c.offset);
-  const ExecutionOutcome outcome = Run(c.text, c.selStart, c.selEnd);
-  EXPECT_EQ(Texts{c.failing}, source.executed);
-  EXPECT_EQ("ORA-00923: FROM keyword not found where expected, approx. offset " + std::to_string(c.offset),
-            outcome.message);
-  EXPECT_TRUE(outcome.mark.placed);
-  EXPECT_EQ(c.caret, outcome.mark.start);
-  EXPECT_EQ(0u, outcome.mark.length);
-  EXPECT_FALSE(outcome.recorded);
-}
-
-INSTANTIATE_TEST_SUITE_P(Offsets, CaretTable, ::testing::ValuesIn(kCaretCases),
-                         [](const ::testing::TestParamInfo<CaretCase>& info) { return info.param.name; });
-
-TEST_F(ExecuteTest, SelectionIsWhatRunsAndWhatIsRecorded) {
-  source.script["SELECT 2 FROM DUAL"] = NumberedQuery(1);
-  const std::string text = "SELECT 1 FROM DUAL;\r\nSELECT 2 FROM DUAL;";
-  const ExecutionOutcome outcome = Run(text, 21, text.size());
-  EXPECT_EQ(Texts{"SELECT 2 FROM DUAL"}, source.executed);
-  EXPECT_EQ("SELECT 2 FROM DUAL;", outcome.historyText);
-}
-
-TEST_F(ExecuteTest, DescribeFailureOnOneStatementRecordsNothing) {
-  ScriptedStatement query = NumberedQuery(2);
-  query.describe = DB_ERROR;
-  query.error = "ORA-01007: variable not in select list";
-  source.script["SELECT A FROM T"] = query;
-  const ExecutionOutcome outcome = Run("SELECT A FROM T");
-  EXPECT_EQ("ORA-01007: variable not in select list", outcome.message);
-  EXPECT_FALSE(outcome.recorded);
-  EXPECT_FALSE(outcome.mark.placed);
-  EXPECT_TRUE(list.columns.empty());
-}
-
-TEST_F(ExecuteTest, FetchFailureOnOneStatementKeepsRowsAndIsRecorded) {
-  ScriptedStatement query = NumberedQuery(5);
-  query.fetchFailsAfter = 2;
-  query.error = "ORA-01722: invalid number";
-  source.script["SELECT A FROM T"] = query;
-  const ExecutionOutcome outcome = Run("SELECT A FROM T");
-  EXPECT_EQ("ORA-01722: invalid number", outcome.message);
-  EXPECT_EQ(2, list.RowCount());
-  EXPECT_TRUE(outcome.recorded);
-}
-
-TEST_F(ExecuteTest, ReadAllAnsweredNoOnOneStatementShowsTheRowsRead) {
-  source.script["SELECT A FROM BIG"] = NumberedQuery(1200);
-  list.answers = {false};
-  const ExecutionOutcome outcome = Run("SELECT A FROM BIG");
-  EXPECT_EQ("Rows 500", outcome.message);
-  EXPECT_EQ(std::vector<int>{500}, list.rowsAtQuestion);
-  EXPECT_TRUE(outcome.recorded);
-}
-
-TEST_F(ExecuteTest, ScriptHeadingsGrowToTheWidestQuery) {
-  source.script["SELECT 2 COLUMNS"] = NumberedQuery(2, 2);
-  source.script["SELECT 4 COLUMNS"] = NumberedQuery(1, 4);
-  source.script["SELECT 3 COLUMNS"] = NumberedQuery(1, 3);
-  const std::string text = "SELECT 2 COLUMNS;\r\nSELECT 4 COLUMNS;\r\nSELECT 3 COLUMNS;\r\n";
-  const ExecutionOutcome outcome = Run(text);
-  ExpectColumns({"Column 1", "Column 2", "Column 3", "Column 4"}, 70);
-  EXPECT_EQ((Rows{{"r0c0", "r0c1"}, {"r1c0", "r1c1"}, {"r0c0", "r0c1", "r0c2", "r0c3"}, {"r0c0", "r0c1", "r0c2"}}),
-            list.rows);
-  EXPECT_EQ("Rows 4", outcome.message);
-  EXPECT_EQ(text, outcome.historyText);
-}
-
-TEST_F(ExecuteTest, ScriptOfChangesShowsNoRowCounts) {
-  source.script["INSERT A"] = Change(1);
-  source.script["DELETE B"] = Change(7);
-  const ExecutionOutcome outcome = Run("INSERT A;\r\nDELETE B;");
-  EXPECT_EQ("Rows 0", outcome.message);
-  ExpectColumns({"Column 1"}, 70);
-  EXPECT_TRUE(outcome.recorded);
-}
-
-TEST_F(ExecuteTest, ScriptStopsAtTheThirdStatementAndSelectsIt) {
-  source.script["SELECT A"] = NumberedQuery(2);
-  source.script["UPDATE B"] = Change(1);
-  source.script["SELEC C"] = Failure("ORA-00900: invalid SQL statement", 5);
-  source.script["SELECT D"] = NumberedQuery(1);
-  const std::string text = "SELECT A;\r\nUPDATE B;\r\nSELEC C;\r\nSELECT D;";
-  const ExecutionOutcome outcome = Run(text);
-  EXPECT_EQ((Texts{"SELECT A", "UPDATE B", "SELEC C"}), source.executed);
-  EXPECT_EQ(2, list.RowCount()) << "earlier rows stay";
-  EXPECT_EQ("ORA-00900: invalid SQL statement, approx. offset in selected area 5", outcome.message);
-  EXPECT_TRUE(outcome.mark.placed);
-  EXPECT_EQ(text.find("SELEC C"), outcome.mark.start);
-  EXPECT_EQ(7u, outcome.mark.length);
-  EXPECT_FALSE(outcome.recorded);
-}
-
-TEST_F(ExecuteTest, ScriptSelectsTheFirstOccurrenceOfTheFailingText) {
-  source.script["SELECT 'BAD' FROM DUAL"] = NumberedQuery(1);
-  source.script["BAD"] = Failure("ORA-00900: invalid SQL statement", 0);
-  const ExecutionOutcome outcome = Run("SELECT 'BAD' FROM DUAL;\r\nBAD;");
-  EXPECT_EQ(8u, outcome.mark.start) << "inside the first statement's literal";
-  EXPECT_EQ(3u, outcome.mark.length);
-}
-
-TEST_F(ExecuteTest, ScriptSelectsTheFirstOccurrenceEvenWhenTheSecondFailed) {
-  source.script["UPDATE T SET A = 1"] = Change(1);
-  source.script["UPDATE T SET A = 1"].failsFromRun = 2;
-  source.script["COMMIT"] = Change(0);
-  const ExecutionOutcome outcome = Run("UPDATE T SET A = 1;\r\nCOMMIT;\r\nUPDATE T SET A = 1;");
-  EXPECT_EQ(3u, source.executed.size());
-  EXPECT_EQ(0u, outcome.mark.start);
-  EXPECT_EQ(18u, outcome.mark.length);
-}
-
-TEST_F(ExecuteTest, ScriptRunFromASelectionRecordsTheWholeText) {
-  source.script["A"] = Change(1);
-  source.script["B"] = Change(1);
-  const std::string text = "X;\r\nA;\r\nB;";
-  const ExecutionOutcome outcome = Run(text, 4, text.size());
-  EXPECT_EQ((Texts{"A", "B"}), source.executed);
-  EXPECT_EQ(text, outcome.historyText);
-}
-
-TEST_F(ExecuteTest, ScriptAsksOnceAcrossQueriesAfterTheFiveHundredthRow) {
-  source.script["Q1"] = NumberedQuery(400);
-  source.script["Q2"] = NumberedQuery(400);
-  list.answers = {true};
-  const ExecutionOutcome outcome = Run("Q1;\r\nQ2;");
-  EXPECT_EQ(std::vector<int>{500}, list.rowsAtQuestion);
-  EXPECT_EQ("Rows 800", outcome.message);
-}
-
-TEST_F(ExecuteTest, ScriptAsksAgainAfterANoOnTheNextQuerysFirstRow) {
-  source.script["Q1"] = NumberedQuery(400);
-  source.script["Q2"] = NumberedQuery(400);
-  source.script["Q3"] = NumberedQuery(400);
-  const ExecutionOutcome outcome = Run("Q1;\r\nQ2;\r\nQ3;");
-  EXPECT_EQ((std::vector<int>{500, 501}), list.rowsAtQuestion);
-  EXPECT_EQ("Rows 501", outcome.message);
-  EXPECT_TRUE(outcome.recorded);
-}
-
-TEST_F(ExecuteTest, ScriptDescribeOrFetchFailureSelectsTheStatement) {
-  for (bool describeFails : {true, false}) {
-    SCOPED_TRACE(describeFails ? "describe" : "fetch");
-    FakeStatements fresh;
-    ScriptedStatement query = NumberedQuery(3);
-    query.error = "ORA-01722: invalid number";
-    if (describeFails) {
-      query.describe = DB_ERROR;
-    } else {
-      query.fetchFailsAfter = 1;
-    }
-    fresh.script["OK"] = Change(0);
-    fresh.script["Q"] = query;
-    ExecuteRequest request;
-    request.sqlText = "OK;\r\nQ;\r\nOK;";
-    request.sqlSeparator = ";";
-    const ExecutionOutcome outcome = ExecuteText(request, fresh, list);
-    EXPECT_EQ("ORA-01722: invalid number", outcome.message);
-    EXPECT_EQ(5u, outcome.mark.start);
-    EXPECT_EQ(1u, outcome.mark.length);
-    EXPECT_EQ(2u, fresh.executed.size());
-    EXPECT_EQ(describeFails ? 0 : 1, list.RowCount());
-    EXPECT_FALSE(outcome.recorded);
-  }
-}
-
-class QueryIntoListTest : public ExecuteTest {};
-
-TEST_F(QueryIntoListTest, ShowsNamedColumnsOneHundredPixelsWide) {
+TEST_P(Runs, MessageHistoryEditorAndList) {
+  const RunCase& c = GetParam();
+  FakeStatements source;
+  source.script = c.script;
+  FakeResultList list;
   list.rows = {{"stale"}};
-  source.script["SELECT TABLE_NAME FROM USER_TABLES"] = NumberedQuery(3, 2);
-  const ExecutionOutcome outcome = QueryIntoList("SELECT TABLE_NAME FROM USER_TABLES", source, list);
-  ExpectColumns({"C1", "C2"}, 100);
-  EXPECT_EQ(3, list.RowCount());
-  EXPECT_EQ("Rows 3", outcome.message);
-  EXPECT_FALSE(outcome.recorded);
-  EXPECT_FALSE(outcome.mark.placed);
+  const ExecutionOutcome outcome = RunText(source, list, c.text, c.selStart, c.selEnd);
+  EXPECT_EQ(c.message, outcome.message);
+  EXPECT_EQ(c.recorded != nullptr, outcome.recorded);
+  EXPECT_EQ(c.recorded ? c.recorded : "", outcome.recorded ? outcome.historyText : "");
+  EXPECT_EQ(c.mark, outcome.mark);
+  EXPECT_EQ(c.headings, list.headings);
+  EXPECT_EQ(std::vector<int>(c.headings.size(), 70), list.widths);
+  EXPECT_EQ(c.rows, list.RowCount());
+  EXPECT_TRUE(list.redraw);
 }
 
-TEST_F(QueryIntoListTest, AsksAfterTheThousandthRow) {
-  source.script["Q"] = NumberedQuery(1500);
-  list.answers = {false};
-  const ExecutionOutcome outcome = QueryIntoList("Q", source, list);
-  EXPECT_EQ(std::vector<int>{1000}, list.rowsAtQuestion);
-  EXPECT_EQ("You have read 1000 rows do you want to read all?", list.questions.at(0));
-  EXPECT_EQ("Rows 1000", outcome.message);
+INSTANTIATE_TEST_SUITE_P(Execute, Runs, ::testing::ValuesIn(kRuns),
+                         [](const ::testing::TestParamInfo<RunCase>& info) { return info.param.name; });
+
+TEST(Execute, RowsKeepFetchOrderAndEachQueryFillsItsOwnColumns) {
+  FakeStatements source;
+  source.script = {{"A", Query(1, 1)}, {"B", Query(2, 3)}};
+  FakeResultList list;
+  RunText(source, list, "A;\r\nB;");
+  EXPECT_EQ((Rows{{"r0c0"}, {"r0c0", "r0c1", "r0c2"}, {"r1c0", "r1c1", "r1c2"}}), list.rows);
+  EXPECT_EQ((Texts{"execute", "describe", "fetch", "fetch", "execute", "describe", "fetch", "fetch", "fetch"}),
+            source.calls);
 }
 
-TEST_F(QueryIntoListTest, FailureLeavesAnEmptyListAndNoOffset) {
-  list.columns = {{"OLD", 100}};
-  list.rows = {{"old"}};
-  const ExecutionOutcome outcome = QueryIntoList("SELECT * FROM NOWHERE", source, list);
-  EXPECT_EQ("ORA-00942: table or view does not exist", outcome.message);
-  EXPECT_TRUE(list.columns.empty());
-  EXPECT_TRUE(list.rows.empty());
-  EXPECT_FALSE(outcome.recorded);
+TEST(Execute, WithoutSeparatorsTheWholeTextIsOneStatement) {
+  FakeStatements source;
+  source.script = {{"", Change(0)}, {"A;\r\nB;", Change(2)}};
+  FakeResultList list;
+  EXPECT_EQ("Execute succeeded! Rows changed 0", RunText(source, list, "", 0, 0, "", "").message);
+  EXPECT_EQ("Execute succeeded! Rows changed 2", RunText(source, list, "A;\r\nB;", 0, 0, "", "").message);
+  EXPECT_EQ((Texts{"", "A;\r\nB;"}), source.executed);
 }
 
-TEST_F(QueryIntoListTest, NonQueryReportsRowsChanged) {
-  source.script["DELETE FROM T"] = Change(4);
+struct ReadAllCase {
+  const char* name;
+  std::map<std::string, Scripted> script;
+  std::string text;
+  bool intoList;  // QueryIntoList instead of Execute
+  std::vector<bool> answers;
+  std::vector<int> askedAt;
+  std::string message;
+};
+
+const ReadAllCase kReadAll[] = {
+    {"BelowTheLimit", {{"Q", Query(499)}}, "Q", false, {}, {}, "Rows 499"},
+    {"AtTheLimit", {{"Q", Query(500)}}, "Q", false, {true}, {500}, "Rows 500"},
+    {"No", {{"Q", Query(1200)}}, "Q", false, {false}, {500}, "Rows 500"},
+    {"Yes", {{"Q", Query(1200)}}, "Q", false, {true}, {500}, "Rows 1200"},
+    {"ScriptAsksInTheSecondQuery", {{"A", Query(400)}, {"B", Query(400)}}, "A;B;", false, {true}, {500}, "Rows 800"},
+    {"ScriptAsksAgainAfterNo", {{"A", Query(400)}, {"B", Query(400)}, {"C", Query(400)}}, "A;B;C;", false, {},
+     {500, 501}, "Rows 501"},
+    {"ScriptYesHoldsForLaterQueries", {{"A", Query(600)}, {"B", Query(600)}}, "A;B;", false, {true}, {500}, "Rows 1200"},
+    {"ListBelowItsLimit", {{"Q", Query(999)}}, "Q", true, {}, {}, "Rows 999"},
+    {"ListAsksAfterTheThousandth", {{"Q", Query(1001)}}, "Q", true, {false}, {1000}, "Rows 1000"},
+};
+
+class ReadAll : public ::testing::TestWithParam<ReadAllCase> {};
+
+TEST_P(ReadAll, AsksOnceAtTheLimitAndStopsOnNo) {
+  const ReadAllCase& c = GetParam();
+  FakeStatements source;
+  source.script = c.script;
+  FakeResultList list;
+  list.answers = c.answers;
+  const ExecutionOutcome outcome = c.intoList ? QueryIntoList(c.text, source, list) : RunText(source, list, c.text);
+  EXPECT_EQ(c.message, outcome.message);
+  EXPECT_EQ(c.askedAt, list.askedAt);
+  const std::string limit = c.intoList ? "1000" : "500";
+  for (const std::string& question : list.questions)
+    EXPECT_EQ("You have read " + limit + " rows do you want to read all?", question);
+  EXPECT_EQ(std::vector<bool>(list.questions.size(), true), list.drawnAtQuestion) << "rows read so far are shown";
+  EXPECT_EQ(0, list.rowsAddedWhileDrawing);
+  EXPECT_TRUE(list.redraw);
+}
+
+INSTANTIATE_TEST_SUITE_P(Questions, ReadAll, ::testing::ValuesIn(kReadAll),
+                         [](const ::testing::TestParamInfo<ReadAllCase>& info) { return info.param.name; });
+
+TEST(QueryIntoList, NamedColumnsOfOneHundredPixelsAndNothingRecorded) {
+  FakeStatements source;
+  source.script = {{"Q; R", Query(2, 2)}, {"DELETE FROM T", Change(4)}};
+  FakeResultList list;
+  const ExecutionOutcome query = QueryIntoList("Q; R", source, list);
+  EXPECT_EQ("Rows 2", query.message) << "the statement is not split";
+  EXPECT_EQ((Texts{"C1", "C2"}), list.headings);
+  EXPECT_EQ((std::vector<int>{100, 100}), list.widths);
+  EXPECT_FALSE(query.recorded || query.mark.placed);
   EXPECT_EQ("Execute succeeded! Rows changed 4", QueryIntoList("DELETE FROM T", source, list).message);
-}
-
-TEST_F(QueryIntoListTest, RunsTheStatementUnsplit) {
-  source.script["SELECT 1 FROM DUAL; SELECT 2 FROM DUAL"] = NumberedQuery(1);
-  EXPECT_EQ("Rows 1", QueryIntoList("SELECT 1 FROM DUAL; SELECT 2 FROM DUAL", source, list).message);
+  const ExecutionOutcome failure = QueryIntoList("SELECT * FROM NOWHERE", source, list);
+  EXPECT_EQ("ORA-00900: SELECT * FROM NOWHERE", failure.message) << "no offset";
+  EXPECT_TRUE(list.headings.empty() && list.rows.empty());
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
-#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <fstream>
-#include <string>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -17,120 +15,74 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Bytes(const fs::path& path) {
+std::string Bytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void Put(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-void SetReadOnly(const fs::path& path, bool readOnly) {
+void SetReadOnly(const std::string& path, bool readOnly) {
 #ifdef _WIN32
-  SetFileAttributesA(path.string().c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+  SetFileAttributesA(path.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
 #else
   chmod(path.c_str(), readOnly ? 0444 : 0644);
 #endif
 }
 
-class ScriptFileTest : public ::testing::Test {
+class ScriptFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = fs::current_path() / "script-file-scratch";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    target = (folder / "script.sql").string();
+  void SetUp() override { fs::remove_all(folder), fs::create_directories(folder); }
+  void TearDown() override { SetReadOnly(path, false), fs::remove_all(folder); }
+  void Put(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+  const fs::path folder = fs::current_path() / "script-file-scratch";
+  const std::string path = (folder / "script.sql").string();
+};
+
+TEST_F(ScriptFile, RoundTripsByteForByte) {
+  for (const std::string& bytes : {std::string(), std::string("SELECT *\r\nFROM EMP;\r\n\r\n"),
+                                   std::string("a\nb\tc\r '\xe9\xfc'"), std::string(200000, 'x') + "end"}) {
+    ASSERT_TRUE(WriteScriptFile(path, bytes));
+    EXPECT_EQ(bytes, Bytes(path));
+    std::string text = "previous";
+    ASSERT_TRUE(ReadScriptFile(path, text));
+    EXPECT_EQ(bytes, text);
+    EXPECT_FALSE(fs::exists(ScriptSavingPath(path)));
   }
-  void TearDown() override {
-    SetReadOnly(target, false);
-    fs::remove_all(folder);
-  }
-  bool NothingLeftBehind() const { return !fs::exists(ScriptSavingPath(target)); }
-
-  fs::path folder;
-  std::string target;
-};
-
-struct RoundTrip {
-  const char* name;
-  std::string bytes;
-};
-
-const RoundTrip kRoundTrips[] = {
-    {"Empty", ""},
-    {"CrLfKept", "SELECT *\r\nFROM EMP;\r\n\r\n"},
-    {"LoneLineFeedsAndTabs", "a\nb\tc\r"},
-    {"UpperHalfBytes", "SELECT '\xe9\xfc\xa3' FROM DUAL"},
-    {"LargerThanOneRead", std::string(200000, 'x') + "end"},
-};
-
-class ScriptRoundTrip : public ScriptFileTest, public ::testing::WithParamInterface<RoundTrip> {};
-
-TEST_P(ScriptRoundTrip, WritesAndReadsBackByteForByte) {
-  ASSERT_TRUE(WriteScriptFile(target, GetParam().bytes));
-  EXPECT_EQ(GetParam().bytes, Bytes(target));
-  std::string text = "previous";
-  ASSERT_TRUE(ReadScriptFile(target, text));
-  EXPECT_EQ(GetParam().bytes, text);
-  EXPECT_TRUE(NothingLeftBehind());
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ScriptRoundTrip, ::testing::ValuesIn(kRoundTrips),
-                         [](const ::testing::TestParamInfo<RoundTrip>& info) { return info.param.name; });
-
-TEST_F(ScriptFileTest, ReadingStopsAtAZeroByte) {
-  Put(target, std::string("SELECT 1\0garbage", 16));
+TEST_F(ScriptFile, ReadingStopsAtAZeroByteAndMissingFilesAreNotRead) {
+  Put(std::string("SELECT 1\0garbage", 16));
   std::string text;
-  ASSERT_TRUE(ReadScriptFile(target, text));
+  ASSERT_TRUE(ReadScriptFile(path, text));
+  EXPECT_EQ("SELECT 1", text);
+  EXPECT_FALSE(ReadScriptFile((folder / "absent.sql").string(), text));
   EXPECT_EQ("SELECT 1", text);
 }
 
-TEST_F(ScriptFileTest, MissingFileIsNotReadAndTextStays) {
-  std::string text = "kept";
-  EXPECT_FALSE(ReadScriptFile((folder / "absent.sql").string(), text));
-  EXPECT_EQ("kept", text);
-}
-
-TEST_F(ScriptFileTest, SavingReplacesAnExistingFile) {
-  Put(target, "old and longer contents");
-  ASSERT_TRUE(WriteScriptFile(target, "new"));
-  EXPECT_EQ("new", Bytes(target));
-}
-
-// Each way a save can fail leaves the previous contents and no temporary file.
-TEST_F(ScriptFileTest, FailedSavesKeepThePreviousContents) {
-  struct Failure {
+// Each way a save can fail leaves the previous contents and no temporary file behind.
+TEST_F(ScriptFile, FailedSavesKeepThePreviousContents) {
+  const std::string saving = ScriptSavingPath(path);
+  const struct {
     const char* name;
-    void (*arrange)(const std::string& target);
-    void (*undo)(const std::string& target);
+    std::function<void()> arrange, undo;
+  } failures[] = {
+      {"temporary file cannot be made", [&] { fs::create_directory(saving); }, [&] { fs::remove(saving); }},
+      {"target is read-only", [&] { SetReadOnly(path, true); }, [&] { SetReadOnly(path, false); }},
   };
-  const Failure failures[] = {
-      {"temporary file cannot be created",
-       [](const std::string& t) { fs::create_directory(ScriptSavingPath(t)); },
-       [](const std::string& t) { fs::remove(ScriptSavingPath(t)); }},
-      {"target is read-only", [](const std::string& t) { SetReadOnly(t, true); },
-       [](const std::string& t) { SetReadOnly(t, false); }},
-  };
-  for (const Failure& failure : failures) {
+  for (const auto& failure : failures) {
     SCOPED_TRACE(failure.name);
-    Put(target, "precious");
-    failure.arrange(target);
-    EXPECT_FALSE(WriteScriptFile(target, "replacement"));
-    failure.undo(target);
-    EXPECT_EQ("precious", Bytes(target));
-    EXPECT_TRUE(NothingLeftBehind());
+    Put("precious");
+    failure.arrange();
+    EXPECT_FALSE(WriteScriptFile(path, "replacement"));
+    failure.undo();
+    EXPECT_EQ("precious", Bytes(path));
+    EXPECT_FALSE(fs::exists(saving));
   }
-}
-
-TEST_F(ScriptFileTest, FoldersAreNeitherWrittenNorRead) {
-  const std::string missing = (folder / "no-such-folder" / "x.sql").string();
-  EXPECT_FALSE(WriteScriptFile(missing, "text"));
-  EXPECT_FALSE(fs::exists(missing));
-  fs::create_directory(target);
-  EXPECT_FALSE(WriteScriptFile(target, "text"));
-  EXPECT_TRUE(fs::is_directory(target));
-  EXPECT_TRUE(NothingLeftBehind());
+  fs::remove(path);
+  fs::create_directory(path);
+  EXPECT_FALSE(WriteScriptFile(path, "text")) << "a folder is no script";
+  EXPECT_FALSE(WriteScriptFile((folder / "missing" / "x.sql").string(), "text"));
+  EXPECT_FALSE(fs::exists(saving));
 }
 
 }  // namespace
