@@ -12,6 +12,14 @@ namespace {
 
 constexpr DWORD kTextCapacity = 16 * 1024;
 
+// The program's open menu: a top-level window of class "#32768".
+e2e::WindowQuery MenuWindow(DWORD processId) {
+  e2e::WindowQuery query;
+  query.className = "#32768";
+  query.processId = processId;
+  return query;
+}
+
 PopupItem ParseLine(const std::string& line) {
   std::istringstream fields(line);
   std::string id, flags;
@@ -31,10 +39,7 @@ bool ContextMenuDriver::Open(HWND control, POINT at) {
   const LPARAM point = MAKELPARAM(at.x, at.y);
   PostMessageA(control, WM_RBUTTONDOWN, MK_RBUTTON, point);
   PostMessageA(control, WM_RBUTTONUP, 0, point);
-  e2e::WindowQuery query;
-  query.className = "#32768";
-  query.processId = processId_;
-  popup_ = e2e::WaitForTopWindow(query, e2e::kDefaultTimeoutMs);
+  popup_ = e2e::WaitForTopWindow(MenuWindow(processId_), e2e::kDefaultTimeoutMs);
   return popup_ != nullptr;
 }
 
@@ -73,10 +78,7 @@ void ContextMenuDriver::Dismiss() { e2e::PostKey(popup_, VK_ESCAPE); }
 
 // Wine may keep the menu's window for later and only hide it.
 bool ContextMenuDriver::WaitClosed() const {
-  e2e::WindowQuery query;
-  query.className = "#32768";
-  query.processId = processId_;
-  return e2e::WaitUntil([&] { return e2e::FindTopWindow(query) == nullptr; });
+  return e2e::WaitUntil([&] { return e2e::FindTopWindow(MenuWindow(processId_)) == nullptr; });
 }
 
 }  // namespace schemae2e

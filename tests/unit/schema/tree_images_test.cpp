@@ -1,4 +1,4 @@
-// The tree's image list from the program's own bitmap 147.
+// The tree's image list from the program's own bitmap 147, drawn as the tree draws it.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,78 +10,51 @@ namespace {
 
 constexpr COLORREF kBackground = RGB(255, 0, 255);
 
-// Draws one image over a magenta square and reads back the pixel at (x, y).
-class ImageCanvas {
- public:
-  ImageCanvas() : dc_(CreateCompatibleDC(nullptr)) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 16;
-    info.bmiHeader.biHeight = -15;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    surface_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    previous_ = SelectObject(dc_, surface_);
-  }
-  ~ImageCanvas() {
-    SelectObject(dc_, previous_);
-    DeleteObject(surface_);
-    DeleteDC(dc_);
-  }
-  ImageCanvas(const ImageCanvas&) = delete;
-  ImageCanvas& operator=(const ImageCanvas&) = delete;
-
-  void Draw(HIMAGELIST images, int index) {
-    HBRUSH brush = CreateSolidBrush(kBackground);
-    RECT all = {0, 0, 16, 15};
-    FillRect(dc_, &all, brush);
-    DeleteObject(brush);
-    ImageList_Draw(images, index, dc_, 0, 0, ILD_TRANSPARENT);
-  }
-  COLORREF Pixel(int x, int y) const { return GetPixel(dc_, x, y); }
-
- private:
-  HDC dc_;
-  HBITMAP surface_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
+// The colours at three points of image `index` drawn over a magenta square: the top-left
+// and bottom-right corners (light grey in every picture) and the middle.
+struct Drawn {
+  COLORREF topLeft, bottomRight, middle;
 };
 
-class TreeImagesTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    images = schematree::CreateImageList(GetModuleHandleA(nullptr), bitmap);
-    ASSERT_NE(nullptr, images);
-    ASSERT_NE(nullptr, bitmap);
-  }
-  void TearDown() override {
-    ImageList_Destroy(images);
-    DeleteObject(bitmap);
-  }
+Drawn Draw(HIMAGELIST images, int index) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, 16, -15, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP surface = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(dc, surface);
+  HBRUSH brush = CreateSolidBrush(kBackground);
+  const RECT all = {0, 0, 16, 15};
+  FillRect(dc, &all, brush);
+  ImageList_Draw(images, index, dc, 0, 0, ILD_TRANSPARENT);
+  const Drawn drawn = {GetPixel(dc, 0, 0), GetPixel(dc, 15, 14), GetPixel(dc, 7, 7)};
+  DeleteObject(brush);
+  SelectObject(dc, previous);
+  DeleteObject(surface);
+  DeleteDC(dc);
+  return drawn;
+}
 
+TEST(TreeImages, TwelveMaskedPicturesOf16By15) {
   HBITMAP bitmap = nullptr;
-  HIMAGELIST images = nullptr;
-};
-
-TEST_F(TreeImagesTest, TwelvePicturesOf16By15) {
+  HIMAGELIST images = schematree::CreateImageList(GetModuleHandleA(nullptr), bitmap);
+  ASSERT_NE(nullptr, images);
+  EXPECT_NE(nullptr, bitmap);
   EXPECT_EQ(12, ImageList_GetImageCount(images));
   int width = 0;
   int height = 0;
   ASSERT_TRUE(ImageList_GetIconSize(images, &width, &height));
   EXPECT_EQ(16, width);
   EXPECT_EQ(15, height);
-}
-
-// Every picture leaves its light grey corner transparent and paints its middle.
-TEST_F(TreeImagesTest, LightGreyIsTransparent) {
-  ImageCanvas canvas;
   for (int index = 0; index < 12; ++index) {
     SCOPED_TRACE(index);
-    canvas.Draw(images, index);
-    EXPECT_EQ(kBackground, canvas.Pixel(0, 0));
-    EXPECT_EQ(kBackground, canvas.Pixel(15, 14));
-    EXPECT_NE(kBackground, canvas.Pixel(7, 7));
+    const Drawn drawn = Draw(images, index);
+    EXPECT_EQ(kBackground, drawn.topLeft) << "light grey is transparent";
+    EXPECT_EQ(kBackground, drawn.bottomRight);
+    EXPECT_NE(kBackground, drawn.middle);
   }
+  ImageList_Destroy(images);
+  DeleteObject(bitmap);
 }
 
 TEST(TreeImages, MissingBitmapGivesNoList) {
