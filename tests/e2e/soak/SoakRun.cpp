@@ -1,0 +1,43 @@
+#include "SoakRun.h"
+
+#include <cstdio>
+
+#include "SoakCycle.h"
+
+namespace soak {
+namespace {
+
+bool Sample(DWORD process, const char* label, ResourceSample& sample, SoakReport& report, std::FILE* log) {
+  if (!SampleResources(process, sample)) {
+    report.error = std::string("cannot sample the program's resources ") + label;
+    return false;
+  }
+  if (log) std::fprintf(log, "%-16s %s\n", label, Describe(sample).c_str());
+  return true;
+}
+
+}  // namespace
+
+SoakReport RunSoak(int cycles, const std::string& name, std::FILE* log) {
+  SoakReport report;
+  exece2e::Workbench bench;
+  report.error = StartForSoak(bench, name);
+  if (!report.error.empty()) return report;
+  const DWORD process = ProgramId(bench);
+  const int tenth = cycles / 10;
+  const DWORD started = GetTickCount();
+  bool sampled = Sample(process, "start", report.start, report, log);
+  for (int cycle = 0; sampled && cycle < cycles && report.error.empty(); ++cycle) {
+    report.error = RunCycle(bench, cycle);
+    report.cyclesRun = cycle + 1;
+    if (report.cyclesRun == tenth) sampled = Sample(process, "after a tenth", report.tenth, report, log);
+    if (log && report.cyclesRun % 50 == 0) std::fprintf(log, "%d cycles\n", report.cyclesRun), std::fflush(log);
+  }
+  report.seconds = (GetTickCount() - started) / 1000.0;
+  if (sampled && report.error.empty() && Sample(process, "end", report.end, report, log))
+    report.grown = GrownBeyond(report.tenth, report.end, kAllowedGrowth);
+  if (!bench.Close() && report.error.empty()) report.error = "the program did not end cleanly";
+  return report;
+}
+
+}  // namespace soak

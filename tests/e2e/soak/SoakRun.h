@@ -1,0 +1,26 @@
+// A soak run: cycles through the real program with resource samples at the start, after a
+// tenth of the cycles and at the end.
+#pragma once
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "ResourceSample.h"
+
+namespace soak {
+
+struct SoakReport {
+  int cyclesRun = 0;
+  double seconds = 0;
+  ResourceSample start, tenth, end;
+  std::string error;                // a cycle that went wrong, or the program not starting
+  std::vector<std::string> grown;   // resources that grew by more than 2% after the tenth
+};
+
+// Runs `cycles` cycles (at least 10) in the scratch folder `name`; writes one line per sample
+// and progress to `log` as it goes (null: silent).
+SoakReport RunSoak(int cycles, const std::string& name, std::FILE* log);
+
+constexpr double kAllowedGrowth = 0.02;
+
+}  // namespace soak
