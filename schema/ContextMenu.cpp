@@ -11,8 +11,8 @@ HMENU Load(HINSTANCE module, bool connected) {
   if (!popup) return menu;
   const int count = GetMenuItemCount(popup);
   for (int position = 0; position < count; ++position) {
-    const UINT id = GetMenuItemID(popup, position);
-    if (id != 0 && id != static_cast<UINT>(-1) && GreyedInContextMenu(id, connected))
+    // Separators (id 0) and submenus (id -1) are never greyed by the rules.
+    if (GreyedInContextMenu(GetMenuItemID(popup, position), connected))
       EnableMenuItem(popup, position, MF_BYPOSITION | MF_GRAYED);
   }
   return menu;

@@ -9,10 +9,6 @@ constexpr int kImageWidth = 16;
 constexpr int kImageHeight = 15;
 constexpr COLORREF kTransparent = RGB(192, 192, 192);
 
-HTREEITEM Relative(HWND tree, HTREEITEM item, UINT relation) {
-  return TreeView_GetNextItem(tree, item, relation);
-}
-
 }  // namespace
 
 HIMAGELIST CreateImageList(HINSTANCE module, HBITMAP& bitmap) {
@@ -50,9 +46,9 @@ HTREEITEM AppendNode(HWND tree, HTREEITEM parent, const std::string& text, int i
 }
 
 void RemoveChildren(HWND tree, HTREEITEM node) {
-  HTREEITEM child = Relative(tree, node, TVGN_CHILD);
+  HTREEITEM child = TreeView_GetChild(tree, node);
   while (child) {
-    HTREEITEM next = Relative(tree, child, TVGN_NEXT);
+    HTREEITEM next = TreeView_GetNextSibling(tree, child);
     TreeView_DeleteItem(tree, child);
     child = next;
   }
