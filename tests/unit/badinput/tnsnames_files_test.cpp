@@ -12,17 +12,16 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-class TnsFile : public ::testing::Test {
- protected:
-  void TearDown() override { RemoveTnsNamesFile(); }
-  Names NamesOf(const std::string& bytes) {
-    if (!PlaceTnsNamesFile(bytes)) {
-      ADD_FAILURE() << "cannot place the file (an Oracle client registered here?)";
-      return {};
-    }
-    return TnsNameList().Names();
+// The names the discovery finds in a file of these bytes.
+Names NamesOf(const std::string& bytes) {
+  if (!PlaceTnsNamesFile(bytes)) {
+    ADD_FAILURE() << "cannot place the file (an Oracle client registered here?)";
+    return {};
   }
-};
+  Names names = TnsNameList().Names();
+  RemoveTnsNamesFile();
+  return names;
+}
 
 std::string Entry(const std::string& alias) {
   return alias + " =\r\n  (DESCRIPTION =\r\n    (ADDRESS = (PROTOCOL = TCP)(HOST = " + alias +
@@ -37,7 +36,7 @@ std::string BinaryLine() {
   return bytes;
 }
 
-TEST_F(TnsFile, BinaryBytesAreReadWholeAndByTheSameRules) {
+TEST(TnsFile, BinaryBytesAreReadWholeAndByTheSameRules) {
   // The junk line has no parentheses, so it joins the entry that follows and names it with
   // its bytes up to its "=": zero bytes and the old end-of-file byte 26 included.
   const std::string junk = BinaryLine();
@@ -45,13 +44,13 @@ TEST_F(TnsFile, BinaryBytesAreReadWholeAndByTheSameRules) {
   EXPECT_EQ((Names{"FIRST", expected}), NamesOf(Entry("FIRST") + junk + "\n" + Entry("LAST")));
 }
 
-TEST_F(TnsFile, BinaryBytesWithoutParenthesesGiveNoNames) {
+TEST(TnsFile, BinaryBytesWithoutParenthesesGiveNoNames) {
   std::string junk;
   for (int k = 0; k < 64; ++k) junk += BinaryLine() + "\n";
   EXPECT_EQ(Names{}, NamesOf(junk));
 }
 
-TEST_F(TnsFile, FiftyMegabytesGiveEveryEntryInOrder) {
+TEST(TnsFile, FiftyMegabytesGiveEveryEntryInOrder) {
   std::string text;
   Names aliases;
   text.reserve(51u << 20);
@@ -64,7 +63,7 @@ TEST_F(TnsFile, FiftyMegabytesGiveEveryEntryInOrder) {
   EXPECT_TRUE(found == aliases);
 }
 
-TEST_F(TnsFile, MegabyteLinesAreReadWhole) {
+TEST(TnsFile, MegabyteLinesAreReadWhole) {
   std::string addresses;
   while (addresses.size() < (1u << 20)) addresses += "(ADDRESS = (PROTOCOL = TCP)(HOST = h)(PORT = 1521))";
   const std::string wideEntry = "WIDE = (DESCRIPTION = (ADDRESS_LIST = " + addresses + "))\n";
