@@ -41,6 +41,7 @@ bool FrameWnd::LoadFrame(unsigned resourceId) {
   if (!RegisterFrameClass(WindowProc, resourceId)) return false;
   accelerators_ = LoadAcceleratorsA(ResourceInstance(), MAKEINTRESOURCEA(resourceId));
   HMENU menu = LoadMenuA(ResourceInstance(), MAKEINTRESOURCEA(resourceId));
+  // hwnd_ is set on WM_NCCREATE, and cleared again when the creation fails.
   CreateWindowExA(0, kFrameClass, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, ResourceInstance(), this);
   if (hwnd_) UpdateCaption();

@@ -75,7 +75,7 @@ void StatusBar::Resize() {
 }
 
 void StatusBar::SetMessage(const std::string& text) {
-  SendMessageA(hwnd_, SB_SETTEXTA, 0 | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text.c_str()));
+  SendMessageA(hwnd_, SB_SETTEXTA, SBT_NOBORDERS, reinterpret_cast<LPARAM>(text.c_str()));  // pane 0
 }
 
 void StatusBar::UpdateIndicators() {
