@@ -1,0 +1,50 @@
+#include "DocumentFetch.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "DatabaseDocument.h"
+#include "Stopwatch.h"
+
+namespace programbench {
+namespace {
+
+FetchTiming Fail(DatabaseDocument& document, const char* step) {
+  FetchTiming timing;
+  timing.error = std::string(step) + ": " + document.GetErrorText();
+  return timing;
+}
+
+FetchTiming FetchAll(DatabaseDocument& document, const std::string& query) {
+  int isQuery = 0, columns = 0, rowCount = 0, errorOffset = 0;
+  const Stopwatch stopwatch;
+  if (document.Execute(query, isQuery, columns, rowCount, errorOffset) != DB_OK || !isQuery)
+    return Fail(document, "execute");
+  std::vector<std::string> names;
+  if (document.DescribeColumns(columns, names) != DB_OK) return Fail(document, "describe");
+  FetchTiming timing;
+  std::vector<std::string> values;
+  DbResult result;
+  while ((result = document.FetchRow(columns, values)) == DB_OK) ++timing.rows;
+  if (result != DB_NO_DATA) return Fail(document, "fetch");
+  timing.seconds = stopwatch.Seconds();
+  return timing;
+}
+
+}  // namespace
+
+FetchTiming TimeDocumentFetch(const std::string& workFolder, const std::string& dataFolder, const std::string& query) {
+  // The binding loads ".\oci.dll" when the document is made, and ocilite reads its data
+  // folder from the environment when it opens the database.
+  SetCurrentDirectoryA(workFolder.c_str());
+  SetEnvironmentVariableA("OCILITE_DATA", dataFolder.c_str());
+  auto document = std::make_unique<DatabaseDocument>();
+  if (document->Connect("DEMO", "SCOTT", "tiger", LOGIN_NORMAL) != DB_OK) return Fail(*document, "connect");
+  FetchTiming timing = FetchAll(*document, query);
+  document->Disconnect();
+  return timing;
+}
+
+}  // namespace programbench

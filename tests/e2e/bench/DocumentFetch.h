@@ -1,0 +1,19 @@
+// The baseline of the F5 benchmark: the same query fetched through the document's database
+// operations alone, in this process, with no window and no list to fill.
+#pragma once
+#include <string>
+
+namespace programbench {
+
+struct FetchTiming {
+  double seconds = -1;  // execute, describe and fetch every row; -1 on failure
+  int rows = 0;
+  std::string error;
+};
+
+// Connects as SCOTT to the demo database held in `dataFolder` (made there on first use),
+// loading ".\oci.dll" from `workFolder`, and times `query` to its last row. The connect
+// and the database's making are not timed.
+FetchTiming TimeDocumentFetch(const std::string& workFolder, const std::string& dataFolder, const std::string& query);
+
+}  // namespace programbench

@@ -1,0 +1,151 @@
+// The whole program's speed under Wine, by hand (scripts/bench-program): F5 on the demo's
+// 100,000 x 10 table against the same fetch without a window, sorting it by a header click,
+// saving it as XML, start-up, and the memory the loaded rows hold. Prints a Markdown table;
+// exit code 1 when a step failed.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "DocumentFetch.h"
+#include "Figures.h"
+#include "ProcessMemory.h"
+#include "Stopwatch.h"
+#include "Workbench.h"
+#include "resource.h"
+
+namespace {
+
+using exece2e::Workbench;
+using programbench::Stopwatch;
+
+const char kQuery[] = "SELECT * FROM MEASUREMENTS";
+const char kAllRows[] = "Rows 100000";
+const int kRows = 100000;
+const int kSortColumn = 2;                      // SENSOR: its first cell differs up and down
+const unsigned kLongStepMs = 30 * 60 * 1000;    // a loaded machine can be very slow
+const char kSettings[] = "VIEWXML=0\r\n";       // no viewer opened in the display
+
+struct Figures {
+  double baseline = -1, startup = -1, readAll = -1, save = -1;
+  std::vector<double> clicks;
+  std::uint64_t savedBytes = 0;
+  programbench::ProcessMemory before, loaded;
+};
+
+// F5, Yes to the read-all question, until the message line reports every row.
+double TimeReadAll(Workbench& bench) {
+  bench.SetEditorText(kQuery);
+  const Stopwatch stopwatch;
+  e2e::PostKey(bench.Main(), VK_F5);
+  if (HWND question = bench.WaitForDialog()) Workbench::Answer(question, IDYES);
+  if (!e2e::WaitUntil([&] { return bench.Message() == kAllRows; }, kLongStepMs, 5)) return -1;
+  return stopwatch.Seconds();
+}
+
+// Each click reverses the order, so the first cell of the column changes once it is done.
+std::vector<double> TimeSortClicks(Workbench& bench, int clicks) {
+  e2e::ListViewReader list = bench.List();
+  std::vector<double> seconds;
+  for (int click = 0; click < clicks; ++click) {
+    const std::string top = list.Cell(0, kSortColumn);
+    const Stopwatch stopwatch;
+    const bool sorted = list.ClickHeading(kSortColumn) &&
+                        e2e::WaitUntil([&] { return list.Cell(0, kSortColumn) != top; }, kLongStepMs, 5);
+    seconds.push_back(sorted ? stopwatch.Seconds() : -1);
+  }
+  return seconds;
+}
+
+// From the file name put in the save dialog and Save pressed to the report in the message
+// line: the dialog's closing, the stylesheet beside the file and the file itself.
+double TimeSaveXml(Workbench& bench, const std::string& path, std::uint64_t& bytes) {
+  DeleteFileA(path.c_str());
+  e2e::SetText(e2e::FindControl(bench.Main(), IDC_MESSAGE_LINE), "");
+  e2e::PostCommand(bench.Main(), ID_FILE_SAVE_XML);
+  if (!bench.WaitForDialog("Save As")) return -1;
+  const Stopwatch saving;
+  if (!bench.AnswerFileDialog("Save As", path)) return -1;
+  if (!e2e::WaitUntil([&] { return !bench.Message().empty(); }, kLongStepMs, 5)) return -1;
+  const double seconds = saving.Seconds();
+  WIN32_FILE_ATTRIBUTE_DATA file = {};
+  if (bench.Message() != "Saved XML file!" || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &file))
+    return -1;
+  bytes = (static_cast<std::uint64_t>(file.nFileSizeHigh) << 32) | file.nFileSizeLow;
+  return seconds;
+}
+
+DWORD ProcessOf(HWND window) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(window, &id);
+  return id;
+}
+
+bool Fail(const std::string& what) {
+  std::printf("FAILED: %s\n", what.c_str());
+  return false;
+}
+
+bool MeasureProgram(Workbench& bench, int clicks, Figures& figures) {
+  const Stopwatch starting;
+  if (!bench.Start("bench", kSettings, true)) return Fail("the program did not start");
+  figures.startup = starting.Seconds();
+  if (bench.AnswerConnect("SCOTT", "tiger", IDC_LOGIN_NORMAL) != "Connect succeeded!") return Fail("no connect");
+  programbench::ReadProcessMemoryFigures(ProcessOf(bench.Main()), figures.before);
+  figures.readAll = TimeReadAll(bench);
+  programbench::ReadProcessMemoryFigures(ProcessOf(bench.Main()), figures.loaded);
+  if (figures.readAll < 0) return Fail("F5 never reported \"Rows 100000\"");
+  figures.clicks = TimeSortClicks(bench, clicks);
+  figures.save = TimeSaveXml(bench, bench.Scratch() + "\\bench.xml", figures.savedBytes);
+  return true;
+}
+
+void Print(const Figures& f) {
+  using namespace benchfig;
+  const double mb = 1024.0 * 1024.0;
+  const double click = Median(f.clicks);
+  const std::vector<std::string> rows = {
+      "| figure | value |",
+      "|---|---|",
+      TableRow("fetch through DatabaseDocument, no window (baseline)", f.baseline, "s"),
+      TableRow("F5, Yes, to \"Rows 100000\"", f.readAll, "s"),
+      TableRow("F5 over the baseline (the cost of the list)", Ratio(f.readAll, f.baseline), "x"),
+      TableRow("sort by SENSOR, median of " + std::to_string(f.clicks.size()) + " header clicks", click, "s"),
+      TableRow("sort click over the baseline", Ratio(click, f.baseline), "x"),
+      TableRow("Save XML data", f.save, "s"),
+      TableRow("Save XML data over the baseline", Ratio(f.save, f.baseline), "x"),
+      TableRow("Save XML data, file size", f.save < 0 ? -1 : f.savedBytes / 1e6, "MB"),
+      TableRow("Save XML data, rate", f.save < 0 ? -1 : MegabytesPerSecond(f.savedBytes, f.save), "MB/s"),
+      TableRow("start-up to the Connect dialog, splash 1 ms", f.startup, "s"),
+      TableRow("peak working set, 100,000 rows loaded", f.loaded.peakWorkingSet / mb, "MB"),
+      TableRow("working set before F5", f.before.workingSet / mb, "MB"),
+      TableRow("peak working set over that, per row",
+               BytesPerRow(f.before.workingSet, f.loaded.peakWorkingSet, kRows), "bytes", 0),
+      TableRow("private bytes growth, per row", BytesPerRow(f.before.privateBytes, f.loaded.privateBytes, kRows),
+               "bytes", 0),
+  };
+  for (const std::string& row : rows) std::printf("%s\n", row.c_str());
+  for (std::size_t k = 0; k < f.clicks.size(); ++k) std::printf("click %zu: %.3f s\n", k + 1, f.clicks[k]);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int clicks = argc > 1 ? std::atoi(argv[1]) : 4;
+  if (clicks < 1) return Fail(std::string("at least one sort click, not \"") + argv[1] + "\""), 2;
+  Workbench bench;
+  const std::string data = bench.WorkFolder() + "\\bench\\data";
+  std::error_code ignored;
+  std::filesystem::remove_all(bench.WorkFolder() + "\\bench", ignored);
+  std::filesystem::create_directories(data);
+
+  Figures figures;
+  const programbench::FetchTiming baseline = programbench::TimeDocumentFetch(bench.WorkFolder(), data, kQuery);
+  if (baseline.rows != kRows) return Fail("baseline: " + baseline.error + " after " + std::to_string(baseline.rows) + " rows"), 1;
+  figures.baseline = baseline.seconds;
+  const bool measured = MeasureProgram(bench, clicks, figures);
+  const bool closed = bench.Close();
+  Print(figures);
+  return measured && closed && figures.save >= 0 && benchfig::Median(figures.clicks) >= 0 ? 0 : 1;
+}
