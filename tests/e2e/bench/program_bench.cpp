@@ -133,7 +133,10 @@ void Print(const Figures& f) {
 
 int main(int argc, char** argv) {
   const int clicks = argc > 1 ? std::atoi(argv[1]) : 4;
-  if (clicks < 1) return Fail(std::string("at least one sort click, not \"") + argv[1] + "\""), 2;
+  if (clicks < 1) {
+    Fail(std::string("at least one sort click, not \"") + argv[1] + "\"");
+    return 2;
+  }
   Workbench bench;
   const std::string data = bench.WorkFolder() + "\\bench\\data";
   std::error_code ignored;
@@ -142,7 +145,10 @@ int main(int argc, char** argv) {
 
   Figures figures;
   const programbench::FetchTiming baseline = programbench::TimeDocumentFetch(bench.WorkFolder(), data, kQuery);
-  if (baseline.rows != kRows) return Fail("baseline: " + baseline.error + " after " + std::to_string(baseline.rows) + " rows"), 1;
+  if (baseline.rows != kRows) {
+    Fail("baseline: " + baseline.error + " after " + std::to_string(baseline.rows) + " rows");
+    return 1;
+  }
   figures.baseline = baseline.seconds;
   const bool measured = MeasureProgram(bench, clicks, figures);
   const bool closed = bench.Close();
