@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 #include <memory>
 #include <vector>
 
@@ -37,9 +39,9 @@ FetchTiming FetchAll(DatabaseDocument& document, const std::string& query) {
 
 FetchTiming TimeDocumentFetch(const std::string& workFolder, const std::string& dataFolder, const std::string& query) {
   // The binding loads ".\oci.dll" when the document is made, and ocilite reads its data
-  // folder from the environment when it opens the database.
+  // folder with getenv: _putenv, unlike SetEnvironmentVariable, reaches the C runtime's copy.
   SetCurrentDirectoryA(workFolder.c_str());
-  SetEnvironmentVariableA("OCILITE_DATA", dataFolder.c_str());
+  _putenv(("OCILITE_DATA=" + dataFolder).c_str());
   auto document = std::make_unique<DatabaseDocument>();
   if (document->Connect("DEMO", "SCOTT", "tiger", LOGIN_NORMAL) != DB_OK) return Fail(*document, "connect");
   FetchTiming timing = FetchAll(*document, query);
