@@ -105,6 +105,7 @@ void Print(const Figures& f) {
   using namespace benchfig;
   const double mb = 1024.0 * 1024.0;
   const double click = Median(f.clicks);
+  const bool memoryRead = f.before.workingSet > 0 && f.loaded.peakWorkingSet > 0;  // else never sampled
   const std::vector<std::string> rows = {
       "| figure | value |",
       "|---|---|",
@@ -118,12 +119,12 @@ void Print(const Figures& f) {
       TableRow("Save XML data, file size", f.save < 0 ? -1 : f.savedBytes / 1e6, "MB"),
       TableRow("Save XML data, rate", f.save < 0 ? -1 : MegabytesPerSecond(f.savedBytes, f.save), "MB/s"),
       TableRow("start-up to the Connect dialog, splash 1 ms", f.startup, "s"),
-      TableRow("peak working set, 100,000 rows loaded", f.loaded.peakWorkingSet / mb, "MB"),
-      TableRow("working set before F5", f.before.workingSet / mb, "MB"),
+      TableRow("peak working set, 100,000 rows loaded", memoryRead ? f.loaded.peakWorkingSet / mb : -1, "MB"),
+      TableRow("working set before F5", memoryRead ? f.before.workingSet / mb : -1, "MB"),
       TableRow("peak working set over that, per row",
-               BytesPerRow(f.before.workingSet, f.loaded.peakWorkingSet, kRows), "bytes", 0),
-      TableRow("private bytes growth, per row", BytesPerRow(f.before.privateBytes, f.loaded.privateBytes, kRows),
-               "bytes", 0),
+               memoryRead ? BytesPerRow(f.before.workingSet, f.loaded.peakWorkingSet, kRows) : -1, "bytes", 0),
+      TableRow("private bytes growth, per row",
+               memoryRead ? BytesPerRow(f.before.privateBytes, f.loaded.privateBytes, kRows) : -1, "bytes", 0),
   };
   for (const std::string& row : rows) std::printf("%s\n", row.c_str());
   for (std::size_t k = 0; k < f.clicks.size(); ++k) std::printf("click %zu: %.3f s\n", k + 1, f.clicks[k]);
