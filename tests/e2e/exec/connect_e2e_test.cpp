@@ -13,15 +13,16 @@ struct LoginCase {
   const char* password;
   int loginButton;
   const char* message;
+  const char* mode;  // as remembered in the settings file
 };
 
 // SYSTEM may log in as SYSDBA; HR's password expires soon, which ocilite reports as a
 // warning on a session that is open all the same.
 const LoginCase kLogins[] = {
-    {"Scott", "SCOTT", "tiger", IDC_LOGIN_NORMAL, "Connect succeeded!"},
-    {"SystemAsSysdba", "SYSTEM", "manager", IDC_LOGIN_SYSDBA, "Connect succeeded!"},
+    {"Scott", "SCOTT", "tiger", IDC_LOGIN_NORMAL, "Connect succeeded!", "MODE=0"},
+    {"SystemAsSysdba", "SYSTEM", "manager", IDC_LOGIN_SYSDBA, "Connect succeeded!", "MODE=2"},
     {"ExpiringPassword", "HR", "hr", IDC_LOGIN_NORMAL,
-     "Connect succeeded! ORA-28002: the password will expire within 7 days"},
+     "Connect succeeded! ORA-28002: the password will expire within 7 days", "MODE=0"},
 };
 
 class Logins : public ::testing::TestWithParam<LoginCase> {};
@@ -30,6 +31,8 @@ TEST_P(Logins, ConnectAndEnableTheSessionsCommands) {
   Workbench bench;
   ASSERT_TRUE(bench.Start(std::string("login-") + GetParam().name));
   EXPECT_EQ(GetParam().message, bench.AnswerConnect(GetParam().user, GetParam().password, GetParam().loginButton));
+  const std::string remembered = std::string("USER=") + GetParam().user + "\r\n" + GetParam().mode;
+  EXPECT_NE(std::string::npos, bench.SettingsFile().find(remembered)) << bench.SettingsFile();
   EXPECT_FALSE(bench.MenuEnabled(ID_DATABASE_CONNECT));
   for (UINT id : kSessionCommands) EXPECT_TRUE(bench.MenuEnabled(id)) << id;
   EXPECT_EQ("Rows 1", bench.Execute("SELECT USER FROM DUAL"));

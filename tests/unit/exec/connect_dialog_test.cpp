@@ -105,23 +105,4 @@ TEST_P(ConnectOpening, ShowsTheRememberedValuesAndAnEmptyPassword) {
 INSTANTIATE_TEST_SUITE_P(Settings, ConnectOpening, ::testing::ValuesIn(kOpenings),
                          [](const ::testing::TestParamInfo<OpeningCase>& info) { return info.param.name; });
 
-TEST_F(ConnectDialogTest, OkWritesAliasUserAndModeButNeverThePassword) {
-  for (const auto& login : {std::make_pair(IDC_LOGIN_SYSOPER, "1"), std::make_pair(IDC_LOGIN_SYSDBA, "2"),
-                            std::make_pair(IDC_LOGIN_NORMAL, "0")}) {
-    ScriptedDialog<ConnectDialog> dialog({[&](HWND d) {
-      SetControlText(d, IDC_CONNECT_DATABASE, "typed alias");
-      SetControlText(d, IDC_CONNECT_USER, "SCOTT");
-      SetControlText(d, IDC_CONNECT_PASSWORD, "tiger");
-      SetChecked(d, login.first, true);
-      Press(d, IDOK);
-    }});
-    EXPECT_EQ(IDOK, dialog.DoModal());
-    EXPECT_EQ("typed alias|SCOTT|tiger", dialog.database + "|" + dialog.user + "|" + dialog.password);
-    EXPECT_EQ(login.second, std::to_string(dialog.loginType));
-    EXPECT_EQ("typed alias|SCOTT|" + std::string(login.second),
-              StoredSetting("DATABASE") + "|" + StoredSetting("USER") + "|" + StoredSetting("MODE"));
-    EXPECT_EQ(std::string::npos, SettingsFileBytes().find("tiger"));
-  }
-}
-
 }  // namespace
