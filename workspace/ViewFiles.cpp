@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include "CurrentDirectoryKeeper.h"
 #include "Document.h"
 #include "ScriptFile.h"
 #include "WaitCursor.h"
@@ -15,28 +16,9 @@ const char kFilter[] = "SQL Files (*.sql)\0*.sql\0All Files (*.*)\0*.*\0";
 const char kOpenFailed[] = "Failed to open SQL file!";
 const char kSaveFailed[] = "Failed to save SQL file!";
 
-// The file dialogs may change the current directory; the settings file's relative path
-// must keep resolving to the folder the program was started in.
-class CurrentDirectoryKeeper {
- public:
-  CurrentDirectoryKeeper() {
-    const DWORD length = GetCurrentDirectoryA(sizeof saved_, saved_);
-    kept_ = length > 0 && length < sizeof saved_;
-  }
-  ~CurrentDirectoryKeeper() {
-    if (kept_) SetCurrentDirectoryA(saved_);
-  }
-  CurrentDirectoryKeeper(const CurrentDirectoryKeeper&) = delete;
-  CurrentDirectoryKeeper& operator=(const CurrentDirectoryKeeper&) = delete;
-
- private:
-  char saved_[MAX_PATH] = {};
-  bool kept_ = false;
-};
-
 // The full path the user chose; false when the dialog was cancelled.
 bool ChooseScriptFile(HWND owner, bool saving, std::string& path) {
-  CurrentDirectoryKeeper keeper;
+  fw::CurrentDirectoryKeeper keeper;
   char file[MAX_PATH] = "*.sql";
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = sizeof dialog;
