@@ -21,10 +21,15 @@ void CZenquillView::BuildSchemaTree() {
 void CZenquillView::DispatchTreeSelection() {
   const SelectedNode node = schematree::ReadSelection(schemaTree);
   const TreeAction action = ::DispatchTreeSelection(node.text, node.parent, node.grandparent);
-  if (action.kind == TreeAction::kShowColumns) ShowTableColumns(node.text);
-  if (action.kind != TreeAction::kLoadScope) return;
-  const CatalogueQuery& row = CatalogueQueryTable[action.loader];
-  LoadScopeNode(row.query, fixedTreeNodes[row.scopeNode], row.objectImage, row.ownerColumn);
+  switch (action.kind) {
+    case TreeAction::kLoadScope: {
+      const CatalogueQuery& row = CatalogueQueryTable[action.loader];
+      LoadScopeNode(row.query, fixedTreeNodes[row.scopeNode], row.objectImage, row.ownerColumn);
+      return;
+    }
+    case TreeAction::kShowColumns: ShowTableColumns(node.text); return;
+    case TreeAction::kNothing: return;
+  }
 }
 
 // A failed query leaves the result list empty, so the scope node ends up without children.
