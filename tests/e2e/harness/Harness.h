@@ -8,6 +8,7 @@
 #include "Input.h"
 #include "ListViewReader.h"
 #include "MenuReader.h"
+#include "ProcessList.h"
 #include "Screenshot.h"
 #include "TreeViewReader.h"
 #include "Wait.h"

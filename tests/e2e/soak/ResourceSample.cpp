@@ -1,6 +1,6 @@
 #include "ResourceSample.h"
 
-#include <winternl.h>
+#include "ProcessList.h"
 
 #include <cstdio>
 
@@ -39,20 +39,11 @@ BOOL CALLBACK CountTopWindow(HWND window, LPARAM counter) {
 }
 
 bool FindInProcessList(DWORD processId, ResourceSample& sample) {
-  std::vector<char> list(1 << 20);
-  ULONG length = 0;
-  if (NtQuerySystemInformation(SystemProcessInformation, list.data(), static_cast<ULONG>(list.size()), &length) != 0)
-    return false;
-  for (std::size_t at = 0;;) {
-    const auto* entry = reinterpret_cast<const SYSTEM_PROCESS_INFORMATION*>(list.data() + at);
-    if (reinterpret_cast<ULONG_PTR>(entry->UniqueProcessId) == processId) {
-      sample.handles = entry->HandleCount;
-      sample.privateBytes = entry->VirtualMemoryCounters.PagefileUsage;
-      return true;
-    }
-    if (entry->NextEntryOffset == 0) return false;
-    at += entry->NextEntryOffset;
-  }
+  harness::ProcessListEntry entry;
+  if (!harness::ReadProcessListEntry(processId, entry)) return false;
+  sample.handles = entry.handles;
+  sample.privateBytes = entry.privateBytes;
+  return true;
 }
 
 }  // namespace
