@@ -1,7 +1,8 @@
 // Fuzz target for ocilite's statement entry: up to four statements, separated by zero
 // bytes, are prepared, executed, described and fetched through the OCI entry points, the
-// way the session does it. Every failure must leave a readable "ORA-nnnnn: " text, and
-// every fetched value must be terminated inside its buffer.
+// way the session does it. Every failure must leave a readable "ORA-nnnnn: " text and an
+// error offset inside the statement, and every fetched value must be terminated inside its
+// buffer.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +27,14 @@ bool IsOraText(const char* text) {
   for (int k = 4; k < 9; ++k)
     if (text[k] < '0' || text[k] > '9') return false;
   return text[9] == ':' && text[10] == ' ';
+}
+
+// The offset becomes a caret position in the editor: it must point into the statement.
+void ExpectErrorOffset(OciliteScratch& db, OCIStmt* statement, const std::string& text) {
+  ub2 offset = 0;
+  if (OCIAttrGet(statement, OCI_HTYPE_STMT, &offset, nullptr, OCI_ATTR_PARSE_ERROR_OFFSET, db.Err()) == OCI_SUCCESS &&
+      offset > text.size())
+    Fail("error offset " + std::to_string(offset) + " lies past the statement", text);
 }
 
 void ExpectErrorText(OciliteScratch& db, const std::string& statement) {
@@ -89,6 +98,7 @@ void Run(OciliteScratch& db, const std::string& text) {
                                           OCI_DEFAULT);
     if (executed != OCI_SUCCESS) {
       ExpectErrorText(db, text);
+      ExpectErrorOffset(db, statement, text);
     } else if (isQuery) {
       FetchRows(db, statement, text);
     }
