@@ -72,7 +72,7 @@ class LongCellTest : public DemoSessionTest {
  protected:
   void SetUp() override {
     DemoSessionTest::SetUp();
-    Outcome created = RunSql(scott_, "CREATE TABLE WIDE (C VARCHAR2(65535), S VARCHAR2(4000))");
+    Outcome created = RunSql(scott_, "CREATE TABLE WIDE (C VARCHAR2(65535), S VARCHAR2(4000), L VARCHAR2(65536))");
     ASSERT_EQ(DB_OK, created.result) << created.error;
   }
   Outcome Insert(const std::string& column, const std::string& value) {
@@ -86,6 +86,16 @@ TEST_F(LongCellTest, CellOfTheLargestDisplaySizeComesBackByteForByte) {
   ASSERT_EQ(DB_OK, inserted.result) << inserted.error;
   Outcome selected = RunSql(scott_, "SELECT C FROM WIDE");
   ASSERT_EQ(DB_OK, selected.result) << selected.error;
+  ASSERT_EQ(1u, selected.rows.size()) << selected.error;
+  EXPECT_EQ(cell, selected.rows[0][0]);
+}
+
+// Off until the library stops wrapping display sizes past 65535 round to small numbers
+// (a VARCHAR2(65536) column reports 0 and truncates every value).
+TEST_F(LongCellTest, DISABLED_ColumnLongerThanADisplaySizeCanSayStillGivesItsCellsWhole) {
+  const std::string cell = LongCell(65535);
+  ASSERT_EQ(DB_OK, Insert("L", cell).result);
+  Outcome selected = RunSql(scott_, "SELECT L FROM WIDE");
   ASSERT_EQ(1u, selected.rows.size()) << selected.error;
   EXPECT_EQ(cell, selected.rows[0][0]);
 }
