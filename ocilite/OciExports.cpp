@@ -57,7 +57,9 @@ sword ParamAttribute(ParamHandle& param, dvoid* value, ub4* sizep, ub4 attribute
     return OCI_SUCCESS;
   }
   if (attribute == OCI_ATTR_DISP_SIZE) {
-    Store<ub2>(value, sizep, static_cast<ub2>(column.displaySize));
+    // The attribute is 16 bits wide: a wider column says the most it can, not a wrapped size.
+    const ub2 widest = 65535;
+    Store<ub2>(value, sizep, column.displaySize > widest ? widest : static_cast<ub2>(column.displaySize));
     return OCI_SUCCESS;
   }
   return error.Report(MakeOraError(24315), OCI_ERROR);

@@ -90,9 +90,8 @@ TEST_F(LongCellTest, CellOfTheLargestDisplaySizeComesBackByteForByte) {
   EXPECT_EQ(cell, selected.rows[0][0]);
 }
 
-// Off until the library stops wrapping display sizes past 65535 round to small numbers
-// (a VARCHAR2(65536) column reports 0 and truncates every value).
-TEST_F(LongCellTest, DISABLED_ColumnLongerThanADisplaySizeCanSayStillGivesItsCellsWhole) {
+// A VARCHAR2(65536) column once reported a wrapped display size of 0 and truncated every value.
+TEST_F(LongCellTest, ColumnLongerThanADisplaySizeCanSayStillGivesItsCellsWhole) {
   const std::string cell = LongCell(65535);
   ASSERT_EQ(DB_OK, Insert("L", cell).result);
   Outcome selected = RunSql(scott_, "SELECT L FROM WIDE");
