@@ -8,7 +8,8 @@ if(NOT EXISTS ${ZQ_SQLITE_DIR}/sqlite3.c)
 endif()
 add_library(zq_sqlite STATIC ${ZQ_SQLITE_DIR}/sqlite3.c)
 target_include_directories(zq_sqlite SYSTEM PUBLIC ${ZQ_SQLITE_DIR})
-target_compile_definitions(zq_sqlite PUBLIC SQLITE_THREADSAFE=1 SQLITE_OMIT_LOAD_EXTENSION SQLITE_DQS=0
+# Oracle allows far wider select lists than SQLite's default of 2,000 columns.
+target_compile_definitions(zq_sqlite PUBLIC SQLITE_THREADSAFE=1 SQLITE_OMIT_LOAD_EXTENSION SQLITE_DQS=0 SQLITE_MAX_COLUMN=32767
   SQLITE_ENABLE_COLUMN_METADATA)
 set_target_properties(zq_sqlite PROPERTIES POSITION_INDEPENDENT_CODE ON)
 # SQLite is not ours to sanitize, and an instrumented copy makes every ocilite test crawl.

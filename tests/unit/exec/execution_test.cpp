@@ -37,6 +37,9 @@ struct RunCase {
   int rows;
 };
 
+// Names the case when a check fails, instead of dumping the struct's bytes (padding included).
+void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
+
 const char kScript3[] = "SELECT A;\r\nUPDATE B;\r\nSELEC C;\r\nSELECT D;";
 const RunCase kRuns[] = {
     // One statement: real column names, rows changed, the caret at an error.
