@@ -135,6 +135,8 @@ struct ReadAllCase {
   std::string message;
 };
 
+void PrintTo(const ReadAllCase& c, std::ostream* os) { *os << c.name; }
+
 const ReadAllCase kReadAll[] = {
     {"BelowTheLimit", {{"Q", Query(499)}}, "Q", false, {}, {}, "Rows 499"},
     {"AtTheLimit", {{"Q", Query(500)}}, "Q", false, {true}, {500}, "Rows 500"},
