@@ -1,48 +1,49 @@
 #include "ScriptSplitter.h"
 
-#include "ScanCopy.h"
-
-#include <cstring>
+#include <array>
 #include <utility>
+
+#include "ClientCommands.h"
+#include "PlsqlUnit.h"
+#include "ScriptLexer.h"
 
 namespace {
 
-const std::string kUnitStarters[] = {"CREATE", "REPLACE"};
-const std::string kUnitKinds[] = {"PROCEDURE", "FUNCTION", "PACKAGE", "TRIGGER", "TYPE"};
-const std::string kBlockStarters[] = {"DECLARE", "BEGIN"};
-
-// Bytes that continue an identifier. The upper half counts too: it holds the national
-// letters of the ANSI code pages and the bytes of double-byte characters.
-bool IsWordByte(char c) {
-  const unsigned char b = static_cast<unsigned char>(c);
-  return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') ||
-         b == '_' || b == '$' || b == '#' || b >= 0x80;
-}
-
 bool IsTrimmedSpace(char c) { return c == '\r' || c == '\n' || c == ' '; }
-bool IsBetweenWords(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsLineFiller(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-bool SameIgnoringCase(const std::string& text, size_t at, const std::string& word) {
-  for (size_t k = 0; k < word.size(); ++k) {
+bool SameIgnoringCase(const std::string& text, std::size_t at, const std::string& word) {
+  for (std::size_t k = 0; k < word.size(); ++k) {
     if (UpperAscii(text[at + k]) != UpperAscii(word[k])) return false;
   }
   return true;
 }
 
-// `word` is never empty. The first byte is tested alone because it almost always differs.
-bool BeginsWith(const std::string& scan, size_t at, const std::string& word) {
-  return at < scan.size() && scan[at] == word[0] && scan.size() - at >= word.size() &&
-         std::memcmp(scan.data() + at, word.data(), word.size()) == 0;
+// A separator that begins or ends with a word byte (GO) counts only as a whole word, so
+// that it is never found inside a name (CATEGORY) within text[begin, end).
+bool WholeWordAt(const std::string& text, std::size_t at, std::size_t begin, std::size_t end,
+                 const std::string& sep) {
+  const std::size_t after = at + sep.size();
+  return (!IsWordByte(sep.front()) || at == begin || !IsWordByte(text[at - 1])) &&
+         (!IsWordByte(sep.back()) || after == end || !IsWordByte(text[after]));
+}
+
+bool SeparatorEndsAt(const std::string& text, std::size_t begin, std::size_t end, const std::string& sep) {
+  return !sep.empty() && end - begin >= sep.size() && SameIgnoringCase(text, end - sep.size(), sep) &&
+         WholeWordAt(text, end - sep.size(), begin, end, sep);
+}
+
+bool SeparatorStartsAt(const std::string& text, std::size_t begin, std::size_t end, const std::string& sep) {
+  return !sep.empty() && end - begin >= sep.size() && SameIgnoringCase(text, begin, sep) &&
+         WholeWordAt(text, begin, begin, end, sep);
 }
 
 // End of text[begin, end) once trailing blanks, line breaks and separators are gone.
-size_t TrimmedEnd(const std::string& text, size_t begin, size_t end, const std::string& sep) {
+std::size_t TrimmedEnd(const std::string& text, std::size_t begin, std::size_t end, const std::string& sep) {
   while (end > begin) {
     if (IsTrimmedSpace(text[end - 1])) {
       --end;
-    } else if (!sep.empty() && end - begin >= sep.size() &&
-               SameIgnoringCase(text, end - sep.size(), sep)) {
+    } else if (SeparatorEndsAt(text, begin, end, sep)) {
       end -= sep.size();
     } else {
       break;
@@ -52,11 +53,11 @@ size_t TrimmedEnd(const std::string& text, size_t begin, size_t end, const std::
 }
 
 // Start of text[begin, end) once leading blanks, line breaks and separators are gone.
-size_t TrimmedStart(const std::string& text, size_t begin, size_t end, const std::string& sep) {
+std::size_t TrimmedStart(const std::string& text, std::size_t begin, std::size_t end, const std::string& sep) {
   while (begin < end) {
     if (IsTrimmedSpace(text[begin])) {
       ++begin;
-    } else if (!sep.empty() && end - begin >= sep.size() && SameIgnoringCase(text, begin, sep)) {
+    } else if (SeparatorStartsAt(text, begin, end, sep)) {
       begin += sep.size();
     } else {
       break;
@@ -65,135 +66,177 @@ size_t TrimmedStart(const std::string& text, size_t begin, size_t end, const std
   return begin;
 }
 
-// One pass over the scan copy. Two positions carry the state: `at_`, where the checks look,
-// and `start_`, where the statement being collected begins. Each cycle runs, in this order,
-// the program-unit check and the block check (only with a PL/SQL separator; each may cut and
-// move both positions to just after the PL/SQL separator that ends the unit), then the SQL
-// separator check (which may cut and move both positions to just after the separator), then
-// steps one byte on. Whatever follows the last cut is the remainder.
+// Bytes at which a scan must stop and look: where a literal or comment may open, and where
+// a separator may begin (compared upper-cased, so a letter stops in both cases).
+using StopTable = std::array<bool, 256>;
+
+StopTable Stops(bool masked, const std::string& firstSep, const std::string& secondSep) {
+  StopTable stops{};
+  for (int b = 0; b < 256; ++b) {
+    const char c = static_cast<char>(b);
+    stops[b] = (masked && MayOpenMasked(c)) || (!firstSep.empty() && UpperAscii(c) == firstSep[0]) ||
+               (!secondSep.empty() && UpperAscii(c) == secondSep[0]);
+  }
+  return stops;
+}
+
+// How a statement's body is read after its first words (see UnitKind).
+enum class Reading { Statement, Unit, Java };
+
+// One pass over the text, statement by statement. A statement starts where the previous one
+// ended (just after its separator or command line); its first code byte, past blanks and
+// comments, is its head, and the head decides what the statement is:
+//   nothing at all         - the rest is blanks and comments: nothing more is sent;
+//   a lone PL/SQL separator - it follows a statement already ended: dropped;
+//   the SQL separator      - an empty statement: dropped;
+//   a SQL*Plus command     - its line is skipped, or run as a block (EXECUTE);
+//   a PL/SQL unit          - read up to the PL/SQL separator alone on its line;
+//   anything else          - read up to the SQL separator or a lone PL/SQL separator.
+// A statement is sent from its start (leading comments included) to its separator, both
+// ends trimmed; one that no separator ends is the remainder, sent exactly as it stands.
 class Scanner {
  public:
-  Scanner(const std::string& text, const std::string& sqlSeparator,
-          const std::string& plsqlSeparator, std::vector<SplitStatement>& statements)
-      : text_(text), scan_(BuildScanCopy(text)), sql_(sqlSeparator), plsql_(plsqlSeparator),
-        statements_(statements) {}
+  Scanner(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
+          std::vector<SplitStatement>& statements)
+      : text_(text), sql_(sqlSeparator), plsql_(plsqlSeparator), statements_(statements),
+        statementStops_(Stops(true, sqlSeparator, plsqlSeparator)),
+        unitStops_(Stops(true, plsqlSeparator, "")),
+        javaStops_(Stops(false, plsqlSeparator, "")) {}
 
-  int Run() {
-    while (at_ < text_.size()) {
-      if (!plsql_.empty()) {
-        CheckProgramUnit();
-        CheckBlock();
-      }
-      CheckSqlSeparator();
-      ++at_;
-    }
-    AppendRemainder();
+  int Run(int& skippedCommands) {
+    for (std::size_t start = 0; start < text_.size();) start = Statement(start);
+    skippedCommands = skipped_;
     return count_;
   }
 
  private:
-  // Length of the one of `words` that stands at `at` as a whole word, or 0.
-  template <size_t N>
-  size_t WordAt(size_t at, const std::string (&words)[N]) const {
-    for (const std::string& w : words) {
-      if (BeginsWith(scan_, at, w) && (at == 0 || !IsWordByte(scan_[at - 1])) &&
-          (at + w.size() == scan_.size() || !IsWordByte(scan_[at + w.size()]))) {
-        return w.size();
-      }
+  // Reads the statement that starts at `start`; returns where the next one starts.
+  std::size_t Statement(std::size_t start) {
+    const std::size_t head = SkipBlanksAndComments(text_, start);
+    if (head == text_.size()) return head;
+    if (PlsqlSeparatorAt(head)) return head + plsql_.size();
+    if (SqlSeparatorAt(head)) return head + sql_.size();
+    const ClientCommandLine command = ClientCommandAt(text_, head);
+    if (command.kind != ClientCommandLine::None) return Command(command);
+    std::size_t body = head;
+    switch (plsql_.empty() ? UnitKind::None : UnitAt(text_, head, body)) {
+      case UnitKind::Plsql: return Read(start, body, Reading::Unit);
+      case UnitKind::Java: return Read(start, body, Reading::Java);
+      case UnitKind::None: break;
     }
-    return 0;
+    return Read(start, head, Reading::Statement);
   }
 
-  void CheckProgramUnit() {
-    const size_t starter = WordAt(at_, kUnitStarters);
-    if (starter == 0) return;
-    size_t kind = at_ + starter;
-    while (kind < scan_.size() && IsBetweenWords(scan_[kind])) ++kind;
-    if (WordAt(kind, kUnitKinds) != 0) CutAtPlsqlSeparator(kind);
-  }
-
-  void CheckBlock() {
-    if (WordAt(at_, kBlockStarters) != 0) CutAtPlsqlSeparator(at_);
-  }
-
-  void CheckSqlSeparator() {
-    if (!sql_.empty() && BeginsWith(scan_, at_, sql_)) Cut(at_ + sql_.size(), sql_);
-  }
-
-  // Without a PL/SQL separator the unit runs to the end: nothing more is cut.
-  void CutAtPlsqlSeparator(size_t from) {
-    const size_t found = FindLonePlsqlSeparator(from);
-    if (found == std::string::npos) {
-      at_ = text_.size();
+  std::size_t Command(const ClientCommandLine& command) {
+    if (command.kind == ClientCommandLine::Execute) {
+      statements_.push_back({ExecuteBlock(text_, command), command.textStart, kExecuteBlockLead, kExecuteBlockTrail});
+      ++count_;
     } else {
-      Cut(found + plsql_.size(), plsql_);
+      ++skipped_;
     }
+    return command.end;
   }
 
-  size_t FindLonePlsqlSeparator(size_t from) const {
-    for (size_t p = scan_.find(plsql_, from); p != std::string::npos;
-         p = scan_.find(plsql_, p + 1)) {
-      if (StandsAlone(p)) return p;
-    }
-    return std::string::npos;
-  }
-
-  // Nothing but blanks, tabs and the CR shares the separator's line.
-  bool StandsAlone(size_t p) const {
-    size_t before = p;
-    while (before > 0 && IsLineFiller(scan_[before - 1])) --before;
-    size_t after = p + plsql_.size();
-    while (after < scan_.size() && IsLineFiller(scan_[after])) ++after;
-    return (before == 0 || scan_[before - 1] == '\n') &&
-           (after == scan_.size() || scan_[after] == '\n');
-  }
-
-  void Cut(size_t end, const std::string& separator) {
-    const size_t stop = TrimmedEnd(text_, start_, end, separator);
-    const size_t first = TrimmedStart(text_, start_, stop, separator);
-    statements_.push_back({text_.substr(first, stop - first), first});
-    ++count_;
-    at_ = start_ = end;
-  }
-
-  // Sent untouched, unless it holds nothing but blanks, line breaks and comments.
-  void AppendRemainder() {
-    for (size_t k = start_; k < scan_.size(); ++k) {
-      if (!IsTrimmedSpace(scan_[k])) {
-        statements_.push_back({text_.substr(start_), start_});
-        ++count_;
-        return;
+  // From `from` to the separator that ends the statement begun at `start`.
+  std::size_t Read(std::size_t start, std::size_t from, Reading reading) {
+    const StopTable& stops =
+        reading == Reading::Statement ? statementStops_ : reading == Reading::Unit ? unitStops_ : javaStops_;
+    const std::size_t size = text_.size();
+    std::size_t at = from;
+    while (at < size) {
+      if (!stops[static_cast<unsigned char>(text_[at])]) {
+        ++at;
+        continue;
+      }
+      const std::size_t masked = reading == Reading::Java ? at : MaskedEnd(text_, at);
+      if (masked != at) {
+        at = masked;
+      } else if (reading == Reading::Statement && SqlSeparatorAt(at)) {
+        return Cut(start, at + sql_.size(), sql_);
+      } else if (PlsqlSeparatorAt(at)) {
+        return Cut(start, at + plsql_.size(), plsql_);
+      } else {
+        ++at;
       }
     }
+    statements_.push_back({text_.substr(start), start});
+    ++count_;
+    return size;
+  }
+
+  bool SqlSeparatorAt(std::size_t at) const {
+    return Matches(at, sql_) && WholeWordAt(text_, at, 0, text_.size(), sql_);
+  }
+
+  // The PL/SQL separator with nothing but blanks (and a "--" comment after it) on its line.
+  bool PlsqlSeparatorAt(std::size_t at) const {
+    if (!Matches(at, plsql_)) return false;
+    std::size_t before = at;
+    while (before > 0 && IsLineFiller(text_[before - 1])) --before;
+    if (before > 0 && text_[before - 1] != '\n') return false;
+    std::size_t after = at + plsql_.size();
+    while (after < text_.size() && IsLineFiller(text_[after])) ++after;
+    return after == text_.size() || text_[after] == '\n' || text_.compare(after, 2, "--") == 0;
+  }
+
+  // Separators are compared with the upper-cased text as they are stored.
+  bool Matches(std::size_t at, const std::string& sep) const {
+    if (sep.empty() || text_.size() - at < sep.size()) return false;
+    for (std::size_t k = 0; k < sep.size(); ++k) {
+      if (UpperAscii(text_[at + k]) != sep[k]) return false;
+    }
+    return true;
+  }
+
+  std::size_t Cut(std::size_t start, std::size_t end, const std::string& separator) {
+    const std::size_t stop = TrimmedEnd(text_, start, end, separator);
+    const std::size_t first = TrimmedStart(text_, start, stop, separator);
+    if (first < stop) {
+      statements_.push_back({text_.substr(first, stop - first), first});
+      ++count_;
+    }
+    return end;
   }
 
   const std::string& text_;
-  const std::string scan_;
   const std::string& sql_;
   const std::string& plsql_;
   std::vector<SplitStatement>& statements_;
-  size_t at_ = 0;
-  size_t start_ = 0;
+  const StopTable statementStops_;
+  const StopTable unitStops_;
+  const StopTable javaStops_;
   int count_ = 0;
+  int skipped_ = 0;
 };
 
 }  // namespace
 
-int SplitStatements(const std::string& text, const std::string& sqlSeparator,
-                    const std::string& plsqlSeparator, std::vector<SplitStatement>& statements) {
+int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
+                    std::vector<SplitStatement>& statements, int& skippedCommands) {
+  skippedCommands = 0;
   if (sqlSeparator.empty() && plsqlSeparator.empty()) {
     statements.push_back({text, 0});
     return 1;
   }
-  return Scanner(text, sqlSeparator, plsqlSeparator, statements).Run();
+  return Scanner(text, sqlSeparator, plsqlSeparator, statements).Run(skippedCommands);
 }
 
-int SplitStatements(const std::string& text, const std::string& sqlSeparator,
-                    const std::string& plsqlSeparator, std::vector<std::string>& statements) {
+int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
+                    std::vector<SplitStatement>& statements) {
+  int skippedCommands = 0;
+  return SplitStatements(text, sqlSeparator, plsqlSeparator, statements, skippedCommands);
+}
+
+int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
+                    std::vector<std::string>& statements) {
   std::vector<SplitStatement> found;
   const int count = SplitStatements(text, sqlSeparator, plsqlSeparator, found);
   for (SplitStatement& statement : found) statements.push_back(std::move(statement.text));
   return count;
+}
+
+std::string ScriptBytes(const std::string& splitText, const SplitStatement& statement) {
+  return splitText.substr(statement.offset, statement.ScriptLength());
 }
 
 void TrimStatementEnd(std::string& statement, const std::string& separator) {

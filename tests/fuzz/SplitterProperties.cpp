@@ -2,7 +2,8 @@
 
 #include <vector>
 
-#include "ScanCopy.h"
+#include "ClientCommands.h"
+#include "ScriptLexer.h"
 
 namespace {
 
@@ -16,41 +17,40 @@ bool SeparatorAt(const std::string& text, size_t at, size_t end, const std::stri
   return true;
 }
 
-// reach[k]: text[begin, begin + k) is made of white space and separators only.
-std::vector<bool> Tiling(const std::string& text, size_t begin, size_t end, const std::string& a,
-                         const std::string& b) {
+// Whether text[begin, end) is made of what a script may hold besides its statements: blanks,
+// separators, comments and SQL*Plus command lines (an EXECUTE line included: its block is
+// checked on its own).
+bool OnlyFiller(const std::string& text, size_t begin, size_t end, const std::string& a, const std::string& b) {
   std::vector<bool> reach(end - begin + 1, false);
   reach[0] = true;
-  for (size_t k = 0; k < end - begin; ++k) {
-    if (!reach[k]) continue;
-    const size_t at = begin + k;
-    if (IsTrimmable(text[at])) reach[k + 1] = true;
-    if (SeparatorAt(text, at, end, a)) reach[k + a.size()] = true;
-    if (SeparatorAt(text, at, end, b)) reach[k + b.size()] = true;
+  const auto mark = [&](size_t to) {
+    if (to <= end) reach[to - begin] = true;
+  };
+  for (size_t at = begin; at < end; ++at) {
+    if (!reach[at - begin]) continue;
+    if (IsBlank(text[at])) mark(at + 1);
+    if (SeparatorAt(text, at, end, a)) mark(at + a.size());
+    if (SeparatorAt(text, at, end, b)) mark(at + b.size());
+    if ((text[at] == '-' || text[at] == '/') && MaskedEnd(text, at) != at) mark(MaskedEnd(text, at));
+    const ClientCommandLine command = ClientCommandAt(text, at);
+    if (command.kind != ClientCommandLine::None) mark(command.end);
   }
-  return reach;
+  return reach.back();
 }
 
-std::string CheckGap(const std::string& text, size_t begin, size_t end, const std::string& sql,
-                     const std::string& plsql) {
-  if (!Tiling(text, begin, end, sql, plsql).back()) {
-    return "bytes " + std::to_string(begin) + ".." + std::to_string(end) + " between statements were dropped";
+// An EXECUTE command's block: "BEGIN " + the script's bytes + "; END;", where only the
+// hyphens that continue its lines may have become blanks.
+bool IsExecuteBlock(const std::string& text, const SplitStatement& s) {
+  const std::string lead = "BEGIN ", trail = "; END;";
+  if (s.lead != lead.size() || s.trail != trail.size() || s.text.size() < lead.size() + trail.size() ||
+      s.text.compare(0, lead.size(), lead) != 0 || s.text.compare(s.text.size() - trail.size(), trail.size(), trail) != 0) {
+    return false;
   }
-  return "";
-}
-
-// After the last statement: separators and white space, then a stretch that is blank in
-// the scan copy (white space and comments).
-std::string CheckTail(const std::string& text, size_t begin, const std::string& sql,
-                      const std::string& plsql) {
-  const std::string scan = BuildScanCopy(text);
-  size_t blankFrom = scan.size();
-  while (blankFrom > begin && IsTrimmable(scan[blankFrom - 1])) --blankFrom;
-  const std::vector<bool> reach = Tiling(text, begin, text.size(), sql, plsql);
-  for (size_t q = blankFrom; q <= text.size(); ++q) {
-    if (reach[q - begin]) return "";
+  for (size_t k = 0; k < s.ScriptLength(); ++k) {
+    const char sent = s.text[lead.size() + k], typed = text[s.offset + k];
+    if (sent != typed && !(typed == '-' && sent == ' ')) return false;
   }
-  return "text after byte " + std::to_string(begin) + " was dropped";
+  return true;
 }
 
 }  // namespace
@@ -61,22 +61,33 @@ std::string CheckOutcome(const std::string& text, const std::vector<SplitStateme
     const bool whole = found.size() == 1 && found[0].text == text && found[0].offset == 0;
     return whole ? "" : "without separators the text must come back whole";
   }
-  size_t previousEnd = 0;
+  size_t previousEnd = 0, previousOffset = 0;
   for (size_t k = 0; k < found.size(); ++k) {
     const SplitStatement& s = found[k];
     const std::string where = "statement " + std::to_string(k) + ": ";
-    if (s.offset < previousEnd) return where + "overlaps or comes out of order";
-    if (s.offset > text.size() || text.size() - s.offset < s.text.size()) return where + "runs past the text";
-    if (text.compare(s.offset, s.text.size(), s.text) != 0) return where + "differs from the text at its offset";
-    const bool isLast = k + 1 == found.size();
-    if (!isLast && !s.text.empty() && (IsTrimmable(s.text.front()) || IsTrimmable(s.text.back()))) {
-      return where + "was cut but not trimmed";
+    if (s.offset < previousEnd || s.offset < previousOffset) return where + "overlaps or comes out of order";
+    if (s.offset > text.size() || s.text.size() < s.lead + s.trail || text.size() - s.offset < s.ScriptLength()) {
+      return where + "runs past the text";
     }
-    const std::string gap = CheckGap(text, previousEnd, s.offset, sql, plsql);
-    if (!gap.empty()) return where + gap;
+    previousOffset = s.offset;
+    if (s.lead != 0 || s.trail != 0) {
+      // The command line it came from stays in the gap, as a command.
+      if (!IsExecuteBlock(text, s)) return where + "is no block around the EXECUTE command's text";
+      continue;
+    }
+    if (text.compare(s.offset, s.text.size(), s.text) != 0) return where + "differs from the text at its offset";
+    if (s.text.empty()) return where + "is empty";
+    const bool isLast = k + 1 == found.size();
+    if (!isLast && (IsTrimmable(s.text.front()) || IsTrimmable(s.text.back()))) return where + "was cut but not trimmed";
+    if (!OnlyFiller(text, previousEnd, s.offset, sql, plsql)) {
+      return where + "bytes " + std::to_string(previousEnd) + ".." + std::to_string(s.offset) + " before it were dropped";
+    }
     previousEnd = s.offset + s.text.size();
   }
-  return CheckTail(text, previousEnd, sql, plsql);
+  if (!OnlyFiller(text, previousEnd, text.size(), sql, plsql)) {
+    return "text after byte " + std::to_string(previousEnd) + " was dropped";
+  }
+  return "";
 }
 
 std::string CheckSplit(const std::string& text, const std::string& sqlSeparator,

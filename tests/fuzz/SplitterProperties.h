@@ -9,10 +9,10 @@
 #include "ScriptSplitter.h"
 
 // Splits `text` and returns what is wrong with the outcome, or an empty string when it
-// holds: the count matches the list; each statement is the text's bytes at its offset; the
-// statements come in order without overlapping; cut statements carry no white space at their
-// ends; and nothing is lost: between statements stand only blanks, line breaks and
-// separators, and after the last one also comments.
+// holds: the count matches the list; each statement is the text's bytes at its offset (an
+// EXECUTE command's block holds them); the statements come in order without overlapping;
+// none is empty; cut statements carry no white space at their ends; and nothing is lost:
+// between and after them stand only blanks, separators, comments and SQL*Plus command lines.
 std::string CheckSplit(const std::string& text, const std::string& sqlSeparator,
                        const std::string& plsqlSeparator);
 

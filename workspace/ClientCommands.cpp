@@ -1,0 +1,111 @@
+#include "ClientCommands.h"
+
+#include <cstring>
+
+#include "ScriptLexer.h"
+
+namespace {
+
+// A command word: its full name and the shortest abbreviation SQL*Plus accepts.
+struct CommandWord {
+  const char* name;
+  std::size_t shortest;
+};
+
+// The buffer editing commands (APPEND, CHANGE, INPUT, LIST, RUN), which SQL*Plus takes as one
+// letter, are left out: a script hardly uses them, and a statement may be a single letter.
+const CommandWord kSkipped[] = {
+    {"ACCEPT", 3},    {"ARCHIVE", 7},  {"ATTRIBUTE", 4}, {"BREAK", 3},      {"BTITLE", 3},     {"CLEAR", 2},
+    {"COLUMN", 3},    {"COMPUTE", 4},  {"CONNECT", 4},   {"COPY", 4},       {"DEFINE", 3},     {"DEL", 3},
+    {"DESCRIBE", 4},  {"DISCONNECT", 4}, {"EDIT", 2},    {"EXIT", 4},       {"GET", 3},        {"HELP", 4},
+    {"HISTORY", 4},   {"HOST", 2},     {"PASSWORD", 5},  {"PAUSE", 3},      {"PRINT", 3},      {"PROMPT", 3},
+    {"QUIT", 4},      {"RECOVER", 7},  {"REMARK", 3},    {"REPFOOTER", 4},  {"REPHEADER", 4},  {"SAVE", 3},
+    {"SET", 3},       {"SHOW", 3},     {"SHUTDOWN", 8},  {"SPOOL", 3},      {"START", 3},      {"STARTUP", 7},
+    {"STORE", 5},     {"TIMING", 4},   {"TTITLE", 3},    {"UNDEFINE", 5},   {"VARIABLE", 3},   {"WHENEVER", 8},
+    {"XQUERY", 6},
+};
+const CommandWord kExecute = {"EXECUTE", 4};
+const CommandWord kRemark = {"REMARK", 3};
+const CommandWord kSet = {"SET", 3};
+
+bool Abbreviates(const std::string& text, std::size_t at, std::size_t end, const CommandWord& word) {
+  const std::size_t length = end - at;
+  if (length < word.shortest || length > std::strlen(word.name)) return false;
+  for (std::size_t k = 0; k < length; ++k) {
+    if (UpperAscii(text[at + k]) != word.name[k]) return false;
+  }
+  return true;
+}
+
+bool IsLineFiller(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// Whether the line that ends at the line feed `lineFeed` ends in a continuation hyphen.
+bool Continued(const std::string& text, std::size_t lineStart, std::size_t lineFeed) {
+  std::size_t last = lineFeed;
+  while (last > lineStart && IsLineFiller(text[last - 1])) --last;
+  return last > lineStart && text[last - 1] == '-';
+}
+
+// The line feed (or the end of the text) of the last line of the command at `at`.
+std::size_t CommandEnd(const std::string& text, std::size_t at, bool continues) {
+  for (std::size_t lineStart = at;;) {
+    const std::size_t lineFeed = text.find('\n', lineStart);
+    if (lineFeed == std::string::npos) return text.size();
+    if (!continues || !Continued(text, lineStart, lineFeed)) return lineFeed;
+    lineStart = lineFeed + 1;
+  }
+}
+
+bool IsSqlSet(const std::string& text, std::size_t afterSet) {
+  const std::size_t next = SkipBlanksAndComments(text, afterSet);
+  return WordAt(text, next, "TRANSACTION") || WordAt(text, next, "ROLE") || WordAt(text, next, "CONSTRAINT") ||
+         WordAt(text, next, "CONSTRAINTS");
+}
+
+ClientCommandLine::Kind KindOf(const std::string& text, std::size_t at, std::size_t wordEnd) {
+  if (text[at] == '@') return ClientCommandLine::Skipped;
+  if (Abbreviates(text, at, wordEnd, kExecute)) return ClientCommandLine::Execute;
+  if (Abbreviates(text, at, wordEnd, kSet)) return IsSqlSet(text, wordEnd) ? ClientCommandLine::None : ClientCommandLine::Skipped;
+  for (const CommandWord& word : kSkipped) {
+    if (Abbreviates(text, at, wordEnd, word)) return ClientCommandLine::Skipped;
+  }
+  return ClientCommandLine::None;
+}
+
+}  // namespace
+
+ClientCommandLine ClientCommandAt(const std::string& text, std::size_t at) {
+  ClientCommandLine line;
+  if (at >= text.size()) return line;
+  const std::size_t wordEnd = WordEnd(text, at);
+  line.kind = KindOf(text, at, wordEnd);
+  if (line.kind == ClientCommandLine::None) return line;
+  // A remark is a comment: a hyphen at its end is text, or a line of dashes would swallow
+  // the statement below it.
+  const bool remark = text[at] != '@' && Abbreviates(text, at, wordEnd, kRemark);
+  const std::size_t lastLineFeed = CommandEnd(text, at, !remark);
+  line.end = lastLineFeed < text.size() ? lastLineFeed + 1 : text.size();
+  if (line.kind == ClientCommandLine::Execute) {
+    std::size_t start = wordEnd;
+    while (start < lastLineFeed && (text[start] == ' ' || text[start] == '\t')) ++start;
+    std::size_t end = lastLineFeed;
+    while (end > start && (IsLineFiller(text[end - 1]) || text[end - 1] == ';')) --end;
+    if (start == end) line.kind = ClientCommandLine::Skipped;  // EXEC alone runs nothing
+    line.textStart = start;
+    line.textEnd = end;
+  }
+  return line;
+}
+
+std::string ExecuteBlock(const std::string& text, const ClientCommandLine& command) {
+  std::string block = "BEGIN " + text.substr(command.textStart, command.textEnd - command.textStart) + "; END;";
+  for (std::size_t lineFeed = text.find('\n', command.textStart); lineFeed < command.textEnd;
+       lineFeed = text.find('\n', lineFeed + 1)) {
+    std::size_t hyphen = lineFeed;
+    while (hyphen > command.textStart && IsLineFiller(text[hyphen - 1])) --hyphen;
+    if (hyphen > command.textStart && text[hyphen - 1] == '-') {
+      block[kExecuteBlockLead + hyphen - 1 - command.textStart] = ' ';
+    }
+  }
+  return block;
+}
