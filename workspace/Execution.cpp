@@ -45,9 +45,10 @@ ExecutionOutcome RunOneStatement(const std::string& textRun, const SplitStatemen
   const ExecutedStatement run = Run(source, statement.text);
   if (run.result != DB_OK) {
     outcome.message = source.GetErrorText() + Numbered(", approx. offset ", run.errorOffset);
-    // The statement may have been trimmed: its own place in the text counts too.
-    const std::size_t offset = run.errorOffset > 0 ? static_cast<std::size_t>(run.errorOffset) : 0;
-    outcome.mark = {true, caretBase + statement.offset + offset, 0};
+    // The statement may have been trimmed: its own place in the text counts too. An EXECUTE
+    // command's offset counts from the "BEGIN " put before its text.
+    const int offset = run.errorOffset - static_cast<int>(statement.lead);
+    outcome.mark = {true, caretBase + statement.offset + (offset > 0 ? static_cast<std::size_t>(offset) : 0), 0};
     return outcome;
   }
   if (!run.isQuery) {
@@ -79,15 +80,15 @@ ExecutionOutcome StopAt(const std::string& statement, const std::string& message
   return outcome;
 }
 
-ExecutionOutcome RunScript(const std::vector<SplitStatement>& statements, const std::string& sqlText,
-                           StatementSource& source, ResultList& list) {
+ExecutionOutcome RunScript(const std::vector<SplitStatement>& statements, const std::string& textRun,
+                           const std::string& sqlText, StatementSource& source, ResultList& list) {
   int headings = 0;
   WidenTo(1, headings, list);
   ReadAllQuestion question(kExecuteRowLimit);
   for (const SplitStatement& statement : statements) {
     const ExecutedStatement run = Run(source, statement.text);
     if (run.result != DB_OK) {
-      return StopAt(statement.text,
+      return StopAt(ScriptBytes(textRun, statement),
                     source.GetErrorText() + Numbered(", approx. offset in selected area ", run.errorOffset), sqlText);
     }
     if (!run.isQuery) continue;
@@ -95,7 +96,7 @@ ExecutionOutcome RunScript(const std::vector<SplitStatement>& statements, const 
     std::vector<std::string> unusedNames;
     if (source.DescribeColumns(run.columnCount, unusedNames) != DB_OK ||
         FillRows(source, run.columnCount, list, question) == FillEnd::Failed) {
-      return StopAt(statement.text, source.GetErrorText(), sqlText);
+      return StopAt(ScriptBytes(textRun, statement), source.GetErrorText(), sqlText);
     }
   }
   ExecutionOutcome outcome;
@@ -114,10 +115,13 @@ ExecutionOutcome ExecuteText(const ExecuteRequest& request, StatementSource& sou
       selected ? request.sqlText.substr(request.selectionStart, end - request.selectionStart) : request.sqlText;
   list.Clear();
   std::vector<SplitStatement> statements;
-  if (SplitStatements(textRun, request.sqlSeparator, request.plsqlSeparator, statements) == 1) {
-    return RunOneStatement(textRun, statements[0], selected ? request.selectionStart : 0, source, list);
-  }
-  return RunScript(statements, request.sqlText, source, list);
+  int skipped = 0;
+  ExecutionOutcome outcome =
+      SplitStatements(textRun, request.sqlSeparator, request.plsqlSeparator, statements, skipped) == 1
+          ? RunOneStatement(textRun, statements[0], selected ? request.selectionStart : 0, source, list)
+          : RunScript(statements, textRun, request.sqlText, source, list);
+  if (skipped > 0) outcome.message += " (" + std::to_string(skipped) + " SQL*Plus commands skipped)";
+  return outcome;
 }
 
 ExecutionOutcome QueryIntoList(const std::string& statement, StatementSource& source, ResultList& list) {

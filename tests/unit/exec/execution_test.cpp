@@ -82,6 +82,16 @@ const RunCase kRuns[] = {
      "OK;\r\nQ;\r\nOK;", 0, 0, "ORA-00900: Q", nullptr, {true, 5, 1}, {"Column 1"}, 1},
     {"SelectionRecordsTheWholeText", {{"A", Change(1)}, {"B", Change(1)}}, "X;\r\nA;\r\nB;", 4, 10, "Rows 0",
      "X;\r\nA;\r\nB;", {}, {"Column 1"}, 0},
+    // SQL*Plus command lines: counted on the message line; EXECUTE runs as a block.
+    {"SkippedCommandsOnOnePath", {{"SELECT * FROM T", Query(3, 2)}}, "SET ECHO ON\r\nSELECT * FROM T;\r\nPROMPT x\r\n", 0,
+     0, "Rows 3 (2 SQL*Plus commands skipped)", "SET ECHO ON\r\nSELECT * FROM T;\r\nPROMPT x\r\n", {}, {"C1", "C2"}, 3},
+    {"SkippedCommandsOnAFailingScript", {{"A", Change(1)}, {"B", Failure(1)}}, "REM it's\r\nA;\r\nB;", 0, 0,
+     "ORA-00900: B, approx. offset in selected area 1 (1 SQL*Plus commands skipped)", nullptr, {true, 14, 1},
+     {"Column 1"}, 0},
+    {"ExecuteCaretCountsFromTheCommandText", {{"BEGIN p(x); END;", Failure(8)}}, "EXEC p(x);", 0, 0,
+     "ORA-00900: BEGIN p(x); END;, approx. offset 8", nullptr, {true, 7, 0}, {}, 0},
+    {"FailingExecuteSelectsTheCommandText", {{"A", Change(1)}, {"BEGIN p(x); END;", Failure(8)}}, "A;\r\nEXECUTE p(x)", 0,
+     0, "ORA-00900: BEGIN p(x); END;, approx. offset in selected area 8", nullptr, {true, 12, 4}, {"Column 1"}, 0},
 };
 
 class Runs : public ::testing::TestWithParam<RunCase> {};
