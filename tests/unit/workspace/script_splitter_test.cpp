@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ScriptSplitter.h"
+#include "SplitterProperties.h"
 
 namespace {
 
@@ -13,21 +14,46 @@ struct SplitCase {
   std::vector<std::string> expected;
   std::string sql = ";";
   std::string plsql = "/";
+  int skipped = 0;  // SQL*Plus commands
 };
 
-// Also checks that every statement is the text's own bytes at its offset.
+// Also checks the properties of every split (each statement is the text's own bytes at its
+// offset, nothing but filler is dropped).
+void ExpectSplit(const SplitCase& c) {
+  std::vector<SplitStatement> found;
+  int skipped = -1;
+  const int count = SplitStatements(c.text, c.sql, c.plsql, found, skipped);
+  std::vector<std::string> texts;
+  for (const SplitStatement& s : found) texts.push_back(s.text);
+  EXPECT_EQ(static_cast<int>(found.size()), count);
+  EXPECT_EQ(c.expected, texts);
+  EXPECT_EQ(c.skipped, skipped);
+  EXPECT_EQ("", CheckOutcome(c.text, found, c.sql, c.plsql));
+}
+
 void ExpectSplits(const std::vector<SplitCase>& cases) {
   for (const SplitCase& c : cases) {
     SCOPED_TRACE(c.name);
-    std::vector<SplitStatement> found;
-    const int count = SplitStatements(c.text, c.sql, c.plsql, found);
-    std::vector<std::string> texts;
-    for (const SplitStatement& s : found) {
-      EXPECT_EQ(c.text.substr(s.offset, s.text.size()), s.text);
-      texts.push_back(s.text);
-    }
-    EXPECT_EQ(static_cast<int>(found.size()), count);
-    EXPECT_EQ(c.expected, texts);
+    ExpectSplit(c);
+  }
+}
+
+std::string WithCrLf(const std::string& text) {
+  std::string converted;
+  for (char c : text) converted += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return converted;
+}
+
+// The cases are written with LF line ends; each runs once more with CR LF.
+void ExpectSplitsWithBothLineEnds(const std::vector<SplitCase>& cases) {
+  for (const SplitCase& c : cases) {
+    SplitCase crLf = c;
+    crLf.text = WithCrLf(c.text);
+    for (std::string& statement : crLf.expected) statement = WithCrLf(statement);
+    SCOPED_TRACE(c.name);
+    ExpectSplit(c);
+    SCOPED_TRACE("CR LF");
+    ExpectSplit(crLf);
   }
 }
 
@@ -150,6 +176,121 @@ TEST(SplitterMends, TrimsRemoveTheSeparatorInAnyCase) {
     EXPECT_EQ(c.end, end);
     EXPECT_EQ(c.start, start);
   }
+}
+
+// How SQL*Plus cuts real scripts, one table per rule.
+TEST(SqlPlusScripts, BlockCommentsAreMaskedAndCommentOnlyPiecesNotSent) {
+  ExpectSplitsWithBothLineEnds({
+      {"apostrophe inside", "/* don't run twice */\nSELECT 1 FROM dual;\nSELECT 2 FROM dual;",
+       {"/* don't run twice */\nSELECT 1 FROM dual", "SELECT 2 FROM dual"}},
+      {"separator inside", "/* step 1; step 2 */\nSELECT 1 FROM dual;", {"/* step 1; step 2 */\nSELECT 1 FROM dual"}},
+      {"comment-only piece", "SELECT 1;\n/* done */;\nSELECT 2;", {"SELECT 1", "SELECT 2"}},
+      {"comment after the last statement", "SELECT 1;\n/* the end; */\n-- really\n", {"SELECT 1"}},
+      {"slash line inside", "BEGIN\n/*\n/\n*/\nNULL;\nEND;\n/", {"BEGIN\n/*\n/\n*/\nNULL;\nEND;"}},
+  });
+}
+
+TEST(SqlPlusScripts, AlternativeQuotingIsMasked) {
+  ExpectSplitsWithBothLineEnds({
+      {"q'[...]'", "SELECT q'[it's]' FROM dual;\nSELECT 2 FROM dual;", {"SELECT q'[it's]' FROM dual", "SELECT 2 FROM dual"}},
+      {"every delimiter and prefix", "SELECT Q'{a;b}', nq'(c;d)', NQ'<e'>', q'!f'!' FROM dual;\nX;",
+       {"SELECT Q'{a;b}', nq'(c;d)', NQ'<e'>', q'!f'!' FROM dual", "X"}},
+      {"slash line inside", "BEGIN\n  x := q'#\n/\n#';\nEND;\n/", {"BEGIN\n  x := q'#\n/\n#';\nEND;"}},
+  });
+}
+
+TEST(SqlPlusScripts, QuotedIdentifiersAreMasked) {
+  ExpectSplitsWithBothLineEnds({
+      {"apostrophe inside", "SELECT 1 \"it's\" FROM dual;\nSELECT 2 FROM dual;", {"SELECT 1 \"it's\" FROM dual", "SELECT 2 FROM dual"}},
+      {"separator inside", "SELECT 1 \"a;b\" FROM dual;", {"SELECT 1 \"a;b\" FROM dual"}},
+  });
+}
+
+TEST(SqlPlusScripts, ProgramUnitsRunToTheSlashOnlyAtAStatementsStart) {
+  const std::string package = "CREATE OR REPLACE EDITIONABLE PACKAGE p AS\n  PROCEDURE a;\nEND p;";
+  const std::string function = "create noneditionable function f return number is begin return 1; end;";
+  const std::string typeBody = "CREATE TYPE BODY t AS MEMBER FUNCTION f RETURN NUMBER IS BEGIN RETURN 1; END; END;";
+  const std::string library = "CREATE OR REPLACE LIBRARY lib AS '/lib/x.so';";
+  const std::string java = "CREATE OR REPLACE AND COMPILE JAVA SOURCE NAMED \"Hello\" AS\npublic class Hello {\n"
+                           "  // don't\n  static String s = \"a;b\";\n}";
+  const std::string javaClass = "CREATE AND RESOLVE NOFORCE JAVA CLASS USING BFILE (dir, 'A.class');";
+  const std::string withFunction = "WITH FUNCTION f RETURN NUMBER IS BEGIN RETURN 1; END;\nSELECT f FROM dual";
+  const std::string commented = "CREATE /* c */ OR REPLACE\n-- d\nPROCEDURE p IS BEGIN NULL; END;";
+  ExpectSplitsWithBothLineEnds({
+      {"EDITIONABLE package", package + "\n/\nSELECT 1 FROM dual;", {package, "SELECT 1 FROM dual"}},
+      {"NONEDITIONABLE function", function + "\n/\nX;", {function, "X"}},
+      {"type body", typeBody + "\n/\nX;", {typeBody, "X"}},
+      {"library", library + "\n/\nX;", {library, "X"}},
+      {"Java source: its quotes are not SQL's", java + "\n/\nX;", {java, "X"}},
+      {"Java class", javaClass + "\n/\nX;", {javaClass, "X"}},
+      {"WITH FUNCTION query", withFunction + "\n/\nX;", {withFunction, "X"}},
+      {"comments between the keywords", commented + "\n/\nX;", {commented, "X"}},
+      {"EDITIONING view is no unit", "CREATE OR REPLACE EDITIONING VIEW v AS SELECT 1 x FROM dual;\nX;",
+       {"CREATE OR REPLACE EDITIONING VIEW v AS SELECT 1 x FROM dual", "X"}},
+      {"WITH query is no unit", "WITH t AS (SELECT 1 x FROM dual) SELECT x FROM t;\nX;",
+       {"WITH t AS (SELECT 1 x FROM dual) SELECT x FROM t", "X"}},
+      {"privileges named like units", "GRANT CREATE SESSION, CREATE PROCEDURE TO app;\nREVOKE CREATE TYPE FROM app;\nX;",
+       {"GRANT CREATE SESSION, CREATE PROCEDURE TO app", "REVOKE CREATE TYPE FROM app", "X"}},
+  });
+}
+
+TEST(SqlPlusScripts, LoneSlashEndsAnyStatementAndADoubledOneIsDropped) {
+  ExpectSplitsWithBothLineEnds({
+      {"ends a statement", "ALTER SESSION SET current_schema = hr\n/\nCREATE TABLE t (x NUMBER);",
+       {"ALTER SESSION SET current_schema = hr", "CREATE TABLE t (x NUMBER)"}},
+      {"after a semicolon", "SELECT 1 FROM dual;\n/\nSELECT 2 FROM dual;", {"SELECT 1 FROM dual", "SELECT 2 FROM dual"}},
+      {"after blanks and a comment", "INSERT INTO t VALUES (1);\n-- again?\n  /  \nX;", {"INSERT INTO t VALUES (1)", "X"}},
+      {"after a block", "BEGIN NULL; END;\n/\n/\nX;", {"BEGIN NULL; END;", "X"}},
+      {"alone in the text", "/", {}},
+  });
+}
+
+TEST(SqlPlusScripts, EmptyStatementsAreNotSent) {
+  ExpectSplitsWithBothLineEnds({
+      {"doubled and spaced", "SELECT 1;;\n; ;SELECT 2;", {"SELECT 1", "SELECT 2"}},
+      {"only separators", ";;", {}},
+  });
+}
+
+TEST(SqlPlusScripts, AlphabeticSeparatorIsAWholeWord) {
+  ExpectSplitsWithBothLineEnds({
+      {"not inside a name", "SELECT category FROM t GO\nSELECT go_on FROM t go", {"SELECT category FROM t", "SELECT go_on FROM t"},
+       "GO", "/"},
+      {"nor trimmed off one", "SELECT 1 FROM ergo GO", {"SELECT 1 FROM ergo"}, "GO", "/"},
+  });
+}
+
+TEST(SqlPlusScripts, CommandLinesAreSkippedAndExecuteRunsAsABlock) {
+  const std::string abbreviated =
+      "SPO x.log\nDEF a = 1\nUNDEF a\nCOL x FORMAT a10\nBRE ON x\nCOMP SUM OF x ON y\nCL SCREEN\nTTI 'x'\nBTI OFF\n"
+      "PAU\nACC p PROMPT 'Don''t'\nVAR n NUMBER\nPRI n\nSHO ERRORS\nHO ls\nWHENEVER SQLERROR EXIT\nCONN scott/tiger\n"
+      "DISC\nDESC emp\nEXIT\nQUIT\n";
+  ExpectSplitsWithBothLineEnds({
+      {"a line each", "SET ECHO ON\nPROMPT Creating t; don't worry\nCREATE TABLE t (x NUMBER);\nREM it's done\nSPOOL off\n",
+       {"CREATE TABLE t (x NUMBER)"}, ";", "/", 4},
+      {"scripts started", "@@hr_create.sql\n@ other\nSTART x.sql\nSELECT 1 FROM dual;", {"SELECT 1 FROM dual"}, ";", "/", 3},
+      {"abbreviations", abbreviated, {}, ";", "/", 21},
+      {"hyphen continues a line", "COLUMN a -\n  FORMAT a10\nSELECT 1 FROM dual;", {"SELECT 1 FROM dual"}, ";", "/", 1},
+      {"a remark's dashes do not", "REM -----\nSELECT 1 FROM dual;", {"SELECT 1 FROM dual"}, ";", "/", 1},
+      {"semicolon is part of the line", "SET SERVEROUTPUT ON;\nX;", {"X"}, ";", "/", 1},
+      {"SQL's own SET statements", "SET TRANSACTION READ ONLY;\nSET ROLE ALL;\nSET CONSTRAINTS ALL DEFERRED;",
+       {"SET TRANSACTION READ ONLY", "SET ROLE ALL", "SET CONSTRAINTS ALL DEFERRED"}},
+      {"only at a statement's start", "UPDATE emp\nSET sal = 1\nWHERE x = 'a;b';", {"UPDATE emp\nSET sal = 1\nWHERE x = 'a;b'"}},
+      {"EXECUTE", "EXEC dbms_output.put_line('x');\nexecute p(1, -\n  2)\nEXEC\n",
+       {"BEGIN dbms_output.put_line('x'); END;", "BEGIN p(1,  \n  2); END;"}, ";", "/", 1},
+  });
+}
+
+TEST(SqlPlusScripts, ExecuteOffsetsPointAtTheCommandText) {
+  std::vector<SplitStatement> found;
+  const std::string text = "SET ECHO ON\r\nEXEC p;\r\nSELECT 1 FROM dual;";
+  int skipped = 0;
+  ASSERT_EQ(2, SplitStatements(text, ";", "/", found, skipped));
+  EXPECT_EQ(1, skipped);
+  EXPECT_EQ(text.find("p;"), found[0].offset);
+  EXPECT_EQ("p", ScriptBytes(text, found[0]));
+  EXPECT_EQ(text.find("SELECT"), found[1].offset);
+  EXPECT_EQ("SELECT 1 FROM dual", ScriptBytes(text, found[1]));
 }
 
 }  // namespace
