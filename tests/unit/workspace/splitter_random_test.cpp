@@ -1,5 +1,6 @@
 // Bounded randomized check of the splitter: scripts stitched from the pieces that matter to
-// it (keywords, separators, quotes, dashes, line breaks) and from arbitrary bytes.
+// it (keywords, separators, quotes, comments, SQL*Plus commands, line breaks) and from
+// arbitrary bytes.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -11,7 +12,9 @@ namespace {
 
 const char* const kPieces[] = {
     "BEGIN", "begin", "DECLARE", "END;", "CREATE", "OR REPLACE", "PACKAGE", "procedure", "TRIGGER", "TYPE",
-    "X_BEGIN", "'", "''", "--", "-", ";", ";;", "/", "//", "go", "GO", "$$", " ", "\t", "\r\n", "\n", "x", "\xC9"};
+    "X_BEGIN", "'", "''", "--", "-", ";", ";;", "/", "//", "go", "GO", "$$", " ", "\t", "\r\n", "\n", "x", "\xC9",
+    "/*", "*/", "\"", "q'[", "]'", "nq'<", ">'", "Q'!", "!'", "EDITIONABLE", "AND COMPILE JAVA SOURCE", "WITH",
+    "FUNCTION", "\n/\n", "-\n", "@@x", "SET ", "SET ROLE", "PROMPT ", "REM ", "SPO ", "EXEC ", "execute "};
 const char* const kSeparators[] = {"", ";", "/", "GO", "go", "$$", "\r\n", " ", "'", "--", "BEGIN"};
 
 template <size_t N>
@@ -50,6 +53,9 @@ TEST(SplitterRandomized, CheckerTellsSoundFromFaultyOutcomes) {
       {"A; B;", {{"B", 3}, {"A", 0}}, false},      // out of order
       {"A; B;", {{"A", 0}, {"B", 2}}, false},      // wrong offset
       {"A ; B;", {{"A ", 0}, {"B", 4}}, false},    // not trimmed
+      {"SET ECHO ON\nEXEC p;\nA;", {{"BEGIN p; END;", 17, 6, 6}, {"A", 20}}, true},
+      {"EXEC p;", {{"BEGIN q; END;", 5, 6, 6}}, false},   // a block that is not the command's
+      {"SET ECHO ON\nPRUNE x;\nA;", {{"A", 21}}, false},  // no command: a statement dropped
   };
   for (const OutcomeCase& c : cases) EXPECT_EQ(c.sound, CheckOutcome(c.text, c.found, ";", "/").empty()) << c.text;
   EXPECT_NE("", CheckOutcome("x", {{"", 0}}, "", ""));
