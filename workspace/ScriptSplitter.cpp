@@ -38,32 +38,27 @@ bool SeparatorStartsAt(const std::string& text, std::size_t begin, std::size_t e
          WholeWordAt(text, begin, begin, end, sep);
 }
 
-// End of text[begin, end) once trailing blanks, line breaks and separators are gone.
-std::size_t TrimmedEnd(const std::string& text, std::size_t begin, std::size_t end, const std::string& sep) {
-  while (end > begin) {
-    if (IsTrimmedSpace(text[end - 1])) {
-      --end;
-    } else if (SeparatorEndsAt(text, begin, end, sep)) {
-      end -= sep.size();
-    } else {
-      break;
-    }
-  }
+std::size_t BlanksBefore(const std::string& text, std::size_t begin, std::size_t end) {
+  while (end > begin && IsTrimmedSpace(text[end - 1])) --end;
   return end;
 }
 
-// Start of text[begin, end) once leading blanks, line breaks and separators are gone.
-std::size_t TrimmedStart(const std::string& text, std::size_t begin, std::size_t end, const std::string& sep) {
-  while (begin < end) {
-    if (IsTrimmedSpace(text[begin])) {
-      ++begin;
-    } else if (SeparatorStartsAt(text, begin, end, sep)) {
-      begin += sep.size();
-    } else {
-      break;
-    }
-  }
+std::size_t BlanksAfter(const std::string& text, std::size_t begin, std::size_t end) {
+  while (begin < end && IsTrimmedSpace(text[begin])) ++begin;
   return begin;
+}
+
+// End of text[begin, end) once trailing blanks, one separator and the blanks before it are
+// gone. One only: a second "/" may be the end of a comment ("*/").
+std::size_t TrimmedEnd(const std::string& text, std::size_t begin, std::size_t end, const std::string& sep) {
+  end = BlanksBefore(text, begin, end);
+  return SeparatorEndsAt(text, begin, end, sep) ? BlanksBefore(text, begin, end - sep.size()) : end;
+}
+
+// Start of text[begin, end) once leading blanks, one separator and the blanks after it are gone.
+std::size_t TrimmedStart(const std::string& text, std::size_t begin, std::size_t end, const std::string& sep) {
+  begin = BlanksAfter(text, begin, end);
+  return SeparatorStartsAt(text, begin, end, sep) ? BlanksAfter(text, begin + sep.size(), end) : begin;
 }
 
 // Bytes at which a scan must stop and look: where a literal or comment may open, and where
@@ -188,9 +183,11 @@ class Scanner {
     return true;
   }
 
+  // Only blanks are trimmed at the start: what stands before the head is blanks and
+  // comments, and "/*" begins with the PL/SQL separator.
   std::size_t Cut(std::size_t start, std::size_t end, const std::string& separator) {
     const std::size_t stop = TrimmedEnd(text_, start, end, separator);
-    const std::size_t first = TrimmedStart(text_, start, stop, separator);
+    const std::size_t first = BlanksAfter(text_, start, stop);
     if (first < stop) {
       statements_.push_back({text_.substr(first, stop - first), first});
       ++count_;

@@ -38,9 +38,9 @@ int SplitStatements(const std::string& text, const std::string& sqlSeparator,
 // The split text's own bytes of a statement (an EXECUTE command's text, as typed).
 std::string ScriptBytes(const std::string& splitText, const SplitStatement& statement);
 
-// Remove CR, LF, blanks and copies of `separator` (in any letter case; a separator that
-// begins or ends with a letter only as a whole word) from the end, or from the start, of a
-// statement that was cut at that separator, until none is left there.
+// Remove CR, LF and blanks, then one copy of `separator` (in any letter case; a separator
+// that begins or ends with a letter only as a whole word) and the blanks beside it, from the
+// end, or from the start, of a statement that was cut at that separator.
 void TrimStatementEnd(std::string& statement, const std::string& separator);
 void TrimStatementStart(std::string& statement, const std::string& separator);
 

@@ -161,12 +161,14 @@ TEST(SplitterMends, TrimsRemoveTheSeparatorInAnyCase) {
     std::string statement, separator, end, start;
   };
   const TrimCase cases[] = {
-      {"\r\n;SELECT 1 ; ;; \r\n", ";", "\r\n;SELECT 1", "SELECT 1 ; ;; \r\n"},
+      {"\r\n;SELECT 1 ; ;; \r\n", ";", "\r\n;SELECT 1 ; ;", "SELECT 1 ; ;; \r\n"},
+      {"END; /* done */\r\n/", "/", "END; /* done */", "END; /* done */\r\n/"},
+      {"ergo GO", "GO", "ergo", "ergo GO"},
       {"go END;\r\nGO", "gO", "go END;", "END;\r\nGO"},
       {"\tX\t", ";", "\tX\t", "\tX\t"},
       {" ;X; ", "", " ;X;", ";X; "},
       {"$X $", "$$", "$X $", "$X $"},
-      {"; ;\r\n", ";", "", ""},
+      {"; ;\r\n", ";", ";", ";\r\n"},
   };
   for (const TrimCase& c : cases) {
     SCOPED_TRACE(c.statement);
