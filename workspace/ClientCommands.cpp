@@ -1,6 +1,7 @@
 #include "ClientCommands.h"
 
-#include <cstring>
+#include <algorithm>
+#include <iterator>
 
 #include "ScriptLexer.h"
 
@@ -8,12 +9,16 @@ namespace {
 
 // A command word: its full name and the shortest abbreviation SQL*Plus accepts.
 struct CommandWord {
+  template <std::size_t N>
+  constexpr CommandWord(const char (&full)[N], std::size_t fewest) : name(full), length(N - 1), shortest(fewest) {}
   const char* name;
+  std::size_t length;
   std::size_t shortest;
 };
 
-// The buffer editing commands (APPEND, CHANGE, INPUT, LIST, RUN), which SQL*Plus takes as one
-// letter, are left out: a script hardly uses them, and a statement may be a single letter.
+// In alphabetical order. The buffer editing commands (APPEND, CHANGE, INPUT, LIST, RUN), which
+// SQL*Plus takes as one letter, are left out: a script hardly uses them, and a statement may
+// be a single letter.
 const CommandWord kSkipped[] = {
     {"ACCEPT", 3},    {"ARCHIVE", 7},  {"ATTRIBUTE", 4}, {"BREAK", 3},      {"BTITLE", 3},     {"CLEAR", 2},
     {"COLUMN", 3},    {"COMPUTE", 4},  {"CONNECT", 4},   {"COPY", 4},       {"DEFINE", 3},     {"DEL", 3},
@@ -29,8 +34,9 @@ const CommandWord kRemark = {"REMARK", 3};
 const CommandWord kSet = {"SET", 3};
 
 bool Abbreviates(const std::string& text, std::size_t at, std::size_t end, const CommandWord& word) {
+  if (at == end || UpperAscii(text[at]) != word.name[0]) return false;  // most words differ here
   const std::size_t length = end - at;
-  if (length < word.shortest || length > std::strlen(word.name)) return false;
+  if (length < word.shortest || length > word.length) return false;
   for (std::size_t k = 0; k < length; ++k) {
     if (UpperAscii(text[at + k]) != word.name[k]) return false;
   }
@@ -66,8 +72,12 @@ ClientCommandLine::Kind KindOf(const std::string& text, std::size_t at, std::siz
   if (text[at] == '@') return ClientCommandLine::Skipped;
   if (Abbreviates(text, at, wordEnd, kExecute)) return ClientCommandLine::Execute;
   if (Abbreviates(text, at, wordEnd, kSet)) return IsSqlSet(text, wordEnd) ? ClientCommandLine::None : ClientCommandLine::Skipped;
-  for (const CommandWord& word : kSkipped) {
-    if (Abbreviates(text, at, wordEnd, word)) return ClientCommandLine::Skipped;
+  // Every statement's first word comes here: only the commands of its first letter are tried.
+  const char first = UpperAscii(text[at]);
+  const CommandWord* word = std::lower_bound(std::begin(kSkipped), std::end(kSkipped), first,
+                                             [](const CommandWord& w, char letter) { return w.name[0] < letter; });
+  for (; word != std::end(kSkipped) && word->name[0] == first; ++word) {
+    if (Abbreviates(text, at, wordEnd, *word)) return ClientCommandLine::Skipped;
   }
   return ClientCommandLine::None;
 }

@@ -42,14 +42,6 @@ std::size_t AlternativeQuoteEnd(const std::string& text, std::size_t q) {
 
 }  // namespace
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool IsWordByte(char c) {
-  const unsigned char b = static_cast<unsigned char>(c);
-  return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '_' || b == '$' ||
-         b == '#' || b >= 0x80;
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 bool MayOpenMasked(char c) {
@@ -87,15 +79,11 @@ std::size_t SkipBlanksAndComments(const std::string& text, std::size_t at) {
 }
 
 bool WordAt(const std::string& text, std::size_t at, const char* word) {
+  if (at >= text.size() || UpperAscii(text[at]) != word[0]) return false;  // most words differ here
   const std::size_t length = std::strlen(word);
   if (WordEnd(text, at) - at != length) return false;
   for (std::size_t k = 0; k < length; ++k) {
     if (UpperAscii(text[at + k]) != word[k]) return false;
   }
   return true;
-}
-
-std::size_t WordEnd(const std::string& text, std::size_t at) {
-  while (at < text.size() && IsWordByte(text[at])) ++at;
-  return at;
 }

@@ -8,11 +8,15 @@
 #include <string>
 
 // ASCII letters only, so that the outcome does not depend on the locale (keywords are ASCII).
-char UpperAscii(char c);
+inline char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Bytes that continue an identifier. The upper half counts too: it holds the national
 // letters of the ANSI code pages and the bytes of double-byte characters.
-bool IsWordByte(char c);
+inline bool IsWordByte(char c) {
+  const unsigned char b = static_cast<unsigned char>(c);
+  return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '_' || b == '$' ||
+         b == '#' || b >= 0x80;
+}
 
 // Space, tab, CR, LF, vertical tab and form feed.
 bool IsBlank(char c);
@@ -32,6 +36,9 @@ std::size_t SkipBlanksAndComments(const std::string& text, std::size_t at);
 bool WordAt(const std::string& text, std::size_t at, const char* word);
 
 // The end of the word that starts at `at` (`at` itself when no word byte stands there).
-std::size_t WordEnd(const std::string& text, std::size_t at);
+inline std::size_t WordEnd(const std::string& text, std::size_t at) {
+  while (at < text.size() && IsWordByte(text[at])) ++at;
+  return at;
+}
 
 #endif

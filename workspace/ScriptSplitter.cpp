@@ -136,13 +136,12 @@ class Scanner {
   std::size_t Read(std::size_t start, std::size_t from, Reading reading) {
     const StopTable& stops =
         reading == Reading::Statement ? statementStops_ : reading == Reading::Unit ? unitStops_ : javaStops_;
+    const char* const bytes = text_.data();
     const std::size_t size = text_.size();
     std::size_t at = from;
     while (at < size) {
-      if (!stops[static_cast<unsigned char>(text_[at])]) {
-        ++at;
-        continue;
-      }
+      while (at < size && !stops[static_cast<unsigned char>(bytes[at])]) ++at;  // the hot loop
+      if (at == size) break;
       const std::size_t masked = reading == Reading::Java ? at : MaskedEnd(text_, at);
       if (masked != at) {
         at = masked;
