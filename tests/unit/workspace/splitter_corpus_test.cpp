@@ -208,7 +208,7 @@ begin
     return v_succ;
 exception
     when others then
-        return 'Nem v\xe1rt hiba t\xf6rt\xe9nt! - '||SQLCODE;
+        return 'Unexpected error! - '||SQLCODE;
 end delete_client;
 
 function get_clients return clob is
