@@ -8,8 +8,13 @@ namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-TEST(SqlPlusScript, RunsEveryStatementAndCountsTheSkippedCommands) {
+class SqlPlusScript : public ::testing::Test {
+ protected:
+  void TearDown() override { EXPECT_TRUE(bench.Close()); }
   Workbench bench;
+};
+
+TEST_F(SqlPlusScript, RunsEveryStatementAndCountsTheSkippedCommands) {
   ASSERT_TRUE(bench.StartConnected("sqlplus-script"));
   const std::string script =
       "SET ECHO ON\r\n"
@@ -33,7 +38,6 @@ TEST(SqlPlusScript, RunsEveryStatementAndCountsTheSkippedCommands) {
   EXPECT_TRUE(e2e::SaveScreenshot(e2e::ArtifactPath("sqlplus-script.png")));
   EXPECT_EQ("Rows 1", bench.Execute("SELECT object_name FROM user_procedures WHERE object_name = 'PAYROLL'"))
       << "the package was created";
-  EXPECT_TRUE(bench.Close());
 }
 
 }  // namespace
