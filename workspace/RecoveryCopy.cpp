@@ -1,0 +1,17 @@
+#include "RecoveryCopy.h"
+
+#include <cstdio>
+
+#include "ScriptFile.h"
+
+void RecoveryCopy::Keep(const std::string& text) {
+  if (text == kept_) return;
+  if (WriteScriptFile(path_, text)) kept_ = text;
+}
+
+bool RecoveryCopy::Left(std::string& text) const { return ReadScriptFile(path_, text) && !text.empty(); }
+
+void RecoveryCopy::Discard() {
+  std::remove(path_.c_str());
+  kept_.clear();
+}
