@@ -1,27 +1,32 @@
 #include "StatementAtCaret.h"
 
+#include <algorithm>
+
 namespace {
 
-bool SeparatorAt(const std::string& text, std::size_t at, const std::string& separator) {
-  return !separator.empty() && text.compare(at, separator.size(), separator) == 0;
+std::size_t SeparatorAt(const std::string& text, std::size_t at, const std::string& separator) {
+  return !separator.empty() && text.compare(at, separator.size(), separator) == 0 ? separator.size() : 0;
 }
 
-// Just behind the statement's separator and the blanks after it, never into the next one.
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The splitter's cut of a statement runs up to the end of the separator that ended it,
+// also one alone on a later line: the statement reaches that far, and over the blanks after
+// it on its line, but never into the next statement.
 std::size_t ReachOf(const std::string& text, const SplitStatement& statement, std::size_t limit,
                     const std::string& sqlSeparator, const std::string& plsqlSeparator) {
-  std::size_t at = statement.offset + statement.text.size();
-  while (at < limit) {
-    if (text[at] == ' ' || text[at] == '\t') {
+  std::size_t reach = statement.offset + statement.text.size();
+  for (std::size_t at = reach; at < limit;) {
+    if (IsBlank(text[at]) || text[at] == '\r' || text[at] == '\n') {
       ++at;
-    } else if (SeparatorAt(text, at, sqlSeparator)) {
-      at += sqlSeparator.size();
-    } else if (SeparatorAt(text, at, plsqlSeparator)) {
-      at += plsqlSeparator.size();
-    } else {
-      break;
+      continue;
     }
+    const std::size_t separator = std::max(SeparatorAt(text, at, sqlSeparator), SeparatorAt(text, at, plsqlSeparator));
+    if (separator == 0) break;
+    reach = at += separator;
   }
-  return at < limit ? at : limit;
+  while (reach < limit && IsBlank(text[reach])) ++reach;
+  return reach < limit ? reach : limit;
 }
 
 }  // namespace
