@@ -9,9 +9,13 @@ void RecoveryCopy::Keep(const std::string& text) {
   if (WriteScriptFile(path_, text)) kept_ = text;
 }
 
-bool RecoveryCopy::Left(std::string& text) const { return ReadScriptFile(path_, text) && !text.empty(); }
+bool RecoveryCopy::Take(std::string& text) {
+  taken_ = true;
+  return ReadScriptFile(path_, text) && !text.empty();
+}
 
 void RecoveryCopy::Discard() {
+  if (!taken_) return;
   std::remove(path_.c_str());
   kept_.clear();
 }

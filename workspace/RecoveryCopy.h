@@ -19,16 +19,18 @@ class RecoveryCopy {
   // a replace as Save does. A failed write is never reported: it is tried again next time.
   void Keep(const std::string& text);
   // The text a run that did not end normally left; false when there is none to offer
-  // (no file, or an empty one).
-  bool Left(std::string& text) const;
+  // (no file, or an empty one). From now on the file is this run's to delete.
+  bool Take(std::string& text);
   // The editor now shows `text`, which the file already holds.
   void Adopt(const std::string& text) { kept_ = text; }
-  // Deletes the file: at a normal end, or when the user does not want the text back.
+  // Deletes the file once taken: at a normal end, or when the user does not want the text
+  // back. A run that ends before it took the file leaves another run's text alone.
   void Discard();
 
  private:
   std::string path_;
   std::string kept_;  // what the file holds; the empty editor at start-up needs no copy
+  bool taken_ = false;
 };
 
 #endif

@@ -13,9 +13,15 @@ const char kRestoreQuestion[] = "Zenquill did not close normally last time. Rest
 
 }  // namespace
 
+std::string CZenquillView::StartupFolderFile(const char* name) {
+  char path[MAX_PATH];
+  const DWORD length = GetFullPathNameA(name, MAX_PATH, path, nullptr);
+  return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string(name);
+}
+
 void CZenquillView::OfferRecoveredText() {
   std::string text;
-  if (recovery.Left(text) &&
+  if (recovery.Take(text) &&
       fw::AppMessageBox(Hwnd(), kRestoreQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES) {
     sqlText = text;
     recovery.Adopt(text);

@@ -5,7 +5,8 @@
 #include "ZenquillDoc.h"
 #include "resource.h"
 
-CZenquillView::CZenquillView() : fw::FormView(IDD_ZENQUILL_FORM) {}
+CZenquillView::CZenquillView()
+    : fw::FormView(IDD_ZENQUILL_FORM), recovery(StartupFolderFile(kRecoveryFile)) {}
 
 CZenquillView::~CZenquillView() {
   if (treeImages) ImageList_Destroy(treeImages);

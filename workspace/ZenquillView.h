@@ -69,6 +69,9 @@ class CZenquillView : public fw::FormView {
   // on the idle timer, deleted when the window closes.
   void OfferRecoveredText();
   void KeepEditorText();
+  // The full path of `name` in the current directory, taken while that is still the
+  // start-up folder: a file dialog may change it while the idle timer writes the copy.
+  static std::string StartupFolderFile(const char* name);
   // Connect and Disconnect (ViewConnect.cpp).
   void OnConnect();
   void OnDisconnect();

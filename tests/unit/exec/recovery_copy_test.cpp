@@ -29,7 +29,7 @@ TEST_F(Recovery, WritesOnlyChangedTextAndLeavesItForTheNextStart) {
   std::string left;
   copy.Keep("");
   EXPECT_EQ("<missing>", Bytes(path)) << "an untouched empty editor needs no copy";
-  EXPECT_FALSE(copy.Left(left));
+  EXPECT_FALSE(copy.Take(left));
   const std::string text = "SELECT 'x' FROM DUAL;\r\n\t-- \xE9\r\n";
   copy.Keep(text);
   EXPECT_EQ(text, Bytes(path));
@@ -38,11 +38,14 @@ TEST_F(Recovery, WritesOnlyChangedTextAndLeavesItForTheNextStart) {
   copy.Keep(text);
   EXPECT_EQ("<missing>", Bytes(path)) << "unchanged text is not written again";
   copy.Keep("A");
-  ASSERT_TRUE(RecoveryCopy(path.string()).Left(left));
+  RecoveryCopy next(path.string());
+  next.Discard();
+  EXPECT_EQ("A", Bytes(path)) << "a run that never took the file leaves it alone";
+  ASSERT_TRUE(next.Take(left));
   EXPECT_EQ("A", left);
   copy.Keep("");
-  EXPECT_FALSE(RecoveryCopy(path.string()).Left(left)) << "an emptied editor leaves nothing to restore";
-  copy.Discard();
+  EXPECT_FALSE(RecoveryCopy(path.string()).Take(left)) << "an emptied editor leaves nothing to restore";
+  next.Discard();
   EXPECT_FALSE(fs::exists(path));
 }
 
