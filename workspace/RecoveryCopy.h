@@ -13,7 +13,7 @@ constexpr char kRecoveryFile[] = "Zenquill.recover.sql";
 
 class RecoveryCopy {
  public:
-  explicit RecoveryCopy(std::string path = kRecoveryFile) : path_(std::move(path)) {}
+  explicit RecoveryCopy(std::string path) : path_(std::move(path)) {}
 
   // Writes `text` when it differs from what the copy holds, through a temporary file and
   // a replace as Save does. A failed write is never reported: it is tried again next time.
