@@ -14,4 +14,10 @@ constexpr unsigned kSplashMs = 4000;
 extern const char* const kSplashOverrideVariable;
 unsigned SplashDurationMs(const char* overrideValue);
 
+// Idle time between two recovery copies of the editor's text: 30 seconds. The tests
+// shorten it the same way through ZENQUILL_TEST_RECOVERY_MS.
+constexpr unsigned kRecoveryIntervalMs = 30000;
+extern const char* const kRecoveryOverrideVariable;
+unsigned RecoveryIntervalMs(const char* overrideValue);
+
 #endif

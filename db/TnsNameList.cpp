@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -20,10 +21,17 @@ bool Exists(const std::string& path) {
   return stat(path.c_str(), &status) == 0;
 }
 
+// The Oracle home a program started for the demo names in its environment, so that the
+// demo needs no registry entry and never changes a real client's; empty otherwise.
+std::string DemoOracleHome() {
+  const char* home = std::getenv(kDemoOracleHomeVariable);
+  return home ? home : "";
+}
+
 // With no Oracle home found the paths start with a backslash: the current drive's root.
 std::string FindTnsNamesFile() {
-  std::string home;
-  if (!LookupLocalMachineText(kOracleKey, "ORACLE_HOME", home))
+  std::string home = DemoOracleHome();
+  if (home.empty() && !LookupLocalMachineText(kOracleKey, "ORACLE_HOME", home))
     LookupLocalMachineText(kOracleKey, "ORA_CRS_HOME", home);
   for (const char* file : {kNetworkFile, kNet80File})
     if (Exists(home + file)) return home + file;

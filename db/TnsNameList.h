@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+// When set and not empty, this environment variable is the Oracle home and the registry is
+// not read: the Windows download's demo starts the program so.
+constexpr char kDemoOracleHomeVariable[] = "ZENQUILL_ORACLE_HOME";
+
 class TnsNameList {
  public:
   // Does the whole discovery; never fails, at worst the list is empty.

@@ -4,6 +4,7 @@
 
 #include "ResultFiller.h"
 #include "ScriptSplitter.h"
+#include "StatementAtCaret.h"
 
 namespace {
 
@@ -122,6 +123,17 @@ ExecutionOutcome ExecuteText(const ExecuteRequest& request, StatementSource& sou
           : RunScript(statements, textRun, request.sqlText, source, list);
   if (skipped > 0) outcome.message += " (" + std::to_string(skipped) + " SQL*Plus commands skipped)";
   return outcome;
+}
+
+ExecutionOutcome ExecuteStatementAtCaret(const ExecuteRequest& request, StatementSource& source, ResultList& list) {
+  if (request.selectionStart < request.selectionEnd) return ExecuteText(request, source, list);
+  list.Clear();
+  std::vector<SplitStatement> statements;
+  SplitStatements(request.sqlText, request.sqlSeparator, request.plsqlSeparator, statements);
+  if (statements.empty()) return RunScript(statements, request.sqlText, source, list);
+  const SplitStatement& statement = statements[StatementAtCaret(
+      request.sqlText, statements, request.selectionStart, request.sqlSeparator, request.plsqlSeparator)];
+  return RunOneStatement(statement.text, statement, 0, source, list);
 }
 
 ExecutionOutcome QueryIntoList(const std::string& statement, StatementSource& source, ResultList& list) {

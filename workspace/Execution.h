@@ -41,6 +41,13 @@ struct ExecutionOutcome {
 // names, or any other number of statements as a script under "Column n" headings.
 ExecutionOutcome ExecuteText(const ExecuteRequest& request, StatementSource& source, ResultList& list);
 
+// Execute Statement: with a selection exactly ExecuteText. Without one, the whole text is
+// split once and the statement that holds the caret (selectionStart) runs on the
+// single-statement path: the statement is what is recorded, and an error's caret counts
+// from the statement's place in the text. A text without statements runs as ExecuteText
+// runs it.
+ExecutionOutcome ExecuteStatementAtCaret(const ExecuteRequest& request, StatementSource& source, ResultList& list);
+
 // Empties the list and runs one statement into it with the real column names; errors are
 // reported without offset and nothing is ever recorded.
 ExecutionOutcome QueryIntoList(const std::string& statement, StatementSource& source, ResultList& list);

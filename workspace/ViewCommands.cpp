@@ -19,6 +19,7 @@ bool CZenquillView::OnCommand(unsigned id) {
     case ID_DATABASE_CONNECT: OnConnect(); return true;
     case ID_DATABASE_DISCONNECT: OnDisconnect(); return true;
     case ID_DATABASE_EXECUTE: OnExecute(); return true;
+    case ID_DATABASE_EXECUTE_STATEMENT: OnExecuteStatement(); return true;
     case ID_SQL_BACK: OnSqlBack(); return true;
     case ID_SQL_FORWARD: OnSqlForward(); return true;
     case ID_SQL_SELECT:
@@ -51,6 +52,7 @@ bool CZenquillView::OnUpdateCommand(fw::CmdUI& ui) {
     case ID_DATABASE_CONNECT: ui.enabled = !connected; return true;
     case ID_DATABASE_DISCONNECT:
     case ID_DATABASE_EXECUTE:
+    case ID_DATABASE_EXECUTE_STATEMENT:
     case ID_REFRESH:
     case ID_VIEW_DATA:
     case ID_FILE_SAVE_AS: ui.enabled = connected != 0; return true;

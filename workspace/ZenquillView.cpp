@@ -5,7 +5,8 @@
 #include "ZenquillDoc.h"
 #include "resource.h"
 
-CZenquillView::CZenquillView() : fw::FormView(IDD_ZENQUILL_FORM) {}
+CZenquillView::CZenquillView()
+    : fw::FormView(IDD_ZENQUILL_FORM), recovery(StartupFolderFile(kRecoveryFile)) {}
 
 CZenquillView::~CZenquillView() {
   if (treeImages) ImageList_Destroy(treeImages);
@@ -69,7 +70,11 @@ void CZenquillView::OnSize(int cx, int cy) {
 
 // Closing the window always ends the session: the Disconnect command's handler runs
 // whether or not the command is enabled.
-void CZenquillView::OnDestroy() { OnCommand(ID_DATABASE_DISCONNECT); }
+// Ending normally, the program leaves no recovery copy behind.
+void CZenquillView::OnDestroy() {
+  OnCommand(ID_DATABASE_DISCONNECT);
+  recovery.Discard();
+}
 
 INT_PTR CZenquillView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {

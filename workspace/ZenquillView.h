@@ -10,7 +10,9 @@
 
 #include <string>
 
+#include "Execution.h"
 #include "FormView.h"
+#include "RecoveryCopy.h"
 #include "SortListCtrl.h"
 #include "StatementHistory.h"
 
@@ -40,6 +42,8 @@ class CZenquillView : public fw::FormView {
   // Timer of the start-up sequence (ViewStartup.cpp): one tick, then stopped.
   static constexpr UINT_PTR kStartupTimer = 2;
   static constexpr UINT kStartupDelayMs = 100;
+  // Timer of the recovery copy of the editor's text (ViewRecovery.cpp).
+  static constexpr UINT_PTR kRecoveryTimer = 3;
   // Most characters the SQL editor holds.
   static constexpr int kEditorLimit = 4096000;
   // MessageBeep(-1), the simple beep that ends every execution.
@@ -61,11 +65,21 @@ class CZenquillView : public fw::FormView {
   // Start-up sequence (ViewStartup.cpp).
   void OnTimer(UINT_PTR id);
   void RunStartupSequence();
+  // Recovery copy (ViewRecovery.cpp): offered back at start-up, kept before every run and
+  // on the idle timer, deleted when the window closes.
+  void OfferRecoveredText();
+  void KeepEditorText();
+  // The full path of `name` in the current directory, taken while that is still the
+  // start-up folder: a file dialog may change it while the idle timer writes the copy.
+  static std::string StartupFolderFile(const char* name);
   // Connect and Disconnect (ViewConnect.cpp).
   void OnConnect();
   void OnDisconnect();
-  // Execute (ViewExecute.cpp). Report puts a message in the message line and beeps.
+  // Execute and Execute Statement (ViewExecute.cpp): the editor's text or selection run by
+  // `run`. Report puts a message in the message line and beeps.
   void OnExecute();
+  void OnExecuteStatement();
+  void RunEditorText(ExecutionOutcome (*run)(const ExecuteRequest&, StatementSource&, ResultList&));
   void Report(const std::string& message);
   // History, templates (ViewHistory.cpp, ViewTemplates.cpp).
   void OnSqlBack();
@@ -117,6 +131,7 @@ class CZenquillView : public fw::FormView {
   HBITMAP treeBitmap = nullptr;
   HWND sqlEditor = nullptr;
   std::string sqlText;
+  RecoveryCopy recovery;
 };
 
 #endif

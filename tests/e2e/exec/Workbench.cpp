@@ -24,6 +24,16 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) { std::of
 std::string Workbench::SettingsFile() const { return FileBytes(work_ + "\\Zenquill.ini"); }
 
 ::testing::AssertionResult Workbench::Start(const std::string& name, const std::string& settings, bool keepData) {
+  std::error_code ignored;
+  std::filesystem::remove(RecoveryFile(), ignored);
+  ::testing::AssertionResult launched = Launch(name, settings, keepData, {});
+  if (!launched) return launched;
+  if (!WaitForDialog("Connect")) return ::testing::AssertionFailure() << "no Connect dialog after start-up";
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult Workbench::Launch(const std::string& name, const std::string& settings, bool keepData,
+                                             const std::vector<std::string>& environment) {
   name_ = name;
   if (!keepData) {
     std::error_code ignored;
@@ -36,13 +46,13 @@ std::string Workbench::SettingsFile() const { return FileBytes(work_ + "\\Zenqui
   options.program = e2e::WindowsPath(ZQ_ZENQUILL_EXE);
   options.workingFolder = work_;
   options.environment = {"OCILITE_DATA=" + Scratch() + "\\data", "ZENQUILL_TEST_SPLASH_MS=1"};
+  options.environment.insert(options.environment.end(), environment.begin(), environment.end());
   if (!app_.Start(options)) return ::testing::AssertionFailure() << app_.Error();
   main_ = e2e::WaitForTopWindow({nullptr, "Untitled - Zenquill Professional", app_.Id()}, kPatienceMs);
   editor_ = e2e::WaitForControl(main_, IDC_SQL_EDIT, kPatienceMs);
   list_ = e2e::WaitForControl(main_, IDC_RESULT_LIST, kPatienceMs);
   message_ = e2e::WaitForControl(main_, IDC_MESSAGE_LINE, kPatienceMs);
   if (!main_ || !editor_ || !list_ || !message_) return ::testing::AssertionFailure() << "no main window";
-  if (!WaitForDialog("Connect")) return ::testing::AssertionFailure() << "no Connect dialog after start-up";
   return ::testing::AssertionSuccess();
 }
 
@@ -89,6 +99,25 @@ std::string Workbench::PressF5() {
   e2e::SetText(message_, kMark);
   e2e::PostKey(main_, VK_F5);
   return WaitForReport();
+}
+
+std::string Workbench::PressWithControl(WORD key) {
+  e2e::SetText(message_, kMark);
+  TypeWithControl(key);
+  return WaitForReport();
+}
+
+void Workbench::TypeWithControl(WORD key) const {
+  SetForegroundWindow(main_);
+  e2e::WaitUntil([&] { return GetForegroundWindow() == main_; });
+  INPUT keys[4] = {};
+  const WORD sequence[4][2] = {{VK_CONTROL, 0}, {key, 0}, {key, KEYEVENTF_KEYUP}, {VK_CONTROL, KEYEVENTF_KEYUP}};
+  for (int k = 0; k < 4; ++k) {
+    keys[k].type = INPUT_KEYBOARD;
+    keys[k].ki.wVk = sequence[k][0];
+    keys[k].ki.dwFlags = sequence[k][1];
+  }
+  SendInput(4, keys, sizeof(INPUT));
 }
 
 std::string Workbench::RunCommand(int commandId) {

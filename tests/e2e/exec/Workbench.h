@@ -6,6 +6,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "Harness.h"
 
@@ -19,11 +20,16 @@ class Workbench {
   // waits for its Connect dialog. `name` names the test's scratch folder, whose demo
   // database is made anew unless `keepData` asks for the one a run before left there.
   ::testing::AssertionResult Start(const std::string& name, const std::string& settings = "", bool keepData = false);
+  // Starts the program as Start does, with `environment` added, and returns once its main
+  // window is there: a recovery copy that a run before left stays for it to offer.
+  ::testing::AssertionResult Launch(const std::string& name, const std::string& settings, bool keepData,
+                                    const std::vector<std::string>& environment);
   // The same, then connected as SCOTT.
   ::testing::AssertionResult StartConnected(const std::string& name, const std::string& settings = "",
                                             bool keepData = false);
   // Closes the main window as the user does; true when the program then ended cleanly.
   bool Close();
+  void Kill() { app_.Kill(); }
 
   // Fills the open Connect dialog and presses OK: the message line's new text, or "" when
   // a message box came instead (left open for the test).
@@ -33,6 +39,10 @@ class Workbench {
   // a command: the message line once the program has reported.
   std::string Execute(const std::string& sql);
   std::string PressF5();
+  // Types Ctrl and `key` on the keyboard, so that the accelerator table routes them; Press
+  // returns the message line once the program has reported.
+  void TypeWithControl(WORD key) const;
+  std::string PressWithControl(WORD key);
   std::string RunCommand(int commandId);
   // Runs a command that opens no dialog; returns once the program has handled it.
   void RunQuietCommand(int commandId);
@@ -56,6 +66,7 @@ class Workbench {
   const std::string& WorkFolder() const { return work_; }
   std::string Scratch() const { return work_ + "\\" + name_; }
   std::string SettingsFile() const;
+  std::string RecoveryFile() const { return work_ + "\\Zenquill.recover.sql"; }
 
  private:
   std::string WaitForReport() const;

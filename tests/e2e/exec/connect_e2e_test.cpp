@@ -5,7 +5,8 @@
 namespace exece2e {
 namespace {
 
-const UINT kSessionCommands[] = {ID_DATABASE_DISCONNECT, ID_DATABASE_EXECUTE, ID_FILE_SAVE_AS};
+const UINT kSessionCommands[] = {ID_DATABASE_DISCONNECT, ID_DATABASE_EXECUTE, ID_DATABASE_EXECUTE_STATEMENT,
+                                  ID_FILE_SAVE_AS};
 
 struct LoginCase {
   const char* name;

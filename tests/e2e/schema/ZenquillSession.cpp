@@ -26,8 +26,10 @@ void ZenquillSession::ResetDatabase() {
 }
 
 bool ZenquillSession::Start(std::string& error) {
-  // No settings: every start is the first, so the home page is never opened.
+  // No settings: every start is the first, so the home page is never opened. No recovery
+  // copy that a killed run left: its question would come before the Connect dialog.
   DeleteFileA((WorkFolder() + "\\Zenquill.ini").c_str());
+  DeleteFileA((WorkFolder() + "\\Zenquill.recover.sql").c_str());
   e2e::LaunchOptions options;
   options.program = e2e::WindowsPath(ZQ_ZENQUILL_EXE);
   options.workingFolder = WorkFolder();

@@ -34,7 +34,9 @@ const std::vector<ExpectedPopup> kMenuBar = {
       {"Save XML &data ...\tCtrl+D", 32817}, {nullptr, 0}, {"E&xit", 57665}}},
     {"&Edit", {{"&Undo\tCtrl+Z", 57643}, {nullptr, 0}, {"Cu&t\tCtrl+X", 57635}, {"&Copy\tCtrl+C", 57634},
                {"&Paste\tCtrl+V", 57637}}},
-    {"&Database", {{"E&xecute\tF5", 32772}, {nullptr, 0}, {"&Connect\tF7", 32773}, {"D&isconnect\tF8", 32774}}},
+    {"&Database",
+     {{"E&xecute\tF5", 32772}, {"Execute &Statement\tCtrl+Enter", 32825}, {nullptr, 0}, {"&Connect\tF7", 32773},
+      {"D&isconnect\tF8", 32774}}},
     {"&Sql",
      {{"&Back", 32789}, {"&Forward", 32790}, {nullptr, 0}, {"Se&lect", 32780}, {"Select cou&nt", 32815},
       {"Select &version", 32808}, {"Select all &tables", 32809}, {"Select all &columns", 32810}, {nullptr, 0},
@@ -105,7 +107,8 @@ TEST_F(MainWindow, EnablingWhileNotConnected) {
   const struct {
     UINT id;
     bool enabled;
-  } cases[] = {{ID_DATABASE_EXECUTE, false}, {ID_DATABASE_DISCONNECT, false}, {ID_FILE_SAVE_AS, false},
+  } cases[] = {{ID_DATABASE_EXECUTE, false}, {ID_DATABASE_EXECUTE_STATEMENT, false},
+               {ID_DATABASE_DISCONNECT, false}, {ID_FILE_SAVE_AS, false},
                {ID_DATABASE_CONNECT, true},  {ID_FILE_NEW, true},            {ID_FILE_SAVE_XML, true},
                {ID_EDIT_COPY, true},         {ID_LINKS_GOOGLE, true},        {ID_SQL_SELECT, true},
                {ID_APP_ABOUT, true},         {ID_HELP, true}};

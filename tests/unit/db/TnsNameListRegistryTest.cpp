@@ -102,6 +102,16 @@ TEST_F(TnsRegistry, FirstOfAllHomesNet80FileIsTheLastResort) {
   EXPECT_EQ(Names{"ID0_NET80"}, TnsNameList().Names());
 }
 
+TEST_F(TnsRegistry, DemoHomeInTheEnvironmentComesBeforeTheRegistry) {
+  SetValue(kOracleKey, "ORACLE_HOME", Home("main", "network", "MAIN"));
+  const std::string demo = Home("demo", "network", "DEMO");
+  _putenv_s(kDemoOracleHomeVariable, demo.c_str());
+  const Names names = TnsNameList().Names();
+  _putenv_s(kDemoOracleHomeVariable, "");
+  EXPECT_EQ(Names{"DEMO"}, names);
+  EXPECT_EQ(Names{"MAIN"}, TnsNameList().Names()) << "without it the registry's home as before";
+}
+
 // The value's type is not looked at, and a value without a terminating zero reads whole.
 TEST_F(TnsRegistry, HomeValueOfAnyTypeIsReadAsText) {
   SetValue(kOracleKey, "ORACLE_HOME", Home("binary", "network", "BINARY"), REG_BINARY, false);

@@ -198,3 +198,57 @@ TEST(QueryIntoList, NamedColumnsOfOneHundredPixelsAndNothingRecorded) {
 }
 
 }  // namespace
+
+namespace {
+
+struct AtCaretCase {
+  const char* name;
+  std::string text;
+  std::size_t selStart, selEnd;  // equal: the caret
+  std::string executed;          // the one statement sent ("" when none)
+  const char* recorded;
+  EditorMark mark;
+};
+
+void PrintTo(const AtCaretCase& c, std::ostream* os) { *os << c.name; }
+
+const char kTwo[] = "SELECT A;\r\n\r\n-- the second\r\nSELECT B;\r\n\r\n";
+const char kBlock[] = "BEGIN\r\n  NULL;\r\nEND;\r\n/\r\nSELECT A;";
+const AtCaretCase kAtCaret[] = {
+    {"InsideTheFirst", kTwo, 3, 3, "SELECT A", "SELECT A", {}},
+    {"AtTheStartOfTheText", kTwo, 0, 0, "SELECT A", "SELECT A", {}},
+    {"BehindItsSeparatorOnItsLine", kTwo, 9, 9, "SELECT A", "SELECT A", {}},
+    {"BlankLineTakesTheNext", kTwo, 11, 11, "-- the second\r\nSELECT B", "-- the second\r\nSELECT B", {}},
+    {"InItsCommentLine", kTwo, 16, 16, "-- the second\r\nSELECT B", "-- the second\r\nSELECT B", {}},
+    {"EndOfTheTextTakesTheLast", kTwo, 41, 41, "-- the second\r\nSELECT B", "-- the second\r\nSELECT B", {}},
+    {"BlockIsOneStatement", kBlock, 9, 9, "BEGIN\r\n  NULL;\r\nEND;", "BEGIN\r\n  NULL;\r\nEND;", {}},
+    {"OnTheBlocksSeparatorLine", kBlock, 23, 23, "BEGIN\r\n  NULL;\r\nEND;", "BEGIN\r\n  NULL;\r\nEND;", {}},
+    {"LineAfterTheBlock", kBlock, 25, 25, "SELECT A", "SELECT A", {}},
+    {"UntrimmedRemainder", "SELECT A; SELECT B", 10, 10, " SELECT B", " SELECT B", {}},
+    {"ErrorCaretCountsTheStatementsPlace", "SELECT A;\r\nSELEC X;", 12, 12, "SELEC X", nullptr, {true, 15, 0}},
+    {"SelectionIsExactlyExecute", kTwo, 0, 19, "SELECT A", "SELECT A;\r\n\r\n-- the", {}},
+    {"NoStatementRunsTheEmptyScript", "\r\n-- nothing\r\n", 2, 2, "", "\r\n-- nothing\r\n", {}},
+};
+
+class AtCaret : public ::testing::TestWithParam<AtCaretCase> {};
+
+TEST_P(AtCaret, RunsTheStatementThatHoldsTheCaret) {
+  const AtCaretCase& c = GetParam();
+  FakeStatements source;
+  source.script = {{"SELECT A", Query(1)},
+                   {"-- the second\r\nSELECT B", Query(1)},
+                   {"BEGIN\r\n  NULL;\r\nEND;", Change(0)},
+                   {" SELECT B", Query(1)},
+                   {"SELEC X", Failure(4)}};
+  FakeResultList list;
+  const ExecutionOutcome outcome = ExecuteStatementAtCaret({c.text, c.selStart, c.selEnd, ";", "/"}, source, list);
+  EXPECT_EQ(c.executed.empty() ? Texts{} : Texts{c.executed}, source.executed);
+  EXPECT_EQ(c.recorded != nullptr, outcome.recorded);
+  EXPECT_EQ(c.recorded ? c.recorded : "", outcome.recorded ? outcome.historyText : "");
+  EXPECT_EQ(c.mark, outcome.mark);
+}
+
+INSTANTIATE_TEST_SUITE_P(ExecuteStatement, AtCaret, ::testing::ValuesIn(kAtCaret),
+                         [](const ::testing::TestParamInfo<AtCaretCase>& info) { return info.param.name; });
+
+}  // namespace

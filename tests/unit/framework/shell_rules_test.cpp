@@ -65,6 +65,9 @@ TEST(StartupRules, SplashDurationOverrideOnlyForPlainNumbers) {
   } cases[] = {{nullptr, 4000}, {"", 4000}, {"0", 0}, {"150", 150}, {"600000", 600000}, {"600001", 4000},
                {"99999999999999999999", 4000}, {"-1", 4000}, {"12ms", 4000}, {" 12", 4000}};
   for (const auto& c : cases) EXPECT_EQ(c.ms, SplashDurationMs(c.value)) << (c.value ? c.value : "null");
+  EXPECT_EQ(30000u, RecoveryIntervalMs(nullptr));
+  EXPECT_EQ(30000u, RecoveryIntervalMs("12ms"));
+  EXPECT_EQ(150u, RecoveryIntervalMs("150"));
 }
 
 }  // namespace

@@ -17,6 +17,9 @@ class Zenquill : public ::testing::Test {
     const std::string work = e2e::WindowsPath(ZQ_SMOKE_WORK);
     CreateDirectoryA(work.c_str(), nullptr);
     ASSERT_TRUE(CopyFileA(e2e::WindowsPath(ZQ_OCI_DLL).c_str(), (work + "\\oci.dll").c_str(), FALSE));
+    // Every test here kills the program, which leaves the editor's recovery copy behind;
+    // its question would come before the Connect dialog.
+    DeleteFileA((work + "\\Zenquill.recover.sql").c_str());
     e2e::LaunchOptions options;
     options.program = e2e::WindowsPath(ZQ_ZENQUILL_EXE);
     options.workingFolder = work;
