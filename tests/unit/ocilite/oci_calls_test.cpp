@@ -351,7 +351,9 @@ TEST_F(OciCallsTest, RoundTripsAreCountedAsTheClientMakesThem) {
     const ub4 before = RoundTrips();
     ASSERT_EQ(OCI_SUCCESS, Prepare(c.sql));
     ub4 prefetch = c.prefetch;
-    if (prefetch) ASSERT_EQ(OCI_SUCCESS, OCIAttrSet(stmt_, OCI_HTYPE_STMT, &prefetch, sizeof prefetch, OCI_ATTR_PREFETCH_ROWS, err_));
+    if (prefetch) {
+      ASSERT_EQ(OCI_SUCCESS, OCIAttrSet(stmt_, OCI_HTYPE_STMT, &prefetch, sizeof prefetch, OCI_ATTR_PREFETCH_ROWS, err_));
+    }
     const bool query = StatementType() == OCI_STMT_SELECT;
     ASSERT_EQ(OCI_SUCCESS, OCIStmtExecute(svc_, stmt_, err_, query ? 0 : 1, 0, nullptr, nullptr, OCI_DEFAULT)) << ErrorText();
     while (query && OCIStmtFetch(stmt_, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT) == OCI_SUCCESS) {
