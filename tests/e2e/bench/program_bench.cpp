@@ -151,18 +151,31 @@ long long ReadRoundTrips(Workbench& bench) {
   return std::atoll(bench.List().Cell(0, 0).c_str());
 }
 
+// The best of a few F5 runs, in one program started with the run's network; the round trips
+// of the last, less those of reading them (read twice first to learn what that costs).
 bool MeasureNetworkRun(NetworkRun& run) {
+  const int kRuns = 3;
   SetEnvironmentVariableA("OCILITE_LATENCY_MS", std::to_string(run.latencyMs).c_str());
   SetEnvironmentVariableA("OCILITE_NO_PREFETCH", run.prefetch ? nullptr : "1");
   Workbench bench;
   std::error_code ignored;
   std::filesystem::create_directories(bench.WorkFolder() + "\\network\\data", ignored);
   if (!bench.StartConnected("network", kSettings, true)) return Fail("the program did not start and connect");
-  const long long before = ReadRoundTrips(bench);
-  run.seconds = TimeReadAll(bench, std::string("SELECT * FROM ") + run.table, "Rows " + std::to_string(run.rows));
-  const long long after = ReadRoundTrips(bench);
-  if (before >= 0 && after >= 0 && run.seconds >= 0) run.roundTrips = after - before - 1;
-  return bench.Close() && run.roundTrips >= 0;
+  const std::string query = std::string("SELECT * FROM ") + run.table;
+  const std::string allRows = "Rows " + std::to_string(run.rows);
+  for (int k = 0; k < kRuns; ++k) {
+    const long long first = ReadRoundTrips(bench);
+    const long long before = ReadRoundTrips(bench);
+    const double seconds = TimeReadAll(bench, query, allRows);
+    const long long after = ReadRoundTrips(bench);
+    if (first < 0 || before < 0 || after < 0 || seconds < 0) {
+      bench.Close();
+      return Fail("F5 on " + query);
+    }
+    run.roundTrips = after - before - (before - first);
+    if (run.seconds < 0 || seconds < run.seconds) run.seconds = seconds;
+  }
+  return bench.Close();
 }
 
 bool MeasureNetwork() {
