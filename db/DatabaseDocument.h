@@ -23,6 +23,8 @@ class DatabaseDocument {
                    int& errorOffset);
   DbResult DescribeColumns(int columnCount, std::vector<std::string>& names);
   DbResult FetchRow(int columnCount, std::vector<std::string>& values);
+  // Values of the current query shown cut short so far.
+  int ValuesCut() const { return connection_.ValuesCut(); }
   // The last error as one line; a fallback text when there is none to read.
   std::string GetErrorText();
 

@@ -9,12 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "ColumnBuffers.h"
 #include "DbResult.h"
 #include "OciBinding.h"
 
 class OciConnection {
  public:
   static constexpr int kMaxColumns = 4096;
+  // Rows the client library brings per round trip to the server.
+  static constexpr ub4 kPrefetchRows = 500;
 
   // Loads the client library; a failure leaves every operation answering DB_NOT_LOADED.
   OciConnection();
@@ -34,6 +37,8 @@ class OciConnection {
   DbResult DescribeColumns(int columnCount, std::vector<std::string>& names);
   DbResult FetchRow(int columnCount, std::vector<std::string>& values);
   DbResult CloseQuery();
+  // Values of the current query shown cut short so far (they did not fit their buffers).
+  int ValuesCut() const { return valuesCut_; }
 
  private:
   // How far the last Connect got; tells what a release has to undo.
@@ -42,6 +47,7 @@ class OciConnection {
   struct ColumnBuffer {
     std::unique_ptr<char[]> text;
     size_t size = 0;
+    bool cutShowsHashes = false;
   };
 
   const OciEntryPoints& Oci() const { return binding_.EntryPoints(); }
@@ -58,7 +64,12 @@ class OciConnection {
   DbResult ExecuteNonQuery(OCIStmt* statement, int& rowCount, int& errorOffset);
   DbResult ExecuteQuery(OCIStmt* statement, int& columnCount, int& rowCount, int& errorOffset);
   int ReadErrorOffset(OCIStmt* statement);
-  DbResult DescribeColumn(int index, std::vector<std::string>& names);
+  void AskForPrefetch(OCIStmt* statement);
+  int ClientMaxBytesPerCharacter();
+  sword ReadColumnType(void* parameter, ColumnType& type);
+  sword ReadNarrowed(void* parameter, ub4 attribute, ub2& value);
+  DbResult DescribeColumn(int index, int maxBytesPerCharacter, std::vector<std::string>& names);
+  std::string ValueText(int index);
   void ReleaseColumnBuffers() { columnBuffers_.clear(); }
 
   template <typename Handle>
@@ -86,6 +97,7 @@ class OciConnection {
   sb2 indicators_[kMaxColumns] = {};
   Stage stage_ = Stage::kNone;
   std::vector<ColumnBuffer> columnBuffers_;
+  int valuesCut_ = 0;
   OciBinding binding_;
 };
 

@@ -9,6 +9,7 @@ namespace {
 DbResult Map(sword status) { return OciBinding::MapOciStatus(status); }
 
 const char kNullText[] = "NULL";
+constexpr sb2 kCutLongerThanIndicator = -2;
 
 }  // namespace
 
@@ -70,6 +71,8 @@ DbResult OciConnection::ExecuteQuery(OCIStmt* statement, int& columnCount, int& 
                                      int& errorOffset) {
   CloseQuery();
   query_ = statement;
+  valuesCut_ = 0;
+  AskForPrefetch(statement);
   sword status = Oci().OCIStmtExecute(serviceContext_, statement, error_, 0, 0, nullptr, nullptr,
                                       OCI_DEFAULT);
   if (status != OCI_SUCCESS) {
@@ -83,6 +86,13 @@ DbResult OciConnection::ExecuteQuery(OCIStmt* statement, int& columnCount, int& 
   GetAttribute(statement, OCI_HTYPE_STMT, rows, OCI_ATTR_ROW_COUNT);
   rowCount = static_cast<int>(rows);
   return Map(counted);
+}
+
+// One row per fetch would cost one round trip to the server per row. A library that refuses
+// the attribute runs the query without prefetching.
+void OciConnection::AskForPrefetch(OCIStmt* statement) {
+  ub4 rows = kPrefetchRows;
+  Oci().OCIAttrSet(statement, OCI_HTYPE_STMT, &rows, sizeof rows, OCI_ATTR_PREFETCH_ROWS, error_);
 }
 
 DbResult OciConnection::CloseQuery() {
@@ -102,12 +112,42 @@ DbResult OciConnection::DescribeColumns(int columnCount, std::vector<std::string
   if (result != DB_OK) return result;
   ReleaseColumnBuffers();
   if (columnCount > 0 && !query_) return DB_INVALID_HANDLE;
+  const int maxBytesPerCharacter = columnCount > 0 ? ClientMaxBytesPerCharacter() : 0;
   for (int index = 0; index < columnCount && result == DB_OK; ++index)
-    result = DescribeColumn(index, names);
+    result = DescribeColumn(index, maxBytesPerCharacter, names);
   return result;
 }
 
-DbResult OciConnection::DescribeColumn(int index, std::vector<std::string>& names) {
+// Text grows when the client's character set needs more bytes per character than the
+// database's; a set that cannot be read counts as the widest.
+int OciConnection::ClientMaxBytesPerCharacter() {
+  ub4 id = 0;
+  sword status = GetAttribute(environment_, OCI_HTYPE_ENV, id, OCI_ATTR_ENV_CHARSET_ID);
+  return MaxBytesPerCharacter(status == OCI_SUCCESS ? static_cast<ub2>(id) : 0);
+}
+
+// Widths of these attributes differ between client versions: each is read into a zeroed
+// 32-bit variable and narrowed to its documented width.
+sword OciConnection::ReadNarrowed(void* parameter, ub4 attribute, ub2& value) {
+  ub4 wide = 0;
+  sword status = GetAttribute(parameter, OCI_DTYPE_PARAM, wide, attribute);
+  value = static_cast<ub2>(wide);
+  return status;
+}
+
+sword OciConnection::ReadColumnType(void* parameter, ColumnType& type) {
+  ub2 dataType = 0, dataSize = 0, charSize = 0, displaySize = 0;
+  sword status = ReadNarrowed(parameter, OCI_ATTR_DATA_TYPE, dataType);
+  if (status == OCI_SUCCESS) status = ReadNarrowed(parameter, OCI_ATTR_DATA_SIZE, dataSize);
+  if (status == OCI_SUCCESS) status = ReadNarrowed(parameter, OCI_ATTR_CHAR_SIZE, charSize);
+  if (status == OCI_SUCCESS && SizedByDisplaySize(dataType))
+    status = GetAttribute(parameter, OCI_DTYPE_PARAM, displaySize, OCI_ATTR_DISP_SIZE);
+  type = {dataType, dataSize, charSize, displaySize};
+  return status;
+}
+
+DbResult OciConnection::DescribeColumn(int index, int maxBytesPerCharacter,
+                                       std::vector<std::string>& names) {
   void* parameter = nullptr;
   sword status = Oci().OCIParamGet(query_, OCI_HTYPE_STMT, error_, &parameter,
                                    static_cast<ub4>(index + 1));
@@ -116,13 +156,14 @@ DbResult OciConnection::DescribeColumn(int index, std::vector<std::string>& name
   ub4 nameLength = 0;
   status = Oci().OCIAttrGet(parameter, OCI_DTYPE_PARAM, &name, &nameLength, OCI_ATTR_NAME, error_);
   if (status != OCI_SUCCESS) return Map(status);
-  ub2 displaySize = 0;
-  status = GetAttribute(parameter, OCI_DTYPE_PARAM, displaySize, OCI_ATTR_DISP_SIZE);
+  ColumnType type;
+  status = ReadColumnType(parameter, type);
   if (status != OCI_SUCCESS) return Map(status);
   names.emplace_back(name ? reinterpret_cast<const char*>(name) : "", name ? nameLength : 0);
   if (index >= kMaxColumns) return DB_ERROR;
   ColumnBuffer buffer;
-  buffer.size = static_cast<size_t>(displaySize) + 1;
+  buffer.size = ColumnBufferBytes(type, maxBytesPerCharacter);
+  buffer.cutShowsHashes = CutShowsHashes(type.dataType);
   buffer.text.reset(new (std::nothrow) char[buffer.size]());
   if (!buffer.text) return DB_ERROR;
   char* text = buffer.text.get();
@@ -133,21 +174,28 @@ DbResult OciConnection::DescribeColumn(int index, std::vector<std::string>& name
   return Map(status);
 }
 
-// Asking for more columns than were described would read buffers that do not exist.
+// Asking for more columns than were described would read buffers that do not exist. A
+// warning (an aggregate that skipped a NULL, a value cut to fit) comes with its row.
 DbResult OciConnection::FetchRow(int columnCount, std::vector<std::string>& values) {
   values.clear();
   DbResult result = RequireSession();
   if (result != DB_OK) return result;
   if (!query_) return DB_INVALID_HANDLE;
   if (columnCount > static_cast<int>(columnBuffers_.size())) return DB_ERROR;
-  result = Map(Oci().OCIStmtFetch(query_, error_, 1, OCI_FETCH_NEXT, OCI_DEFAULT));
-  if (result != DB_OK) return result;
-  for (int index = 0; index < columnCount; ++index) {
-    const ColumnBuffer& buffer = columnBuffers_[index];
-    if (indicators_[index] == OCI_IND_NULL)
-      values.emplace_back(kNullText);
-    else
-      values.push_back(TextUpToZero(buffer.text.get(), buffer.size));
-  }
+  sword status = Oci().OCIStmtFetch(query_, error_, 1, OCI_FETCH_NEXT, OCI_DEFAULT);
+  if (status != OCI_SUCCESS && status != OCI_SUCCESS_WITH_INFO) return Map(status);
+  for (int index = 0; index < columnCount; ++index) values.push_back(ValueText(index));
   return DB_OK;
+}
+
+// The indicator tells a NULL (-1) and a value cut short: its full length, or -2 when that
+// is too long for the indicator.
+std::string OciConnection::ValueText(int index) {
+  const ColumnBuffer& buffer = columnBuffers_[index];
+  const sb2 indicator = indicators_[index];
+  if (indicator == OCI_IND_NULL) return kNullText;
+  std::string text = TextUpToZero(buffer.text.get(), buffer.size);
+  if (indicator <= 0 && indicator != kCutLongerThanIndicator) return text;
+  ++valuesCut_;
+  return CutValueText(text, buffer.cutShowsHashes);
 }

@@ -7,6 +7,12 @@
 #include "OracleType.h"
 #include "sqlite3.h"
 
+namespace {
+
+constexpr int kLongestVarchar2 = 4000;
+
+}  // namespace
+
 std::string OracleNumberText(double value) {
   char text[40];
   std::snprintf(text, sizeof text, "%.15g", value);
@@ -19,21 +25,37 @@ std::string OracleNumberText(double value) {
 std::unique_ptr<Cursor> Cursor::Open(std::shared_ptr<Session> session, sqlite3_stmt* statement, OraError& error) {
   std::unique_ptr<Cursor> cursor(new Cursor(std::move(session), statement));
   if (!cursor->Step(error)) return nullptr;
+  cursor->Describe();
   return cursor;
 }
 
 Cursor::Cursor(std::shared_ptr<Session> session, sqlite3_stmt* statement)
-    : session_(std::move(session)), statement_(statement) {
+    : session_(std::move(session)), statement_(statement) {}
+
+// An expression has no declared type: the server would know it, here its first value tells.
+// Text longer than a VARCHAR2 can hold is a CLOB.
+void Cursor::Describe() {
   for (int i = 0; i < sqlite3_column_count(statement_); ++i) {
     const char* declared = sqlite3_column_decltype(statement_, i);
-    columns_.push_back({sqlite3_column_name(statement_, i), DisplaySize(declared ? declared : "")});
+    std::string type = declared ? declared : "";
+    if (!declared && rowPending_) {
+      switch (sqlite3_column_type(statement_, i)) {
+        case SQLITE_INTEGER: case SQLITE_FLOAT: type = "NUMBER"; break;
+        case SQLITE_BLOB: type = "RAW(2000)"; break;
+        case SQLITE_TEXT: type = sqlite3_column_bytes(statement_, i) > kLongestVarchar2 ? "CLOB" : ""; break;
+        default: break;
+      }
+    }
+    columns_.push_back({sqlite3_column_name(statement_, i), DescribeForOci(type)});
   }
 }
 
 Cursor::~Cursor() { sqlite3_finalize(statement_); }
 
 bool Cursor::Step(OraError& error) {
+  const uint64_t nullsBefore = session_->AggregateNullsSkipped();
   int rc = sqlite3_step(statement_);
+  nullSkipped_ = session_->AggregateNullsSkipped() != nullsBefore;
   rowPending_ = rc == SQLITE_ROW;
   exhausted_ = rc == SQLITE_DONE;
   if (rowPending_ || exhausted_) return true;
@@ -46,6 +68,7 @@ int Cursor::Fetch(const std::vector<ColumnTarget>& targets, OraError& error) {
     error = MakeOraError(3114);
     return OCI_ERROR;
   }
+  if (prefetched_.TakeOne()) session_->RoundTrip();
   if (!rowPending_ && !exhausted_ && !Step(error)) return OCI_ERROR;
   if (exhausted_) {
     error = MakeOraError(1403);
@@ -58,7 +81,8 @@ int Cursor::Fetch(const std::vector<ColumnTarget>& targets, OraError& error) {
   ++rowsFetched_;
   rowPending_ = false;
   if (!complete && error.code == 1405) return OCI_ERROR;
-  return complete ? OCI_SUCCESS : OCI_SUCCESS_WITH_INFO;
+  if (complete && nullSkipped_) error = MakeOraError(24347);
+  return complete && !nullSkipped_ ? OCI_SUCCESS : OCI_SUCCESS_WITH_INFO;
 }
 
 // Writes one value as terminated text; false when it is null without an indicator or cut short.

@@ -8,13 +8,15 @@
 #include <vector>
 
 #include "OraError.h"
+#include "OracleType.h"
+#include "RoundTrips.h"
 #include "Session.h"
 
 struct sqlite3_stmt;
 
 struct ColumnInfo {
   std::string name;
-  int displaySize;
+  OciColumnType type;
 };
 
 // Where one column's value goes: the buffer (terminated text), its size with the
@@ -39,13 +41,16 @@ class Cursor {
 
   const std::vector<ColumnInfo>& Columns() const { return columns_; }
   uint32_t RowsFetched() const { return rowsFetched_; }
+  // The rows the execute's round trip brought along (OCI_ATTR_PREFETCH_ROWS; 1 by default).
+  void Prefetch(uint32_t rows) { prefetched_ = PrefetchedRows(rows); }
 
-  // OCI_SUCCESS; OCI_SUCCESS_WITH_INFO when a value did not fit; OCI_NO_DATA after the last
-  // row; OCI_ERROR.
+  // OCI_SUCCESS; OCI_SUCCESS_WITH_INFO with the row when a value did not fit (ORA-01406) or
+  // an aggregate skipped a NULL (ORA-24347); OCI_NO_DATA after the last row; OCI_ERROR.
   int Fetch(const std::vector<ColumnTarget>& targets, OraError& error);
 
  private:
   Cursor(std::shared_ptr<Session> session, sqlite3_stmt* statement);
+  void Describe();
   bool Step(OraError& error);
   bool Deliver(const ColumnTarget& target, OraError& error);
 
@@ -54,7 +59,9 @@ class Cursor {
   std::vector<ColumnInfo> columns_;
   bool rowPending_ = false;
   bool exhausted_ = false;
+  bool nullSkipped_ = false;  // by an aggregate, while the pending row was computed
   uint32_t rowsFetched_ = 0;
+  PrefetchedRows prefetched_;
 };
 
 // A floating-point value as Oracle writes a number: 1250.5, .5, -.25, 3.

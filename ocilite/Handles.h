@@ -74,6 +74,7 @@ struct StmtHandle : Handle {
   ub2 type = 0;
   ub4 rowCount = 0;
   ub2 errorOffset = 0;
+  ub4 prefetchRows = 1;  // Oracle's client prefetches one row unless told otherwise
   std::unique_ptr<Cursor> cursor;
   std::map<unsigned, DefineHandle*> defines;  // by position; registered, owned by the registry
   std::map<unsigned, ParamHandle*> params;

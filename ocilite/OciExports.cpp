@@ -1,5 +1,6 @@
 // The eighteen OCI entry points. Each checks its handles first and answers
 // OCI_INVALID_HANDLE for a null or wrong-type one; errors go to the error handle.
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -10,6 +11,9 @@
 #include "StatementRunner.h"
 
 namespace {
+
+// Text comes out of SQLite as UTF-8: the client character set is AL32UTF8.
+const ub2 kClientCharset = 873;
 
 const ub4 kAllocatable[] = {OCI_HTYPE_ERROR, OCI_HTYPE_SERVER, OCI_HTYPE_SVCCTX, OCI_HTYPE_SESSION, OCI_HTYPE_STMT};
 
@@ -45,6 +49,12 @@ sword StatementAttribute(StmtHandle& statement, dvoid* value, ub4* sizep, ub4 at
   }
 }
 
+// The size attributes are 16 bits wide: a wider column says the most they can, not a wrapped size.
+ub2 Clipped(int size) {
+  const int widest = 65535;
+  return static_cast<ub2>(size > widest ? widest : size);
+}
+
 sword ParamAttribute(ParamHandle& param, dvoid* value, ub4* sizep, ub4 attribute, ErrorHandle& error) {
   const StmtHandle& statement = *param.statement;
   if (!statement.cursor || param.index >= statement.cursor->Columns().size()) {
@@ -56,13 +66,16 @@ sword ParamAttribute(ParamHandle& param, dvoid* value, ub4* sizep, ub4 attribute
     if (sizep) *sizep = static_cast<ub4>(column.name.size());
     return OCI_SUCCESS;
   }
-  if (attribute == OCI_ATTR_DISP_SIZE) {
-    // The attribute is 16 bits wide: a wider column says the most it can, not a wrapped size.
-    const ub2 widest = 65535;
-    Store<ub2>(value, sizep, column.displaySize > widest ? widest : static_cast<ub2>(column.displaySize));
-    return OCI_SUCCESS;
+  const OciColumnType& type = column.type;
+  switch (attribute) {
+    case OCI_ATTR_DATA_TYPE: Store<ub2>(value, sizep, static_cast<ub2>(type.dataType)); return OCI_SUCCESS;
+    case OCI_ATTR_DATA_SIZE: Store<ub2>(value, sizep, Clipped(type.dataSize)); return OCI_SUCCESS;
+    case OCI_ATTR_CHAR_SIZE: Store<ub2>(value, sizep, Clipped(type.charSize)); return OCI_SUCCESS;
+    case OCI_ATTR_PRECISION: Store<sb2>(value, sizep, static_cast<sb2>(type.precision)); return OCI_SUCCESS;
+    case OCI_ATTR_SCALE: Store<sb1>(value, sizep, static_cast<sb1>(type.scale)); return OCI_SUCCESS;
+    case OCI_ATTR_DISP_SIZE: Store<ub2>(value, sizep, Clipped(type.displaySize)); return OCI_SUCCESS;
+    default: return error.Report(MakeOraError(24315), OCI_ERROR);
   }
-  return error.Report(MakeOraError(24315), OCI_ERROR);
 }
 
 std::shared_ptr<Session> OpenSession(const ServiceHandle& service) {
@@ -147,6 +160,12 @@ OCI_EXPORT sword OCIAttrSet(dvoid* trgthndlp, ub4 trghndltyp, dvoid* attributep,
     (attrtype == OCI_ATTR_SERVER ? service->server : service->session) = attributep;
     return OCI_SUCCESS;
   }
+  if (trghndltyp == OCI_HTYPE_STMT && attrtype == OCI_ATTR_PREFETCH_ROWS) {
+    // OCILITE_NO_PREFETCH plays a client library that refuses it, for measuring without it.
+    if (!attributep || std::getenv("OCILITE_NO_PREFETCH")) return error->Report(MakeOraError(24315), OCI_ERROR);
+    std::memcpy(&static_cast<StmtHandle*>(target)->prefetchRows, attributep, sizeof(ub4));
+    return OCI_SUCCESS;
+  }
   if (trghndltyp == OCI_HTYPE_SESSION && (attrtype == OCI_ATTR_USERNAME || attrtype == OCI_ATTR_PASSWORD)) {
     std::string text = attributep ? std::string(static_cast<const char*>(attributep), size) : std::string();
     SessionHandle* session = static_cast<SessionHandle*>(target);
@@ -165,6 +184,10 @@ OCI_EXPORT sword OCIAttrGet(const dvoid* trgthndlp, ub4 trghndltyp, dvoid* attri
   switch (trghndltyp) {
     case OCI_HTYPE_STMT: return StatementAttribute(*static_cast<StmtHandle*>(source), attributep, sizep, attrtype, *error);
     case OCI_DTYPE_PARAM: return ParamAttribute(*static_cast<ParamHandle*>(source), attributep, sizep, attrtype, *error);
+    case OCI_HTYPE_ENV:
+      if (attrtype != OCI_ATTR_ENV_CHARSET_ID) return error->Report(MakeOraError(24315), OCI_ERROR);
+      Store<ub2>(attributep, sizep, kClientCharset);
+      return OCI_SUCCESS;
     case OCI_HTYPE_ERROR:
       if (attrtype != OCI_ATTR_PARSE_ERROR_OFFSET) return OCI_ERROR;
       Store<ub2>(attributep, sizep, static_cast<ub2>(static_cast<ErrorHandle*>(source)->error.offset));
@@ -194,6 +217,7 @@ OCI_EXPORT sword OCISessionBegin(OCISvcCtx* svchp, OCIError* errhp, OCISession* 
   OraError warning;
   session->session = Session::Begin(server->location, request, failure, warning);
   if (!session->session) return error->Report(failure, OCI_ERROR);
+  session->session->RoundTrip();
   service->session = session;
   return warning.code ? error->Report(warning, OCI_SUCCESS_WITH_INFO) : OCI_SUCCESS;
 }
@@ -203,7 +227,10 @@ OCI_EXPORT sword OCISessionEnd(OCISvcCtx* svchp, OCIError* errhp, OCISession* us
   if (!Find<ServiceHandle>(svchp, OCI_HTYPE_SVCCTX) || !Find<ErrorHandle>(errhp, OCI_HTYPE_ERROR) || !session) {
     return OCI_INVALID_HANDLE;
   }
-  if (session->session) session->session->End();
+  if (session->session) {
+    session->session->RoundTrip();
+    session->session->End();
+  }
   session->session.reset();
   return OCI_SUCCESS;
 }
@@ -233,12 +260,14 @@ OCI_EXPORT sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errh
   if (!session) return error->Report(MakeOraError(3114), OCI_ERROR);
   if (!statement->prepared) return error->Report(MakeOraError(24337), OCI_ERROR);
   ForgetQuery(*statement);
+  session->RoundTrip();  // which brings a query's first prefetched rows along
   Execution result;
   OraError failure;
   ExecuteRequest request{statement->text, (mode & OCI_COMMIT_ON_SUCCESS) != 0, iters};
   sword status = static_cast<sword>(RunStatement(session, request, result, failure));
   statement->rowCount = result.rowCount;
   statement->cursor = std::move(result.cursor);
+  if (statement->cursor) statement->cursor->Prefetch(statement->prefetchRows);
   statement->errorOffset = static_cast<ub2>(failure.offset);
   return status == OCI_SUCCESS ? OCI_SUCCESS : error->Report(failure, status);
 }

@@ -53,6 +53,7 @@ const Message kMessages[] = {
     {12154, "TNS:could not resolve the connect identifier specified"},
     {12162, "TNS:net service name is incorrectly specified"},
     {24333, "zero iteration count"},
+    {24347, "Warning of a NULL column in an aggregate function"},
     {24334, "no descriptor for this position"},
     {28000, "the account is locked"},
     {28002, "the password will expire within 7 days"},

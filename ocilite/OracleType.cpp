@@ -2,14 +2,19 @@
 
 #include <cstdlib>
 
+#include "OciApi.h"
+
 #include "SqlLexer.h"
 
 namespace {
 
 constexpr int kLongestText = 4000;
 constexpr int kNumberLength = 22;
-constexpr int kNumberDisplay = 40;
-constexpr int kDateDisplay = 19;  // YYYY-MM-DD HH:MM:SS
+constexpr int kNumberDisplay = 22;   // a NUMBER without precision
+constexpr int kDateDisplay = 9;      // DD-MON-RR, the default date format
+constexpr int kTimestampDisplay = 18;
+constexpr int kFloatPrecision = 126;
+constexpr int kFloatScale = -127;
 
 bool IsCharacterType(const std::string& name) {
   return name == "VARCHAR2" || name == "VARCHAR" || name == "CHAR" || name == "NCHAR" ||
@@ -51,11 +56,26 @@ DeclaredType ParseDeclaredType(std::string_view declared) {
   return type;
 }
 
-int DisplaySize(std::string_view declared) {
-  DeclaredType type = ParseDeclaredType(declared);
-  if (declared.empty()) return kLongestText;
-  if (IsCharacterType(type.name)) return type.length;
-  if (IsNumberType(type.name)) return kNumberDisplay;
-  if (type.name == "DATE") return kDateDisplay;
-  return kLongestText;
+OciColumnType DescribeForOci(std::string_view declared) {
+  const DeclaredType type = ParseDeclaredType(declared);
+  const std::string& name = type.name;
+  const int length = type.length;
+  if (name == "CHAR" || name == "NCHAR") return {SQLT_AFC, length, length, 0, 0, length};
+  if (name == "RAW") return {SQLT_BIN, length, 0, 0, 0, 2 * length};
+  if (IsCharacterType(name)) return {SQLT_CHR, length, length, 0, 0, length};
+  if (name == "FLOAT") return {SQLT_NUM, kNumberLength, 0, type.precision > 0 ? type.precision : kFloatPrecision, kFloatScale, kNumberDisplay};
+  if (IsNumberType(name)) {
+    // Digits, a sign and a point.
+    const int display = type.precision > 0 ? type.precision + 2 : kNumberDisplay;
+    return {SQLT_NUM, kNumberLength, 0, type.precision > 0 ? type.precision : 0, type.scale > 0 ? type.scale : 0, display};
+  }
+  if (name == "BINARY_FLOAT") return {SQLT_IBFLOAT, 4, 0, 0, 0, kNumberDisplay};
+  if (name == "BINARY_DOUBLE") return {SQLT_IBDOUBLE, 8, 0, 0, 0, kNumberDisplay};
+  if (name == "DATE") return {SQLT_DAT, 7, 0, 0, 0, kDateDisplay};
+  if (name.compare(0, 9, "TIMESTAMP") == 0) return {SQLT_TIMESTAMP, 11, 0, 0, 6, kTimestampDisplay};
+  if (name == "CLOB" || name == "NCLOB") return {SQLT_CLOB, kLongestText, 0, 0, 0, kLongestText};
+  if (name == "BLOB") return {SQLT_BLOB, kLongestText, 0, 0, 0, kLongestText};
+  if (name == "LONG RAW") return {SQLT_LBI, 0, 0, 0, 0, 0};
+  if (name == "LONG") return {SQLT_LNG, 0, 0, 0, 0, 0};
+  return {SQLT_CHR, length, length, 0, 0, length};
 }

@@ -15,7 +15,18 @@ struct DeclaredType {
 
 DeclaredType ParseDeclaredType(std::string_view declared);
 
-// Bytes that the value of a column of this type takes as text, at most.
-int DisplaySize(std::string_view declared);
+// A column of this type as OCI describes it to a client, with the server's sizes. Display
+// sizes follow Oracle's character rules for non-character types too, so they are small: a
+// client that sizes its buffers by them would cut numbers and dates here as on a server.
+struct OciColumnType {
+  int dataType = 0;  // SQLT_ code
+  int dataSize = 0;  // bytes on the server
+  int charSize = 0;  // characters, for character types
+  int precision = 0;
+  int scale = 0;
+  int displaySize = 0;
+};
+
+OciColumnType DescribeForOci(std::string_view declared);
 
 #endif

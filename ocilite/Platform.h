@@ -11,4 +11,7 @@ std::string LibraryFolder();
 // The name the operating system knows the current user by.
 std::string OperatingSystemUser();
 
+// Blocks the calling thread that long.
+void SleepMilliseconds(unsigned milliseconds);
+
 #endif

@@ -20,3 +20,5 @@ std::string OperatingSystemUser() {
   DWORD size = sizeof name;
   return GetUserNameA(name, &size) ? std::string(name) : std::string();
 }
+
+void SleepMilliseconds(unsigned milliseconds) { Sleep(milliseconds); }

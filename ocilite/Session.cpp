@@ -5,6 +5,8 @@
 
 #include "DictionaryViews.h"
 #include "Login.h"
+#include "NullNotingAggregates.h"
+#include "SessionStatistics.h"
 #include "SqlFunctions.h"
 #include "SqliteFiles.h"
 #include "sqlite3.h"
@@ -82,6 +84,8 @@ bool Session::Prepare(OraError& error) {
   if (!RunScript(db_, "PRAGMA foreign_keys = ON", error)) return false;
   if (!AttachSchemas(error)) return false;
   RegisterSqlFunctions(db_, this);
+  RegisterNullNotingAggregates(db_, this);
+  if (!CreateSessionStatistics(db_, this, error)) return false;
   std::vector<std::string> schemas = {user_.name};
   for (const std::string& user : ListUsers(db_)) {
     if (user != user_.name) schemas.push_back(user);

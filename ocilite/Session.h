@@ -11,6 +11,7 @@
 
 #include "DataFiles.h"
 #include "OraError.h"
+#include "RoundTrips.h"
 
 struct sqlite3;
 
@@ -61,6 +62,14 @@ class Session {
     Session& session_;
   };
 
+  // One exchange with the server: counted in V$MYSTAT, and slowed by OCILITE_LATENCY_MS.
+  void RoundTrip() { roundTrips_.Make(); }
+  uint64_t RoundTripCount() const { return roundTrips_.Count(); }
+
+  // Our aggregates note every NULL they skip, so that a fetch can warn as Oracle does.
+  void NoteAggregateNullSkipped() { ++aggregateNullsSkipped_; }
+  uint64_t AggregateNullsSkipped() const { return aggregateNullsSkipped_; }
+
   // Why the authorizer refused the last statement: 942 or 1031.
   int DenialCode() const { return denial_; }
 
@@ -89,6 +98,8 @@ class Session {
   int trusted_ = 0;
   int denial_ = 0;
   std::map<std::string, int64_t> currentValues_;
+  RoundTrips roundTrips_;
+  uint64_t aggregateNullsSkipped_ = 0;
 };
 
 #endif

@@ -153,7 +153,9 @@ class Translator {
     } else if (IsSqliteOnlyKeyword(upper) && (PrevSigIsSymbol(s, ',') || PrevSigIsSymbol(s, '.') || PrevSigIsWord(s, "SELECT"))) {
       Emit("\"" + upper + "\"", token);  // a column name to Oracle, a keyword to SQLite
     } else {
-      Emit(qualify_[k] ? SchemaPrefix() + upper : upper, token);
+      // Oracle's names may hold '#' (STATISTIC#); SQLite's only when quoted.
+      std::string name = upper.find('#') == std::string::npos ? upper : "\"" + upper + "\"";
+      Emit(qualify_[k] ? SchemaPrefix() + name : name, token);
     }
     return true;
   }

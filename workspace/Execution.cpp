@@ -11,7 +11,10 @@ namespace {
 std::string Numbered(const char* prefix, long long number) { return prefix + std::to_string(number); }
 
 std::string RowsChanged(int rowCount) { return Numbered("Execute succeeded! Rows changed ", rowCount); }
-std::string RowsShown(const ResultList& list) { return Numbered("Rows ", list.RowCount()); }
+// ", N values cut" only when some value did not fit its buffer.
+std::string RowsShown(const ResultList& list, int valuesCut) {
+  return Numbered("Rows ", list.RowCount()) + (valuesCut > 0 ? Numbered(", ", valuesCut) + " values cut" : "");
+}
 
 struct ExecutedStatement {
   DbResult result = DB_OK;
@@ -37,7 +40,7 @@ bool AddNamedColumns(StatementSource& source, int columnCount, int width, Result
 
 // Message once a query's rows were fetched (to the end, declined, or up to a failure).
 std::string FetchMessage(FillEnd end, StatementSource& source, const ResultList& list) {
-  return end == FillEnd::Failed ? source.GetErrorText() : RowsShown(list);
+  return end == FillEnd::Failed ? source.GetErrorText() : RowsShown(list, source.ValuesCut());
 }
 
 ExecutionOutcome RunOneStatement(const std::string& textRun, const SplitStatement& statement,
@@ -84,6 +87,7 @@ ExecutionOutcome StopAt(const std::string& statement, const std::string& message
 ExecutionOutcome RunScript(const std::vector<SplitStatement>& statements, const std::string& textRun,
                            const std::string& sqlText, StatementSource& source, ResultList& list) {
   int headings = 0;
+  int valuesCut = 0;
   WidenTo(1, headings, list);
   ReadAllQuestion question(kExecuteRowLimit);
   for (const SplitStatement& statement : statements) {
@@ -99,9 +103,10 @@ ExecutionOutcome RunScript(const std::vector<SplitStatement>& statements, const 
         FillRows(source, run.columnCount, list, question) == FillEnd::Failed) {
       return StopAt(ScriptBytes(textRun, statement), source.GetErrorText(), sqlText);
     }
+    valuesCut += source.ValuesCut();
   }
   ExecutionOutcome outcome;
-  outcome.message = RowsShown(list);
+  outcome.message = RowsShown(list, valuesCut);
   outcome.recorded = true;
   outcome.historyText = sqlText;
   return outcome;

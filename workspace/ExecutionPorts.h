@@ -14,13 +14,15 @@ class StatementSource {
                            int& errorOffset) = 0;
   virtual DbResult DescribeColumns(int columnCount, std::vector<std::string>& names) = 0;
   virtual DbResult FetchRow(int columnCount, std::vector<std::string>& values) = 0;
+  // Values of the last query that were shown cut short.
+  virtual int ValuesCut() = 0;
   virtual std::string GetErrorText() = 0;
 
  protected:
   ~StatementSource() = default;
 };
 
-// Any document with the four operations (DatabaseDocument) as a StatementSource.
+// Any document with these operations (DatabaseDocument) as a StatementSource.
 template <class Document>
 class DocumentStatements : public StatementSource {
  public:
@@ -35,6 +37,7 @@ class DocumentStatements : public StatementSource {
   DbResult FetchRow(int columnCount, std::vector<std::string>& values) override {
     return document_.FetchRow(columnCount, values);
   }
+  int ValuesCut() override { return document_.ValuesCut(); }
   std::string GetErrorText() override { return document_.GetErrorText(); }
 
  private:

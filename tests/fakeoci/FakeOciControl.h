@@ -15,9 +15,12 @@ const char* FakeOciCall(int index);
 // Calls whose line starts with callPrefix return status: every such call when occurrence
 // is 0, else only the occurrence-th one (counted from 1). The first matching script wins.
 void FakeOciScriptStatus(const char* callPrefix, int occurrence, int status);
-// The value OCIAttrGet reports for a statement attribute (type, row count, error offset).
+// The value OCIAttrGet reports for a statement attribute (type, row count, error offset)
+// or the environment's character set id.
 void FakeOciSetAttribute(unsigned attribute, unsigned value);
 void FakeOciAddColumn(const char* name, unsigned displaySize);
+// An attribute of the column added last (data type, data size, character size).
+void FakeOciSetColumnAttribute(unsigned attribute, unsigned value);
 // One row of the result every query returns; a null pointer is a database NULL.
 void FakeOciAddRow(int count, const char* const* values);
 // What OCIErrorGet reports; without one it answers OCI_NO_DATA.
@@ -33,7 +36,7 @@ int FakeOciInvalidHandleUses(void);
 
 #define ZQ_FAKE_OCI_CONTROLS(X)                                                      \
   X(FakeOciReset) X(FakeOciCallCount) X(FakeOciCall) X(FakeOciScriptStatus)          \
-  X(FakeOciSetAttribute) X(FakeOciAddColumn) X(FakeOciAddRow) X(FakeOciSetErrorText) \
-  X(FakeOciLiveHandles) X(FakeOciInvalidHandleUses)
+  X(FakeOciSetAttribute) X(FakeOciAddColumn) X(FakeOciSetColumnAttribute) X(FakeOciAddRow) \
+  X(FakeOciSetErrorText) X(FakeOciLiveHandles) X(FakeOciInvalidHandleUses)
 
 #endif

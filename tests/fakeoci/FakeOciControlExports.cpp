@@ -22,7 +22,11 @@ OCI_EXPORT void FakeOciSetAttribute(unsigned attribute, unsigned value) {
 }
 
 OCI_EXPORT void FakeOciAddColumn(const char* name, unsigned displaySize) {
-  TheState().columns.push_back({name, static_cast<ub2>(displaySize)});
+  TheState().columns.push_back({name, static_cast<ub2>(displaySize), {}});
+}
+
+OCI_EXPORT void FakeOciSetColumnAttribute(unsigned attribute, unsigned value) {
+  if (!TheState().columns.empty()) TheState().columns.back().attributes[attribute] = static_cast<ub2>(value);
 }
 
 OCI_EXPORT void FakeOciAddRow(int count, const char* const* values) {

@@ -33,9 +33,10 @@ void FillDefines(Handle& statement, const Row& row, sword& status) {
     std::memcpy(define.buffer, value->data(), copied);
     define.buffer[copied] = 0;
     *define.indicator = 0;
-    // A value cut short is reported the way a client library does: a warning.
+    // A value cut short is reported the way a client library does: a warning, and its
+    // length in the indicator, or -2 when the indicator cannot hold it.
     if (copied < value->size()) {
-      *define.indicator = static_cast<sb2>(value->size());
+      *define.indicator = value->size() <= 32767 ? static_cast<sb2>(value->size()) : -2;
       status = OCI_SUCCESS_WITH_INFO;
     }
   }
@@ -73,6 +74,13 @@ sword GetParameterAttribute(const Handle& parameter, void* value, ub4* size, ub4
     case OCI_ATTR_DISP_SIZE:
       *static_cast<ub2*>(value) = column.displaySize;
       return OCI_SUCCESS;
+    case OCI_ATTR_DATA_TYPE:
+    case OCI_ATTR_DATA_SIZE:
+    case OCI_ATTR_CHAR_SIZE: {
+      auto found = column.attributes.find(attribute);
+      *static_cast<ub2*>(value) = found == column.attributes.end() ? 0 : found->second;
+      return OCI_SUCCESS;
+    }
     default:
       return OCI_ERROR;
   }
@@ -113,8 +121,12 @@ OCI_EXPORT sword OCIServerAttach(OCIServer* srvhp, OCIError* errhp, const OraTex
 OCI_EXPORT sword OCIAttrSet(dvoid* trgthndlp, ub4 trghndltyp, dvoid* attributep, ub4 size,
                             ub4 attrtype, OCIError* errhp) {
   bool isText = attrtype == OCI_ATTR_USERNAME || attrtype == OCI_ATTR_PASSWORD;
-  sword status = Record("OCIAttrSet htype=" + N(trghndltyp) + " attr=" + N(attrtype) +
-                        (isText ? " value=" + Text(attributep, size) : "") + " size=" + N(size));
+  bool isCount = attrtype == OCI_ATTR_PREFETCH_ROWS && attributep && size == sizeof(ub4);
+  std::string value = isText ? " value=" + Text(attributep, size)
+                      : isCount ? " value=" + N(*static_cast<const ub4*>(attributep))
+                                : "";
+  sword status = Record("OCIAttrSet htype=" + N(trghndltyp) + " attr=" + N(attrtype) + value +
+                        " size=" + N(size));
   Handle* target = Find(trgthndlp, trghndltyp);
   if (!target || !Find(errhp, OCI_HTYPE_ERROR)) return OCI_INVALID_HANDLE;
   if (!Proceeds(status)) return status;
@@ -131,6 +143,11 @@ OCI_EXPORT sword OCIAttrGet(const dvoid* trgthndlp, ub4 trghndltyp, dvoid* attri
   if (!Proceeds(status)) return status;
   if (trghndltyp == OCI_DTYPE_PARAM)
     return GetParameterAttribute(*source, attributep, sizep, attrtype);
+  if (trghndltyp == OCI_HTYPE_ENV) {
+    if (attrtype != OCI_ATTR_ENV_CHARSET_ID) return OCI_ERROR;
+    *static_cast<ub2*>(attributep) = static_cast<ub2>(Attribute(attrtype));
+    return OCI_SUCCESS;
+  }
   return GetStatementAttribute(*source, attributep, attrtype);
 }
 

@@ -21,6 +21,7 @@ struct Define {
 struct Column {
   std::string name;
   ub2 displaySize = 0;
+  std::map<ub4, ub2> attributes;  // data type, sizes: 0 unless scripted
 };
 
 using Row = std::vector<std::optional<std::string>>;

@@ -1,7 +1,7 @@
 // The whole program's speed under Wine, by hand (scripts/bench-program): F5 on the demo's
 // 100,000 x 10 table against the same fetch without a window, sorting it by a header click,
-// saving it as XML, start-up, and the memory the loaded rows hold. Prints a Markdown table;
-// exit code 1 when a step failed.
+// saving it as XML, start-up, the memory the loaded rows hold, and F5 over a slow network
+// (alone with the argument "network"). Prints Markdown tables; exit code 1 when a step failed.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -35,12 +35,12 @@ struct Figures {
 };
 
 // F5, Yes to the read-all question, until the message line reports every row.
-double TimeReadAll(Workbench& bench) {
-  bench.SetEditorText(kQuery);
+double TimeReadAll(Workbench& bench, const std::string& query = kQuery, const std::string& allRows = kAllRows) {
+  bench.SetEditorText(query);
   const Stopwatch stopwatch;
   e2e::PostKey(bench.Main(), VK_F5);
   if (HWND question = bench.WaitForDialog()) Workbench::Answer(question, IDYES);
-  if (!e2e::WaitUntil([&] { return bench.Message() == kAllRows; }, kLongStepMs, 5)) return -1;
+  if (!e2e::WaitUntil([&] { return bench.Message() == allRows; }, kLongStepMs, 5)) return -1;
   return stopwatch.Seconds();
 }
 
@@ -130,9 +130,84 @@ void Print(const Figures& f) {
   for (std::size_t k = 0; k < f.clicks.size(); ++k) std::printf("click %zu: %.3f s\n", k + 1, f.clicks[k]);
 }
 
+// F5 with Yes as if the server were across a network: ocilite makes each round trip last
+// OCILITE_LATENCY_MS, and refuses the prefetch attribute under OCILITE_NO_PREFETCH, which
+// gives the program's figures from before it asked for prefetching.
+struct NetworkRun {
+  const char* table;
+  int rows;
+  int latencyMs;
+  bool prefetch;
+  double seconds = -1;
+  long long roundTrips = -1;  // from the execute to the last fetch
+};
+
+const char kRoundTripsQuery[] = "SELECT VALUE FROM V$MYSTAT JOIN V$STATNAME USING (STATISTIC#) "
+                                "WHERE NAME = 'SQL*Net roundtrips to/from client'";
+
+// The session's round trips so far, the reading's own execute included.
+long long ReadRoundTrips(Workbench& bench) {
+  if (bench.Execute(kRoundTripsQuery) != "Rows 1") return -1;
+  return std::atoll(bench.List().Cell(0, 0).c_str());
+}
+
+// The best of a few F5 runs, in one program started with the run's network; the round trips
+// of the last, less those of reading them (read twice first to learn what that costs).
+bool MeasureNetworkRun(NetworkRun& run) {
+  const int kRuns = 3;
+  SetEnvironmentVariableA("OCILITE_LATENCY_MS", std::to_string(run.latencyMs).c_str());
+  SetEnvironmentVariableA("OCILITE_NO_PREFETCH", run.prefetch ? nullptr : "1");
+  Workbench bench;
+  std::error_code ignored;
+  std::filesystem::create_directories(bench.WorkFolder() + "\\network\\data", ignored);
+  if (!bench.StartConnected("network", kSettings, true)) return Fail("the program did not start and connect");
+  const std::string query = std::string("SELECT * FROM ") + run.table;
+  const std::string allRows = "Rows " + std::to_string(run.rows);
+  for (int k = 0; k < kRuns; ++k) {
+    const long long first = ReadRoundTrips(bench);
+    const long long before = ReadRoundTrips(bench);
+    const double seconds = TimeReadAll(bench, query, allRows);
+    const long long after = ReadRoundTrips(bench);
+    if (first < 0 || before < 0 || after < 0 || seconds < 0) {
+      bench.Close();
+      return Fail("F5 on " + query);
+    }
+    run.roundTrips = after - before - (before - first);
+    if (run.seconds < 0 || seconds < run.seconds) run.seconds = seconds;
+  }
+  return bench.Close();
+}
+
+bool MeasureNetwork() {
+  std::vector<NetworkRun> runs;
+  for (bool prefetch : {false, true}) {
+    for (int latency : {0, 1, 20}) runs.push_back({"ORDER_LINES", 1200, latency, prefetch});
+  }
+  // Without prefetching, 100,000 rows at 20 ms would take over half an hour.
+  for (int latency : {0, 1, 20}) runs.push_back({"MEASUREMENTS", kRows, latency, true});
+  bool measured = true;
+  std::printf("| table | rows | latency | prefetch | F5, Yes, to the last row | round trips | over 0 ms |\n"
+              "|---|---|---|---|---|---|---|\n");
+  double atZero = -1;
+  for (NetworkRun& run : runs) {
+    measured = MeasureNetworkRun(run) && measured;
+    if (run.latencyMs == 0) atZero = run.seconds;
+    const double ratio = benchfig::Ratio(run.seconds, atZero);
+    char over[16] = "failed";
+    if (ratio >= 0) std::snprintf(over, sizeof over, "%.2fx", ratio);
+    std::printf("| %s | %d | %d ms | %s | %.2f s | %lld | %s |\n", run.table, run.rows, run.latencyMs,
+                run.prefetch ? "500 rows" : "none", run.seconds, run.roundTrips, over);
+  }
+  SetEnvironmentVariableA("OCILITE_LATENCY_MS", nullptr);
+  SetEnvironmentVariableA("OCILITE_NO_PREFETCH", nullptr);
+  return measured;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // "network" runs the network section alone.
+  if (argc > 1 && std::string(argv[1]) == "network") return MeasureNetwork() ? 0 : 1;
   const int clicks = argc > 1 ? std::atoi(argv[1]) : 4;
   if (clicks < 1) {
     Fail(std::string("at least one sort click, not \"") + argv[1] + "\"");
@@ -154,5 +229,6 @@ int main(int argc, char** argv) {
   const bool measured = MeasureProgram(bench, clicks, figures);
   const bool closed = bench.Close();
   Print(figures);
-  return measured && closed && figures.save >= 0 && benchfig::Median(figures.clicks) >= 0 ? 0 : 1;
+  const bool network = MeasureNetwork();
+  return measured && closed && network && figures.save >= 0 && benchfig::Median(figures.clicks) >= 0 ? 0 : 1;
 }

@@ -67,6 +67,22 @@ TEST_F(Execute, FailingThirdStatementIsSelectedAndNotRecorded) {
   EXPECT_EQ("X", bench.List().Cell(0, 0)) << "the statements before the failure stay done";
 }
 
+// What a server sends that a buffer sized by display size would lose: an aggregate's row
+// that comes with a warning, a long number, a large object past the largest buffer.
+TEST_F(Execute, WarningsLongNumbersAndCutLargeObjects) {
+  ASSERT_TRUE(bench.StartConnected("execute-server-values"));
+  EXPECT_EQ("Rows 1", bench.Execute("SELECT SUM(COMM), MAX(COMM) FROM EMP"));
+  EXPECT_EQ((Rows{{"2200", "1400"}}), bench.List().Rows());
+  EXPECT_EQ("Rows 1", bench.Execute("SELECT 5000/3 FROM DUAL"));
+  const std::string number = bench.List().Cell(0, 0);
+  EXPECT_EQ(0u, number.find("1666")) << number;
+  EXPECT_EQ(std::string::npos, number.find('#')) << number;
+  ASSERT_EQ("Rows 0", bench.Execute("CREATE TABLE DOCS (BODY CLOB);\r\n"
+                                    "INSERT INTO DOCS SELECT replace(hex(zeroblob(35000)), '0', 'x') FROM DUAL;"));
+  EXPECT_EQ("Rows 1, 1 values cut", bench.Execute("SELECT BODY FROM DOCS"));
+  EXPECT_EQ(std::string(65534, 'x') + "...", bench.List().Cell(0, 0));
+}
+
 TEST_F(Execute, ReadAllQuestionAtFiveHundredRows) {
   ASSERT_TRUE(bench.StartConnected("execute-read-all"));
   // DIGITS holds 0 to 9; BIG the numbers 0 to 1199.

@@ -72,8 +72,9 @@ class LongCellTest : public DemoSessionTest {
   }
 };
 
-TEST_F(LongCellTest, CellOfTheLargestDisplaySizeComesBackByteForByte) {
-  const std::string cell = LongCell(65535);
+// The largest buffer holds 65,535 bytes with the terminating zero.
+TEST_F(LongCellTest, CellOfTheLargestBufferComesBackByteForByte) {
+  const std::string cell = LongCell(65534);
   Outcome inserted = Insert("C", cell);
   ASSERT_EQ(DB_OK, inserted.result) << inserted.error;
   Outcome selected = RunSql(scott_, "SELECT C FROM WIDE");
@@ -84,21 +85,21 @@ TEST_F(LongCellTest, CellOfTheLargestDisplaySizeComesBackByteForByte) {
 
 // A VARCHAR2(65536) column once reported a wrapped display size of 0 and truncated every value.
 TEST_F(LongCellTest, ColumnLongerThanADisplaySizeCanSayStillGivesItsCellsWhole) {
-  const std::string cell = LongCell(65535);
+  const std::string cell = LongCell(65534);
   ASSERT_EQ(DB_OK, Insert("L", cell).result);
   Outcome selected = RunSql(scott_, "SELECT L FROM WIDE");
   ASSERT_EQ(1u, selected.rows.size()) << selected.error;
   EXPECT_EQ(cell, selected.rows[0][0]);
 }
 
-TEST_F(LongCellTest, CellTooLongForItsBufferStopsTheFetchWithAReason) {
-  ASSERT_EQ(DB_OK, Insert("C", LongCell(65535)).result);
-  // An expression has no declared size, so its buffer is the default one.
+TEST_F(LongCellTest, CellTooLongForTheLargestBufferComesCutAndMarked) {
+  const std::string cell = LongCell(65535);
+  ASSERT_EQ(DB_OK, Insert("C", cell).result);
   Outcome selected = RunSql(scott_, "SELECT C || '' FROM WIDE");
   ASSERT_EQ(DB_OK, selected.result) << selected.error;
-  EXPECT_TRUE(selected.rows.empty());
-  EXPECT_EQ(DB_SUCCESS_WITH_INFO, selected.fetchEnd);
-  EXPECT_EQ("ORA-01406: fetched column value was truncated", selected.error);
+  EXPECT_EQ((std::vector<Texts>{{cell.substr(0, 65534) + "..."}}), selected.rows);
+  EXPECT_EQ(DB_NO_DATA, selected.fetchEnd);
+  EXPECT_EQ(1, scott_.ValuesCut());
 }
 
 TEST_F(LongCellTest, CellTooLongForItsColumnIsRefusedAndNothingIsStored) {

@@ -181,15 +181,128 @@ TEST_F(FakeStatement, MoreColumnsThanDescribedAreRefusedWithoutFetching) {
   EXPECT_TRUE(fake.Calls("OCIStmtFetch").empty());
 }
 
-TEST_F(FakeStatement, ValueTooLongForItsColumnYieldsTheWarningAndNoValues) {
+struct SizeCase {
+  const char* name;
+  ub2 dataType;
+  ub2 dataSize, charSize, displaySize, charset;
+  int bufferSize;
+};
+
+// Names the case when a check fails, instead of dumping the struct's bytes.
+void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
+
+const SizeCase kSizeCases[] = {
+    {"VarcharByCharactersInUtf8", SQLT_CHR, 40, 10, 10, 873, 41},
+    {"VarcharByBytesWhenNoCharacterSize", SQLT_CHR, 20, 0, 20, 178, 21},
+    {"CharWithoutSizesTakesTheLongest", SQLT_AFC, 0, 0, 0, 871, 12001},
+    {"UnknownCharacterSetCountsFourBytes", SQLT_CHR, 10, 10, 10, 9999, 41},
+    {"VarcharNeverPastTheLargestBuffer", SQLT_CHR, 32767, 32767, 32767, 873, 65535},
+    {"Number", SQLT_NUM, 22, 0, 9, 873, 172},
+    {"BinaryDouble", SQLT_IBDOUBLE, 8, 0, 0, 873, 64},
+    {"Date", SQLT_DAT, 7, 0, 9, 873, 1024},
+    {"TimestampWithZone", SQLT_TIMESTAMP_TZ, 13, 0, 0, 873, 1024},
+    {"Interval", SQLT_INTERVAL_DS, 11, 0, 0, 873, 64},
+    {"RawAsHexDigits", SQLT_BIN, 16, 0, 32, 873, 33},
+    {"Rowid", SQLT_RDD, 10, 0, 18, 873, 4001},
+    {"Long", SQLT_LNG, 0, 0, 0, 873, 65535},
+    {"Clob", SQLT_CLOB, 4000, 0, 0, 873, 65535},
+    {"Blob", SQLT_BLOB, 4000, 0, 0, 873, 65535},
+    {"OtherTypesTakeTheLargerSize", 108, 2000, 0, 30, 873, 2001},
+    {"OtherTypesByDisplaySize", 108, 10, 0, 30, 873, 31},
+};
+
+class BufferSize : public FakeStatement, public ::testing::WithParamInterface<SizeCase> {};
+
+TEST_P(BufferSize, FollowsTheDataType) {
+  const SizeCase& c = GetParam();
   AsQuery();
-  fake.FakeOciAddColumn("CODE", 3);
-  const char* row[] = {"ABCDE"};
-  fake.FakeOciAddRow(1, row);
-  ASSERT_EQ(DB_OK, Run("SELECT code FROM t").result);
+  fake.FakeOciSetAttribute(OCI_ATTR_ENV_CHARSET_ID, c.charset);
+  fake.FakeOciAddColumn("C", c.displaySize);
+  fake.FakeOciSetColumnAttribute(OCI_ATTR_DATA_TYPE, c.dataType);
+  fake.FakeOciSetColumnAttribute(OCI_ATTR_DATA_SIZE, c.dataSize);
+  fake.FakeOciSetColumnAttribute(OCI_ATTR_CHAR_SIZE, c.charSize);
+  ASSERT_EQ(DB_OK, Run("SELECT c FROM t").result);
   Texts names;
   ASSERT_EQ(DB_OK, document->DescribeColumns(1, names));
-  EXPECT_TRUE(Fetch(1, DB_SUCCESS_WITH_INFO).empty());
+  EXPECT_EQ(Texts{"OCIDefineByPos position=1 size=" + std::to_string(c.bufferSize) + " type=5 mode=0"},
+            fake.Calls("OCIDefineByPos"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, BufferSize, ::testing::ValuesIn(kSizeCases),
+                         [](const ::testing::TestParamInfo<SizeCase>& info) { return info.param.name; });
+
+struct FetchCase {
+  const char* name;
+  sword fetchStatus;  // scripted for the first fetch
+  Texts row;          // none: the result is empty
+  DbResult result;
+  Texts values;
+  int valuesCut;
+};
+
+void PrintTo(const FetchCase& c, std::ostream* os) { *os << c.name; }
+
+const std::string kLongText(70000, 'x');  // past what an indicator can hold
+
+const FetchCase kFetchCases[] = {
+    {"WarningDeliversItsRow", OCI_SUCCESS_WITH_INFO, {"ABC", "1666", "short"}, DB_OK, {"ABC", "1666", "short"}, 0},
+    {"CutValuesAreMarked", OCI_SUCCESS, {"ABCDEFG", std::string(200, '9'), kLongText}, DB_OK,
+     {"ABC...", "#####", std::string(65534, 'x') + "..."}, 3},
+    {"NoData", OCI_SUCCESS, {}, DB_NO_DATA, {}, 0},
+    {"Error", OCI_ERROR, {"ABC", "1666", "short"}, DB_ERROR, {}, 0},
+};
+
+class FetchOutcome : public FakeStatement, public ::testing::WithParamInterface<FetchCase> {};
+
+// A VARCHAR2(3), a NUMBER and a CLOB, with a client character set of one byte a character.
+TEST_P(FetchOutcome, RowValuesAndCutCount) {
+  const FetchCase& c = GetParam();
+  AsQuery();
+  fake.FakeOciSetAttribute(OCI_ATTR_ENV_CHARSET_ID, 178);
+  const struct {
+    const char* name;
+    ub2 type, size;
+  } columns[] = {{"CODE", SQLT_CHR, 3}, {"AMOUNT", SQLT_NUM, 22}, {"NOTE", SQLT_CLOB, 4000}};
+  for (const auto& column : columns) {
+    fake.FakeOciAddColumn(column.name, column.size);
+    fake.FakeOciSetColumnAttribute(OCI_ATTR_DATA_TYPE, column.type);
+    fake.FakeOciSetColumnAttribute(OCI_ATTR_DATA_SIZE, column.size);
+  }
+  if (!c.row.empty()) {
+    const char* row[] = {c.row[0].c_str(), c.row[1].c_str(), c.row[2].c_str()};
+    fake.FakeOciAddRow(3, row);
+  }
+  fake.FakeOciScriptStatus("OCIStmtFetch", 1, c.fetchStatus);
+  ASSERT_EQ(DB_OK, Run("SELECT code, amount, note FROM t").result);
+  Texts names;
+  ASSERT_EQ(DB_OK, document->DescribeColumns(3, names));
+  EXPECT_EQ(c.values, Fetch(3, c.result));
+  EXPECT_EQ(c.valuesCut, document->ValuesCut());
+}
+
+INSTANTIATE_TEST_SUITE_P(Fetches, FetchOutcome, ::testing::ValuesIn(kFetchCases),
+                         [](const ::testing::TestParamInfo<FetchCase>& info) { return info.param.name; });
+
+TEST_F(FakeStatement, QueriesAskForPrefetchingAndRunWhenItIsRefused) {
+  const char kPrefetch[] = "OCIAttrSet htype=4 attr=11 value=500 size=4";
+  ScriptEmployees();
+  for (sword refusal : {OCI_SUCCESS, OCI_ERROR}) {
+    SCOPED_TRACE(refusal);
+    fake.FakeOciScriptStatus("OCIAttrSet htype=4 attr=11", 0, refusal);
+    size_t start = CallsSoFar();
+    ASSERT_EQ(DB_OK, Run("SELECT empno, ename, comm FROM emp").result);
+    Texts calls = CallsSince(start);
+    auto prefetch = std::find(calls.begin(), calls.end(), kPrefetch);
+    EXPECT_LT(prefetch, std::find(calls.begin(), calls.end(), "OCIStmtExecute iters=0 rowoff=0 mode=0"));
+    Texts names;
+    ASSERT_EQ(DB_OK, document->DescribeColumns(3, names));
+    EXPECT_EQ((Texts{"7369", "SMITH", "NULL"}), Fetch(3));
+  }
+  AsUpdate();
+  size_t start = CallsSoFar();
+  ASSERT_EQ(DB_OK, Run("UPDATE emp SET comm = 0").result);
+  Texts calls = CallsSince(start);
+  EXPECT_EQ(calls.end(), std::find(calls.begin(), calls.end(), kPrefetch));
 }
 
 TEST_F(FakeStatement, DescribingNoColumnsAsksNothing) {

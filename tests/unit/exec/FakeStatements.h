@@ -22,6 +22,7 @@ struct Scripted {
   int failsFromRun = 0;  // when not 0: Execute fails from this run of the text on
   bool describeFails = false;
   int fetchFailsAfter = -1;  // FetchRow fails once this many rows were read
+  int valuesCut = 0;         // reported once the rows were read
 };
 
 // A query of `count` rows and `width` columns C1, C2, ... holding "r<row>c<column>".
@@ -39,6 +40,7 @@ class FakeStatements : public StatementSource {
                    int& errorOffset) override;
   DbResult DescribeColumns(int columnCount, Texts& names) override;
   DbResult FetchRow(int columnCount, Texts& values) override;
+  int ValuesCut() override { return current_ ? current_->valuesCut : 0; }
   // The failing statement's text, so tests see whose error is shown.
   std::string GetErrorText() override { return "ORA-00900: " + lastFailure_; }
 

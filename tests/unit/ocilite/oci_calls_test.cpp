@@ -2,6 +2,7 @@
 // indicators and the error records the binding never asks for in these ways.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -81,6 +82,24 @@ class OciSession {
     ub4 rows = 0;
     OCIAttrGet(stmt_, OCI_HTYPE_STMT, &rows, nullptr, OCI_ATTR_ROW_COUNT, err_);
     return rows;
+  }
+
+  // The session's round trips so far, read as a user reads them, on a statement of its own.
+  ub4 RoundTrips() {
+    const std::string sql = "SELECT VALUE FROM V$MYSTAT JOIN V$STATNAME USING (STATISTIC#) "
+                            "WHERE NAME = 'SQL*Net roundtrips to/from client'";
+    OCIStmt* statement = Allocate<OCIStmt>(OCI_HTYPE_STMT);
+    char value[32] = {};
+    sb2 indicator = 0;
+    OCIDefine* define = nullptr;
+    OCIStmtPrepare(statement, err_, reinterpret_cast<const OraText*>(sql.data()), static_cast<ub4>(sql.size()),
+                   OCI_NTV_SYNTAX, OCI_DEFAULT);
+    OCIStmtExecute(svc_, statement, err_, 0, 0, nullptr, nullptr, OCI_DEFAULT);
+    OCIDefineByPos(statement, &define, err_, 1, value, sizeof value, SQLT_STR, &indicator, nullptr, nullptr, OCI_DEFAULT);
+    const sword fetched = OCIStmtFetch(statement, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT);
+    OCIHandleFree(statement, OCI_HTYPE_STMT);
+    EXPECT_EQ(OCI_SUCCESS, fetched) << ErrorText();
+    return static_cast<ub4>(std::strtoul(value, nullptr, 10));
   }
 
  protected:
@@ -172,27 +191,85 @@ const TypeCase kTypeCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Types, StatementTypeTest, ::testing::ValuesIn(kTypeCases));
 
-TEST_F(OciCallsTest, DescribesNamesAndDisplaySizes) {
-  ASSERT_EQ(OCI_SUCCESS, Query("SELECT ENAME, SAL, HIREDATE, ENAME || JOB FROM EMP")) << ErrorText();
+// Each attribute read into a zeroed 32-bit variable, as a client that knows widths differ
+// between versions reads it.
+TEST_F(OciCallsTest, DescribesColumnsAsTheServerDoes) {
+  ASSERT_EQ(OCI_SUCCESS, Query("SELECT ENAME, SAL, HIREDATE, ENAME || JOB, SUM(SAL) FROM EMP GROUP BY ENAME, SAL, "
+                               "HIREDATE, JOB")) << ErrorText();
   ub4 count = 0;
   OCIAttrGet(stmt_, OCI_HTYPE_STMT, &count, nullptr, OCI_ATTR_PARAM_COUNT, err_);
-  ASSERT_EQ(4u, count);
-  const char* const names[] = {"ENAME", "SAL", "HIREDATE", "ENAME || JOB"};
-  const ub2 sizes[] = {10, 40, 19, 4000};
+  ASSERT_EQ(5u, count);
+  const struct {
+    const char* name;
+    ub4 type, dataSize, charSize, precision, scale, displaySize;
+  } columns[] = {
+      {"ENAME", SQLT_CHR, 10, 10, 0, 0, 10},      {"SAL", SQLT_NUM, 22, 0, 7, 2, 9},
+      {"HIREDATE", SQLT_DAT, 7, 0, 0, 0, 9},       {"ENAME || JOB", SQLT_CHR, 4000, 4000, 0, 0, 4000},
+      {"SUM(SAL)", SQLT_NUM, 22, 0, 0, 0, 22},
+  };
   for (ub4 position = 1; position <= count; ++position) {
+    const auto& expected = columns[position - 1];
+    SCOPED_TRACE(expected.name);
     void* param = nullptr;
     ASSERT_EQ(OCI_SUCCESS, OCIParamGet(stmt_, OCI_HTYPE_STMT, err_, &param, position));
     OraText* name = nullptr;
     ub4 length = 0;
-    ub2 size = 0;
     OCIAttrGet(param, OCI_DTYPE_PARAM, &name, &length, OCI_ATTR_NAME, err_);
-    OCIAttrGet(param, OCI_DTYPE_PARAM, &size, nullptr, OCI_ATTR_DISP_SIZE, err_);
-    EXPECT_EQ(names[position - 1], std::string(reinterpret_cast<char*>(name), length));
-    EXPECT_EQ(sizes[position - 1], size);
+    EXPECT_EQ(expected.name, std::string(reinterpret_cast<char*>(name), length));
+    const ub4 attributes[] = {OCI_ATTR_DATA_TYPE, OCI_ATTR_DATA_SIZE, OCI_ATTR_CHAR_SIZE, OCI_ATTR_PRECISION,
+                              OCI_ATTR_SCALE, OCI_ATTR_DISP_SIZE};
+    const ub4 values[] = {expected.type, expected.dataSize, expected.charSize, expected.precision, expected.scale,
+                          expected.displaySize};
+    for (size_t k = 0; k < 6; ++k) {
+      ub4 value = 0;
+      EXPECT_EQ(OCI_SUCCESS, OCIAttrGet(param, OCI_DTYPE_PARAM, &value, nullptr, attributes[k], err_));
+      EXPECT_EQ(values[k], value) << "attribute " << attributes[k];
+    }
   }
   void* beyond = nullptr;
   EXPECT_EQ(OCI_ERROR, OCIParamGet(stmt_, OCI_HTYPE_STMT, err_, &beyond, count + 1));
+  ub4 charset = 0;
+  EXPECT_EQ(OCI_SUCCESS, OCIAttrGet(env_, OCI_HTYPE_ENV, &charset, nullptr, OCI_ATTR_ENV_CHARSET_ID, err_));
+  EXPECT_EQ(873u, charset);  // AL32UTF8
 }
+
+struct AggregateCase {
+  const char* sql;
+  sword status;  // of the first fetch
+  const char* first;
+  const char* second;
+};
+
+class AggregateTest : public OciCallsTest, public ::testing::WithParamInterface<AggregateCase> {};
+
+// Oracle delivers the row of an aggregate that skipped a NULL with a warning.
+TEST_P(AggregateTest, WarnsOfSkippedNulls) {
+  const AggregateCase& c = GetParam();
+  ASSERT_EQ(OCI_SUCCESS, Query(c.sql)) << ErrorText();
+  char first[64] = {}, second[64] = {};
+  sb2 indicators[2] = {};
+  OCIDefine* define = nullptr;
+  OCIDefineByPos(stmt_, &define, err_, 1, first, sizeof first, SQLT_STR, &indicators[0], nullptr, nullptr, OCI_DEFAULT);
+  OCIDefineByPos(stmt_, &define, err_, 2, second, sizeof second, SQLT_STR, &indicators[1], nullptr, nullptr, OCI_DEFAULT);
+  EXPECT_EQ(c.status, OCIStmtFetch(stmt_, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT));
+  EXPECT_STREQ(c.first, first);
+  EXPECT_STREQ(c.second, second);
+  EXPECT_EQ(c.status == OCI_SUCCESS ? "(none)" : "ORA-24347: Warning of a NULL column in an aggregate function\n",
+            ErrorText());
+}
+
+const AggregateCase kAggregateCases[] = {
+    {"SELECT SUM(COMM), MAX(COMM) FROM EMP", OCI_SUCCESS_WITH_INFO, "2200", "1400"},
+    {"SELECT MIN(COMM), AVG(COMM) FROM EMP", OCI_SUCCESS_WITH_INFO, "0", "550"},
+    {"SELECT SUM(SAL), MAX(ENAME) FROM EMP", OCI_SUCCESS, "29025", "WARD"},
+    {"SELECT MIN(SAL * 1.5), SUM(SAL / 2) FROM EMP WHERE DEPTNO = 10", OCI_SUCCESS, "1950", "4375"},
+    // A window that slides lets its oldest value go.
+    {"SELECT MAX(SAL) OVER (ORDER BY EMPNO ROWS 1 PRECEDING), SUM(SAL) OVER (ORDER BY EMPNO ROWS 1 PRECEDING) "
+     "FROM EMP ORDER BY EMPNO DESC",
+     OCI_SUCCESS, "3000", "4300"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Aggregates, AggregateTest, ::testing::ValuesIn(kAggregateCases));
 
 TEST_F(OciCallsTest, TruncatesLongValuesWithAWarning) {
   ASSERT_EQ(OCI_SUCCESS, Query("SELECT ENAME FROM EMP WHERE EMPNO = 7654")) << ErrorText();
@@ -209,6 +286,17 @@ TEST_F(OciCallsTest, TruncatesLongValuesWithAWarning) {
   EXPECT_EQ(3, length);
   EXPECT_EQ(1406, code);
   EXPECT_EQ("ORA-01406: fetched column value was truncated\n", ErrorText());
+}
+
+TEST_F(OciCallsTest, ValueTooLongForTheIndicatorGivesMinusTwo) {
+  ASSERT_EQ(OCI_SUCCESS, Query("SELECT replace(hex(zeroblob(20000)), '0', 'x') FROM DUAL")) << ErrorText();
+  char buffer[10] = {};
+  sb2 indicator = 0;
+  OCIDefine* define = nullptr;
+  OCIDefineByPos(stmt_, &define, err_, 1, buffer, sizeof buffer, SQLT_STR, &indicator, nullptr, nullptr, OCI_DEFAULT);
+  EXPECT_EQ(OCI_SUCCESS_WITH_INFO, OCIStmtFetch(stmt_, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT));
+  EXPECT_EQ(-2, indicator);
+  EXPECT_STREQ("xxxxxxxxx", buffer);
 }
 
 TEST_F(OciCallsTest, NullGivesIndicatorMinusOne) {
@@ -236,6 +324,42 @@ TEST_F(OciCallsTest, QueryRowCountGrowsWithEachFetch) {
   OCIStmtFetch(stmt_, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT);
   OCIStmtFetch(stmt_, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT);
   EXPECT_EQ(2u, RowCount());
+}
+
+// Oracle's client: logon, execute (with a query's first rows), a fetch that the prefetched
+// rows do not satisfy, commit: one round trip each.
+TEST_F(OciCallsTest, RoundTripsAreCountedAsTheClientMakesThem) {
+  const ub4 kReading = 1;  // the statistics query's own execute; its one row came with it
+  EXPECT_EQ(1 + kReading, RoundTrips()) << "the logon";
+  const struct {
+    const char* exchange;
+    ub4 prefetch;  // 0: not set
+    const char* sql;
+    ub4 trips;
+  } cases[] = {
+      {"1,200 rows, one at a time", 0, "SELECT * FROM ORDER_LINES", 1201},
+      {"1,200 rows, prefetch 1", 1, "SELECT * FROM ORDER_LINES", 1201},
+      {"1,200 rows, prefetch 500", 500, "SELECT * FROM ORDER_LINES", 3},
+      {"1,000 rows, prefetch 500: the last batch was full", 500, "SELECT * FROM ORDER_LINES WHERE LINE_ID <= 1000", 3},
+      {"no rows", 500, "SELECT * FROM ORDER_LINES WHERE LINE_ID < 0", 1},
+      {"a non-query", 0, "UPDATE BONUS SET SAL = 1", 1},
+      {"commit", 0, "COMMIT", 1},
+      {"rollback", 0, "ROLLBACK", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.exchange);
+    const ub4 before = RoundTrips();
+    ASSERT_EQ(OCI_SUCCESS, Prepare(c.sql));
+    ub4 prefetch = c.prefetch;
+    if (prefetch) {
+      ASSERT_EQ(OCI_SUCCESS, OCIAttrSet(stmt_, OCI_HTYPE_STMT, &prefetch, sizeof prefetch, OCI_ATTR_PREFETCH_ROWS, err_));
+    }
+    const bool query = StatementType() == OCI_STMT_SELECT;
+    ASSERT_EQ(OCI_SUCCESS, OCIStmtExecute(svc_, stmt_, err_, query ? 0 : 1, 0, nullptr, nullptr, OCI_DEFAULT)) << ErrorText();
+    while (query && OCIStmtFetch(stmt_, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT) == OCI_SUCCESS) {
+    }
+    EXPECT_EQ(c.trips, RoundTrips() - before - kReading);
+  }
 }
 
 TEST_F(OciCallsTest, NonQueryNeedsAnIteration) {
