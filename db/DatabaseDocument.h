@@ -25,6 +25,8 @@ class DatabaseDocument {
   DbResult FetchRow(int columnCount, std::vector<std::string>& values);
   // The last error as one line; a fallback text when there is none to read.
   std::string GetErrorText();
+  // Ends the current query before the next one would.
+  DbResult CloseQuery();
 
  private:
   OciConnection connection_;

@@ -36,8 +36,12 @@ bool AddNamedColumns(StatementSource& source, int columnCount, int width, Result
 
 // Message once a query's rows were fetched (to the end, declined, or up to a failure).
 std::string FetchMessage(FillEnd end, StatementSource& source, const ResultList& list) {
-  return end == FillEnd::Failed ? source.GetErrorText() : RowsShown(list);
+  if (end == FillEnd::Failed) return source.GetErrorText();
+  if (end == FillEnd::OutOfMemory) return OutOfMemoryText(list.RowCount());
+  return RowsShown(list);
 }
+
+bool StopsScript(FillEnd end) { return end == FillEnd::Failed || end == FillEnd::OutOfMemory; }
 
 ExecutionOutcome RunOneStatement(const std::string& textRun, const SplitStatement& statement,
                                  std::size_t caretBase, StatementSource& source, ResultList& list) {
@@ -93,10 +97,11 @@ ExecutionOutcome RunScript(const std::vector<SplitStatement>& statements, const 
     if (!run.isQuery) continue;
     WidenTo(run.columnCount, headings, list);
     std::vector<std::string> unusedNames;
-    if (source.DescribeColumns(run.columnCount, unusedNames) != DB_OK ||
-        FillRows(source, run.columnCount, list, question) == FillEnd::Failed) {
+    if (source.DescribeColumns(run.columnCount, unusedNames) != DB_OK) {
       return StopAt(statement.text, source.GetErrorText(), sqlText);
     }
+    const FillEnd end = FillRows(source, run.columnCount, list, question);
+    if (StopsScript(end)) return StopAt(statement.text, FetchMessage(end, source, list), sqlText);
   }
   ExecutionOutcome outcome;
   outcome.message = RowsShown(list);

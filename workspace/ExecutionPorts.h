@@ -15,12 +15,14 @@ class StatementSource {
   virtual DbResult DescribeColumns(int columnCount, std::vector<std::string>& names) = 0;
   virtual DbResult FetchRow(int columnCount, std::vector<std::string>& values) = 0;
   virtual std::string GetErrorText() = 0;
+  // Ends the current query, freeing what the client library holds for it.
+  virtual void CloseQuery() = 0;
 
  protected:
   ~StatementSource() = default;
 };
 
-// Any document with the four operations (DatabaseDocument) as a StatementSource.
+// Any document with the five operations (DatabaseDocument) as a StatementSource.
 template <class Document>
 class DocumentStatements : public StatementSource {
  public:
@@ -36,6 +38,7 @@ class DocumentStatements : public StatementSource {
     return document_.FetchRow(columnCount, values);
   }
   std::string GetErrorText() override { return document_.GetErrorText(); }
+  void CloseQuery() override { document_.CloseQuery(); }
 
  private:
   Document& document_;
@@ -48,7 +51,8 @@ class ResultList {
   // A left-aligned column after the last one.
   virtual void AddColumn(const std::string& heading, int width) = 0;
   // A row after the last one: values[0] in column 0, the others in the columns after it.
-  virtual void AppendRow(const std::vector<std::string>& values) = 0;
+  // False when the list has no memory left for it: then the row is not there at all.
+  virtual bool AppendRow(const std::vector<std::string>& values) = 0;
   virtual int RowCount() const = 0;
   // Off while rows pour in; turning it on again shows the rows read so far.
   virtual void SetRedraw(bool on) = 0;
