@@ -29,6 +29,10 @@ void CZenquillView::DoDataExchange(fw::DataExchange& dx) {
 void CZenquillView::BindControls() {
   if (sqlEditor) return;
   resultList.Attach(Item(IDC_RESULT_LIST));
+  resultList.OnSortOutOfMemory([this] {
+    ReadControls();
+    Report("Not enough memory to sort");
+  });
   schemaTree = Item(IDC_SCHEMA_TREE);
   messageLine = Item(IDC_MESSAGE_LINE);
   sqlEditor = Item(IDC_SQL_EDIT);

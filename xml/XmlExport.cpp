@@ -1,5 +1,7 @@
 #include "XmlExport.h"
 
+#include <cstdio>
+#include <new>
 #include <vector>
 
 #include "XmlName.h"
@@ -49,19 +51,30 @@ std::string StylesheetNameFor(const std::string& bareName) {
 bool WriteStylesheet(const std::string& path, const TableSource& table) {
   CXslWriter writer;
   if (writer.Open(path) != kWriterOk) return false;
-  // The table's headings show the names as the columns' own headings make them, repeats and all.
-  for (const std::string& heading : HeadingsOf(table)) writer.WriteHeaderCell(heading);
-  writer.BeginRowTemplate();
-  for (const std::string& name : ElementNamesOf(table)) writer.WriteDataCell(name);
+  try {
+    // The table's headings show the names as the columns' own headings make them, repeats and all.
+    for (const std::string& heading : HeadingsOf(table)) writer.WriteHeaderCell(heading);
+    writer.BeginRowTemplate();
+    for (const std::string& name : ElementNamesOf(table)) writer.WriteDataCell(name);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
   return writer.Close() == kWriterOk;
 }
 
 bool WriteDataFile(const std::string& path, const std::string& stylesheetName, const TableSource& table) {
   CXmlWriter writer;
   if (writer.Open(path, stylesheetName) != kWriterOk) return false;
-  const std::vector<std::string> names = ElementNamesOf(table);
-  int status = kWriterOk;
-  for (int row = 0; row < table.RowCount() && status == kWriterOk; ++row) status = WriteRow(writer, names, table, row);
+  try {
+    const std::vector<std::string> names = ElementNamesOf(table);
+    int status = kWriterOk;
+    for (int row = 0; row < table.RowCount() && status == kWriterOk; ++row) status = WriteRow(writer, names, table, row);
+  } catch (const std::bad_alloc&) {
+    // Closing ends the document, so the rows left out would not show: the file goes.
+    writer.Close();
+    std::remove(path.c_str());
+    return false;
+  }
   return writer.Close() == kWriterOk;
 }
 
