@@ -36,6 +36,7 @@ std::string Workbench::SettingsFile() const { return FileBytes(work_ + "\\Zenqui
   options.program = e2e::WindowsPath(ZQ_ZENQUILL_EXE);
   options.workingFolder = work_;
   options.environment = {"OCILITE_DATA=" + Scratch() + "\\data", "ZENQUILL_TEST_SPLASH_MS=1"};
+  options.environment.insert(options.environment.end(), environment.begin(), environment.end());
   if (!app_.Start(options)) return ::testing::AssertionFailure() << app_.Error();
   main_ = e2e::WaitForTopWindow({nullptr, "Untitled - Zenquill Professional", app_.Id()}, kPatienceMs);
   editor_ = e2e::WaitForControl(main_, IDC_SQL_EDIT, kPatienceMs);

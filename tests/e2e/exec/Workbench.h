@@ -6,6 +6,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "Harness.h"
 
@@ -22,6 +23,8 @@ class Workbench {
   // The same, then connected as SCOTT.
   ::testing::AssertionResult StartConnected(const std::string& name, const std::string& settings = "",
                                             bool keepData = false);
+  // More variables for the program's environment, set before Start.
+  std::vector<std::string> environment;
   // Closes the main window as the user does; true when the program then ended cleanly.
   bool Close();
 
