@@ -1,6 +1,7 @@
 #include "ZenquillView.h"
 
 #include "FrameWnd.h"
+#include "ViewResultList.h"
 #include "ViewLayout.h"
 #include "ZenquillDoc.h"
 #include "resource.h"
@@ -72,8 +73,12 @@ void CZenquillView::OnSize(int cx, int cy) {
 }
 
 // Closing the window always ends the session: the Disconnect command's handler runs
-// whether or not the command is enabled.
-void CZenquillView::OnDestroy() { OnCommand(ID_DATABASE_DISCONNECT); }
+// whether or not the command is enabled. The rows go first, without redrawing, which the
+// list's own destruction would not spare them.
+void CZenquillView::OnDestroy() {
+  ResultListWindow(resultList.Handle(), Hwnd()).Clear();
+  OnCommand(ID_DATABASE_DISCONNECT);
+}
 
 INT_PTR CZenquillView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
