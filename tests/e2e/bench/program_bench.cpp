@@ -195,14 +195,18 @@ void PrintMillion(const MillionFigures& f) {
   for (const std::string& row : rows) std::printf("%s\n", row.c_str());
 }
 
+// The windowless fetch of `query`, which must give `rows` rows; -1 (reported) when it did not.
+double TimeBaseline(Workbench& bench, const std::string& data, const char* query, int rows) {
+  const programbench::FetchTiming baseline = programbench::TimeDocumentFetch(bench.WorkFolder(), data, query);
+  if (baseline.rows == rows) return baseline.seconds;
+  Fail("baseline: " + baseline.error + " after " + std::to_string(baseline.rows) + " rows");
+  return -1;
+}
+
 int RunMillionRows(Workbench& bench, const std::string& data) {
   MillionFigures figures;
-  const programbench::FetchTiming baseline = programbench::TimeDocumentFetch(bench.WorkFolder(), data, kMillionQuery);
-  if (baseline.rows != kMillionRows) {
-    Fail("baseline: " + baseline.error + " after " + std::to_string(baseline.rows) + " rows");
-    return 1;
-  }
-  figures.baseline = baseline.seconds;
+  figures.baseline = TimeBaseline(bench, data, kMillionQuery, kMillionRows);
+  if (figures.baseline < 0) return 1;
   const bool measured = MeasureMillionRows(bench, figures);
   PrintMillion(figures);
   return measured && figures.click >= 0 && figures.save >= 0 && figures.refill >= 0 && figures.close >= 0 ? 0 : 1;
@@ -225,12 +229,8 @@ int main(int argc, char** argv) {
 
   if (million) return RunMillionRows(bench, data);
   Figures figures;
-  const programbench::FetchTiming baseline = programbench::TimeDocumentFetch(bench.WorkFolder(), data, kQuery);
-  if (baseline.rows != kRows) {
-    Fail("baseline: " + baseline.error + " after " + std::to_string(baseline.rows) + " rows");
-    return 1;
-  }
-  figures.baseline = baseline.seconds;
+  figures.baseline = TimeBaseline(bench, data, kQuery, kRows);
+  if (figures.baseline < 0) return 1;
   const bool measured = MeasureProgram(bench, clicks, figures);
   const bool closed = bench.Close();
   Print(figures);
