@@ -61,11 +61,13 @@ int CompareSortTexts(const std::string& a, const std::string& b) {
 
 SortKeySet::SortKeySet(HWND list, int column) : list_(list) {
   const int rows = static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
+  memory_.Take(rows * sizeof(SortKeyRecord));
   records_.reserve(rows);  // never grows afterwards: rows hold pointers into it
   for (int row = 0; row < rows; ++row) {
     records_.push_back({CellText(list_, row, column), ItemData(list_, row)});
-    SetItemData(list_, row, reinterpret_cast<LPARAM>(&records_.back()));
+    memory_.Take(records_.back().text.capacity());
   }
+  for (int row = 0; row < rows; ++row) SetItemData(list_, row, reinterpret_cast<LPARAM>(&records_[row]));
 }
 
 SortKeySet::~SortKeySet() {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "ResultMemoryCap.h"
+
 // One row's key: a copy of its cell text in the sort column and the item data the row had
 // before the sort.
 struct SortKeyRecord {
@@ -16,11 +18,12 @@ struct SortKeyRecord {
 // Case-insensitive, multibyte-aware, in the user's code page.
 int CompareSortTexts(const std::string& a, const std::string& b);
 
-// Lives for one sort. Construction lends every row a record as its item data (reading each
-// cell text once), so the platform sort compares texts already in memory; destruction gives
-// every row its own item data back.
+// Lives for one sort. Construction makes every row's record first (reading each cell text
+// once) and only then lends each row its record as its item data, so the platform sort
+// compares texts already in memory; destruction gives every row its own item data back.
 class SortKeySet {
  public:
+  // Throws std::bad_alloc when the records do not fit in memory: no row has lent anything yet.
   SortKeySet(HWND list, int column);
   ~SortKeySet();
   SortKeySet(const SortKeySet&) = delete;
@@ -31,5 +34,6 @@ class SortKeySet {
 
  private:
   HWND list_;
+  fw::ResultMemoryLoan memory_;
   std::vector<SortKeyRecord> records_;
 };

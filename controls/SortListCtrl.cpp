@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <map>
+#include <new>
 
 #include "SortKeySet.h"
 
@@ -58,16 +59,20 @@ void CSortListCtrl::Detach() {
   header.Detach();
 }
 
-void CSortListCtrl::SortByColumn(int column, bool ascendingOrder) {
+bool CSortListCtrl::SortByColumn(int column, bool ascendingOrder) {
   // Lending and returning item data would repaint row after row; without redrawing the
   // sort is several times faster, and the list repaints once at the end.
   SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-  {
+  bool sorted = true;
+  try {
     SortKeySet keys(hwnd_, column);
     keys.Sort(ascendingOrder);
+  } catch (const std::bad_alloc&) {
+    sorted = false;
   }
   SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(hwnd_, nullptr, TRUE);  // turning redrawing on does not repaint by itself
+  return sorted;
 }
 
 bool CSortListCtrl::IsHeaderClick(const NMHDR& notify) const {
@@ -77,10 +82,14 @@ bool CSortListCtrl::IsHeaderClick(const NMHDR& notify) const {
 
 LRESULT CSortListCtrl::OnHeaderClicked(const NMHEADERA& notify) {
   if (notify.iButton != 0) return 0;  // right and middle clicks do not sort
-  ascending = notify.iItem == sortColumn ? !ascending : true;
+  const bool order = notify.iItem == sortColumn ? !ascending : true;
+  if (!SortByColumn(notify.iItem, order)) {
+    if (sortOutOfMemory_) sortOutOfMemory_();
+    return 0;
+  }
+  ascending = order;
   sortColumn = notify.iItem;
   header.SetSortArrow(sortColumn, ascending);
-  SortByColumn(sortColumn, ascending);
   return 0;
 }
 

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
+
 #include "SortHeaderCtrl.h"
 
 class CSortListCtrl {
@@ -20,8 +22,13 @@ class CSortListCtrl {
   HWND Handle() const { return hwnd_; }
   CSortHeaderCtrl& Header() { return header; }
 
-  // Sorts every row by the text of `column`; the rows keep their own item data.
-  void SortByColumn(int column, bool ascending);
+  // Sorts every row by the text of `column`; the rows keep their own item data. False when
+  // memory ran out: the rows then keep their order too.
+  bool SortByColumn(int column, bool ascending);
+
+  // Called when a header click could not sort for want of memory; the sort state and the
+  // header's mark stay as they were.
+  void OnSortOutOfMemory(std::function<void()> handler) { sortOutOfMemory_ = std::move(handler); }
 
   int SortColumn() const { return sortColumn; }
   bool Ascending() const { return ascending; }
@@ -37,4 +44,5 @@ class CSortListCtrl {
   int sortColumn = -1;
   bool ascending = true;
   CSortHeaderCtrl header;
+  std::function<void()> sortOutOfMemory_;
 };

@@ -53,3 +53,5 @@ std::string DatabaseDocument::GetErrorText() {
     return kNoMessageText;
   return OneLine(TextUpToZero(buffer.data(), buffer.size()));
 }
+
+DbResult DatabaseDocument::CloseQuery() { return connection_.CloseQuery(); }

@@ -27,6 +27,8 @@ class DatabaseDocument {
   int ValuesCut() const { return connection_.ValuesCut(); }
   // The last error as one line; a fallback text when there is none to read.
   std::string GetErrorText();
+  // Ends the current query before the next one would.
+  DbResult CloseQuery();
 
  private:
   OciConnection connection_;

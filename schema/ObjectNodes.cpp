@@ -19,3 +19,7 @@ std::vector<std::string> ObjectNodeTexts(const xml::TableSource& rows, bool owne
   }
   return texts;
 }
+
+std::string TreeOutOfMemoryText(int shown) {
+  return "Not enough memory: the tree shows " + std::to_string(shown) + " names";
+}

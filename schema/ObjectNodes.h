@@ -15,4 +15,8 @@ std::string ObjectNodeText(const std::string& name, const std::string& owner, bo
 // One node text per row, in row order: the name from column 0, the owner from column 1.
 std::vector<std::string> ObjectNodeTexts(const xml::TableSource& rows, bool ownerColumn);
 
+// "Not enough memory: the tree shows <shown> names", when a load could not put every name
+// under its scope node.
+std::string TreeOutOfMemoryText(int shown);
+
 #endif

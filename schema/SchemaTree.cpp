@@ -54,10 +54,13 @@ void RemoveChildren(HWND tree, HTREEITEM node) {
   }
 }
 
-void ReplaceChildren(HWND tree, HTREEITEM node, const std::vector<std::string>& texts, int image) {
+int ReplaceChildren(HWND tree, HTREEITEM node, const std::vector<std::string>& texts, int image) {
   RemoveChildren(tree, node);
-  for (const std::string& text : texts) AppendNode(tree, node, text, image);
+  int made = 0;
+  for (; made < static_cast<int>(texts.size()) && AppendNode(tree, node, texts[made], image); ++made) {
+  }
   TreeView_Expand(tree, node, TVE_EXPAND);
+  return made;
 }
 
 std::string NodeText(HWND tree, HTREEITEM item) {

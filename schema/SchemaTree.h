@@ -30,8 +30,9 @@ HTREEITEM AppendNode(HWND tree, HTREEITEM parent, const std::string& text, int i
 void RemoveChildren(HWND tree, HTREEITEM node);
 
 // Replaces the children of `node` by one child per text, in order, each with `image`, and
-// expands `node`.
-void ReplaceChildren(HWND tree, HTREEITEM node, const std::vector<std::string>& texts, int image);
+// expands `node`. Returns how many children it made: fewer than the texts when the tree
+// could not take one more.
+int ReplaceChildren(HWND tree, HTREEITEM node, const std::vector<std::string>& texts, int image);
 
 // The item's text; empty for a null item.
 std::string NodeText(HWND tree, HTREEITEM item);

@@ -2,6 +2,8 @@
 // through the result list, a table's columns, the context menu, View Data and Refresh. The
 // tree never reads the database itself: every statement runs into the result list, and the
 // names are read back from its cells.
+#include <new>
+
 #include "CatalogueQueries.h"
 #include "ContextMenu.h"
 #include "ListViewTable.h"
@@ -32,11 +34,21 @@ void CZenquillView::DispatchTreeSelection() {
   }
 }
 
-// A failed query leaves the result list empty, so the scope node ends up without children.
+// A failed query leaves the result list empty, so the scope node ends up without children;
+// one that ran out of memory leaves the rows read so far. Names the tree has no memory for
+// are left out, and the message line says so.
 void CZenquillView::LoadScopeNode(const std::string& query, HTREEITEM scopeNode, int objectImage, bool ownerColumn) {
   RunQueryIntoList(query);
   const xml::ListViewTable rows(resultList.Handle());
-  schematree::ReplaceChildren(schemaTree, scopeNode, ObjectNodeTexts(rows, ownerColumn), objectImage);
+  std::vector<std::string> texts;
+  bool complete = true;
+  try {
+    texts = ObjectNodeTexts(rows, ownerColumn);
+  } catch (const std::bad_alloc&) {
+    complete = false;
+  }
+  const int shown = schematree::ReplaceChildren(schemaTree, scopeNode, texts, objectImage);
+  if (!complete || shown < static_cast<int>(texts.size())) Report(TreeOutOfMemoryText(shown));
 }
 
 void CZenquillView::ShowTableColumns(const std::string& nodeText) { RunQueryIntoList(ColumnsQuery(nodeText)); }

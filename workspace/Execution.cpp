@@ -40,8 +40,12 @@ bool AddNamedColumns(StatementSource& source, int columnCount, int width, Result
 
 // Message once a query's rows were fetched (to the end, declined, or up to a failure).
 std::string FetchMessage(FillEnd end, StatementSource& source, const ResultList& list) {
-  return end == FillEnd::Failed ? source.GetErrorText() : RowsShown(list, source.ValuesCut());
+  if (end == FillEnd::Failed) return source.GetErrorText();
+  if (end == FillEnd::OutOfMemory) return OutOfMemoryText(list.RowCount());
+  return RowsShown(list, source.ValuesCut());
 }
+
+bool StopsScript(FillEnd end) { return end == FillEnd::Failed || end == FillEnd::OutOfMemory; }
 
 ExecutionOutcome RunOneStatement(const std::string& textRun, const SplitStatement& statement,
                                  std::size_t caretBase, StatementSource& source, ResultList& list) {
@@ -99,9 +103,12 @@ ExecutionOutcome RunScript(const std::vector<SplitStatement>& statements, const 
     if (!run.isQuery) continue;
     WidenTo(run.columnCount, headings, list);
     std::vector<std::string> unusedNames;
-    if (source.DescribeColumns(run.columnCount, unusedNames) != DB_OK ||
-        FillRows(source, run.columnCount, list, question) == FillEnd::Failed) {
+    if (source.DescribeColumns(run.columnCount, unusedNames) != DB_OK) {
       return StopAt(ScriptBytes(textRun, statement), source.GetErrorText(), sqlText);
+    }
+    const FillEnd end = FillRows(source, run.columnCount, list, question);
+    if (StopsScript(end)) {
+      return StopAt(ScriptBytes(textRun, statement), FetchMessage(end, source, list), sqlText);
     }
     valuesCut += source.ValuesCut();
   }
@@ -135,10 +142,10 @@ ExecutionOutcome ExecuteStatementAtCaret(const ExecuteRequest& request, Statemen
   list.Clear();
   std::vector<SplitStatement> statements;
   SplitStatements(request.sqlText, request.sqlSeparator, request.plsqlSeparator, statements);
-  if (statements.empty()) return RunScript(statements, request.sqlText, source, list);
+  if (statements.empty()) return RunScript(statements, request.sqlText, request.sqlText, source, list);
   const SplitStatement& statement = statements[StatementAtCaret(
       request.sqlText, statements, request.selectionStart, request.sqlSeparator, request.plsqlSeparator)];
-  return RunOneStatement(statement.text, statement, 0, source, list);
+  return RunOneStatement(ScriptBytes(request.sqlText, statement), statement, 0, source, list);
 }
 
 ExecutionOutcome QueryIntoList(const std::string& statement, StatementSource& source, ResultList& list) {

@@ -17,6 +17,8 @@ class StatementSource {
   // Values of the last query that were shown cut short.
   virtual int ValuesCut() = 0;
   virtual std::string GetErrorText() = 0;
+  // Ends the current query, freeing what the client library holds for it.
+  virtual void CloseQuery() = 0;
 
  protected:
   ~StatementSource() = default;
@@ -39,6 +41,7 @@ class DocumentStatements : public StatementSource {
   }
   int ValuesCut() override { return document_.ValuesCut(); }
   std::string GetErrorText() override { return document_.GetErrorText(); }
+  void CloseQuery() override { document_.CloseQuery(); }
 
  private:
   Document& document_;
@@ -51,7 +54,8 @@ class ResultList {
   // A left-aligned column after the last one.
   virtual void AddColumn(const std::string& heading, int width) = 0;
   // A row after the last one: values[0] in column 0, the others in the columns after it.
-  virtual void AppendRow(const std::vector<std::string>& values) = 0;
+  // False when the list has no memory left for it: then the row is not there at all.
+  virtual bool AppendRow(const std::vector<std::string>& values) = 0;
   virtual int RowCount() const = 0;
   // Off while rows pour in; turning it on again shows the rows read so far.
   virtual void SetRedraw(bool on) = 0;

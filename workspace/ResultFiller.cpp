@@ -1,10 +1,13 @@
 #include "ResultFiller.h"
 
+#include <new>
 #include <vector>
 
 std::string ReadAllQuestionText(int limit) {
   return "You have read " + std::to_string(limit) + " rows do you want to read all?";
 }
+
+std::string OutOfMemoryText(int rows) { return "Not enough memory: read " + std::to_string(rows) + " rows"; }
 
 namespace {
 
@@ -22,7 +25,7 @@ FillEnd Fetch(StatementSource& source, int columnCount, ResultList& list, ReadAl
   std::vector<std::string> values;
   DbResult result;
   while ((result = source.FetchRow(columnCount, values)) == DB_OK) {
-    list.AppendRow(values);
+    if (!list.AppendRow(values)) return FillEnd::OutOfMemory;
     if (!AskWhetherToGoOn(list, question)) return FillEnd::Declined;
   }
   return result == DB_NO_DATA ? FillEnd::AllRead : FillEnd::Failed;
@@ -32,7 +35,14 @@ FillEnd Fetch(StatementSource& source, int columnCount, ResultList& list, ReadAl
 
 FillEnd FillRows(StatementSource& source, int columnCount, ResultList& list, ReadAllQuestion& question) {
   list.SetRedraw(false);
-  const FillEnd end = Fetch(source, columnCount, list, question);
+  FillEnd end;
+  try {
+    end = Fetch(source, columnCount, list, question);
+  } catch (const std::bad_alloc&) {
+    end = FillEnd::OutOfMemory;
+  }
+  // What the client library holds for the rest of the rows is freed at once.
+  if (end == FillEnd::OutOfMemory) source.CloseQuery();
   list.SetRedraw(true);
   return end;
 }

@@ -22,10 +22,16 @@ enum class FillEnd {
   AllRead,   // FetchRow reported the end of the rows
   Declined,  // the user answered No
   Failed,    // FetchRow failed; the rows read so far stay
+  // Memory ran out (std::bad_alloc, or a row the list could not take): the rows read so
+  // far stay and the query is closed.
+  OutOfMemory,
 };
 
 // "You have read <limit> rows do you want to read all?"
 std::string ReadAllQuestionText(int limit);
+
+// "Not enough memory: read <rows> rows"
+std::string OutOfMemoryText(int rows);
 
 // Fetches one row per FetchRow and appends it at once. The list does not redraw while rows
 // arrive, only before the question and when fetching ends, however it ends.

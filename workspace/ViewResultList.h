@@ -13,7 +13,7 @@ class ResultListWindow : public ResultList {
 
   void Clear() override;
   void AddColumn(const std::string& heading, int width) override;
-  void AppendRow(const std::vector<std::string>& values) override;
+  bool AppendRow(const std::vector<std::string>& values) override;
   int RowCount() const override;
   void SetRedraw(bool on) override;
   bool AskToReadAll(const std::string& question) override;

@@ -5,6 +5,8 @@
 
 #include <numeric>
 
+#include "ResultMemoryCap.h"
+
 namespace xml {
 namespace {
 
@@ -39,7 +41,9 @@ std::string ListViewTable::Heading(int column) const {
 
 std::string ListViewTable::Cell(int row, int column) const {
   // The list copies at most the buffer's size less one: a full buffer may mean more text.
+  fw::ResultMemoryLoan memory;
   for (int size = kFirstCellBufferSize;; size *= 2) {
+    memory.Take(size);
     std::vector<char> buffer(size, '\0');
     LVITEMA item = {};
     item.iSubItem = order_[column];

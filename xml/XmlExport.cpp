@@ -1,7 +1,10 @@
 #include "XmlExport.h"
 
+#include <cstdio>
+#include <new>
 #include <vector>
 
+#include "XmlName.h"
 #include "XmlWriter.h"
 #include "XslWriter.h"
 
@@ -21,11 +24,15 @@ std::vector<std::string> HeadingsOf(const TableSource& table) {
   return headings;
 }
 
+// The writers make a name of whatever heading they are given, and a name made into a name
+// stays as it is: handing them the unique names keeps repeated headings apart.
+std::vector<std::string> ElementNamesOf(const TableSource& table) { return MakeUniqueElementNames(HeadingsOf(table)); }
+
 // Stops at the first failed write: the rest would be lost anyway.
-int WriteRow(CXmlWriter& writer, const std::vector<std::string>& headings, const TableSource& table, int row) {
+int WriteRow(CXmlWriter& writer, const std::vector<std::string>& names, const TableSource& table, int row) {
   int status = writer.BeginRow();
-  for (int column = 0; column < static_cast<int>(headings.size()) && status == kWriterOk; ++column) {
-    status = writer.WriteColumn(headings[column], table.Cell(row, column));
+  for (int column = 0; column < static_cast<int>(names.size()) && status == kWriterOk; ++column) {
+    status = writer.WriteColumn(names[column], table.Cell(row, column));
   }
   return status == kWriterOk ? writer.EndRow() : status;
 }
@@ -44,19 +51,30 @@ std::string StylesheetNameFor(const std::string& bareName) {
 bool WriteStylesheet(const std::string& path, const TableSource& table) {
   CXslWriter writer;
   if (writer.Open(path) != kWriterOk) return false;
-  const std::vector<std::string> headings = HeadingsOf(table);
-  for (const std::string& heading : headings) writer.WriteHeaderCell(heading);
-  writer.BeginRowTemplate();
-  for (const std::string& heading : headings) writer.WriteDataCell(heading);
+  try {
+    // The table's headings show the names as the columns' own headings make them, repeats and all.
+    for (const std::string& heading : HeadingsOf(table)) writer.WriteHeaderCell(heading);
+    writer.BeginRowTemplate();
+    for (const std::string& name : ElementNamesOf(table)) writer.WriteDataCell(name);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
   return writer.Close() == kWriterOk;
 }
 
 bool WriteDataFile(const std::string& path, const std::string& stylesheetName, const TableSource& table) {
   CXmlWriter writer;
   if (writer.Open(path, stylesheetName) != kWriterOk) return false;
-  const std::vector<std::string> headings = HeadingsOf(table);
-  int status = kWriterOk;
-  for (int row = 0; row < table.RowCount() && status == kWriterOk; ++row) status = WriteRow(writer, headings, table, row);
+  try {
+    const std::vector<std::string> names = ElementNamesOf(table);
+    int status = kWriterOk;
+    for (int row = 0; row < table.RowCount() && status == kWriterOk; ++row) status = WriteRow(writer, names, table, row);
+  } catch (const std::bad_alloc&) {
+    // Closing ends the document, so the rows left out would not show: the file goes.
+    writer.Close();
+    std::remove(path.c_str());
+    return false;
+  }
   return writer.Close() == kWriterOk;
 }
 

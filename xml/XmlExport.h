@@ -15,6 +15,7 @@ std::string StylesheetNameFor(const std::string& bareName);
 bool WriteStylesheet(const std::string& path, const TableSource& table);
 
 // Writes the data file naming the stylesheet (none when empty); true when written whole.
+// When memory runs out on the way the file is removed: it would look whole without being so.
 bool WriteDataFile(const std::string& path, const std::string& stylesheetName, const TableSource& table);
 
 // The export as a whole. dataPath is the data file's full path, its bare name starting at

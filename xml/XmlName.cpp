@@ -1,5 +1,6 @@
 #include "XmlName.h"
 
+#include <set>
 #include <string_view>
 
 #include "AnsiCodePage.h"
@@ -82,4 +83,20 @@ std::string MakeElementName(const std::string& heading) {
     rest.remove_prefix(character.size());
   }
   return name.empty() ? "_" : name;
+}
+
+std::vector<std::string> MakeUniqueElementNames(const std::vector<std::string>& headings) {
+  std::vector<std::string> names;
+  names.reserve(headings.size());
+  for (const std::string& heading : headings) names.push_back(MakeElementName(heading));
+  std::set<std::string> taken(names.begin(), names.end());
+  std::set<std::string> seen;
+  for (std::string& name : names) {
+    if (seen.insert(name).second) continue;
+    std::string candidate;
+    for (int suffix = 2; !taken.insert(candidate = name + "_" + std::to_string(suffix)).second; ++suffix) {
+    }
+    name = candidate;
+  }
+  return names;
 }

@@ -27,6 +27,8 @@ class Workbench {
   // The same, then connected as SCOTT.
   ::testing::AssertionResult StartConnected(const std::string& name, const std::string& settings = "",
                                             bool keepData = false);
+  // More variables for the program's environment, set before Start.
+  std::vector<std::string> environment;
   // Closes the main window as the user does; true when the program then ended cleanly.
   bool Close();
   void Kill() { app_.Kill(); }

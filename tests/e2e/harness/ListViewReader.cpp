@@ -49,6 +49,17 @@ std::vector<std::vector<std::string>> ListViewReader::Rows() {
   return rows;
 }
 
+LPARAM ListViewReader::ItemData(int row) const {
+  LVITEMA item = {};
+  item.mask = LVIF_PARAM;
+  item.iItem = row;
+  RemoteBuffer remote(list_, sizeof item);
+  remote.Write(0, &item, sizeof item);
+  SendMessageA(list_, LVM_GETITEMA, 0, remote.Param());
+  remote.Read(0, &item, sizeof item);
+  return item.lParam;
+}
+
 int ListViewReader::SelectedRow() const {
   return static_cast<int>(SendMessageA(list_, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
 }

@@ -19,6 +19,8 @@ class ListViewReader {
   std::string Cell(int row, int column);
   // Every row, every column, in the list's current order.
   std::vector<std::vector<std::string>> Rows();
+  // The row's item data (the value the program keeps with it).
+  LPARAM ItemData(int row) const;
   // The first selected row, -1 for none.
   int SelectedRow() const;
   // A column heading's rectangle in the header's client coordinates.

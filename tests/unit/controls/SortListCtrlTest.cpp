@@ -241,6 +241,29 @@ TEST_F(HeaderClickTest, ClickOnEmptyListStillMarks) {
   EXPECT_TRUE(host.ColumnTexts(2).empty());
 }
 
+// Memory enough for the rows' own keys but not for the last one: the sort cannot run.
+TEST_F(HeaderClickTest, OutOfMemoryLeavesRowsItemDataAndStateAsTheyWere) {
+  for (int row = 0; row < 3; ++row) {
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    item.lParam = 70 + row;
+    SendMessageA(host.List(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  }
+  int failures = 0;
+  list.OnSortOutOfMemory([&failures] { ++failures; });
+  fw::SetResultMemoryCap(3 * sizeof(SortKeyRecord) + 20);
+  host.NotifyHeaderClick(2, 0, HDN_ITEMCLICKA);
+  fw::SetResultMemoryCap(0);
+  EXPECT_EQ(1, failures);
+  ExpectState(-1, true);
+  EXPECT_FALSE(OwnerDrawn(2));
+  EXPECT_EQ((Texts{"beta", "alpha", "gamma"}), host.ColumnTexts(2));
+  for (int row = 0; row < 3; ++row) EXPECT_EQ(70 + row, host.ItemData(row));
+  host.NotifyHeaderClick(2, 0, HDN_ITEMCLICKA);
+  EXPECT_EQ((Texts{"alpha", "beta", "gamma"}), host.ColumnTexts(2)) << "with memory the same click sorts";
+}
+
 TEST(SortListAttach, RejectsWindowsThatAreNotListViews) {
   ListHost host;
   HWND button = CreateWindowExA(0, "BUTTON", "b", WS_CHILD, 0, 0, 10, 10, GetParent(host.List()),

@@ -1,5 +1,7 @@
 #include "FakeStatements.h"
 
+#include <new>
+
 Scripted Query(int count, int width) {
   Scripted query;
   for (int c = 1; c <= width; ++c) query.columns.push_back("C" + std::to_string(c));
@@ -61,9 +63,17 @@ DbResult FakeStatements::FetchRow(int columnCount, Texts& values) {
     lastFailure_ = currentText_;
     return DB_ERROR;
   }
+  if (static_cast<int>(nextRow_) == current_->fetchThrowsAfter) throw std::bad_alloc();
   if (nextRow_ == current_->rows.size()) return DB_NO_DATA;
   values = current_->rows[nextRow_++];
   return DB_OK;
+}
+
+bool FakeResultList::AppendRow(const Texts& values) {
+  if (capacity >= 0 && RowCount() >= capacity) return false;
+  rows.push_back(values);
+  rowsAddedWhileDrawing += redraw;
+  return true;
 }
 
 bool FakeResultList::AskToReadAll(const std::string& question) {

@@ -23,6 +23,7 @@ struct Scripted {
   bool describeFails = false;
   int fetchFailsAfter = -1;  // FetchRow fails once this many rows were read
   int valuesCut = 0;         // reported once the rows were read
+  int fetchThrowsAfter = -1;  // FetchRow runs out of memory once this many rows were read
 };
 
 // A query of `count` rows and `width` columns C1, C2, ... holding "r<row>c<column>".
@@ -43,6 +44,7 @@ class FakeStatements : public StatementSource {
   int ValuesCut() override { return current_ ? current_->valuesCut : 0; }
   // The failing statement's text, so tests see whose error is shown.
   std::string GetErrorText() override { return "ORA-00900: " + lastFailure_; }
+  void CloseQuery() override { calls.push_back("close"), current_ = nullptr; }
 
  private:
   std::map<std::string, int> runs_;
@@ -62,10 +64,11 @@ class FakeResultList : public ResultList {
   std::vector<int> askedAt;       // rows in the list at each question
   std::vector<bool> drawnAtQuestion;
   std::vector<bool> answers;      // in order; No once they run out
+  int capacity = -1;              // rows the list can take; -1 for any number
 
   void Clear() override { headings.clear(), widths.clear(), rows.clear(); }
   void AddColumn(const std::string& heading, int width) override { headings.push_back(heading), widths.push_back(width); }
-  void AppendRow(const Texts& values) override { rows.push_back(values), rowsAddedWhileDrawing += redraw; }
+  bool AppendRow(const Texts& values) override;
   int RowCount() const override { return static_cast<int>(rows.size()); }
   void SetRedraw(bool on) override { redraw = on; }
   bool AskToReadAll(const std::string& question) override;

@@ -187,6 +187,52 @@ TEST_P(ReadAll, AsksOnceAtTheLimitAndStopsOnNo) {
 INSTANTIATE_TEST_SUITE_P(Questions, ReadAll, ::testing::ValuesIn(kReadAll),
                          [](const ::testing::TestParamInfo<ReadAllCase>& info) { return info.param.name; });
 
+// Running out of memory, in the fetch (std::bad_alloc) or in the list (a row it cannot take).
+struct MemoryCase {
+  const char* name;
+  Scripted query;  // the statement Q
+  int capacity;    // rows the list can take
+  std::string text;
+  bool intoList;  // QueryIntoList instead of Execute
+  int rows;
+  EditorMark mark;
+  bool recorded;
+};
+
+void PrintTo(const MemoryCase& c, std::ostream* os) { *os << c.name; }
+
+const Scripted kThrowsAfterThree = With(Query(9), [](Scripted& s) { s.fetchThrowsAfter = 3; });
+const MemoryCase kMemory[] = {
+    {"FetchThrows", kThrowsAfterThree, -1, "Q", false, 3, {}, true},
+    {"ListIsFull", Query(9), 2, "Q", false, 2, {}, true},
+    {"ScriptStopsAtTheStatement", kThrowsAfterThree, -1, "OK;\r\nQ;\r\nNEVER;", false, 3, {true, 5, 1}, false},
+    {"ScriptListIsFull", Query(9), 4, "Q;\r\nNEVER;", false, 4, {true, 0, 1}, false},
+    {"IntoListFetchThrows", kThrowsAfterThree, -1, "Q", true, 3, {}, false},
+    {"IntoListIsFull", Query(9), 0, "Q", true, 0, {}, false},
+};
+
+class OutOfMemory : public ::testing::TestWithParam<MemoryCase> {};
+
+TEST_P(OutOfMemory, KeepsTheRowsClosesTheQueryAndTheNextStatementRuns) {
+  const MemoryCase& c = GetParam();
+  FakeStatements source;
+  source.script = {{"Q", c.query}, {"OK", Change(0)}, {"NEXT", Query(2)}};
+  FakeResultList list;
+  list.capacity = c.capacity;
+  const ExecutionOutcome outcome = c.intoList ? QueryIntoList(c.text, source, list) : RunText(source, list, c.text);
+  EXPECT_EQ("Not enough memory: read " + std::to_string(c.rows) + " rows", outcome.message);
+  EXPECT_EQ(c.rows, list.RowCount());
+  EXPECT_EQ("close", source.calls.back());
+  EXPECT_EQ(c.mark, outcome.mark);
+  EXPECT_EQ(c.recorded, outcome.recorded);
+  EXPECT_TRUE(list.redraw);
+  list.capacity = -1;
+  EXPECT_EQ("Rows 2", RunText(source, list, "NEXT").message);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fill, OutOfMemory, ::testing::ValuesIn(kMemory),
+                         [](const ::testing::TestParamInfo<MemoryCase>& info) { return info.param.name; });
+
 TEST(QueryIntoList, NamedColumnsOfOneHundredPixelsAndNothingRecorded) {
   FakeStatements source;
   source.script = {{"Q; R", Query(2, 2)}, {"DELETE FROM T", Change(4)}};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 
 #include "TestSupport.h"
@@ -57,6 +58,23 @@ TEST(ExportTable, DataFileThatCannotBeCreatedFailsAndLeavesTheStylesheet) {
 
 TEST(ExportTable, WriteErrorMeansNotSaved) {
   EXPECT_FALSE(xml::WriteDataFile(xmltest::kFullDevice, "", FakeTable({"ID", "NAME"}, xmltest::Rows(5000, {"7", "x"}))));
+}
+
+// A table whose cells cannot be read past a row, for want of memory.
+class ShortOfMemory : public FakeTable {
+ public:
+  ShortOfMemory() : FakeTable({"ID"}, xmltest::Rows(5, {"7"})) {}
+  std::string Cell(int row, int column) const override {
+    if (row == 3) throw std::bad_alloc();
+    return FakeTable::Cell(row, column);
+  }
+};
+
+TEST(ExportTable, OutOfMemoryFailsAndLeavesNoDataFile) {
+  const std::string folder = xmltest::ScratchFolder("export_no_memory");
+  EXPECT_FALSE(xml::ExportTable(folder + "report.xml", folder.size(), true, ShortOfMemory()));
+  EXPECT_FALSE(std::filesystem::exists(folder + "report.xml"));
+  EXPECT_NE(std::string::npos, ReadWholeFile(folder + "report.xsl").find("<th>ID</th>"));
 }
 
 TEST(ExportTable, EmptyTableGivesTheEmptyDocument) {

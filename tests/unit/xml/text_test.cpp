@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
 #include "XmlEncoder.h"
@@ -59,6 +60,25 @@ TEST(MakeElementName, PrefixesWhatCannotStartAName) {
   const Case cases[] = {{"1ST", "_1ST"}, {".x", "_.x"},  {"-x", "_-x"},   {"", "_"},
                         {"\xB7x", "_\xB7x"}, {"(1)", "_1_"}, {"_1", "_1"}};
   for (const Case& c : cases) EXPECT_EQ(c.expected, MakeElementName(c.input)) << c.input;
+}
+
+TEST(MakeUniqueElementNames, RepeatsTakeTheFirstUnusedSuffix) {
+  using Names = std::vector<std::string>;
+  const struct {
+    const char* name;
+    Names headings;
+    Names expected;
+  } cases[] = {
+      {"unique headings keep their names", {"ID", "COUNT(*)", "1ST"}, {"ID", "COUNT___", "_1ST"}},
+      {"repeats count on", {"DEPTNO", "ENAME", "DEPTNO", "DEPTNO"}, {"DEPTNO", "ENAME", "DEPTNO_2", "DEPTNO_3"}},
+      {"an existing X_2 keeps its name", {"X", "X", "X_2"}, {"X", "X_3", "X_2"}},
+      {"a later repeat skips an earlier X_2", {"X_2", "X", "X"}, {"X_2", "X", "X_3"}},
+      {"repeats only after mending", {"A/B", "A_B", "A B"}, {"A_B", "A_B_2", "A_B_3"}},
+      {"names compare exactly", {"id", "ID", "Id"}, {"id", "ID", "Id"}},
+      {"empty headings", {"", ""}, {"_", "__2"}},
+      {"no columns", {}, {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.expected, MakeUniqueElementNames(c.headings)) << c.name;
 }
 
 }  // namespace

@@ -91,6 +91,14 @@ TEST(ExportedFilesInTools, EmptyTableGivesAnEmptyHeadingRow) {
   EXPECT_EQ(Rows{{}}, TransformedTable(folder, "empty.xml", "empty.xsl"));
 }
 
+TEST(ExportedFilesInTools, RepeatedHeadingsShowTheirOwnColumns) {
+  const std::string folder = xmltest::ScratchFolder("tools_repeats");
+  const xmltest::FakeTable table({"ID", "NAME", "ID", "A/B", "A_B"}, {{"7", "x", "dup", "ab1", "ab2"}});
+  ASSERT_TRUE(xml::ExportTable(folder + "repeats.xml", folder.size(), true, table));
+  const Rows expected = {{"ID", "NAME", "ID", "A_B", "A_B"}, {"7", "x", "dup", "ab1", "ab2"}};
+  EXPECT_EQ(expected, TransformedTable(folder, "repeats.xml", "repeats.xsl"));
+}
+
 std::string Utf8Of(char32_t c) {
   if (c < 0x80) return std::string(1, static_cast<char>(c));
   if (c < 0x800) return {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
