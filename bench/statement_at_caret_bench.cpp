@@ -40,14 +40,16 @@ class AnswersAtOnce : public StatementSource {
   }
   DbResult DescribeColumns(int, std::vector<std::string>&) override { return DB_OK; }
   DbResult FetchRow(int, std::vector<std::string>&) override { return DB_NO_DATA; }
+  int ValuesCut() override { return 0; }
   std::string GetErrorText() override { return std::string(); }
+  void CloseQuery() override {}
 };
 
 class NoList : public ResultList {
  public:
   void Clear() override {}
   void AddColumn(const std::string&, int) override {}
-  void AppendRow(const std::vector<std::string>&) override {}
+  bool AppendRow(const std::vector<std::string>&) override { return true; }
   int RowCount() const override { return 0; }
   void SetRedraw(bool) override {}
   bool AskToReadAll(const std::string&) override { return false; }
