@@ -217,6 +217,7 @@ bool MeasureNetwork() {
   SetEnvironmentVariableA("OCILITE_LATENCY_MS", nullptr);
   SetEnvironmentVariableA("OCILITE_NO_PREFETCH", nullptr);
   return measured;
+}
 
 // 1,000,000 rows: MEASUREMENTS joined with five salary grades and two departments.
 const char kMillionQuery[] = "SELECT M.* FROM MEASUREMENTS M, SALGRADE S, DEPT D WHERE D.DEPTNO <= 20";
