@@ -44,6 +44,9 @@ class Cursor {
   // row; OCI_ERROR.
   int Fetch(const std::vector<ColumnTarget>& targets, OraError& error);
 
+  // Columns that hold dates come out in the session's date format.
+  void ShowAsDates(std::vector<bool> dateColumns) { dateColumns_ = std::move(dateColumns); }
+
  private:
   Cursor(std::shared_ptr<Session> session, sqlite3_stmt* statement);
   bool Step(OraError& error);
@@ -55,6 +58,7 @@ class Cursor {
   bool rowPending_ = false;
   bool exhausted_ = false;
   uint32_t rowsFetched_ = 0;
+  std::vector<bool> dateColumns_;
 };
 
 // A floating-point value as Oracle writes a number: 1250.5, .5, -.25, 3.

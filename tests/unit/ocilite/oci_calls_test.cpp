@@ -177,7 +177,7 @@ TEST_F(OciCallsTest, DescribesNamesAndDisplaySizes) {
   ub4 count = 0;
   OCIAttrGet(stmt_, OCI_HTYPE_STMT, &count, nullptr, OCI_ATTR_PARAM_COUNT, err_);
   ASSERT_EQ(4u, count);
-  const char* const names[] = {"ENAME", "SAL", "HIREDATE", "ENAME || JOB"};
+  const char* const names[] = {"ENAME", "SAL", "HIREDATE", "ENAME||JOB"};
   const ub2 sizes[] = {10, 40, 19, 4000};
   for (ub4 position = 1; position <= count; ++position) {
     void* param = nullptr;

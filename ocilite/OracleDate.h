@@ -1,0 +1,42 @@
+// Oracle's DATE over the text SQLite keeps ("YYYY-MM-DD HH:MM:SS"): reading and writing by
+// Oracle's format models (DD-MON-RR, YYYY-MM-DD HH24:MI:SS, FMMonth DD, ...) and the day
+// arithmetic the date functions share.
+#ifndef ZENQUILL_OCILITE_ORACLEDATE_H
+#define ZENQUILL_OCILITE_ORACLEDATE_H
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct DateTime {
+  int year = 1;
+  int month = 1;
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+// "YYYY-MM-DD" or "YYYY-MM-DD HH:MM:SS", as the library stores a date.
+bool ReadStoredDate(std::string_view text, DateTime& date);
+std::string StoredDate(const DateTime& date);
+
+// Days since 0001-01-01 with the time as a fraction, and back.
+double DateToDays(const DateTime& date);
+DateTime DaysToDate(double days);
+int DaysInMonth(int year, int month);
+int DayOfWeek(const DateTime& date);  // 0: Sunday
+
+// Writes `date` by an Oracle format model; false when the model is not one (ORA-01821).
+bool FormatDate(const DateTime& date, std::string_view format, std::string& text);
+
+// A stored date written by `format`; false when `stored` is no stored date or `format` no model.
+bool FormatStoredDate(std::string_view stored, std::string_view format, std::string& text);
+
+// Reads `text` by an Oracle format model: 0, or the ORA error number that Oracle gives.
+int ParseDateText(std::string_view text, std::string_view format, DateTime& date);
+inline bool ParseDate(std::string_view text, std::string_view format, DateTime& date) {
+  return ParseDateText(text, format, date) == 0;
+}
+
+#endif
