@@ -47,18 +47,20 @@ std::string Number(long value, int width, bool fill) {
   return text;
 }
 
+// Days from 0001-01-01 in the proleptic Gregorian calendar (after H. Hinnant's civil days).
+constexpr int64_t kUnixEpochFromYearOne = 719162;
+
 int64_t CivilDays(int year, int month, int day) {
-  // Days from 0001-01-01 in the proleptic Gregorian calendar.
-  int y = year - (month <= 2 ? 1 : 0);
+  int64_t y = year - (month <= 2 ? 1 : 0);
   int64_t era = (y >= 0 ? y : y - 399) / 400;
   int64_t yoe = y - era * 400;
-  int64_t doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  int64_t doy = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
   int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 306 - 365;  // 0000-03-01 based, moved to 0001-01-01
+  return era * 146097 + doe - 719468 + kUnixEpochFromYearOne;
 }
 
 void FromCivilDays(int64_t days, int& year, int& month, int& day) {
-  int64_t z = days + 306 + 365;
+  int64_t z = days - kUnixEpochFromYearOne + 719468;
   int64_t era = (z >= 0 ? z : z - 146096) / 146097;
   int64_t doe = z - era * 146097;
   int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;

@@ -74,10 +74,11 @@ SqlType FunctionType(const std::string& name, const std::vector<ExprPtr>& args) 
   static const char* const kNumber[] = {"COUNT", "SUM", "AVG", "LENGTH", "INSTR", "ABS", "MOD", "CEIL", "FLOOR",
                                         "POWER", "SQRT", "SIGN", "MONTHS_BETWEEN", "TO_NUMBER", "ROW_NUMBER",
                                         "RANK", "DENSE_RANK", "ASCII", "STDDEV", "VARIANCE", "ZQ_DIV",
-                                        "ZQ_TRUNC_NUMBER", "EXP", "LN", "LOG"};
+                                        "ZQ_TRUNC_NUMBER", "EXP", "LN", "LOG", "ZQ_EXTRACT"};
   static const char* const kText[] = {"UPPER", "LOWER", "SUBSTR", "REPLACE", "TRIM", "LTRIM", "RTRIM", "LPAD",
-                                      "RPAD", "TO_CHAR", "INITCAP", "CONCAT", "CHR", "TRANSLATE", "ZQ_CONCAT"};
-  static const char* const kDate[] = {"TO_DATE", "ADD_MONTHS", "LAST_DAY", "NEXT_DAY"};
+                                      "RPAD", "TO_CHAR", "INITCAP", "CONCAT", "CHR", "TRANSLATE", "ZQ_CONCAT",
+                                      "ZQ_DATE_TO_CHAR", "ZQ_DATE_TEXT", "ZQ_SUBSTR"};
+  static const char* const kDate[] = {"TO_DATE", "ADD_MONTHS", "LAST_DAY", "NEXT_DAY", "ZQ_TRUNC_DATE", "ZQ_ROUND_DATE"};
   for (const char* n : kNumber) {
     if (name == n) return SqlType::Number;
   }

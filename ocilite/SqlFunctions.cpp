@@ -4,6 +4,7 @@
 
 #include "OracleType.h"
 #include "Session.h"
+#include "SqlLexer.h"
 #include "ValueFunctions.h"
 #include "sqlite3.h"
 
@@ -95,6 +96,20 @@ void TypeScale(sqlite3_context* context, int, sqlite3_value** argv) {
   ResultOptional(context, ParseDeclaredType(TextArgument(argv[0])).scale);
 }
 
+// The query of a CREATE VIEW statement: what follows its first AS outside parentheses.
+void ViewText(sqlite3_context* context, int, sqlite3_value** argv) {
+  std::string sql = TextArgument(argv[0]);
+  int depth = 0;
+  for (const Token& token : SignificantTokens(sql)) {
+    depth += token.IsSymbol('(') ? 1 : token.IsSymbol(')') ? -1 : 0;
+    if (depth == 0 && token.IsWord("AS")) {
+      size_t start = sql.find_first_not_of(" \t\r\n", token.offset + token.length);
+      return ResultText(context, start == std::string::npos ? std::string() : sql.substr(start));
+    }
+  }
+  sqlite3_result_null(context);
+}
+
 struct FunctionEntry {
   const char* name;
   int arguments;  // -1: any number
@@ -108,7 +123,7 @@ const FunctionEntry kFunctions[] = {
     {"ZQ_CURRVAL", 2, false, CurrVal},   {"NVL", 2, true, Nvl},
     {"DECODE", -1, true, Decode},        {"ZQ_TYPE_NAME", 1, true, TypeName},
     {"ZQ_TYPE_LENGTH", 1, true, TypeLength}, {"ZQ_TYPE_PRECISION", 1, true, TypePrecision},
-    {"ZQ_TYPE_SCALE", 1, true, TypeScale},
+    {"ZQ_TYPE_SCALE", 1, true, TypeScale},   {"ZQ_VIEW_TEXT", 1, true, ViewText},
 };
 
 }  // namespace
