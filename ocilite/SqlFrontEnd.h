@@ -3,6 +3,7 @@
 #ifndef ZENQUILL_OCILITE_SQLFRONTEND_H
 #define ZENQUILL_OCILITE_SQLFRONTEND_H
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,5 +17,13 @@ struct sqlite3;
 // query returns. False, with `error` set at its offset in `sql`, for what Oracle would refuse.
 bool TranslateDml(sqlite3* db, std::string_view sql, bool isDba, Translation& out, std::vector<SqlType>& resultTypes,
                   OraError& error);
+
+// DDL: CREATE VIEW and CREATE TABLE ... AS take their query through the same pipeline (a
+// view keeps the text the user wrote for USER_VIEWS); the rest goes to TranslateSql.
+bool TranslateDdl(sqlite3* db, std::string_view sql, const TranslateOptions& options, Translation& out,
+                  OraError& error);
+
+// The text a view was created with, from the SQL that SQLite keeps for it.
+std::string ViewQueryText(const std::string& createSql);
 
 #endif

@@ -4,7 +4,7 @@
 
 #include "OracleType.h"
 #include "Session.h"
-#include "SqlLexer.h"
+#include "SqlFrontEnd.h"
 #include "ValueFunctions.h"
 #include "sqlite3.h"
 
@@ -96,18 +96,8 @@ void TypeScale(sqlite3_context* context, int, sqlite3_value** argv) {
   ResultOptional(context, ParseDeclaredType(TextArgument(argv[0])).scale);
 }
 
-// The query of a CREATE VIEW statement: what follows its first AS outside parentheses.
 void ViewText(sqlite3_context* context, int, sqlite3_value** argv) {
-  std::string sql = TextArgument(argv[0]);
-  int depth = 0;
-  for (const Token& token : SignificantTokens(sql)) {
-    depth += token.IsSymbol('(') ? 1 : token.IsSymbol(')') ? -1 : 0;
-    if (depth == 0 && token.IsWord("AS")) {
-      size_t start = sql.find_first_not_of(" \t\r\n", token.offset + token.length);
-      return ResultText(context, start == std::string::npos ? std::string() : sql.substr(start));
-    }
-  }
-  sqlite3_result_null(context);
+  ResultText(context, ViewQueryText(TextArgument(argv[0])));
 }
 
 struct FunctionEntry {

@@ -101,7 +101,8 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
   std::vector<SqlType> types;
   bool isDml = type == OCI_STMT_SELECT || type == OCI_STMT_INSERT || type == OCI_STMT_UPDATE || type == OCI_STMT_DELETE;
   bool translated = isDml ? TranslateDml(session->Db(), request.text, session->User().isDba, translation, types, error)
-                          : TranslateSql(request.text, {session->User().name, session->User().isDba}, translation, error);
+                          : TranslateDdl(session->Db(), request.text, {session->User().name, session->User().isDba},
+                                         translation, error);
   if (!translated) return OCI_ERROR;
   if (type == OCI_STMT_SELECT) return OpenQuery(session, translation, request.text, types, request.commit, result, error);
   bool isDdl = type == OCI_STMT_CREATE || type == OCI_STMT_DROP || type == OCI_STMT_ALTER;

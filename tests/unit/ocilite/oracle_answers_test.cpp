@@ -153,10 +153,12 @@ TEST_F(DemoSessionTest, SessionDateFormatIsHonoured) {
   EXPECT_EQ("ORA-01821: date format not recognized", RunSql(scott_, "ALTER SESSION SET NLS_DATE_FORMAT = 'XQZ'").error);
 }
 
-TEST_F(DemoSessionTest, ViewTextIsWhole) {
-  Outcome outcome = RunSql(scott_, "SELECT TEXT FROM USER_VIEWS WHERE VIEW_NAME = 'EMP_DEPT'");
-  ASSERT_EQ(1u, outcome.rows.size()) << outcome.error;
-  EXPECT_EQ(0u, outcome.rows[0][0].find("SELECT E.EMPNO")) << outcome.rows[0][0];
+TEST_F(DemoSessionTest, ViewsAnswerAsTheirQueryAndKeepItsText) {
+  EXPECT_EQ(0u, RunSql(scott_, "SELECT TEXT FROM USER_VIEWS WHERE VIEW_NAME = 'EMP_DEPT'").rows.at(0).at(0).find("SELECT E.EMPNO"));
+  const char* query = "SELECT ENAME, SAL/3 THIRD, HIREDATE /* hired */ FROM EMP";
+  ASSERT_EQ(DB_OK, RunSql(scott_, std::string("CREATE VIEW THIRDS AS ") + query).result);
+  EXPECT_EQ("1666.66666666667|17-NOV-81", Joined(RunSql(scott_, "SELECT THIRD, HIREDATE FROM THIRDS WHERE ENAME = 'KING'")));
+  EXPECT_EQ(query, Joined(RunSql(scott_, "SELECT TEXT FROM USER_VIEWS WHERE VIEW_NAME = 'THIRDS'")));
 }
 
 }  // namespace
