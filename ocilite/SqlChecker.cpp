@@ -138,7 +138,7 @@ class Checker {
     if (s.kind == DmlStatement::Kind::Insert) return Insert(s, scope);
     for (Assignment& assignment : s.assignments) {
       if (!Rewrite(assignment.value, scope)) return false;
-      if (assignment.columns.size() == 1) Convert(assignment.value, ColumnType(target, assignment.columns[0]));
+      if (assignment.columns.size() == 1) Store(assignment.value, Column(target, assignment.columns[0]));
     }
     return !s.where || Rewrite(s.where, scope);
   }
@@ -155,11 +155,22 @@ class Checker {
     return false;
   }
 
-  static SqlType ColumnType(const Source& source, const std::string& name) {
+  static CatalogColumn Column(const Source& source, const std::string& name) {
     for (const CatalogColumn& column : source.columns) {
-      if (column.name == name) return column.type;
+      if (column.name == name) return column;
     }
-    return SqlType::Unknown;
+    return {name, SqlType::Unknown};
+  }
+
+  // A value stored into a column: converted as Oracle does, and a NUMBER(p,s) one rounded to s places.
+  static void Store(ExprPtr& value, const CatalogColumn& column) {
+    Convert(value, column.type);
+    if (column.type != SqlType::Number || column.scale < 0 || value->kind == ExprKind::Null) return;
+    ExprPtr places = Literal("", value->start);
+    places->kind = ExprKind::Number;
+    places->text = std::to_string(column.scale);
+    WrapIn(value, "ROUND", SqlType::Number);
+    value->args.push_back(std::move(places));
   }
 
   bool Insert(DmlStatement& s, Scope& scope) {
@@ -173,7 +184,7 @@ class Checker {
         if (!Rewrite(row[k], Scope())) return false;
         std::string column = k < s.columns.size() ? s.columns[k]
                              : k < target.columns.size() ? target.columns[k].name : std::string();
-        Convert(row[k], ColumnType(target, column));
+        Store(row[k], Column(target, column));
       }
     }
     return true;

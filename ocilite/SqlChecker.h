@@ -17,6 +17,7 @@
 struct CatalogColumn {
   std::string name;
   SqlType type;
+  int scale = -1;  // NUMBER(p,s): the places a stored value is rounded to
 };
 
 // The columns of a table or view named [schema.]name; false when there is no such object.

@@ -29,7 +29,10 @@ bool LookUpColumns(sqlite3* db, const std::vector<std::string>& names, std::vect
   sqlite3_stmt* statement = nullptr;
   if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK || !statement) return false;
   for (int k = 0; k < sqlite3_column_count(statement); ++k) {
-    columns.push_back({sqlite3_column_name(statement, k), TypeOf(sqlite3_column_decltype(statement, k))});
+    const char* declared = sqlite3_column_decltype(statement, k);
+    SqlType type = TypeOf(declared);
+    int scale = type == SqlType::Number ? ParseDeclaredType(declared).scale : -1;
+    columns.push_back({sqlite3_column_name(statement, k), type, scale});
   }
   sqlite3_finalize(statement);
   return true;

@@ -120,7 +120,34 @@ ANSWERS(Constraints,
         {"duplicate_key", "INSERT INTO DEPT VALUES (10, 'X', 'Y')", "ORA-00001"},
         {"parent_missing", "INSERT INTO EMP (EMPNO, DEPTNO) VALUES (1, 99)", "ORA-02291"},
         {"child_found", "DELETE FROM DEPT WHERE DEPTNO = 10", "ORA-02292"},
-        {"bonus_text_length", "INSERT INTO BONUS (ENAME) VALUES ('ABCDEFGHIJKLMNOP')", "ORA-12899"})
+        {"bonus_text_length", "INSERT INTO BONUS (ENAME) VALUES ('ABCDEFGHIJKLMNOP')", "ORA-12899"},
+        {"date_column_takes_text", "INSERT INTO EMP (EMPNO, HIREDATE) VALUES (1, 'not a date')", "ORA-01858"},
+        {"number_column_takes_text", "UPDATE EMP SET SAL = 'much' WHERE EMPNO = 7839", "ORA-01722"})
+
+struct Stored {
+  const char* change;
+  const char* query;
+  const char* answer;
+};
+
+class StoredValueTest : public DemoSessionTest, public ::testing::WithParamInterface<Stored> {};
+
+TEST_P(StoredValueTest, KeepsWhatOracleKeeps) {
+  Outcome change = RunSql(scott_, GetParam().change);
+  ASSERT_EQ(DB_OK, change.result) << change.error;
+  EXPECT_EQ(GetParam().answer, Joined(RunSql(scott_, GetParam().query)));
+}
+
+const Stored kStored[] = {
+    {"UPDATE EMP SET SAL = 1234.567, COMM = '' WHERE EMPNO = 7499", "SELECT SAL, COMM FROM EMP WHERE EMPNO = 7499",
+     "1234.57|NULL"},
+    {"INSERT INTO EMP (EMPNO, ENAME, HIREDATE) VALUES (1, '', '05-MAR-02')",
+     "SELECT ENAME, HIREDATE, TO_CHAR(HIREDATE, 'YYYY') FROM EMP WHERE EMPNO = 1", "NULL|05-MAR-02|2002"},
+    {"UPDATE EMP SET HIREDATE = HIREDATE + 1 WHERE EMPNO = 7839", "SELECT HIREDATE FROM EMP WHERE EMPNO = 7839",
+     "18-NOV-81"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Stores, StoredValueTest, ::testing::ValuesIn(kStored));
 
 struct Heading {
   const char* sql;
