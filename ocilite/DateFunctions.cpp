@@ -2,49 +2,22 @@
 #include <cmath>
 #include <string>
 
-#include "OraError.h"
+#include "FunctionArguments.h"
 #include "OracleDate.h"
 #include "ValueFunctions.h"
 #include "sqlite3.h"
 
 namespace {
 
-bool AnyNull(int argc, sqlite3_value** argv) {
-  for (int k = 0; k < argc; ++k) {
-    if (sqlite3_value_type(argv[k]) == SQLITE_NULL) return true;
-  }
-  return false;
-}
-
-std::string Text(sqlite3_value* value) {
-  const unsigned char* text = sqlite3_value_text(value);
-  return text ? reinterpret_cast<const char*>(text) : "";
-}
-
-void Fail(sqlite3_context* context, int code) {
-  std::string text = MakeOraError(code).text;
-  sqlite3_result_error(context, text.c_str(), static_cast<int>(text.size()));
-}
-
 sqlite3* Db(sqlite3_context* context) { return sqlite3_context_db_handle(context); }
 
 // A DATE argument: the stored text, or text in the session's date format, as Oracle converts.
 bool DateArgument(sqlite3_context* context, sqlite3_value* value, DateTime& date) {
-  std::string text = Text(value);
+  std::string text = TextOf(value);
   if (ReadStoredDate(text, date)) return true;
   int code = ParseDateText(text, SessionDateFormat(Db(context)), date);
-  if (code) Fail(context, code);
+  if (code) RaiseOraError(context, code);
   return code == 0;
-}
-
-bool NumberArgument(sqlite3_context* context, sqlite3_value* value, double& number) {
-  int type = sqlite3_value_numeric_type(value);
-  if (type != SQLITE_INTEGER && type != SQLITE_FLOAT) {
-    Fail(context, 1722);
-    return false;
-  }
-  number = sqlite3_value_double(value);
-  return true;
 }
 
 void ResultDate(sqlite3_context* context, const DateTime& date) {
@@ -54,7 +27,7 @@ void ResultDate(sqlite3_context* context, const DateTime& date) {
 
 void ResultFormatted(sqlite3_context* context, const DateTime& date, const std::string& format) {
   std::string text;
-  if (!FormatDate(date, format, text)) return Fail(context, 1821);
+  if (!FormatDate(date, format, text)) return RaiseOraError(context, 1821);
   if (text.empty()) return sqlite3_result_null(context);
   sqlite3_result_text(context, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
 }
@@ -63,15 +36,15 @@ void DateText(sqlite3_context* context, int argc, sqlite3_value** argv) {
   DateTime date;
   if (AnyNull(argc, argv)) return sqlite3_result_null(context);
   if (!DateArgument(context, argv[0], date)) return;
-  ResultFormatted(context, date, argc > 1 ? Text(argv[1]) : SessionDateFormat(Db(context)));
+  ResultFormatted(context, date, argc > 1 ? TextOf(argv[1]) : SessionDateFormat(Db(context)));
 }
 
 void ToDate(sqlite3_context* context, int argc, sqlite3_value** argv) {
   if (AnyNull(argc, argv)) return sqlite3_result_null(context);
-  std::string format = argc > 1 ? Text(argv[1]) : SessionDateFormat(Db(context));
+  std::string format = argc > 1 ? TextOf(argv[1]) : SessionDateFormat(Db(context));
   DateTime date;
-  int code = ParseDateText(Text(argv[0]), format, date);
-  if (code) return Fail(context, code);
+  int code = ParseDateText(TextOf(argv[0]), format, date);
+  if (code) return RaiseOraError(context, code);
   ResultDate(context, date);
 }
 
@@ -99,10 +72,7 @@ void DateMinus(sqlite3_context* context, int argc, sqlite3_value** argv) {
   sqlite3_result_double(context, days);
 }
 
-void DateInvalid(sqlite3_context* context, int, sqlite3_value**) {
-  std::string text = MakeOraError(932, "NUMBER got DATE").text;
-  sqlite3_result_error(context, text.c_str(), static_cast<int>(text.size()));
-}
+void DateInvalid(sqlite3_context* context, int, sqlite3_value**) { RaiseOraError(context, 932, "NUMBER got DATE"); }
 
 DateTime AddMonthsTo(const DateTime& date, int months) {
   DateTime moved = date;
@@ -151,14 +121,14 @@ void NextDay(sqlite3_context* context, int argc, sqlite3_value** argv) {
   DateTime date;
   if (AnyNull(argc, argv)) return sqlite3_result_null(context);
   if (!DateArgument(context, argv[0], date)) return;
-  std::string wanted = Text(argv[1]).substr(0, 3);
+  std::string wanted = TextOf(argv[1]).substr(0, 3);
   for (char& c : wanted) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   for (int day = 0; day < 7; ++day) {
     if (wanted != kDays[day]) continue;
     int ahead = (day - DayOfWeek(date) + 7) % 7;
     return ResultDate(context, DaysToDate(DateToDays(date) + (ahead == 0 ? 7 : ahead)));
   }
-  Fail(context, 1846);
+  RaiseOraError(context, 1846);
 }
 
 // The start of the unit a TRUNC/ROUND format names: DD (day), MM/MON/MONTH, YYYY/YEAR/RR,
@@ -199,7 +169,7 @@ void TruncOrRound(sqlite3_context* context, int argc, sqlite3_value** argv, bool
   DateTime date, start, next;
   if (AnyNull(argc, argv)) return sqlite3_result_null(context);
   if (!DateArgument(context, argv[0], date)) return;
-  if (!UnitStart(date, argc > 1 ? Text(argv[1]) : "DD", start, next)) return Fail(context, 1898);
+  if (!UnitStart(date, argc > 1 ? TextOf(argv[1]) : "DD", start, next)) return RaiseOraError(context, 1898);
   double middle = (DateToDays(start) + DateToDays(next)) / 2;
   ResultDate(context, round && DateToDays(date) >= middle ? next : start);
 }
@@ -211,10 +181,10 @@ void Extract(sqlite3_context* context, int argc, sqlite3_value** argv) {
   DateTime date;
   if (AnyNull(argc, argv)) return sqlite3_result_null(context);
   if (!DateArgument(context, argv[1], date)) return;
-  std::string field = Text(argv[0]);
+  std::string field = TextOf(argv[0]);
   int value = field == "YEAR" ? date.year : field == "MONTH" ? date.month : field == "DAY" ? date.day
             : field == "HOUR" ? date.hour : field == "MINUTE" ? date.minute : field == "SECOND" ? date.second : -1;
-  if (value < 0) return Fail(context, 1748);
+  if (value < 0) return RaiseOraError(context, 1748);
   sqlite3_result_int(context, value);
 }
 

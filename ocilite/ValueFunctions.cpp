@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Cursor.h"
-#include "OraError.h"
+#include "FunctionArguments.h"
 #include "OracleDate.h"
 #include "sqlite3.h"
 
@@ -17,20 +17,9 @@ const char kDefaultDateFormat[] = "DD-MON-RR";
 
 bool IsNull(sqlite3_value* value) { return sqlite3_value_type(value) == SQLITE_NULL; }
 
-std::string Text(sqlite3_value* value) {
-  const unsigned char* text = sqlite3_value_text(value);
-  return text ? std::string(reinterpret_cast<const char*>(text), static_cast<size_t>(sqlite3_value_bytes(value)))
-              : std::string();
-}
-
 // A value as Oracle turns it into text: numbers without exponent or trailing zeros.
 std::string AsText(sqlite3_value* value) {
-  return sqlite3_value_type(value) == SQLITE_FLOAT ? OracleNumberText(sqlite3_value_double(value)) : Text(value);
-}
-
-void Fail(sqlite3_context* context, int code, const std::string& detail = "") {
-  std::string text = MakeOraError(code, detail).text;
-  sqlite3_result_error(context, text.c_str(), static_cast<int>(text.size()));
+  return sqlite3_value_type(value) == SQLITE_FLOAT ? OracleNumberText(sqlite3_value_double(value)) : TextOf(value);
 }
 
 // '' is NULL to Oracle.
@@ -39,23 +28,12 @@ void ResultText(sqlite3_context* context, const std::string& text) {
   sqlite3_result_text(context, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
 }
 
-// A number argument; false (and ORA-01722 raised) for text that is no number.
-bool NumberArgument(sqlite3_context* context, sqlite3_value* value, double& number) {
-  int type = sqlite3_value_numeric_type(value);
-  if (type != SQLITE_INTEGER && type != SQLITE_FLOAT) {
-    Fail(context, 1722);
-    return false;
-  }
-  number = sqlite3_value_double(value);
-  return true;
-}
-
 void Divide(sqlite3_context* context, int, sqlite3_value** argv) {
   if (IsNull(argv[0]) || IsNull(argv[1])) return sqlite3_result_null(context);
   double dividend = 0;
   double divisor = 0;
   if (!NumberArgument(context, argv[0], dividend) || !NumberArgument(context, argv[1], divisor)) return;
-  if (divisor == 0) return Fail(context, 1476);
+  if (divisor == 0) return RaiseOraError(context, 1476);
   if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER && sqlite3_value_numeric_type(argv[1]) == SQLITE_INTEGER) {
     sqlite3_int64 a = sqlite3_value_int64(argv[0]);
     sqlite3_int64 b = sqlite3_value_int64(argv[1]);
@@ -90,9 +68,7 @@ std::vector<size_t> CharacterStarts(const std::string& text) {
 
 // SUBSTR: position 0 counts as 1, a negative one from the end; nothing left is NULL.
 void Substr(sqlite3_context* context, int argc, sqlite3_value** argv) {
-  for (int k = 0; k < argc; ++k) {
-    if (IsNull(argv[k])) return sqlite3_result_null(context);
-  }
+  if (AnyNull(argc, argv)) return sqlite3_result_null(context);
   std::string text = AsText(argv[0]);
   std::vector<size_t> starts = CharacterStarts(text);
   double position = 0;
@@ -137,10 +113,8 @@ bool Matches(const char* pattern, const char* text, char escape) {
 
 void Like(sqlite3_context* context, int argc, sqlite3_value** argv) {
   // SQLite calls like(pattern, text[, escape]).
-  for (int k = 0; k < argc; ++k) {
-    if (IsNull(argv[k])) return sqlite3_result_null(context);
-  }
-  std::string escape = argc > 2 ? Text(argv[2]) : std::string();
+  if (AnyNull(argc, argv)) return sqlite3_result_null(context);
+  std::string escape = argc > 2 ? TextOf(argv[2]) : std::string();
   sqlite3_result_int(context, Matches(AsText(argv[0]).c_str(), AsText(argv[1]).c_str(), escape.empty() ? 0 : escape[0]));
 }
 
@@ -153,7 +127,7 @@ struct Single {
 void SingleStep(sqlite3_context* context, int, sqlite3_value** argv) {
   Single* single = static_cast<Single*>(sqlite3_aggregate_context(context, sizeof(Single)));
   if (!single) return;
-  if (++single->rows > 1) return Fail(context, 1427);
+  if (++single->rows > 1) return RaiseOraError(context, 1427);
   single->value = sqlite3_value_dup(argv[0]);
 }
 
@@ -161,7 +135,7 @@ void SingleFinal(sqlite3_context* context) {
   Single* single = static_cast<Single*>(sqlite3_aggregate_context(context, 0));
   if (!single || !single->value) return sqlite3_result_null(context);
   if (single->rows > 1) {
-    Fail(context, 1427);
+    RaiseOraError(context, 1427);
   } else {
     sqlite3_result_value(context, single->value);
   }
@@ -171,12 +145,12 @@ void SingleFinal(sqlite3_context* context) {
 void ToNumber(sqlite3_context* context, int, sqlite3_value** argv) {
   if (IsNull(argv[0])) return sqlite3_result_null(context);
   int type = sqlite3_value_numeric_type(argv[0]);
-  std::string text = Text(argv[0]);
+  std::string text = TextOf(argv[0]);
   bool blank = text.find_first_not_of(' ') == std::string::npos;
   if (blank) return sqlite3_result_null(context);
   if (type == SQLITE_INTEGER) return sqlite3_result_int64(context, sqlite3_value_int64(argv[0]));
   if (type == SQLITE_FLOAT) return sqlite3_result_double(context, sqlite3_value_double(argv[0]));
-  Fail(context, 1722);
+  RaiseOraError(context, 1722);
 }
 
 void ToChar(sqlite3_context* context, int argc, sqlite3_value** argv) {
@@ -185,7 +159,7 @@ void ToChar(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double number = 0;
   if (!NumberArgument(context, argv[0], number)) return;
   std::string text;
-  if (!FormatNumber(number, Text(argv[1]), text)) return Fail(context, 1481);
+  if (!FormatNumber(number, TextOf(argv[1]), text)) return RaiseOraError(context, 1481);
   ResultText(context, text);
 }
 
