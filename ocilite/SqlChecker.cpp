@@ -10,6 +10,7 @@ namespace {
 struct Source {
   std::string name;  // alias, or the table's own name
   std::vector<CatalogColumn> columns;
+  std::set<std::string> joinedOn;  // USING or NATURAL columns that * shows once, from the left
 };
 
 struct Scope {
@@ -73,7 +74,7 @@ void WrapIn(ExprPtr& e, const std::string& name, SqlType type) {
 SqlType FunctionType(const std::string& name, const std::vector<ExprPtr>& args) {
   static const char* const kNumber[] = {"COUNT", "SUM", "AVG", "LENGTH", "INSTR", "ABS", "MOD", "CEIL", "FLOOR",
                                         "POWER", "SQRT", "SIGN", "MONTHS_BETWEEN", "TO_NUMBER", "ROW_NUMBER",
-                                        "RANK", "DENSE_RANK", "ASCII", "STDDEV", "VARIANCE", "ZQ_DIV",
+                                        "RANK", "DENSE_RANK", "ASCII", "MOD", "STDDEV", "VARIANCE", "ZQ_DIV",
                                         "ZQ_TRUNC_NUMBER", "EXP", "LN", "LOG", "ZQ_EXTRACT"};
   static const char* const kText[] = {"UPPER", "LOWER", "SUBSTR", "REPLACE", "TRIM", "LTRIM", "RTRIM", "LPAD",
                                       "RPAD", "TO_CHAR", "INITCAP", "CONCAT", "CHR", "TRANSLATE", "ZQ_CONCAT",
@@ -219,7 +220,16 @@ class Checker {
 
   bool FromItem(TableRef& table, Scope& scope, const Scope& outer) {
     if (table.kind == TableRef::Kind::Join) {
-      if (!FromItem(*table.left, scope, outer) || !FromItem(*table.right, scope, outer)) return false;
+      if (!FromItem(*table.left, scope, outer)) return false;
+      size_t leftEnd = scope.sources.size();
+      if (!FromItem(*table.right, scope, outer)) return false;
+      std::set<std::string> shared(table.usingColumns.begin(), table.usingColumns.end());
+      if (table.joinType.compare(0, 7, "NATURAL") == 0) {
+        for (size_t k = 0; k < leftEnd; ++k) {
+          for (const CatalogColumn& column : scope.sources[k].columns) shared.insert(column.name);
+        }
+      }
+      for (size_t k = leftEnd; k < scope.sources.size(); ++k) scope.sources[k].joinedOn = shared;
       return !table.on || Rewrite(table.on, scope);
     }
     Source source;
@@ -307,7 +317,10 @@ class Checker {
   static void ExpandStar(const Expr& star, const Scope& scope, std::vector<CatalogColumn>& columns) {
     for (const Source& source : scope.sources) {
       if (!star.names.empty() && source.name != star.names.back()) continue;
-      columns.insert(columns.end(), source.columns.begin(), source.columns.end());
+      for (const CatalogColumn& column : source.columns) {
+        if (star.names.empty() && source.joinedOn.count(column.name)) continue;
+        columns.push_back(column);
+      }
     }
   }
 

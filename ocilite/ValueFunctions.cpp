@@ -176,6 +176,20 @@ void TruncNumber(sqlite3_context* context, int argc, sqlite3_value** argv) {
   sqlite3_result_double(context, truncated);
 }
 
+// MOD(m, n): the remainder with the sign of m; m itself when n is 0.
+void Mod(sqlite3_context* context, int argc, sqlite3_value** argv) {
+  if (AnyNull(argc, argv)) return sqlite3_result_null(context);
+  double m = 0;
+  double n = 0;
+  if (!NumberArgument(context, argv[0], m) || !NumberArgument(context, argv[1], n)) return;
+  if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER && sqlite3_value_numeric_type(argv[1]) == SQLITE_INTEGER) {
+    sqlite3_int64 a = sqlite3_value_int64(argv[0]);
+    sqlite3_int64 b = sqlite3_value_int64(argv[1]);
+    return sqlite3_result_int64(context, b == 0 || b == -1 ? (b == 0 ? a : 0) : a % b);
+  }
+  sqlite3_result_double(context, n == 0 ? m : m - n * std::trunc(m / n));
+}
+
 void DeleteFormat(void* format) { delete static_cast<std::string*>(format); }
 
 struct FunctionEntry {
@@ -189,6 +203,7 @@ const FunctionEntry kFunctions[] = {
     {"ZQ_SUBSTR", 2, Substr},     {"ZQ_SUBSTR", 3, Substr},    {"LIKE", 2, Like},
     {"LIKE", 3, Like},            {"TO_NUMBER", 1, ToNumber},  {"TO_CHAR", 1, ToChar},
     {"TO_CHAR", 2, ToChar},       {"ZQ_TRUNC_NUMBER", 1, TruncNumber}, {"ZQ_TRUNC_NUMBER", 2, TruncNumber},
+    {"MOD", 2, Mod},
 };
 
 }  // namespace

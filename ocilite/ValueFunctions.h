@@ -1,6 +1,6 @@
 // The functions that give SQLite Oracle's value semantics where the two differ: NUMBER
 // division (never truncating, ORA-01476 on zero), || over NULLs, SUBSTR's positions, a
-// case-sensitive LIKE, '' as NULL, single-row subqueries (ORA-01427), TO_CHAR of numbers
+// case-sensitive LIKE, MOD, '' as NULL, single-row subqueries (ORA-01427), TO_CHAR of numbers
 // by a format model, and the date functions (SqlChecker.h says which rewrite calls which).
 #ifndef ZENQUILL_OCILITE_VALUEFUNCTIONS_H
 #define ZENQUILL_OCILITE_VALUEFUNCTIONS_H

@@ -66,6 +66,7 @@ ANSWERS(Text,
         {"like_escape", "SELECT COUNT(*) FROM DUAL WHERE 'A_B' LIKE 'A\\_B' ESCAPE '\\'", "1"},
         {"substr_from_zero", "SELECT SUBSTR('ORACLE', 0, 2), SUBSTR('ORACLE', 1, 2) FROM DUAL", "OR|OR"},
         {"substr_from_end", "SELECT SUBSTR('ORACLE', -3), SUBSTR('ORACLE', -3, 2) FROM DUAL", "CLE|CL"},
+        {"mod", "SELECT MOD(11, 4), MOD(-11, 4), MOD(11, 0), MOD(7.5, 2) FROM DUAL", "3|-3|11|1.5"},
         {"concat_number", "SELECT ENAME || ' earns ' || SAL/2 FROM EMP WHERE EMPNO = 7369", "SMITH earns 400"})
 
 ANSWERS(Errors,
@@ -107,6 +108,8 @@ ANSWERS(Dates,
          "01-JAN-81|01-DEC-81|17-NOV-81"},
         {"extract", "SELECT EXTRACT(YEAR FROM HIREDATE), EXTRACT(MONTH FROM HIREDATE) FROM EMP WHERE ENAME = 'KING'",
          "1981|11"},
+        {"dates_beside_using_join",
+         "SELECT * FROM DEPT JOIN EMP USING (DEPTNO) WHERE EMPNO = 7839", "10|ACCOUNTING|NEW YORK|7839|KING|PRESIDENT|NULL|17-NOV-81|5000|NULL"},
         {"date_literal", "SELECT COUNT(*) FROM EMP WHERE HIREDATE < DATE '1981-03-01'", "3"},
         {"number_formats", "SELECT TO_CHAR(SAL, '$9,999.99'), TO_CHAR(1234.5, 'FM9,999.00'), TO_CHAR(800, '9,999') "
                            "FROM EMP WHERE ENAME = 'KING'",
