@@ -22,12 +22,14 @@ const Message kMessages[] = {
     {906, "missing left parenthesis"},
     {907, "missing right parenthesis"},
     {908, "missing NULL keyword"},
+    {909, "invalid number of arguments"},
     {918, "column ambiguously defined"},
     {923, "FROM keyword not found where expected"},
     {926, "missing VALUES keyword"},
     {927, "missing equal sign"},
     {928, "missing SELECT keyword"},
     {932, "inconsistent datatypes: expected %s"},
+    {934, "group function is not allowed here"},
     {936, "missing expression"},
     {937, "not a single-group group function"},
     {979, "not a GROUP BY expression"},
@@ -138,6 +140,9 @@ OraError OraErrorFromSqlite(int sqliteCode, const std::string& message, size_t o
   }
   if (Contains(message, "no such column")) return MakeOraError(904, QuotedPath(After(message, "no such column: ")), offset);
   if (Contains(message, "no such function")) return MakeOraError(904, QuotedPath(After(message, "no such function: ")), offset);
+  if (Contains(message, "ambiguous column name")) return MakeOraError(918, "", offset);
+  if (Contains(message, "misuse of aggregate")) return MakeOraError(934, "", offset);
+  if (Contains(message, "wrong number of arguments")) return MakeOraError(909, "", offset);
   if (Contains(message, "already exists")) return MakeOraError(955, "", offset);
   if (Contains(message, "UNIQUE constraint failed")) return MakeOraError(1, After(message, "failed: "), offset);
   if (Contains(message, "NOT NULL constraint failed")) {

@@ -42,8 +42,8 @@ std::string NameInCase(std::string name, std::string_view element) {
 }
 
 std::string Number(long value, int width, bool fill) {
-  char text[24];
-  std::snprintf(text, sizeof text, fill ? "%0*ld" : "%*ld", fill ? width : 0, value);
+  std::string text = std::to_string(value);
+  if (fill && static_cast<int>(text.size()) < width) text.insert(0, static_cast<size_t>(width) - text.size(), '0');
   return text;
 }
 
@@ -108,13 +108,21 @@ int ReadName(std::string_view text, size_t& at, const char* const* names, int co
 }  // namespace
 
 bool ReadStoredDate(std::string_view text, DateTime& date) {
-  DateTime d;
-  int read = 0;
-  std::string copy(text);
-  int n = std::sscanf(copy.c_str(), "%4d-%2d-%2d%n %2d:%2d:%2d%n", &d.year, &d.month, &d.day, &read, &d.hour,
-                      &d.minute, &d.second, &read);
-  if ((n != 3 && n != 6) || static_cast<size_t>(read) != copy.size()) return false;
+  // Read by hand: every fetched date passes here.
+  static const char kShape[] = "dddd-dd-dd dd:dd:dd";
+  if (text.size() != 10 && text.size() != 19) return false;
+  for (size_t k = 0; k < text.size(); ++k) {
+    bool digit = text[k] >= '0' && text[k] <= '9';
+    if (kShape[k] == 'd' ? !digit : text[k] != kShape[k]) return false;
+  }
+  auto field = [&text](size_t at, size_t length) {
+    int value = 0;
+    for (size_t k = at; k < at + length && k < text.size(); ++k) value = value * 10 + (text[k] - '0');
+    return value;
+  };
+  DateTime d{field(0, 4), field(5, 2), field(8, 2), field(11, 2), field(14, 2), field(17, 2)};
   if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > DaysInMonth(d.year, d.month)) return false;
+  if (d.hour > 23 || d.minute > 59 || d.second > 59) return false;
   date = d;
   return true;
 }
