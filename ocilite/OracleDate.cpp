@@ -15,16 +15,20 @@ const char* const kDays[] = {"SUNDAY", "MONDAY", "TUESDAY", "WEDNESDAY", "THURSD
 const char* const kElements[] = {"HH24", "HH12", "HH", "MONTH", "MON", "MM", "MI", "DDD", "DAY", "DD", "DY", "D",
                                  "YYYY", "RRRR", "YY", "RR", "SS", "AM", "PM", "J", "Q", "WW", "FM"};
 
+// ASCII only, and without the locale: every fetched date is written through here.
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 bool StartsWithNoCase(std::string_view text, size_t at, const char* word) {
   for (size_t k = 0; word[k]; ++k) {
-    if (at + k >= text.size() || std::toupper(static_cast<unsigned char>(text[at + k])) != word[k]) return false;
+    if (at + k >= text.size() || Upper(text[at + k]) != word[k]) return false;
   }
   return true;
 }
 
 const char* ElementAt(std::string_view format, size_t at) {
+  char first = Upper(format[at]);
   for (const char* element : kElements) {
-    if (StartsWithNoCase(format, at, element)) return element;
+    if (element[0] == first && StartsWithNoCase(format, at, element)) return element;
   }
   return nullptr;
 }
@@ -185,7 +189,7 @@ bool FormatDate(const DateTime& d, std::string_view format, std::string& text) {
     }
     std::string_view written = format.substr(at, std::char_traits<char>::length(element));
     at += written.size();
-    std::string e = element;
+    std::string_view e = element;
     int hour12 = d.hour % 12 == 0 ? 12 : d.hour % 12;
     if (e == "FM") {
       fill = !fill;
@@ -267,7 +271,7 @@ int ParseDateText(std::string_view text, std::string_view format, DateTime& date
       if (at < text.size() && !std::isalnum(static_cast<unsigned char>(text[at]))) ++at;
       continue;
     }
-    std::string e = element;
+    std::string_view e = element;
     f += e.size();
     if (e == "FM") continue;
     skipBlanks();
