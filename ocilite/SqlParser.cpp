@@ -1,5 +1,7 @@
 #include "SqlParser.h"
 
+#include <string>
+
 #include "SqlLexer.h"
 
 namespace {
@@ -116,6 +118,20 @@ class Parser {
     return true;
   }
 
+  // Each level of nesting costs stack here and in the stages after: it is kept bounded.
+  class Level {
+   public:
+    explicit Level(int& depth) : depth_(++depth) {}
+    ~Level() { --depth_; }
+    Level(const Level&) = delete;
+    Level& operator=(const Level&) = delete;
+    bool TooDeep() const { return depth_ > kDeepest; }
+
+   private:
+    int& depth_;
+  };
+  bool TooDeep() { return Unsupported("nesting deeper than " + std::to_string(kDeepest) + " levels"); }
+
   // --- queries ---
   bool QueryExpr(QueryPtr& query) {
     query = std::make_unique<Query>();
@@ -178,6 +194,8 @@ class Parser {
   }
 
   bool Core(SelectCore& core) {
+    Level level(depth_);
+    if (level.TooDeep()) return TooDeep();
     core.start = Here();
     if (PeekSymbol('(')) {
       ++i_;
@@ -268,6 +286,8 @@ class Parser {
   }
 
   bool TablePrimary(std::unique_ptr<TableRef>& table) {
+    Level level(depth_);
+    if (level.TooDeep()) return TooDeep();
     table = std::make_unique<TableRef>();
     table->start = Here();
     if (AcceptSymbol('(')) {
@@ -439,6 +459,8 @@ class Parser {
   }
 
   bool NotExpr(ExprPtr& out) {
+    Level level(depth_);
+    if (level.TooDeep()) return TooDeep();
     size_t start = Here();
     if (Accept("NOT")) {
       ExprPtr inner;
@@ -541,6 +563,8 @@ class Parser {
   }
 
   bool Unary(ExprPtr& out) {
+    Level level(depth_);
+    if (level.TooDeep()) return TooDeep();
     size_t start = Here();
     if (PeekSymbol('-') || PeekSymbol('+')) {
       std::string op(Cur().text);
@@ -559,6 +583,8 @@ class Parser {
   }
 
   bool Primary(ExprPtr& out) {
+    Level level(depth_);
+    if (level.TooDeep()) return TooDeep();
     if (AtEnd()) return Fail(936);
     const Token& token = Cur();
     size_t start = token.offset;
@@ -749,10 +775,12 @@ class Parser {
     return true;
   }
 
+  static constexpr int kDeepest = 200;
   std::string_view sql_;
   std::vector<Token> t_;
   OraError& error_;
   size_t i_ = 0;
+  int depth_ = 0;
 };
 
 }  // namespace

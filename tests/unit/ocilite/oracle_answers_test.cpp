@@ -79,6 +79,10 @@ ANSWERS(Errors,
         {"ambiguous_column", "SELECT DEPTNO FROM EMP, DEPT", "ORA-00918: column ambiguously defined"},
         {"group_function_in_where", "SELECT ENAME FROM EMP WHERE COUNT(*) > 1", "ORA-00934"},
         {"argument_count", "SELECT ADD_MONTHS(SYSDATE) FROM DUAL", "ORA-00909: invalid number of arguments"},
+        {"nesting_bounded", "SELECT ((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((("
+                            "(((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((("
+                            "((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((1",
+         "ORA-03001: unimplemented feature: nesting deeper than 200 levels"},
         {"no_from", "SELECT 1", "ORA-00923: FROM keyword not found where expected"},
         {"missing_expression", "SELECT * FROM EMP WHERE", "ORA-00936: missing expression"},
         {"connect_by", "SELECT ENAME FROM EMP START WITH MGR IS NULL CONNECT BY PRIOR EMPNO = MGR",
