@@ -80,6 +80,7 @@ class Parser {
     return false;
   }
   bool Unsupported(const std::string& what) { return Fail(3001, what); }
+  bool InvalidIdentifier() { return AtEnd() ? Fail(936) : Fail(904, "\"" + ToUpper(Cur().text) + "\""); }
   bool Expect(const char* word) { return Accept(word) || Fail(905); }
   bool ExpectClose() { return AcceptSymbol(')') || Fail(907); }
   bool ExpectOpen() { return AcceptSymbol('(') || Fail(906); }
@@ -105,7 +106,6 @@ class Parser {
     if (Peek("FETCH") || Peek("OFFSET")) return Unsupported(ToUpper(Cur().text));
     if (Peek("FOR") && Peek("UPDATE", 1)) return Unsupported("FOR UPDATE");
     if (Peek("PIVOT") || Peek("UNPIVOT") || Peek("MODEL")) return Unsupported(ToUpper(Cur().text));
-    if (PeekSymbol(')')) return Fail(933);
     return Fail(933);
   }
 
@@ -260,7 +260,7 @@ class Parser {
   bool NameList(std::vector<std::string>& names) {
     do {
       std::string name;
-      if (!Name(name)) return Fail(904, "");
+      if (!Name(name)) return InvalidIdentifier();
       names.push_back(name);
     } while (AcceptSymbol(','));
     return ExpectClose();
@@ -389,8 +389,8 @@ class Parser {
         if (!NameList(assignment.columns)) return false;
       } else {
         std::string column;
-        if (!Name(column)) return Fail(904, "");
-        if (AcceptSymbol('.') && !Name(column)) return Fail(904, "");
+        if (!Name(column)) return InvalidIdentifier();
+        if (AcceptSymbol('.') && !Name(column)) return InvalidIdentifier();
         assignment.columns.push_back(column);
       }
       if (!AcceptSymbol('=')) return Fail(927);

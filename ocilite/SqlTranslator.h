@@ -1,6 +1,7 @@
-// Rewrites the Oracle SQL that SQLite does not take as it is: unquoted names to upper case,
-// SYSDATE, USER, DATE literals, seq.NEXTVAL, MINUS, and the names of created and dropped
-// objects into the logged-in schema. Keeps a map from the rewritten text back to the
+// Rewrites the DDL that SQLite does not take as it is (queries and DML go through the front
+// end of SqlFrontEnd.h): unquoted names to upper case, SYSDATE, USER, DATE literals and
+// seq.NEXTVAL in defaults and checks, Oracle's column limits as CHECKs, and the names of
+// created and dropped objects into the logged-in schema. Keeps a map from the rewritten text back to the
 // original, so that SQLite's error positions point into what the user wrote.
 #ifndef ZENQUILL_OCILITE_SQLTRANSLATOR_H
 #define ZENQUILL_OCILITE_SQLTRANSLATOR_H
