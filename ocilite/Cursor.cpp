@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "OciApi.h"
-#include "OracleDate.h"
 #include "OracleType.h"
 #include "ValueFunctions.h"
 #include "sqlite3.h"
@@ -45,6 +44,11 @@ Cursor::Cursor(std::shared_ptr<Session> session, sqlite3_stmt* statement)
 }
 
 Cursor::~Cursor() { sqlite3_finalize(statement_); }
+
+void Cursor::ShowAsDates(std::vector<bool> dateColumns) {
+  dateColumns_ = std::move(dateColumns);
+  dateFormat_.Compile(SessionDateFormat(session_->Db()));  // the session only ever keeps a valid model
+}
 
 bool Cursor::Step(OraError& error) {
   int rc = sqlite3_step(statement_);
@@ -95,8 +99,7 @@ bool Cursor::Deliver(const ColumnTarget& target, OraError& error) {
     text = number.c_str();
     length = number.size();
   } else if (static_cast<size_t>(column) < dateColumns_.size() && dateColumns_[column] &&
-             FormatStoredDate(reinterpret_cast<const char*>(sqlite3_column_text(statement_, column)),
-                              SessionDateFormat(session_->Db()), number)) {
+             dateFormat_.WriteStored(reinterpret_cast<const char*>(sqlite3_column_text(statement_, column)), number)) {
     text = number.c_str();
     length = number.size();
   } else {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "OraError.h"
+#include "OracleDate.h"
 #include "Session.h"
 
 struct sqlite3_stmt;
@@ -45,7 +46,7 @@ class Cursor {
   int Fetch(const std::vector<ColumnTarget>& targets, OraError& error);
 
   // Columns that hold dates come out in the session's date format.
-  void ShowAsDates(std::vector<bool> dateColumns) { dateColumns_ = std::move(dateColumns); }
+  void ShowAsDates(std::vector<bool> dateColumns);
 
  private:
   Cursor(std::shared_ptr<Session> session, sqlite3_stmt* statement);
@@ -59,6 +60,7 @@ class Cursor {
   bool exhausted_ = false;
   uint32_t rowsFetched_ = 0;
   std::vector<bool> dateColumns_;
+  DateFormat dateFormat_;
 };
 
 // A floating-point value as Oracle writes a number: 1250.5, .5, -.25, 3.

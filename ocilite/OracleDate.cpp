@@ -14,6 +14,8 @@ const char* const kDays[] = {"SUNDAY", "MONDAY", "TUESDAY", "WEDNESDAY", "THURSD
 // The elements of a format model, longest first where one begins another.
 const char* const kElements[] = {"HH24", "HH12", "HH", "MONTH", "MON", "MM", "MI", "DDD", "DAY", "DD", "DY", "D",
                                  "YYYY", "RRRR", "YY", "RR", "SS", "AM", "PM", "J", "Q", "WW", "FM"};
+enum Element { kHh24, kHh12, kHh, kMonth, kMon, kMm, kMi, kDdd, kDay, kDd, kDy, kD,
+               kYyyy, kRrrr, kYy, kRr, kSs, kAm, kPm, kJ, kQ, kWw, kFm };
 
 // ASCII only, and without the locale: every fetched date is written through here.
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -33,22 +35,30 @@ const char* ElementAt(std::string_view format, size_t at) {
   return nullptr;
 }
 
-// Month and day names follow the case of the element: MON JAN, Mon Jan, mon jan.
-std::string NameInCase(std::string name, std::string_view element) {
-  bool upper = std::isupper(static_cast<unsigned char>(element[0]));
-  bool secondUpper = element.size() > 1 && std::isupper(static_cast<unsigned char>(element[1]));
+// Month and day names follow the case of the element: MON JAN, Mon Jan, mon jan. Writers
+// append to `text`: every fetched date is written through here.
+void AppendName(std::string& text, std::string_view name, std::string_view element, size_t padTo = 0) {
+  bool upper = element[0] >= 'A' && element[0] <= 'Z';
+  bool secondUpper = element.size() > 1 && element[1] >= 'A' && element[1] <= 'Z';
+  size_t start = text.size();
   for (size_t k = 0; k < name.size(); ++k) {
     bool up = k == 0 ? upper : (upper && secondUpper);
-    name[k] = static_cast<char>(up ? std::toupper(static_cast<unsigned char>(name[k]))
-                                   : std::tolower(static_cast<unsigned char>(name[k])));
+    text += up ? name[k] : static_cast<char>(name[k] - 'A' + 'a');
   }
-  return name;
+  if (text.size() - start < padTo) text.append(padTo - (text.size() - start), ' ');
 }
 
-std::string Number(long value, int width, bool fill) {
-  std::string text = std::to_string(value);
-  if (fill && static_cast<int>(text.size()) < width) text.insert(0, static_cast<size_t>(width) - text.size(), '0');
-  return text;
+void AppendNumber(std::string& text, long value, int width, bool fill) {
+  char digits[24];
+  int count = 0;
+  unsigned long rest = value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
+  do {
+    digits[count++] = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest && count < 20);
+  if (value < 0) text += '-';
+  for (int k = count; fill && k < width; ++k) text += '0';
+  while (count > 0) text += digits[--count];
 }
 
 // Days from 0001-01-01 in the proleptic Gregorian calendar (after H. Hinnant's civil days).
@@ -168,79 +178,79 @@ int DayOfWeek(const DateTime& d) {
   return static_cast<int>((CivilDays(d.year, d.month, d.day) % 7 + 7 + 1) % 7);
 }
 
-bool FormatDate(const DateTime& d, std::string_view format, std::string& text) {
-  text.clear();
+bool DateFormat::Compile(std::string_view model) {
+  pieces_.clear();
   bool fill = true;  // FM toggles the padding off and on
-  int dayOfYear = static_cast<int>(CivilDays(d.year, d.month, d.day) - CivilDays(d.year, 1, 1)) + 1;
-  for (size_t at = 0; at < format.size();) {
-    if (format[at] == '"') {
-      size_t close = format.find('"', at + 1);
+  for (size_t at = 0; at < model.size();) {
+    Piece piece;
+    piece.fill = fill;
+    if (model[at] == '"') {
+      size_t close = model.find('"', at + 1);
       if (close == std::string_view::npos) return false;
-      text += std::string(format.substr(at + 1, close - at - 1));
+      piece.written = std::string(model.substr(at + 1, close - at - 1));
       at = close + 1;
-      continue;
+    } else if (const char* element = ElementAt(model, at)) {
+      for (int k = 0; k < static_cast<int>(sizeof kElements / sizeof kElements[0]); ++k) {
+        if (kElements[k] == element) piece.element = k;
+      }
+      piece.written = std::string(model.substr(at, std::char_traits<char>::length(element)));
+      at += piece.written.size();
+      if (piece.element == kFm) {
+        fill = !fill;
+        continue;
+      }
+    } else if (std::isalnum(static_cast<unsigned char>(model[at]))) {
+      return false;
+    } else {
+      piece.written = std::string(1, model[at++]);
     }
-    const char* element = ElementAt(format, at);
-    if (!element) {
-      unsigned char c = static_cast<unsigned char>(format[at]);
-      if (std::isalnum(c)) return false;
-      text += format[at++];
-      continue;
-    }
-    std::string_view written = format.substr(at, std::char_traits<char>::length(element));
-    at += written.size();
-    std::string_view e = element;
-    int hour12 = d.hour % 12 == 0 ? 12 : d.hour % 12;
-    if (e == "FM") {
-      fill = !fill;
-    } else if (e == "YYYY" || e == "RRRR") {
-      text += Number(d.year, 4, fill);
-    } else if (e == "YY" || e == "RR") {
-      text += Number(d.year % 100, 2, true);
-    } else if (e == "MM") {
-      text += Number(d.month, 2, fill);
-    } else if (e == "MON") {
-      text += NameInCase(std::string(kMonths[d.month - 1]).substr(0, 3), written);
-    } else if (e == "MONTH") {
-      std::string name = NameInCase(kMonths[d.month - 1], written);
-      if (fill) name.resize(9, ' ');
-      text += name;
-    } else if (e == "DD") {
-      text += Number(d.day, 2, fill);
-    } else if (e == "DDD") {
-      text += Number(dayOfYear, 3, fill);
-    } else if (e == "D") {
-      text += Number(DayOfWeek(d) + 1, 1, fill);
-    } else if (e == "DY") {
-      text += NameInCase(std::string(kDays[DayOfWeek(d)]).substr(0, 3), written);
-    } else if (e == "DAY") {
-      std::string name = NameInCase(kDays[DayOfWeek(d)], written);
-      if (fill) name.resize(9, ' ');
-      text += name;
-    } else if (e == "HH24") {
-      text += Number(d.hour, 2, fill);
-    } else if (e == "HH" || e == "HH12") {
-      text += Number(hour12, 2, fill);
-    } else if (e == "MI") {
-      text += Number(d.minute, 2, fill);
-    } else if (e == "SS") {
-      text += Number(d.second, 2, fill);
-    } else if (e == "AM" || e == "PM") {
-      text += NameInCase(d.hour < 12 ? "AM" : "PM", written);
-    } else if (e == "J") {
-      text += Number(static_cast<long>(CivilDays(d.year, d.month, d.day) + 1721426), 7, fill);
-    } else if (e == "Q") {
-      text += Number((d.month - 1) / 3 + 1, 1, fill);
-    } else if (e == "WW") {
-      text += Number((dayOfYear - 1) / 7 + 1, 2, fill);
-    }
+    pieces_.push_back(piece);
   }
   return true;
 }
 
-bool FormatStoredDate(std::string_view stored, std::string_view format, std::string& text) {
+void DateFormat::Write(const DateTime& d, std::string& text) const {
+  text.clear();
+  int dayOfYear = static_cast<int>(CivilDays(d.year, d.month, d.day) - CivilDays(d.year, 1, 1)) + 1;
+  int hour12 = d.hour % 12 == 0 ? 12 : d.hour % 12;
+  for (const Piece& piece : pieces_) {
+    bool fill = piece.fill;
+    switch (piece.element) {
+      case kYyyy: case kRrrr: AppendNumber(text, d.year, 4, fill); break;
+      case kYy: case kRr: AppendNumber(text, d.year % 100, 2, true); break;
+      case kMm: AppendNumber(text, d.month, 2, fill); break;
+      case kMon: AppendName(text, std::string_view(kMonths[d.month - 1], 3), piece.written); break;
+      case kMonth: AppendName(text, kMonths[d.month - 1], piece.written, fill ? 9 : 0); break;
+      case kDd: AppendNumber(text, d.day, 2, fill); break;
+      case kDdd: AppendNumber(text, dayOfYear, 3, fill); break;
+      case kD: AppendNumber(text, DayOfWeek(d) + 1, 1, fill); break;
+      case kDy: AppendName(text, std::string_view(kDays[DayOfWeek(d)], 3), piece.written); break;
+      case kDay: AppendName(text, kDays[DayOfWeek(d)], piece.written, fill ? 9 : 0); break;
+      case kHh24: AppendNumber(text, d.hour, 2, fill); break;
+      case kHh: case kHh12: AppendNumber(text, hour12, 2, fill); break;
+      case kMi: AppendNumber(text, d.minute, 2, fill); break;
+      case kSs: AppendNumber(text, d.second, 2, fill); break;
+      case kAm: case kPm: AppendName(text, d.hour < 12 ? "AM" : "PM", piece.written); break;
+      case kJ: AppendNumber(text, static_cast<long>(CivilDays(d.year, d.month, d.day) + 1721426), 7, fill); break;
+      case kQ: AppendNumber(text, (d.month - 1) / 3 + 1, 1, fill); break;
+      case kWw: AppendNumber(text, (dayOfYear - 1) / 7 + 1, 2, fill); break;
+      default: text += piece.written; break;  // literal text
+    }
+  }
+}
+
+bool FormatDate(const DateTime& date, std::string_view format, std::string& text) {
+  DateFormat model;
+  if (!model.Compile(format)) return false;
+  model.Write(date, text);
+  return true;
+}
+
+bool DateFormat::WriteStored(std::string_view stored, std::string& text) const {
   DateTime date;
-  return ReadStoredDate(stored, date) && FormatDate(date, format, text);
+  if (!ReadStoredDate(stored, date)) return false;
+  Write(date, text);
+  return true;
 }
 
 int ParseDateText(std::string_view text, std::string_view format, DateTime& date) {

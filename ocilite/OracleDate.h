@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct DateTime {
   int year = 1;
@@ -30,8 +31,23 @@ int DayOfWeek(const DateTime& date);  // 0: Sunday
 // Writes `date` by an Oracle format model; false when the model is not one (ORA-01821).
 bool FormatDate(const DateTime& date, std::string_view format, std::string& text);
 
-// A stored date written by `format`; false when `stored` is no stored date or `format` no model.
-bool FormatStoredDate(std::string_view stored, std::string_view format, std::string& text);
+// A format model read once, to write many dates by it.
+class DateFormat {
+ public:
+  // False when `model` is no Oracle date format model (ORA-01821).
+  bool Compile(std::string_view model);
+  void Write(const DateTime& date, std::string& text) const;
+  // False when `stored` is no stored date.
+  bool WriteStored(std::string_view stored, std::string& text) const;
+
+ private:
+  struct Piece {
+    int element = -1;     // an index into the elements, or -1 for literal text
+    std::string written;  // the element as written (its case says the names' case), or the literal
+    bool fill = true;     // padded, unless FM says otherwise
+  };
+  std::vector<Piece> pieces_;
+};
 
 // Reads `text` by an Oracle format model: 0, or the ORA error number that Oracle gives.
 int ParseDateText(std::string_view text, std::string_view format, DateTime& date);
