@@ -4,6 +4,7 @@
 #include <set>
 
 #include "OracleDate.h"
+#include "SqlTranslator.h"
 
 namespace {
 
@@ -554,10 +555,6 @@ class Checker {
 };
 
 }  // namespace
-
-bool IsHiddenName(const std::string& upper, bool isDba) {
-  return upper.compare(0, 3, "ZQ$") == 0 || (!isDba && upper.compare(0, 4, "DBA_") == 0);
-}
 
 bool CheckStatement(DmlStatement& statement, const CheckOptions& options, std::string_view sql,
                     std::vector<SqlType>& resultTypes, OraError& error) {

@@ -36,7 +36,4 @@ bool CheckStatement(DmlStatement& statement, const CheckOptions& options, std::s
 // Checks and rewrites a query on its own (the body of CREATE VIEW).
 bool CheckQuery(Query& query, const CheckOptions& options, std::string_view sql, OraError& error);
 
-// Whether a name is kept from users: our bookkeeping tables, and DBA_ views for all but a DBA.
-bool IsHiddenName(const std::string& upperName, bool isDba);
-
 #endif

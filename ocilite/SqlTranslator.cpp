@@ -183,10 +183,7 @@ class Translator {
     return true;
   }
 
-  // Our own bookkeeping tables, and the DBA_ views for everyone but a DBA.
-  bool IsHidden(const std::string& upper) const {
-    return upper.compare(0, 3, "ZQ$") == 0 || (!options_.isDba && upper.compare(0, 4, "DBA_") == 0);
-  }
+  bool IsHidden(const std::string& upper) const { return IsHiddenName(upper, options_.isDba); }
 
   static bool IsSqliteOnlyKeyword(const std::string& upper) {
     return upper == "DEFERRABLE" || upper == "NOTHING" || upper == "TRANSACTION";
@@ -232,6 +229,10 @@ class Translator {
 };
 
 }  // namespace
+
+bool IsHiddenName(const std::string& upper, bool isDba) {
+  return upper.compare(0, 3, "ZQ$") == 0 || (!isDba && upper.compare(0, 4, "DBA_") == 0);
+}
 
 size_t Translation::SourceOffset(size_t outputOffset) const {
   const Anchor* best = nullptr;

@@ -31,6 +31,9 @@ struct Translation {
   size_t SourceOffset(size_t outputOffset) const;
 };
 
+// Whether a name is kept from users: our bookkeeping tables, and DBA_ views for all but a DBA.
+bool IsHiddenName(const std::string& upperName, bool isDba);
+
 // False, with `error` set (its offset in the original text), for text that cannot be run.
 bool TranslateSql(std::string_view oracleSql, const TranslateOptions& options, Translation& out,
                   OraError& error);
