@@ -43,10 +43,10 @@ bool PrepareData() {
                        "AMOUNT NUMBER(12,2), QUANTITY NUMBER(8), PRICE NUMBER(10,2), TAKEN DATE, "
                        "STATUS VARCHAR2(8), NOTE VARCHAR2(40))";
   std::string fill = std::string("INSERT INTO ") + kTable +
-                     " WITH RECURSIVE N(I) AS (SELECT 1 FROM DUAL UNION ALL SELECT I + 1 FROM N WHERE I < " +
+                     " WITH N(I) AS (SELECT 1 FROM DUAL UNION ALL SELECT I + 1 FROM N WHERE I < " +
                      std::to_string(kRows) +
-                     ") SELECT I, 'C' || I, 'NAME ' || (I % 1000), 'CAT' || (I % 7), I * 1.25, I % 500, "
-                     "(I % 250) + 0.5, '2002-01-01 00:00:00', 'OK', 'note ' || I FROM N";
+                     ") SELECT I, 'C' || I, 'NAME ' || MOD(I, 1000), 'CAT' || MOD(I, 7), I * 1.25, MOD(I, 500), "
+                     "MOD(I, 250) + 0.5, DATE '2002-01-01', 'OK', 'note ' || I FROM N";
   return document.Execute(create, isQuery, columns, rows, offset) == DB_OK &&
          document.Execute(fill, isQuery, columns, rows, offset) == DB_OK && rows == kRows;
 }

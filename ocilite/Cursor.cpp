@@ -1,10 +1,12 @@
 #include "Cursor.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "OciApi.h"
 #include "OracleType.h"
+#include "ValueFunctions.h"
 #include "sqlite3.h"
 
 namespace {
@@ -14,9 +16,20 @@ constexpr int kLongestVarchar2 = 4000;
 }  // namespace
 
 std::string OracleNumberText(double value) {
-  char text[40];
+  char text[400];
   std::snprintf(text, sizeof text, "%.15g", value);
   std::string number = text;
+  if (number.find('e') != std::string::npos) {
+    // Oracle writes a NUMBER without exponent: as many places as the 15 digits need.
+    int exponent = std::atoi(number.c_str() + number.find('e') + 1);
+    int places = exponent < 0 ? 14 - exponent : 0;
+    std::snprintf(text, sizeof text, "%.*f", places, value);
+    number = text;
+    if (number.find('.') != std::string::npos) {
+      number.erase(number.find_last_not_of('0') + 1);
+      if (number.back() == '.') number.pop_back();
+    }
+  }
   if (number.compare(0, 2, "0.") == 0) number.erase(0, 1);
   if (number.compare(0, 3, "-0.") == 0) number.erase(1, 1);
   return number;
@@ -51,6 +64,11 @@ void Cursor::Describe() {
 }
 
 Cursor::~Cursor() { sqlite3_finalize(statement_); }
+
+void Cursor::ShowAsDates(std::vector<bool> dateColumns) {
+  dateColumns_ = std::move(dateColumns);
+  dateFormat_.Compile(SessionDateFormat(session_->Db()));  // the session only ever keeps a valid model
+}
 
 bool Cursor::Step(OraError& error) {
   const uint64_t nullsBefore = session_->AggregateNullsSkipped();
@@ -102,6 +120,10 @@ bool Cursor::Deliver(const ColumnTarget& target, OraError& error) {
   size_t length = 0;
   if (type == SQLITE_FLOAT) {
     number = OracleNumberText(sqlite3_column_double(statement_, column));
+    text = number.c_str();
+    length = number.size();
+  } else if (static_cast<size_t>(column) < dateColumns_.size() && dateColumns_[column] &&
+             dateFormat_.WriteStored(reinterpret_cast<const char*>(sqlite3_column_text(statement_, column)), number)) {
     text = number.c_str();
     length = number.size();
   } else {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "OraError.h"
+#include "OracleDate.h"
 #include "OracleType.h"
 #include "RoundTrips.h"
 #include "Session.h"
@@ -48,6 +49,9 @@ class Cursor {
   // an aggregate skipped a NULL (ORA-24347); OCI_NO_DATA after the last row; OCI_ERROR.
   int Fetch(const std::vector<ColumnTarget>& targets, OraError& error);
 
+  // Columns that hold dates come out in the session's date format.
+  void ShowAsDates(std::vector<bool> dateColumns);
+
  private:
   Cursor(std::shared_ptr<Session> session, sqlite3_stmt* statement);
   void Describe();
@@ -62,6 +66,8 @@ class Cursor {
   bool nullSkipped_ = false;  // by an aggregate, while the pending row was computed
   uint32_t rowsFetched_ = 0;
   PrefetchedRows prefetched_;
+  std::vector<bool> dateColumns_;
+  DateFormat dateFormat_;
 };
 
 // A floating-point value as Oracle writes a number: 1250.5, .5, -.25, 3.

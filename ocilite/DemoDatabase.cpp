@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "SqlLexer.h"
+#include "SqlTranslator.h"
 #include "SqliteFiles.h"
 #include "sqlite3.h"
 
@@ -27,6 +29,24 @@ bool SetWal(sqlite3* db, const std::string& schema, OraError& error) {
   return RunScript(db, ("PRAGMA \"" + schema + "\".journal_mode = WAL").c_str(), error);
 }
 
+// The schemas' tables are made through the library's own DDL path, so that they are
+// constrained exactly as a user's tables are; the rest of the script is SQLite's dialect.
+bool RunSchemaScript(sqlite3* db, const std::string& script, OraError& error) {
+  size_t from = 0;
+  for (const Token& token : Tokenize(script)) {
+    if (!token.IsSymbol(';')) continue;
+    std::string statement = script.substr(from, token.offset - from);
+    from = token.offset + 1;
+    std::vector<Token> words = SignificantTokens(statement);
+    Translation translation;
+    translation.sql = statement;
+    bool isTable = words.size() > 1 && words[0].IsWord("CREATE") && words[1].IsWord("TABLE");
+    if (isTable && !TranslateSql(statement, {"", true}, translation, error)) return false;
+    if (!RunScript(db, translation.sql.c_str(), error)) return false;
+  }
+  return RunScript(db, script.substr(from).c_str(), error);
+}
+
 bool Seed(sqlite3* db, const DatabaseLocation& location, OraError& error) {
   std::string script = kDemoSeedScript;
   size_t marker = script.find(kSchemasMarker);
@@ -41,7 +61,7 @@ bool Seed(sqlite3* db, const DatabaseLocation& location, OraError& error) {
     if (!AttachSchema(db, location, user, error) || !SetWal(db, user, error)) return false;
   }
   if (!RunScript(db, "BEGIN", error)) return false;
-  if (RunScript(db, schemas.c_str(), error)) return RunScript(db, "COMMIT", error);
+  if (RunSchemaScript(db, schemas, error)) return RunScript(db, "COMMIT", error);
   OraError ignored;
   RunScript(db, "ROLLBACK", ignored);
   return false;

@@ -26,8 +26,8 @@ const ViewFamily kFamilies[] = {
      nullptr},
     {"VIEWS", "OWNER",
      "OWNER, VIEW_NAME, TEXT_LENGTH, TEXT, TYPE_TEXT, VIEW_TYPE_OWNER, VIEW_TYPE, SUPERVIEW_NAME",
-     "SELECT '%S', t.name, length(t.sql) - instr(upper(t.sql), ' AS ') - 3, "
-     "substr(t.sql, instr(upper(t.sql), ' AS ') + 4), NULL, NULL, NULL, NULL FROM %O WHERE %U t.type = 'view'",
+     "SELECT '%S', t.name, length(ZQ_VIEW_TEXT(t.sql)), ZQ_VIEW_TEXT(t.sql), NULL, NULL, NULL, NULL "
+     "FROM %O WHERE %U t.type = 'view'",
      nullptr},
     {"INDEXES", "OWNER",
      "OWNER, INDEX_NAME, INDEX_TYPE, TABLE_OWNER, TABLE_NAME, TABLE_TYPE, UNIQUENESS, COMPRESSION, "

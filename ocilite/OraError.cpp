@@ -17,6 +17,22 @@ const Message kMessages[] = {
     {54, "resource busy and acquire with NOWAIT specified or timeout expired"},
     {600, "internal error code, arguments: [ocilite], [%s]"},
     {900, "invalid SQL statement"},
+    {903, "invalid table name"},
+    {905, "missing keyword"},
+    {906, "missing left parenthesis"},
+    {907, "missing right parenthesis"},
+    {908, "missing NULL keyword"},
+    {909, "invalid number of arguments"},
+    {918, "column ambiguously defined"},
+    {923, "FROM keyword not found where expected"},
+    {926, "missing VALUES keyword"},
+    {927, "missing equal sign"},
+    {928, "missing SELECT keyword"},
+    {932, "inconsistent datatypes: expected %s"},
+    {934, "group function is not allowed here"},
+    {936, "missing expression"},
+    {937, "not a single-group group function"},
+    {979, "not a GROUP BY expression"},
     {904, "%s: invalid identifier"},
     {911, "invalid character"},
     {933, "SQL command not properly ended"},
@@ -36,6 +52,26 @@ const Message kMessages[] = {
     {24313, "user already authenticated"},
     {24327, "need explicit attach before authenticating a user"},
     {1403, "no data found"},
+    {1427, "single-row subquery returns more than one row"},
+    {1438, "value larger than specified precision allowed for this column"},
+    {1476, "divisor is equal to zero"},
+    {1481, "invalid number format model"},
+    {1748, "only simple column names allowed here"},
+    {1898, "too many precision specifiers"},
+    {1821, "date format not recognized"},
+    {1830, "date format picture ends before converting entire input string"},
+    {1839, "date not valid for month specified"},
+    {1843, "not a valid month"},
+    {1846, "not a valid day of the week"},
+    {1847, "day of month must be between 1 and last day of month"},
+    {1849, "hour must be between 1 and 12"},
+    {1850, "hour must be between 0 and 23"},
+    {1851, "minutes must be between 0 and 59"},
+    {1852, "seconds must be between 0 and 59"},
+    {1855, "AM/A.M. or PM/P.M. required"},
+    {1858, "a non-numeric character was found where a numeric was expected"},
+    {1861, "literal does not match format string"},
+    {2292, "integrity constraint (%s) violated - child record found"},
     {1406, "fetched column value was truncated"},
     {1756, "quoted string not properly terminated"},
     {1722, "invalid number"},
@@ -98,8 +134,16 @@ OraError OraErrorFromSqlite(int sqliteCode, const std::string& message, size_t o
   int primary = sqliteCode & 0xff;
   if (primary == 5 || primary == 6) return MakeOraError(54, "", offset);  // busy, locked
   if (Contains(message, "no such table") || Contains(message, "no such view")) return MakeOraError(942, "", offset);
+  if (Contains(message, "no such column: \"")) {
+    // Every name we hand SQLite is quoted; its message then quotes it again with advice.
+    std::string name = After(message, "no such column: \"");
+    return MakeOraError(904, QuotedPath(name.substr(0, name.find('"'))), offset);
+  }
   if (Contains(message, "no such column")) return MakeOraError(904, QuotedPath(After(message, "no such column: ")), offset);
   if (Contains(message, "no such function")) return MakeOraError(904, QuotedPath(After(message, "no such function: ")), offset);
+  if (Contains(message, "ambiguous column name")) return MakeOraError(918, "", offset);
+  if (Contains(message, "misuse of aggregate")) return MakeOraError(934, "", offset);
+  if (Contains(message, "wrong number of arguments")) return MakeOraError(909, "", offset);
   if (Contains(message, "already exists")) return MakeOraError(955, "", offset);
   if (Contains(message, "UNIQUE constraint failed")) return MakeOraError(1, After(message, "failed: "), offset);
   if (Contains(message, "NOT NULL constraint failed")) {
@@ -110,6 +154,7 @@ OraError OraErrorFromSqlite(int sqliteCode, const std::string& message, size_t o
     std::string column = check.substr(0, check.find(')'));
     return MakeOraError(12899, column + " (maximum: " + After(check, "<= ") + ")", offset);
   }
+  if (Contains(message, "CHECK constraint failed: round(abs(")) return MakeOraError(1438, "", offset);
   if (Contains(message, "CHECK constraint failed")) return MakeOraError(2290, After(message, "failed: "), offset);
   if (Contains(message, "FOREIGN KEY constraint failed")) return MakeOraError(2291, "FOREIGN KEY", offset);
   if (Contains(message, "syntax error") || Contains(message, "incomplete input")) return MakeOraError(933, "", offset);

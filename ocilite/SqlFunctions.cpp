@@ -1,10 +1,11 @@
 #include "SqlFunctions.h"
 
-#include <cstdlib>
 #include <ctime>
 
 #include "OracleType.h"
 #include "Session.h"
+#include "SqlFrontEnd.h"
+#include "ValueFunctions.h"
 #include "sqlite3.h"
 
 namespace {
@@ -71,30 +72,6 @@ void Decode(sqlite3_context* context, int argc, sqlite3_value** argv) {
   }
 }
 
-void ToChar(sqlite3_context* context, int argc, sqlite3_value** argv) {
-  if (argc > 1) {
-    ResultError(context, MakeOraError(3001, "TO_CHAR with a format"));
-  } else if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
-    sqlite3_result_null(context);
-  } else {
-    ResultText(context, TextArgument(argv[0]));
-  }
-}
-
-void ToNumber(sqlite3_context* context, int, sqlite3_value** argv) {
-  if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(context);
-  std::string text = TextArgument(argv[0]);
-  char* end = nullptr;
-  double number = std::strtod(text.c_str(), &end);
-  while (end && *end == ' ') ++end;
-  if (text.empty() || !end || *end) return ResultError(context, MakeOraError(1722));
-  if (number == static_cast<double>(static_cast<int64_t>(number))) {
-    sqlite3_result_int64(context, static_cast<int64_t>(number));
-  } else {
-    sqlite3_result_double(context, number);
-  }
-}
-
 void TypeName(sqlite3_context* context, int, sqlite3_value** argv) {
   ResultText(context, ParseDeclaredType(TextArgument(argv[0])).name);
 }
@@ -119,6 +96,10 @@ void TypeScale(sqlite3_context* context, int, sqlite3_value** argv) {
   ResultOptional(context, ParseDeclaredType(TextArgument(argv[0])).scale);
 }
 
+void ViewText(sqlite3_context* context, int, sqlite3_value** argv) {
+  ResultText(context, ViewQueryText(TextArgument(argv[0])));
+}
+
 struct FunctionEntry {
   const char* name;
   int arguments;  // -1: any number
@@ -130,10 +111,9 @@ const FunctionEntry kFunctions[] = {
     {"ZQ_USER", 0, true, User},          {"ZQ_IS_DBA", 0, true, IsDba},
     {"ZQ_SYSDATE", 0, false, Sysdate},   {"ZQ_NEXTVAL", 2, false, NextVal},
     {"ZQ_CURRVAL", 2, false, CurrVal},   {"NVL", 2, true, Nvl},
-    {"DECODE", -1, true, Decode},        {"TO_CHAR", -1, true, ToChar},
-    {"TO_NUMBER", 1, true, ToNumber},    {"ZQ_TYPE_NAME", 1, true, TypeName},
+    {"DECODE", -1, true, Decode},        {"ZQ_TYPE_NAME", 1, true, TypeName},
     {"ZQ_TYPE_LENGTH", 1, true, TypeLength}, {"ZQ_TYPE_PRECISION", 1, true, TypePrecision},
-    {"ZQ_TYPE_SCALE", 1, true, TypeScale},
+    {"ZQ_TYPE_SCALE", 1, true, TypeScale},   {"ZQ_VIEW_TEXT", 1, true, ViewText},
 };
 
 }  // namespace
@@ -144,6 +124,7 @@ void RegisterSqlFunctions(sqlite3* db, Session* session) {
     sqlite3_create_function_v2(db, entry.name, entry.arguments, flags, session, entry.function, nullptr, nullptr,
                                nullptr);
   }
+  RegisterValueFunctions(db);
 }
 
 std::string LocalTimestamp() {

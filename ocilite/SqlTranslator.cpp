@@ -1,5 +1,7 @@
 #include "SqlTranslator.h"
 
+#include <cstdlib>
+
 #include "SqlLexer.h"
 
 namespace {
@@ -57,7 +59,7 @@ class Translator {
       if (SigIsWord(s, "UNIQUE")) ++s;
       if (!(SigIsWord(s, "TABLE") || SigIsWord(s, "VIEW") || SigIsWord(s, "INDEX"))) return;
       nameAt = s + 1;
-      if (SigIsWord(s, "TABLE")) CheckCharacterLengths(nameAt + 1);
+      if (SigIsWord(s, "TABLE")) CheckColumns(nameAt + 1);
       if (orReplace) ReplaceView(nameAt);
     } else if (SigIsWord(0, "DROP") || SigIsWord(0, "ALTER")) {
       if (!(SigIsWord(1, "TABLE") || SigIsWord(1, "VIEW") || SigIsWord(1, "INDEX"))) return;
@@ -69,10 +71,17 @@ class Translator {
     if (HasSig(nameAt) && !SigIsSymbol(nameAt + 1, '.')) qualify_[significant_[nameAt]] = true;
   }
 
-  // SQLite keeps text of any length in a VARCHAR2(n) column; a CHECK makes it refuse, as
+  // SQLite keeps text of any length in a VARCHAR2(n) column and any number in a NUMBER(p,s)
+  // one, and lets a primary key column hold NULL; CHECKs and NOT NULL make it refuse, as
   // Oracle does, what would not fit (and would come back cut short).
-  void CheckCharacterLengths(size_t from) {
+  void CheckColumns(size_t from) {
+    for (size_t s = from; s + 1 < significant_.size() && !Sig(s).IsWord("AS"); ++s) {
+      if (Sig(s).IsWord("PRIMARY") && Sig(s + 1).IsWord("KEY") && !SigIsSymbol(s + 2, '(')) {
+        append_[significant_[s + 1]] = " NOT NULL";
+      }
+    }
     for (size_t s = from; s + 3 < significant_.size() && !Sig(s).IsWord("AS"); ++s) {
+      CheckPrecision(s);
       const Token& type = Sig(s + 1);
       bool character = type.IsWord("VARCHAR2") || type.IsWord("VARCHAR") || type.IsWord("CHAR") ||
                        type.IsWord("NVARCHAR2") || type.IsWord("NCHAR");
@@ -83,6 +92,22 @@ class Translator {
       append_[significant_[close]] = " CHECK (length(" + QuotedName(Sig(s)) + ") <= " + std::string(Sig(s + 3).text) + ")";
       if (close != s + 4) skip_[significant_[s + 4]] = true;  // VARCHAR2(10 BYTE): SQLite takes no unit
     }
+  }
+
+  // NAME NUMBER(p[,s]) at `s`: no more than p-s digits before the point once rounded to s places.
+  void CheckPrecision(size_t s) {
+    bool named = Sig(s).kind == TokenKind::Word || Sig(s).kind == TokenKind::Quoted;
+    if (!named || !Sig(s + 1).IsWord("NUMBER") || !SigIsSymbol(s + 2, '(') || Sig(s + 3).kind != TokenKind::Number) return;
+    int precision = std::atoi(std::string(Sig(s + 3).text).c_str());
+    int scale = 0;
+    size_t close = s + 4;
+    if (SigIsSymbol(close, ',') && HasSig(close + 1) && Sig(close + 1).kind == TokenKind::Number) {
+      scale = std::atoi(std::string(Sig(close + 1).text).c_str());
+      close += 2;
+    }
+    if (!SigIsSymbol(close, ')') || precision - scale < 1) return;
+    append_[significant_[close]] = " CHECK (round(abs(" + QuotedName(Sig(s)) + "), " + std::to_string(scale) +
+                                   ") < 1e" + std::to_string(precision - scale) + ")";
   }
 
   // SQLite has no CREATE OR REPLACE VIEW: drop the old view first, in the same text.
@@ -160,10 +185,7 @@ class Translator {
     return true;
   }
 
-  // Our own bookkeeping tables, and the DBA_ views for everyone but a DBA.
-  bool IsHidden(const std::string& upper) const {
-    return upper.compare(0, 3, "ZQ$") == 0 || (!options_.isDba && upper.compare(0, 4, "DBA_") == 0);
-  }
+  bool IsHidden(const std::string& upper) const { return IsHiddenName(upper, options_.isDba); }
 
   static bool IsSqliteOnlyKeyword(const std::string& upper) {
     return upper == "DEFERRABLE" || upper == "NOTHING" || upper == "TRANSACTION";
@@ -209,6 +231,10 @@ class Translator {
 };
 
 }  // namespace
+
+bool IsHiddenName(const std::string& upper, bool isDba) {
+  return upper.compare(0, 3, "ZQ$") == 0 || (!isDba && upper.compare(0, 4, "DBA_") == 0);
+}
 
 size_t Translation::SourceOffset(size_t outputOffset) const {
   const Anchor* best = nullptr;

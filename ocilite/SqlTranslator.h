@@ -1,6 +1,7 @@
-// Rewrites the Oracle SQL that SQLite does not take as it is: unquoted names to upper case,
-// SYSDATE, USER, DATE literals, seq.NEXTVAL, MINUS, and the names of created and dropped
-// objects into the logged-in schema. Keeps a map from the rewritten text back to the
+// Rewrites the DDL that SQLite does not take as it is (queries and DML go through the front
+// end of SqlFrontEnd.h): unquoted names to upper case, SYSDATE, USER, DATE literals and
+// seq.NEXTVAL in defaults and checks, Oracle's column limits as CHECKs, and the names of
+// created and dropped objects into the logged-in schema. Keeps a map from the rewritten text back to the
 // original, so that SQLite's error positions point into what the user wrote.
 #ifndef ZENQUILL_OCILITE_SQLTRANSLATOR_H
 #define ZENQUILL_OCILITE_SQLTRANSLATOR_H
@@ -29,6 +30,9 @@ struct Translation {
   // The byte of the original text that `outputOffset` of the rewritten text came from.
   size_t SourceOffset(size_t outputOffset) const;
 };
+
+// Whether a name is kept from users: our bookkeeping tables, and DBA_ views for all but a DBA.
+bool IsHiddenName(const std::string& upperName, bool isDba);
 
 // False, with `error` set (its offset in the original text), for text that cannot be run.
 bool TranslateSql(std::string_view oracleSql, const TranslateOptions& options, Translation& out,

@@ -2,8 +2,11 @@
 
 #include "DictionaryDdl.h"
 #include "OciApi.h"
+#include "OracleDate.h"
+#include "SqlFrontEnd.h"
 #include "SqlTranslator.h"
 #include "StatementKind.h"
+#include "ValueFunctions.h"
 #include "sqlite3.h"
 
 namespace {
@@ -58,8 +61,23 @@ bool RunTranslated(Session& session, const Translation& translation, const std::
   return true;
 }
 
+// ALTER SESSION: NLS_DATE_FORMAT is kept for the session; the other settings change nothing here.
+bool AlterSession(sqlite3* db, const std::vector<Token>& t, OraError& error) {
+  for (size_t k = 0; k + 2 < t.size(); ++k) {
+    if (!t[k].IsWord("NLS_DATE_FORMAT") || !t[k + 1].IsSymbol('=') || t[k + 2].kind != TokenKind::String) continue;
+    std::string format(t[k + 2].text.substr(1, t[k + 2].text.size() - 2));
+    std::string ignored;
+    if (!FormatDate(DateTime(), format, ignored)) {
+      error = MakeOraError(1821, "", t[k + 2].offset);
+      return false;
+    }
+    SetSessionDateFormat(db, format);
+  }
+  return true;
+}
+
 int OpenQuery(const std::shared_ptr<Session>& session, const Translation& translation, const std::string& source,
-              bool commit, Execution& result, OraError& error) {
+              const std::vector<SqlType>& types, bool commit, Execution& result, OraError& error) {
   sqlite3_stmt* statement = nullptr;
   if (sqlite3_prepare_v2(session->Db(), translation.sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
     error = TranslatedError(*session, translation, 0, source);
@@ -71,14 +89,22 @@ int OpenQuery(const std::shared_ptr<Session>& session, const Translation& transl
   }
   result.cursor = Cursor::Open(session, statement, error);
   if (!result.cursor) return OCI_ERROR;
+  std::vector<bool> dates;
+  for (SqlType type : types) dates.push_back(type == SqlType::Date);
+  result.cursor->ShowAsDates(dates);
   return commit && !session->Commit(error) ? OCI_ERROR : OCI_SUCCESS;
 }
 
 int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& request, int type, Execution& result,
            OraError& error) {
   Translation translation;
-  if (!TranslateSql(request.text, {session->User().name, session->User().isDba}, translation, error)) return OCI_ERROR;
-  if (type == OCI_STMT_SELECT) return OpenQuery(session, translation, request.text, request.commit, result, error);
+  std::vector<SqlType> types;
+  bool isDml = type == OCI_STMT_SELECT || type == OCI_STMT_INSERT || type == OCI_STMT_UPDATE || type == OCI_STMT_DELETE;
+  bool translated = isDml ? TranslateDml(session->Db(), request.text, session->User().isDba, translation, types, error)
+                          : TranslateDdl(session->Db(), request.text, {session->User().name, session->User().isDba},
+                                         translation, error);
+  if (!translated) return OCI_ERROR;
+  if (type == OCI_STMT_SELECT) return OpenQuery(session, translation, request.text, types, request.commit, result, error);
   bool isDdl = type == OCI_STMT_CREATE || type == OCI_STMT_DROP || type == OCI_STMT_ALTER;
   if (!isDdl && request.iterations == 0) {
     error = MakeOraError(24333);
@@ -86,7 +112,11 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
   }
   // DDL commits what is pending, as in Oracle; DML joins the session's transaction.
   bool started = isDdl ? session->Commit(error) : session->BeginTransaction(error);
-  if (!started || !RunTranslated(*session, translation, request.text, result.rowCount, error)) return OCI_ERROR;
+  if (!started || !RunTranslated(*session, translation, request.text, result.rowCount, error)) {
+    // SQLite names no side of a broken foreign key: a DELETE can only have left children behind.
+    if (error.code == 2291 && type == OCI_STMT_DELETE) error = MakeOraError(2292, "FOREIGN KEY", error.offset);
+    return OCI_ERROR;
+  }
   if (isDdl) result.rowCount = 0;
   return request.commit && !session->Commit(error) ? OCI_ERROR : OCI_SUCCESS;
 }
@@ -108,6 +138,7 @@ int RunStatement(const std::shared_ptr<Session>& session, const ExecuteRequest& 
       ok = session->Rollback(error);
       break;
     case Route::Ignored:
+      ok = AlterSession(session->Db(), tokens, error);
       break;
     case Route::AnonymousBlock:
       ok = IsNullOnlyBlock(tokens);

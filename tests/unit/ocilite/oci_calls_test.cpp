@@ -204,7 +204,7 @@ TEST_F(OciCallsTest, DescribesColumnsAsTheServerDoes) {
     ub4 type, dataSize, charSize, precision, scale, displaySize;
   } columns[] = {
       {"ENAME", SQLT_CHR, 10, 10, 0, 0, 10},      {"SAL", SQLT_NUM, 22, 0, 7, 2, 9},
-      {"HIREDATE", SQLT_DAT, 7, 0, 0, 0, 9},       {"ENAME || JOB", SQLT_CHR, 4000, 4000, 0, 0, 4000},
+      {"HIREDATE", SQLT_DAT, 7, 0, 0, 0, 9},       {"ENAME||JOB", SQLT_CHR, 4000, 4000, 0, 0, 4000},
       {"SUM(SAL)", SQLT_NUM, 22, 0, 0, 0, 22},
   };
   for (ub4 position = 1; position <= count; ++position) {

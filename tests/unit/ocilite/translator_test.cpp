@@ -27,7 +27,7 @@ const TranslateCase kTranslateCases[] = {
     {"create_table_goes_to_schema", "CREATE TABLE t (a NUMBER)", "CREATE TABLE \"SCOTT\".T (A NUMBER)"},
     {"character_lengths_are_checked", "CREATE TABLE t (a VARCHAR2(10), \"b\" CHAR(2 BYTE), c NUMBER(3))",
      "CREATE TABLE \"SCOTT\".T (A VARCHAR2(10) CHECK (length(\"A\") <= 10), \"b\" CHAR(2 ) CHECK (length(\"b\") <= 2), "
-     "C NUMBER(3))"},
+     "C NUMBER(3) CHECK (round(abs(\"C\"), 0) < 1e3))"},
     {"create_table_as_select_unchanged", "CREATE TABLE t AS SELECT CAST(a AS VARCHAR2(5)) b FROM u",
      "CREATE TABLE \"SCOTT\".T AS SELECT CAST(A AS VARCHAR2(5)) B FROM U"},
     {"create_table_with_owner_kept", "CREATE TABLE hr.t (a NUMBER)", "CREATE TABLE HR.T (A NUMBER)"},

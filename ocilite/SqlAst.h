@@ -1,0 +1,134 @@
+// The tree the parser makes of an Oracle query or DML statement. Every node keeps the span
+// of the text it came from, so that checks can point into what the user wrote and an
+// unaliased select item can take its heading from its own text.
+#ifndef ZENQUILL_OCILITE_SQLAST_H
+#define ZENQUILL_OCILITE_SQLAST_H
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+// What the checks know of a value's type.
+enum class SqlType { Unknown, Number, Text, Date };
+
+struct Query;
+struct Expr;
+using ExprPtr = std::unique_ptr<Expr>;
+using QueryPtr = std::unique_ptr<Query>;
+
+enum class ExprKind {
+  Number,     // text: the literal
+  String,     // text: the content, quotes removed and '' undone
+  Null,
+  Column,     // names: [schema.]table.column or column
+  Star,       // names: the qualifier, if any
+  Pseudo,     // text: SYSDATE, SYSTIMESTAMP, USER
+  Sequence,   // names: [owner.]sequence, text: NEXTVAL or CURRVAL
+  DateLiteral,  // text: DATE '...' content
+  Unary,      // text: "-", "+" or "NOT"
+  Binary,     // text: + - * / || AND OR = <> < <= > >=
+  Function,   // text: upper-case name; args; star for COUNT(*); distinct; over
+  Case,       // args: [operand], when, then, ..., [else]; hasOperand, hasElse
+  Subquery,   // query: a scalar subquery
+  Exists,     // query
+  InList,     // args[0] IN (args[1..]); negated
+  InQuery,    // args[0] IN (query); negated
+  Between,    // args: value, low, high; negated
+  Like,       // args: value, pattern, [escape]; negated
+  IsNull,     // args[0]; negated
+  Extract,    // text: the field; args[0]
+  List        // (a, b): a row of values
+};
+
+struct OrderItem {
+  ExprPtr expr;
+  bool descending = false;
+  int nulls = 0;  // 0: Oracle's default, 1: NULLS FIRST, 2: NULLS LAST
+};
+
+struct WindowSpec {
+  std::vector<ExprPtr> partitionBy;
+  std::vector<OrderItem> orderBy;
+};
+
+struct Expr {
+  ExprKind kind;
+  size_t start = 0;  // span in the source text
+  size_t end = 0;
+  std::string text;
+  std::vector<std::string> names;
+  std::vector<ExprPtr> args;
+  QueryPtr query;
+  bool negated = false;
+  bool star = false;      // COUNT(*)
+  bool distinct = false;  // COUNT(DISTINCT x)
+  bool hasOperand = false;
+  bool hasElse = false;
+  std::unique_ptr<WindowSpec> over;
+  SqlType type = SqlType::Unknown;  // set by the checks
+};
+
+struct SelectItem {
+  ExprPtr expr;
+  std::string alias;  // empty: the heading comes from the text
+  std::string heading;
+};
+
+struct TableRef {
+  enum class Kind { Table, Subquery, Join };
+  Kind kind = Kind::Table;
+  std::vector<std::string> names;  // [schema.]table
+  size_t start = 0;
+  QueryPtr query;
+  std::string alias;
+  // A join: left JOIN right ON/USING
+  std::string joinType;  // INNER, LEFT, RIGHT, FULL, CROSS, NATURAL ...
+  std::unique_ptr<TableRef> left;
+  std::unique_ptr<TableRef> right;
+  ExprPtr on;
+  std::vector<std::string> usingColumns;
+};
+
+struct SelectCore {
+  bool distinct = false;
+  size_t start = 0;
+  std::vector<SelectItem> items;
+  std::vector<std::unique_ptr<TableRef>> from;
+  ExprPtr where;
+  std::vector<ExprPtr> groupBy;
+  ExprPtr having;
+  QueryPtr nested;  // ( query ) standing as one member of a compound
+};
+
+struct CommonTable {
+  std::string name;
+  std::vector<std::string> columns;
+  QueryPtr query;
+};
+
+struct Query {
+  std::vector<CommonTable> with;
+  std::vector<SelectCore> cores;  // joined by `operators`
+  std::vector<std::string> operators;  // UNION, UNION ALL, INTERSECT, MINUS
+  std::vector<OrderItem> orderBy;
+};
+
+struct Assignment {
+  std::vector<std::string> columns;  // one, or several set from a subquery
+  size_t start = 0;
+  ExprPtr value;
+};
+
+struct DmlStatement {
+  enum class Kind { Select, Insert, Update, Delete };
+  Kind kind = Kind::Select;
+  QueryPtr query;  // the SELECT, or INSERT's source query
+  TableRef target;
+  std::vector<std::string> columns;  // INSERT's column list
+  std::vector<std::vector<ExprPtr>> values;  // INSERT ... VALUES rows
+  std::vector<Assignment> assignments;  // UPDATE ... SET
+  ExprPtr where;
+};
+
+#endif

@@ -1,0 +1,568 @@
+#include "SqlChecker.h"
+
+#include <cctype>
+#include <set>
+
+#include "OracleDate.h"
+#include "SqlTranslator.h"
+
+namespace {
+
+struct Source {
+  std::string name;  // alias, or the table's own name
+  std::vector<CatalogColumn> columns;
+  std::set<std::string> joinedOn;  // USING or NATURAL columns that * shows once, from the left
+};
+
+struct Scope {
+  std::vector<Source> sources;
+  const Scope* outer = nullptr;
+  std::vector<Source> commonTables;  // WITH names visible here and below
+};
+
+bool IsAggregate(const Expr& e) {
+  if (e.kind != ExprKind::Function || e.over) return false;
+  static const char* const kAggregates[] = {"COUNT", "SUM", "AVG", "MIN", "MAX", "STDDEV", "VARIANCE", "MEDIAN"};
+  for (const char* name : kAggregates) {
+    if (e.text == name) return true;
+  }
+  return false;
+}
+
+bool HasAggregate(const Expr* e) {
+  if (!e) return false;
+  if (IsAggregate(*e)) return true;
+  for (const ExprPtr& arg : e->args) {
+    if (HasAggregate(arg.get())) return true;
+  }
+  return false;
+}
+
+// A text that is the same for two expressions Oracle takes as the same.
+std::string Key(const Expr& e) {
+  std::string key = std::to_string(static_cast<int>(e.kind)) + ":" + e.text;
+  if (e.kind == ExprKind::Column) key += e.names.back();
+  for (const ExprPtr& arg : e.args) key += "(" + Key(*arg) + ")";
+  if (e.negated) key += "!";
+  return key;
+}
+
+ExprPtr Call(const std::string& name, SqlType type, size_t start, size_t end) {
+  auto node = std::make_unique<Expr>();
+  node->kind = ExprKind::Function;
+  node->text = name;
+  node->type = type;
+  node->start = start;
+  node->end = end;
+  return node;
+}
+
+ExprPtr Literal(const std::string& text, size_t start) {
+  auto node = std::make_unique<Expr>();
+  node->kind = ExprKind::String;
+  node->text = text;
+  node->start = node->end = start;
+  return node;
+}
+
+// Replaces `e` by name(e).
+void WrapIn(ExprPtr& e, const std::string& name, SqlType type) {
+  ExprPtr call = Call(name, type, e->start, e->end);
+  call->args.push_back(std::move(e));
+  e = std::move(call);
+}
+
+SqlType FunctionType(const std::string& name, const std::vector<ExprPtr>& args) {
+  static const char* const kNumber[] = {"COUNT", "SUM", "AVG", "LENGTH", "INSTR", "ABS", "MOD", "CEIL", "FLOOR",
+                                        "POWER", "SQRT", "SIGN", "MONTHS_BETWEEN", "TO_NUMBER", "ROW_NUMBER",
+                                        "RANK", "DENSE_RANK", "ASCII", "MOD", "STDDEV", "VARIANCE", "ZQ_DIV",
+                                        "ZQ_TRUNC_NUMBER", "EXP", "LN", "LOG", "ZQ_EXTRACT"};
+  static const char* const kText[] = {"UPPER", "LOWER", "SUBSTR", "REPLACE", "TRIM", "LTRIM", "RTRIM", "LPAD",
+                                      "RPAD", "TO_CHAR", "INITCAP", "CONCAT", "CHR", "TRANSLATE", "ZQ_CONCAT",
+                                      "ZQ_DATE_TO_CHAR", "ZQ_DATE_TEXT", "ZQ_SUBSTR"};
+  static const char* const kDate[] = {"TO_DATE", "ADD_MONTHS", "LAST_DAY", "NEXT_DAY", "ZQ_TRUNC_DATE", "ZQ_ROUND_DATE"};
+  for (const char* n : kNumber) {
+    if (name == n) return SqlType::Number;
+  }
+  for (const char* n : kText) {
+    if (name == n) return SqlType::Text;
+  }
+  for (const char* n : kDate) {
+    if (name == n) return SqlType::Date;
+  }
+  if (name == "DECODE") return args.size() > 2 ? args[2]->type : SqlType::Unknown;
+  for (const ExprPtr& arg : args) {
+    if (arg->type != SqlType::Unknown) return arg->type;  // NVL, COALESCE, MIN, MAX, ROUND, TRUNC, ...
+  }
+  return SqlType::Unknown;
+}
+
+// The heading Oracle gives an unaliased expression: its text upper-cased outside quotes,
+// without blanks.
+std::string HeadingOf(const Expr& e, std::string_view sql) {
+  if (e.kind == ExprKind::Column) return e.names.back();
+  if (e.kind == ExprKind::Sequence) return e.text;
+  if (e.kind == ExprKind::Pseudo) return e.text;
+  std::string heading;
+  char quote = 0;
+  for (size_t i = e.start; i < e.end && i < sql.size(); ++i) {
+    char c = sql[i];
+    if (quote) {
+      heading += c;
+      if (c == quote) quote = 0;
+    } else if (c == '\'' || c == '"') {
+      quote = c;
+      heading += c;
+    } else if (!std::isspace(static_cast<unsigned char>(c))) {
+      heading += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+  }
+  return heading;
+}
+
+class Checker {
+ public:
+  Checker(const CheckOptions& options, std::string_view sql, OraError& error)
+      : options_(options), sql_(sql), error_(error) {}
+
+  bool Statement(DmlStatement& s, std::vector<SqlType>& resultTypes) {
+    Scope top;
+    if (s.kind == DmlStatement::Kind::Select) {
+      std::vector<CatalogColumn> columns;
+      if (!QueryCheck(*s.query, top, columns)) return false;
+      for (const CatalogColumn& column : columns) resultTypes.push_back(column.type);
+      return true;
+    }
+    Source target;
+    if (!TableSource(s.target, top, target)) return false;
+    Scope scope;
+    scope.sources.push_back(target);
+    if (s.kind == DmlStatement::Kind::Insert) return Insert(s, scope);
+    for (Assignment& assignment : s.assignments) {
+      if (!Rewrite(assignment.value, scope)) return false;
+      if (assignment.columns.size() == 1) Store(assignment.value, Column(target, assignment.columns[0]));
+    }
+    return !s.where || Rewrite(s.where, scope);
+  }
+
+  bool QueryOnly(Query& query) {
+    Scope top;
+    std::vector<CatalogColumn> columns;
+    return QueryCheck(query, top, columns);
+  }
+
+ private:
+  bool Fail(int code, size_t offset, const std::string& detail = "") {
+    error_ = MakeOraError(code, detail, offset);
+    return false;
+  }
+
+  static CatalogColumn Column(const Source& source, const std::string& name) {
+    for (const CatalogColumn& column : source.columns) {
+      if (column.name == name) return column;
+    }
+    return {name, SqlType::Unknown};
+  }
+
+  // A value stored into a column: converted as Oracle does, and a NUMBER(p,s) one rounded to s places.
+  static void Store(ExprPtr& value, const CatalogColumn& column) {
+    Convert(value, column.type);
+    if (column.type != SqlType::Number || column.scale < 0 || value->kind == ExprKind::Null) return;
+    ExprPtr places = Literal("", value->start);
+    places->kind = ExprKind::Number;
+    places->text = std::to_string(column.scale);
+    WrapIn(value, "ROUND", SqlType::Number);
+    value->args.push_back(std::move(places));
+  }
+
+  bool Insert(DmlStatement& s, Scope& scope) {
+    const Source& target = scope.sources.front();
+    if (s.query) {
+      std::vector<CatalogColumn> ignored;
+      return QueryCheck(*s.query, Scope(), ignored);
+    }
+    for (auto& row : s.values) {
+      for (size_t k = 0; k < row.size(); ++k) {
+        if (!Rewrite(row[k], Scope())) return false;
+        std::string column = k < s.columns.size() ? s.columns[k]
+                             : k < target.columns.size() ? target.columns[k].name : std::string();
+        Store(row[k], Column(target, column));
+      }
+    }
+    return true;
+  }
+
+  // What Oracle converts implicitly when a value goes into a column or meets another type.
+  static void Convert(ExprPtr& value, SqlType wanted) {
+    if (value->type != SqlType::Text) return;
+    if (wanted == SqlType::Date) WrapIn(value, "TO_DATE", SqlType::Date);
+    if (wanted == SqlType::Number) WrapIn(value, "TO_NUMBER", SqlType::Number);
+  }
+
+  bool TableSource(const TableRef& table, const Scope& scope, Source& source) {
+    std::string name = table.names.back();
+    source.name = table.alias.empty() ? name : table.alias;
+    if (IsHiddenName(table.names.front(), options_.isDba) || IsHiddenName(name, options_.isDba)) {
+      return Fail(942, table.start);
+    }
+    if (table.names.size() == 1) {
+      for (const Scope* s = &scope; s; s = s->outer) {
+        for (const Source& common : s->commonTables) {
+          if (common.name == name) {
+            source.columns = common.columns;
+            return true;
+          }
+        }
+      }
+    }
+    options_.catalog(table.names, source.columns);  // an unknown table fails in SQLite, at its name
+    return true;
+  }
+
+  bool FromItem(TableRef& table, Scope& scope, const Scope& outer) {
+    if (table.kind == TableRef::Kind::Join) {
+      if (!FromItem(*table.left, scope, outer)) return false;
+      size_t leftEnd = scope.sources.size();
+      if (!FromItem(*table.right, scope, outer)) return false;
+      std::set<std::string> shared(table.usingColumns.begin(), table.usingColumns.end());
+      if (table.joinType.compare(0, 7, "NATURAL") == 0) {
+        for (size_t k = 0; k < leftEnd; ++k) {
+          for (const CatalogColumn& column : scope.sources[k].columns) shared.insert(column.name);
+        }
+      }
+      for (size_t k = leftEnd; k < scope.sources.size(); ++k) scope.sources[k].joinedOn = shared;
+      return !table.on || Rewrite(table.on, scope);
+    }
+    Source source;
+    if (table.kind == TableRef::Kind::Subquery) {
+      source.name = table.alias;
+      if (!QueryCheck(*table.query, outer, source.columns)) return false;
+    } else if (!TableSource(table, outer, source)) {
+      return false;
+    }
+    scope.sources.push_back(std::move(source));
+    return true;
+  }
+
+  bool QueryCheck(Query& query, const Scope& outer, std::vector<CatalogColumn>& columns) {
+    Scope withScope;
+    withScope.outer = &outer;
+    for (CommonTable& common : query.with) {
+      Source source;
+      source.name = common.name;
+      if (!QueryCheck(*common.query, withScope, source.columns)) return false;
+      for (size_t k = 0; k < common.columns.size() && k < source.columns.size(); ++k) {
+        source.columns[k].name = common.columns[k];
+      }
+      withScope.commonTables.push_back(std::move(source));
+    }
+    for (size_t k = 0; k < query.cores.size(); ++k) {
+      std::vector<CatalogColumn> coreColumns;
+      bool last = k + 1 == query.cores.size() && query.cores.size() == 1;
+      if (!CoreCheck(query.cores[k], withScope, coreColumns, last ? &query.orderBy : nullptr)) return false;
+      if (k == 0) {
+        columns = coreColumns;
+      } else {
+        for (size_t c = 0; c < columns.size() && c < coreColumns.size(); ++c) {
+          if (columns[c].type == SqlType::Unknown) columns[c].type = coreColumns[c].type;
+        }
+      }
+    }
+    if (query.cores.size() > 1) {
+      Scope resultScope;
+      resultScope.sources.push_back({"", columns});
+      resultScope.outer = &withScope;
+      if (!Orders(query.orderBy, resultScope)) return false;
+    }
+    return true;
+  }
+
+  bool Orders(std::vector<OrderItem>& orders, const Scope& scope) {
+    for (OrderItem& order : orders) {
+      if (!Rewrite(order.expr, scope)) return false;
+      if (order.nulls == 0) order.nulls = order.descending ? 1 : 2;
+    }
+    return true;
+  }
+
+  bool CoreCheck(SelectCore& core, const Scope& outer, std::vector<CatalogColumn>& columns,
+                 std::vector<OrderItem>* orderBy) {
+    if (core.nested) return QueryCheck(*core.nested, outer, columns);
+    Scope scope;
+    scope.outer = &outer;
+    for (auto& table : core.from) {
+      if (!FromItem(*table, scope, outer)) return false;
+    }
+    if (!GroupCheck(core, orderBy)) return false;
+    if (core.where && !Rewrite(core.where, scope)) return false;
+    for (SelectItem& item : core.items) {
+      if (item.expr->kind == ExprKind::Star) {
+        ExpandStar(*item.expr, scope, columns);
+        continue;
+      }
+      item.heading = item.alias.empty() ? HeadingOf(*item.expr, sql_) : item.alias;
+      if (!Rewrite(item.expr, scope)) return false;
+      columns.push_back({item.heading, item.expr->type});
+    }
+    for (ExprPtr& group : core.groupBy) {
+      if (!Rewrite(group, scope)) return false;
+    }
+    if (core.having && !Rewrite(core.having, scope)) return false;
+    if (!orderBy) return true;
+    // ORDER BY sees the select list's names as well as the tables' columns.
+    Scope orderScope = scope;
+    orderScope.sources.insert(orderScope.sources.begin(), Source{"", columns});
+    return Orders(*orderBy, orderScope);
+  }
+
+  static void ExpandStar(const Expr& star, const Scope& scope, std::vector<CatalogColumn>& columns) {
+    for (const Source& source : scope.sources) {
+      if (!star.names.empty() && source.name != star.names.back()) continue;
+      for (const CatalogColumn& column : source.columns) {
+        if (star.names.empty() && source.joinedOn.count(column.name)) continue;
+        columns.push_back(column);
+      }
+    }
+  }
+
+  // ORA-00937/ORA-00979: in a grouped query every column must be grouped or aggregated.
+  bool GroupCheck(const SelectCore& core, const std::vector<OrderItem>* orderBy) {
+    bool grouped = !core.groupBy.empty() || HasAggregate(core.having.get());
+    for (const SelectItem& item : core.items) grouped = grouped || HasAggregate(item.expr.get());
+    if (!grouped) return true;
+    std::set<std::string> keys;
+    for (const ExprPtr& group : core.groupBy) keys.insert(Key(*group));
+    int code = core.groupBy.empty() ? 937 : 979;
+    for (const SelectItem& item : core.items) {
+      if (item.expr->kind == ExprKind::Star) return Fail(code, item.expr->start);
+      if (!Grouped(*item.expr, keys, code)) return false;
+    }
+    if (core.having && !Grouped(*core.having, keys, code)) return false;
+    if (!orderBy) return true;
+    for (const OrderItem& order : *orderBy) {
+      if (order.expr->kind == ExprKind::Number || IsSelectName(core, *order.expr)) continue;
+      if (!Grouped(*order.expr, keys, 979)) return false;
+    }
+    return true;
+  }
+
+  static bool IsSelectName(const SelectCore& core, const Expr& e) {
+    if (e.kind != ExprKind::Column || e.names.size() != 1) return false;
+    for (const SelectItem& item : core.items) {
+      if (item.alias == e.names[0]) return true;
+    }
+    return false;
+  }
+
+  bool Grouped(const Expr& e, const std::set<std::string>& keys, int code) {
+    if (keys.count(Key(e)) || IsAggregate(e)) return true;
+    if (e.kind == ExprKind::Column) return Fail(code, e.start);
+    if (e.kind == ExprKind::Subquery || e.kind == ExprKind::Exists) return true;
+    for (const ExprPtr& arg : e.args) {
+      if (!Grouped(*arg, keys, code)) return false;
+    }
+    return true;
+  }
+
+  SqlType ResolveColumn(const Expr& e, const Scope& scope) {
+    const std::string& column = e.names.back();
+    for (const Scope* s = &scope; s; s = s->outer) {
+      for (const Source& source : s->sources) {
+        if (e.names.size() > 1 && source.name != e.names[e.names.size() - 2]) continue;
+        for (const CatalogColumn& c : source.columns) {
+          if (c.name == column) return c.type;
+        }
+      }
+    }
+    return SqlType::Unknown;
+  }
+
+  bool RewriteAll(std::vector<ExprPtr>& list, const Scope& scope) {
+    for (ExprPtr& e : list) {
+      if (!Rewrite(e, scope)) return false;
+    }
+    return true;
+  }
+
+  // Types `e` bottom-up and rewrites it where SQLite would answer otherwise than Oracle.
+  bool Rewrite(ExprPtr& e, const Scope& scope) {
+    if (e->query) {
+      std::vector<CatalogColumn> columns;
+      if (!QueryCheck(*e->query, scope, columns)) return false;
+      if (e->kind == ExprKind::Subquery && !columns.empty()) e->type = columns[0].type;
+    }
+    if (!RewriteAll(e->args, scope)) return false;
+    if (e->over) {
+      if (!RewriteAll(e->over->partitionBy, scope) || !Orders(e->over->orderBy, scope)) return false;
+    }
+    switch (e->kind) {
+      case ExprKind::Number:
+        e->type = SqlType::Number;
+        break;
+      case ExprKind::String:
+        e->type = SqlType::Text;
+        if (e->text.empty()) e->kind = ExprKind::Null;  // '' is NULL to Oracle
+        break;
+      case ExprKind::Column:
+        e->type = ResolveColumn(*e, scope);
+        break;
+      case ExprKind::Pseudo:
+        e->type = e->text == "USER" ? SqlType::Text : SqlType::Date;
+        break;
+      case ExprKind::Sequence:
+        e->type = SqlType::Number;
+        break;
+      case ExprKind::DateLiteral:
+        return DateLiteral(*e);
+      case ExprKind::Unary:
+        e->type = e->text == "NOT" ? SqlType::Unknown : SqlType::Number;
+        if (e->text != "NOT") Convert(e->args[0], SqlType::Number);
+        break;
+      case ExprKind::Binary:
+        RewriteBinary(e);
+        break;
+      case ExprKind::Function:
+        RewriteFunction(e);
+        break;
+      case ExprKind::Case:
+        e->type = e->args.size() > (e->hasOperand ? 2u : 1u) ? e->args[e->hasOperand ? 2 : 1]->type : SqlType::Unknown;
+        break;
+      case ExprKind::Between:
+      case ExprKind::InList:
+        for (size_t k = 1; k < e->args.size(); ++k) Compare(e->args[0], e->args[k]);
+        break;
+      case ExprKind::Extract:
+        e->args.insert(e->args.begin(), Literal(e->text, e->start));
+        ToCall(e, "ZQ_EXTRACT", SqlType::Number);
+        break;
+      case ExprKind::Subquery:
+        e->negated = !SingleRow(*e->query);  // negated marks the subquery that must yield one row
+        break;
+      default:
+        break;
+    }
+    return true;
+  }
+
+  bool DateLiteral(Expr& e) {
+    DateTime date;
+    if (!ParseDate(e.text, "YYYY-MM-DD", date)) return Fail(1861, e.start);
+    e.kind = ExprKind::String;
+    e.text = StoredDate(date);
+    e.type = SqlType::Date;
+    return true;
+  }
+
+  // A query of one core that aggregates without GROUP BY can only give one row.
+  static bool SingleRow(const Query& query) {
+    if (query.cores.size() != 1 || query.cores[0].nested || query.cores[0].items[0].expr->kind == ExprKind::Star) {
+      return true;  // not wrapped: SQLite's answer stands
+    }
+    const SelectCore& core = query.cores[0];
+    if (!core.groupBy.empty()) return false;
+    for (const SelectItem& item : core.items) {
+      if (HasAggregate(item.expr.get())) return true;
+    }
+    return false;
+  }
+
+  static void Compare(ExprPtr& left, ExprPtr& right) {
+    if (left->type == SqlType::Date && right->type == SqlType::Text) Convert(right, SqlType::Date);
+    if (right->type == SqlType::Date && left->type == SqlType::Text) Convert(left, SqlType::Date);
+    if (left->type == SqlType::Number && right->type == SqlType::Text) Convert(right, SqlType::Number);
+    if (right->type == SqlType::Number && left->type == SqlType::Text) Convert(left, SqlType::Number);
+  }
+
+  static void RewriteBinary(ExprPtr& e) {
+    ExprPtr& left = e->args[0];
+    ExprPtr& right = e->args[1];
+    const std::string op = e->text;
+    if (op == "AND" || op == "OR") return;
+    if (op == "||") {
+      for (ExprPtr* side : {&left, &right}) {
+        if ((*side)->type == SqlType::Date) WrapIn(*side, "ZQ_DATE_TEXT", SqlType::Text);
+      }
+      ToCall(e, "ZQ_CONCAT", SqlType::Text);
+      return;
+    }
+    if (op != "+" && op != "-" && op != "*" && op != "/") {
+      Compare(left, right);
+      return;
+    }
+    if (left->type == SqlType::Date || right->type == SqlType::Date) {
+      DateArithmetic(e);
+      return;
+    }
+    Convert(left, SqlType::Number);
+    Convert(right, SqlType::Number);
+    e->type = SqlType::Number;
+    if (op == "/") ToCall(e, "ZQ_DIV", SqlType::Number);
+  }
+
+  static void DateArithmetic(ExprPtr& e) {
+    ExprPtr& left = e->args[0];
+    ExprPtr& right = e->args[1];
+    if (e->text == "-" && left->type == SqlType::Date) {
+      if (right->type == SqlType::Text) Convert(right, SqlType::Date);
+      SqlType type = right->type == SqlType::Date ? SqlType::Number : SqlType::Date;
+      ToCall(e, "ZQ_DATE_MINUS", type);
+    } else if (e->text == "+") {
+      if (right->type == SqlType::Date) std::swap(left, right);
+      Convert(right, SqlType::Number);
+      ToCall(e, "ZQ_DATE_PLUS", SqlType::Date);
+    } else {
+      ToCall(e, "ZQ_DATE_INVALID", SqlType::Unknown);  // ORA-00932 when it runs
+    }
+  }
+
+  // Turns an operator node into a call of `name` with the same arguments.
+  static void ToCall(ExprPtr& e, const std::string& name, SqlType type) {
+    e->kind = ExprKind::Function;
+    e->text = name;
+    e->type = type;
+  }
+
+  static void RewriteFunction(ExprPtr& e) {
+    const std::string& name = e->text;
+    SqlType first = e->args.empty() ? SqlType::Unknown : e->args[0]->type;
+    if (name == "TO_CHAR" && first == SqlType::Date) {
+      ToCall(e, "ZQ_DATE_TO_CHAR", SqlType::Text);
+    } else if ((name == "TRUNC" || name == "ROUND") && first == SqlType::Date) {
+      ToCall(e, "ZQ_" + name + "_DATE", SqlType::Date);
+    } else if (name == "TRUNC") {
+      ToCall(e, "ZQ_TRUNC_NUMBER", SqlType::Number);
+    } else if (name == "SUBSTR") {
+      ToCall(e, "ZQ_SUBSTR", SqlType::Text);
+    } else if (name == "NVL" && e->args.size() == 2) {
+      Compare(e->args[0], e->args[1]);
+    }
+    e->type = FunctionType(e->text, e->args);
+    static const char* const kMayGiveEmpty[] = {"REPLACE", "TRIM", "LTRIM", "RTRIM", "LPAD", "RPAD", "TRANSLATE",
+                                                "UPPER", "LOWER"};
+    for (const char* builtin : kMayGiveEmpty) {
+      if (e->text == builtin) {
+        // SQLite's text functions can give '', which Oracle never returns.
+        SqlType type = e->type;
+        WrapIn(e, "ZQ_EMPTY_NULL", type);
+        return;
+      }
+    }
+  }
+
+  const CheckOptions& options_;
+  std::string_view sql_;
+  OraError& error_;
+};
+
+}  // namespace
+
+bool CheckStatement(DmlStatement& statement, const CheckOptions& options, std::string_view sql,
+                    std::vector<SqlType>& resultTypes, OraError& error) {
+  error = OraError();
+  return Checker(options, sql, error).Statement(statement, resultTypes);
+}
+
+bool CheckQuery(Query& query, const CheckOptions& options, std::string_view sql, OraError& error) {
+  error = OraError();
+  return Checker(options, sql, error).QueryOnly(query);
+}

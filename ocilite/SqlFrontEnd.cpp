@@ -1,0 +1,119 @@
+#include "SqlFrontEnd.h"
+
+#include "OracleType.h"
+#include "SqlChecker.h"
+#include "SqlGenerator.h"
+#include "SqlLexer.h"
+#include "SqlParser.h"
+#include "sqlite3.h"
+
+namespace {
+
+SqlType TypeOf(const char* declared) {
+  if (!declared) return SqlType::Unknown;
+  std::string name = ParseDeclaredType(declared).name;
+  if (name == "DATE") return SqlType::Date;
+  if (name == "NUMBER" || name == "INTEGER" || name == "FLOAT" || name == "NUMERIC" || name == "DECIMAL") {
+    return SqlType::Number;
+  }
+  if (name == "VARCHAR2" || name == "VARCHAR" || name == "CHAR" || name == "NCHAR" || name == "NVARCHAR2") {
+    return SqlType::Text;
+  }
+  return SqlType::Unknown;
+}
+
+// The columns of a table or view as SQLite declares them.
+bool LookUpColumns(sqlite3* db, const std::vector<std::string>& names, std::vector<CatalogColumn>& columns) {
+  std::string sql = "SELECT * FROM ";
+  for (size_t k = 0; k < names.size(); ++k) sql += (k ? ".\"" : "\"") + names[k] + "\"";
+  sqlite3_stmt* statement = nullptr;
+  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK || !statement) return false;
+  for (int k = 0; k < sqlite3_column_count(statement); ++k) {
+    const char* declared = sqlite3_column_decltype(statement, k);
+    SqlType type = TypeOf(declared);
+    int scale = type == SqlType::Number ? ParseDeclaredType(declared).scale : -1;
+    columns.push_back({sqlite3_column_name(statement, k), type, scale});
+  }
+  sqlite3_finalize(statement);
+  return true;
+}
+
+CheckOptions Options(sqlite3* db, bool isDba) {
+  CheckOptions options;
+  options.isDba = isDba;
+  options.catalog = [db](const std::vector<std::string>& names, std::vector<CatalogColumn>& columns) {
+    return LookUpColumns(db, names, columns);
+  };
+  return options;
+}
+
+// The view's own text rides in a comment after AS, "*/" written as "*\/".
+const char kTextOpen[] = "/*ZQ_TEXT:";
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
+// The AS of CREATE [OR REPLACE] VIEW|TABLE name ... AS query, outside parentheses; null if none.
+const Token* QueryAs(const std::vector<Token>& t) {
+  if (t.size() < 3 || !t[0].IsWord("CREATE")) return nullptr;
+  int depth = 0;
+  for (size_t k = 1; k + 1 < t.size(); ++k) {
+    depth += t[k].IsSymbol('(') ? 1 : t[k].IsSymbol(')') ? -1 : 0;
+    bool query = t[k + 1].IsWord("SELECT") || t[k + 1].IsWord("WITH") || t[k + 1].IsSymbol('(');
+    if (depth == 0 && t[k].IsWord("AS") && query) return &t[k];
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool TranslateDdl(sqlite3* db, std::string_view sql, const TranslateOptions& options, Translation& out,
+                  OraError& error) {
+  std::vector<Token> tokens = SignificantTokens(sql);
+  const Token* as = QueryAs(tokens);
+  if (!as) return TranslateSql(sql, options, out, error);
+  size_t queryStart = as->offset + as->length;
+  QueryPtr query;
+  if (!TranslateSql(sql.substr(0, queryStart), options, out, error) || !ParseQueryAt(sql, queryStart, query, error) ||
+      !CheckQuery(*query, Options(db, options.isDba), sql, error)) {
+    return false;
+  }
+  bool isView = tokens[1].IsWord("VIEW") || (tokens.size() > 3 && tokens[3].IsWord("VIEW"));
+  std::string text(sql.substr(tokens[as - tokens.data() + 1].offset));
+  out.sql += isView ? " " + std::string(kTextOpen) + Replaced(text, "*/", "*\\/") + "*/ " : " ";
+  GenerateQuery(*query, out);
+  return true;
+}
+
+std::string ViewQueryText(const std::string& createSql) {
+  size_t open = createSql.find(kTextOpen);
+  if (open != std::string::npos) {
+    size_t start = open + sizeof kTextOpen - 1;
+    size_t close = createSql.find("*/", start);
+    return Replaced(createSql.substr(start, close - start), "*\\/", "*/");
+  }
+  int depth = 0;
+  for (const Token& token : SignificantTokens(createSql)) {
+    depth += token.IsSymbol('(') ? 1 : token.IsSymbol(')') ? -1 : 0;
+    if (depth == 0 && token.IsWord("AS")) {
+      size_t start = createSql.find_first_not_of(" \t\r\n", token.offset + token.length);
+      return start == std::string::npos ? std::string() : createSql.substr(start);
+    }
+  }
+  return std::string();
+}
+
+bool TranslateDml(sqlite3* db, std::string_view sql, bool isDba, Translation& out, std::vector<SqlType>& resultTypes,
+                  OraError& error) {
+  DmlStatement statement;
+  if (!ParseDml(sql, statement, error) || !CheckStatement(statement, Options(db, isDba), sql, resultTypes, error)) {
+    return false;
+  }
+  out = Translation();
+  GenerateStatement(statement, out);
+  return true;
+}

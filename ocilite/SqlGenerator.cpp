@@ -1,0 +1,357 @@
+#include "SqlGenerator.h"
+
+namespace {
+
+std::string QuoteName(const std::string& name) {
+  std::string quoted = "\"";
+  for (char c : name) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+std::string QuoteText(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+  return quoted + "'";
+}
+
+class Generator {
+ public:
+  explicit Generator(Translation& out) : out_(out) {}
+
+  void Statement(const DmlStatement& s) {
+    switch (s.kind) {
+      case DmlStatement::Kind::Select:
+        Query(*s.query);
+        break;
+      case DmlStatement::Kind::Insert:
+        Text("INSERT INTO ");
+        Target(s.target);
+        if (!s.columns.empty()) {
+          Text(" (");
+          for (size_t k = 0; k < s.columns.size(); ++k) Text((k ? ", " : "") + QuoteName(s.columns[k]));
+          Text(")");
+        }
+        if (s.query) {
+          Text(" ");
+          Query(*s.query);
+        }
+        for (const auto& row : s.values) {
+          Text(" VALUES (");
+          List(row);
+          Text(")");
+        }
+        break;
+      case DmlStatement::Kind::Update:
+        Text("UPDATE ");
+        Target(s.target);
+        Text(" SET ");
+        for (size_t k = 0; k < s.assignments.size(); ++k) {
+          const Assignment& a = s.assignments[k];
+          Text(k ? ", " : "");
+          if (a.columns.size() == 1) {
+            Emit(QuoteName(a.columns[0]), a.start);
+          } else {
+            Text("(");
+            for (size_t c = 0; c < a.columns.size(); ++c) Text((c ? ", " : "") + QuoteName(a.columns[c]));
+            Text(")");
+          }
+          Text(" = ");
+          Expression(*a.value);
+        }
+        Where(s.where.get());
+        break;
+      case DmlStatement::Kind::Delete:
+        Text("DELETE FROM ");
+        Target(s.target);
+        Where(s.where.get());
+        break;
+    }
+  }
+
+  void Query(const ::Query& q) {
+    if (!q.with.empty()) {
+      Text("WITH ");
+      for (size_t k = 0; k < q.with.size(); ++k) {
+        const CommonTable& common = q.with[k];
+        Text((k ? ", " : "") + QuoteName(common.name));
+        if (!common.columns.empty()) {
+          Text(" (");
+          for (size_t c = 0; c < common.columns.size(); ++c) Text((c ? ", " : "") + QuoteName(common.columns[c]));
+          Text(")");
+        }
+        Text(" AS (");
+        Query(*common.query);
+        Text(")");
+      }
+      Text(" ");
+    }
+    for (size_t k = 0; k < q.cores.size(); ++k) {
+      if (k) Text(" " + std::string(q.operators[k - 1] == "MINUS" ? "EXCEPT" : q.operators[k - 1]) + " ");
+      Core(q.cores[k]);
+    }
+    Orders(" ORDER BY ", q.orderBy);
+  }
+
+ private:
+  void Text(const std::string& text) { out_.sql += text; }
+  void Emit(const std::string& text, size_t source) {
+    out_.anchors.push_back({out_.sql.size(), source, text.size()});
+    out_.sql += text;
+  }
+
+  void Names(const std::vector<std::string>& names, size_t source) {
+    std::string joined;
+    for (size_t k = 0; k < names.size(); ++k) joined += (k ? "." : "") + QuoteName(names[k]);
+    Emit(joined, source);
+  }
+
+  void Target(const TableRef& target) {
+    Names(target.names, target.start);
+    if (!target.alias.empty()) Text(" AS " + QuoteName(target.alias));
+  }
+
+  void Where(const Expr* where) {
+    if (!where) return;
+    Text(" WHERE ");
+    Expression(*where);
+  }
+
+  void Orders(const char* head, const std::vector<OrderItem>& orders) {
+    for (size_t k = 0; k < orders.size(); ++k) {
+      const OrderItem& order = orders[k];
+      Text(k ? ", " : head);
+      Expression(*order.expr);
+      if (order.descending) Text(" DESC");
+      if (order.nulls) Text(order.nulls == 1 ? " NULLS FIRST" : " NULLS LAST");
+    }
+  }
+
+  void Core(const SelectCore& core) {
+    if (core.nested) {
+      // SQLite takes no parentheses around a member of a compound query.
+      Text("SELECT * FROM (");
+      Query(*core.nested);
+      Text(")");
+      return;
+    }
+    Emit(core.distinct ? "SELECT DISTINCT " : "SELECT ", core.start);
+    for (size_t k = 0; k < core.items.size(); ++k) {
+      const SelectItem& item = core.items[k];
+      Text(k ? ", " : "");
+      Expression(*item.expr);
+      if (item.expr->kind != ExprKind::Star) Text(" AS " + QuoteName(item.heading));
+    }
+    Text(" FROM ");
+    for (size_t k = 0; k < core.from.size(); ++k) {
+      Text(k ? ", " : "");
+      Table(*core.from[k]);
+    }
+    Where(core.where.get());
+    if (!core.groupBy.empty()) {
+      Text(" GROUP BY ");
+      List(core.groupBy);
+    }
+    if (core.having) {
+      Text(" HAVING ");
+      Expression(*core.having);
+    }
+  }
+
+  void Table(const TableRef& table) {
+    switch (table.kind) {
+      case TableRef::Kind::Table:
+        Names(table.names, table.start);
+        break;
+      case TableRef::Kind::Subquery:
+        Emit("(", table.start);
+        Query(*table.query);
+        Text(")");
+        break;
+      case TableRef::Kind::Join:
+        Text("(");
+        Table(*table.left);
+        Text(" " + std::string(table.joinType == "INNER" ? "" : table.joinType + " ") + "JOIN ");
+        Table(*table.right);
+        if (table.on) {
+          Text(" ON ");
+          Expression(*table.on);
+        }
+        if (!table.usingColumns.empty()) {
+          Text(" USING (");
+          for (size_t k = 0; k < table.usingColumns.size(); ++k) Text((k ? ", " : "") + QuoteName(table.usingColumns[k]));
+          Text(")");
+        }
+        Text(")");
+        return;
+    }
+    if (!table.alias.empty()) Text(" AS " + QuoteName(table.alias));
+  }
+
+  void List(const std::vector<ExprPtr>& list, size_t from = 0) {
+    for (size_t k = from; k < list.size(); ++k) {
+      Text(k > from ? ", " : "");
+      Expression(*list[k]);
+    }
+  }
+
+  void Function(const Expr& e) {
+    Emit(e.text, e.start);
+    Text("(");
+    if (e.distinct) Text("DISTINCT ");
+    if (e.star) Text("*");
+    List(e.args);
+    Text(")");
+    if (!e.over) return;
+    Text(" OVER (");
+    if (!e.over->partitionBy.empty()) {
+      Text("PARTITION BY ");
+      List(e.over->partitionBy);
+    }
+    Orders(e.over->partitionBy.empty() ? "ORDER BY " : " ORDER BY ", e.over->orderBy);
+    Text(")");
+  }
+
+  void Case(const Expr& e) {
+    Emit("CASE", e.start);
+    size_t k = 0;
+    if (e.hasOperand) {
+      Text(" ");
+      Expression(*e.args[k++]);
+    }
+    size_t whenEnd = e.args.size() - (e.hasElse ? 1 : 0);
+    for (; k + 1 < whenEnd; k += 2) {
+      Text(" WHEN ");
+      Expression(*e.args[k]);
+      Text(" THEN ");
+      Expression(*e.args[k + 1]);
+    }
+    if (e.hasElse) {
+      Text(" ELSE ");
+      Expression(*e.args.back());
+    }
+    Text(" END");
+  }
+
+  void Subquery(const Expr& e) {
+    if (!e.negated) {
+      Emit("(", e.start);
+      Query(*e.query);
+      Text(")");
+      return;
+    }
+    // Oracle refuses a scalar subquery that gives more than one row; SQLite takes the first.
+    Emit("(SELECT ZQ_SINGLE(\"ZQ$V\".", e.start);
+    Text(QuoteName(e.query->cores[0].items[0].heading));
+    Text(") FROM (");
+    Query(*e.query);
+    Text(") AS \"ZQ$V\")");
+  }
+
+  void Expression(const Expr& e) {
+    switch (e.kind) {
+      case ExprKind::Number:
+        Emit(e.text, e.start);
+        break;
+      case ExprKind::String:
+        Emit(QuoteText(e.text), e.start);
+        break;
+      case ExprKind::Null:
+        Emit("NULL", e.start);
+        break;
+      case ExprKind::Column:
+        Names(e.names, e.start);
+        break;
+      case ExprKind::Star:
+        if (!e.names.empty()) Text(QuoteName(e.names[0]) + ".");
+        Emit("*", e.start);
+        break;
+      case ExprKind::Pseudo:
+        Emit(e.text == "USER" ? "ZQ_USER()" : "ZQ_SYSDATE()", e.start);
+        break;
+      case ExprKind::Sequence:
+        Emit(std::string(e.text == "NEXTVAL" ? "ZQ_NEXTVAL(" : "ZQ_CURRVAL(") +
+                 QuoteText(e.names.size() > 1 ? e.names[0] : "") + ", " + QuoteText(e.names.back()) + ")",
+             e.start);
+        break;
+      case ExprKind::Unary:
+        Emit(e.text == "NOT" ? "NOT (" : "(" + e.text, e.start);
+        Expression(*e.args[0]);
+        Text(")");
+        break;
+      case ExprKind::Binary:
+        Emit("(", e.start);
+        Expression(*e.args[0]);
+        Text(" " + e.text + " ");
+        Expression(*e.args[1]);
+        Text(")");
+        break;
+      case ExprKind::Function:
+        Function(e);
+        break;
+      case ExprKind::Case:
+        Case(e);
+        break;
+      case ExprKind::Subquery:
+        Subquery(e);
+        break;
+      case ExprKind::Exists:
+        Emit("EXISTS (", e.start);
+        Query(*e.query);
+        Text(")");
+        break;
+      case ExprKind::InList:
+      case ExprKind::InQuery:
+        Emit("(", e.start);
+        Expression(*e.args[0]);
+        Text(e.negated ? " NOT IN (" : " IN (");
+        if (e.query) {
+          Query(*e.query);
+        } else {
+          List(e.args, 1);
+        }
+        Text("))");
+        break;
+      case ExprKind::Between:
+        Emit("(", e.start);
+        Expression(*e.args[0]);
+        Text(e.negated ? " NOT BETWEEN " : " BETWEEN ");
+        Expression(*e.args[1]);
+        Text(" AND ");
+        Expression(*e.args[2]);
+        Text(")");
+        break;
+      case ExprKind::Like:
+        Emit("(", e.start);
+        Expression(*e.args[0]);
+        Text(e.negated ? " NOT LIKE " : " LIKE ");
+        Expression(*e.args[1]);
+        if (e.args.size() > 2) {
+          Text(" ESCAPE ");
+          Expression(*e.args[2]);
+        }
+        Text(")");
+        break;
+      case ExprKind::IsNull:
+        Emit("(", e.start);
+        Expression(*e.args[0]);
+        Text(e.negated ? " IS NOT NULL)" : " IS NULL)");
+        break;
+      case ExprKind::List:
+        Emit("(", e.start);
+        List(e.args);
+        Text(")");
+        break;
+      case ExprKind::DateLiteral:
+      case ExprKind::Extract:
+        break;  // the checker has rewritten both
+    }
+  }
+
+  Translation& out_;
+};
+
+}  // namespace
+
+void GenerateStatement(const DmlStatement& statement, Translation& out) { Generator(out).Statement(statement); }
+
+void GenerateQuery(const Query& query, Translation& out) { Generator(out).Query(query); }

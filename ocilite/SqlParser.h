@@ -1,0 +1,18 @@
+// Reads Oracle's SELECT, INSERT, UPDATE and DELETE into a tree (SqlAst.h). Fails with the
+// error Oracle gives for the same text (ORA-00936 missing expression, ORA-00923 FROM keyword
+// not found, ...), its offset in the text, and with ORA-03001 naming the construct for what
+// Oracle knows and this library does not run (CONNECT BY, ROWNUM, (+) joins, ...).
+#ifndef ZENQUILL_OCILITE_SQLPARSER_H
+#define ZENQUILL_OCILITE_SQLPARSER_H
+
+#include <string_view>
+
+#include "OraError.h"
+#include "SqlAst.h"
+
+bool ParseDml(std::string_view sql, DmlStatement& statement, OraError& error);
+
+// Only a query (for CREATE VIEW ... AS and the like); `from` is where it starts in `sql`.
+bool ParseQueryAt(std::string_view sql, size_t from, QueryPtr& query, OraError& error);
+
+#endif

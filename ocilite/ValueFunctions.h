@@ -1,0 +1,24 @@
+// The functions that give SQLite Oracle's value semantics where the two differ: NUMBER
+// division (never truncating, ORA-01476 on zero), || over NULLs, SUBSTR's positions, a
+// case-sensitive LIKE, MOD, '' as NULL, single-row subqueries (ORA-01427), TO_CHAR of numbers
+// by a format model, and the date functions (SqlChecker.h says which rewrite calls which).
+#ifndef ZENQUILL_OCILITE_VALUEFUNCTIONS_H
+#define ZENQUILL_OCILITE_VALUEFUNCTIONS_H
+
+#include <string>
+
+struct sqlite3;
+
+void RegisterValueFunctions(sqlite3* db);
+
+// The date functions (DateFunctions.cpp), which RegisterValueFunctions registers too.
+void RegisterDateFunctions(sqlite3* db);
+
+// The session's NLS_DATE_FORMAT (ALTER SESSION SET NLS_DATE_FORMAT changes it).
+const std::string& SessionDateFormat(sqlite3* db);
+void SetSessionDateFormat(sqlite3* db, const std::string& format);
+
+// A number by an Oracle number format model (9 0 , . $ FM); false when the model is not one.
+bool FormatNumber(double value, const std::string& format, std::string& text);
+
+#endif

@@ -1,0 +1,201 @@
+// Everyday statements against SCOTT with the answers Oracle gives them (its documented
+// semantics and the well-known SCOTT results), by area. An answer is the rows, columns
+// joined by '|' and rows by ';' (NULL as the document shows it), or the start of the error Oracle raises.
+#include "DemoSession.h"
+
+namespace {
+
+struct Answer {
+  const char* name;
+  const char* sql;
+  const char* answer;
+};
+
+std::string Joined(const Outcome& outcome) {
+  std::string text;
+  for (size_t r = 0; r < outcome.rows.size(); ++r) {
+    for (size_t c = 0; c < outcome.rows[r].size(); ++c) text += (c ? "|" : "") + outcome.rows[r][c];
+    if (r + 1 < outcome.rows.size()) text += ";";
+  }
+  return text;
+}
+
+class OracleAnswerTest : public DemoSessionTest, public ::testing::WithParamInterface<Answer> {};
+
+TEST_P(OracleAnswerTest, GivesOraclesAnswer) {
+  const Answer& c = GetParam();
+  Outcome outcome = RunSql(scott_, c.sql);
+  std::string expected = c.answer;
+  if (expected.compare(0, 4, "ORA-") == 0) {
+    EXPECT_EQ(expected, outcome.error.substr(0, expected.size()));
+  } else {
+    ASSERT_EQ(DB_OK, outcome.result) << outcome.error;
+    EXPECT_EQ(expected, Joined(outcome));
+  }
+}
+
+#define ANSWERS(area, ...)                                                                                     \
+  const Answer k##area[] = {__VA_ARGS__};                                                                      \
+  INSTANTIATE_TEST_SUITE_P(area, OracleAnswerTest, ::testing::ValuesIn(k##area),                              \
+                           [](const ::testing::TestParamInfo<Answer>& info) { return info.param.name; });
+
+ANSWERS(Numbers,
+        {"division_keeps_fraction", "SELECT 10/4, 7/7, -1/8 FROM DUAL", "2.5|1|-.125"},
+        {"salary_third", "SELECT SAL/3 FROM EMP WHERE EMPNO = 7839", "1666.66666666667"},
+        {"average_salary", "SELECT AVG(SAL) FROM EMP", "2073.21428571429"},
+        {"large_and_small", "SELECT 1e20 * 3, 1/1000000 FROM DUAL", "300000000000000000000|.000001"},
+        {"division_by_zero", "SELECT 1/0 FROM DUAL", "ORA-01476: divisor is equal to zero"},
+        {"text_is_no_number", "SELECT ENAME FROM EMP WHERE ENAME = 7839", "ORA-01722: invalid number"},
+        {"text_as_number", "SELECT ENAME FROM EMP WHERE EMPNO = '7839'", "KING"},
+        {"sum_by_department", "SELECT DEPTNO, COUNT(*), SUM(SAL) FROM EMP GROUP BY DEPTNO ORDER BY DEPTNO",
+         "10|3|8750;20|5|10875;30|6|9400"})
+
+ANSWERS(Nulls,
+        {"empty_string_is_null", "SELECT NVL('', 'X'), LENGTH('') FROM DUAL", "X|NULL"},
+        {"concat_skips_null", "SELECT 'A' || NULL || 'B' FROM DUAL", "AB"},
+        {"empty_function_result", "SELECT NVL(TRIM('  '), 'none'), NVL(SUBSTR('A', 5), 'none') FROM DUAL",
+         "none|none"},
+        {"nulls_last_ascending", "SELECT COMM FROM EMP WHERE DEPTNO = 30 ORDER BY COMM", "0;300;500;1400;NULL;NULL"},
+        {"nulls_first_descending", "SELECT COMM FROM EMP WHERE DEPTNO = 30 ORDER BY COMM DESC", "NULL;NULL;1400;500;300;0"},
+        {"nulls_first_asked", "SELECT COMM FROM EMP WHERE DEPTNO = 30 ORDER BY COMM NULLS FIRST", "NULL;NULL;0;300;500;1400"},
+        {"empty_literal_is_null", "SELECT COUNT(*) FROM DUAL WHERE '' IS NULL", "1"})
+
+ANSWERS(Text,
+        {"like_is_case_sensitive", "SELECT COUNT(*) FROM EMP WHERE ENAME LIKE 'k%'", "0"},
+        {"like_matches_case", "SELECT ENAME FROM EMP WHERE ENAME LIKE 'K%'", "KING"},
+        {"like_escape", "SELECT COUNT(*) FROM DUAL WHERE 'A_B' LIKE 'A\\_B' ESCAPE '\\'", "1"},
+        {"substr_from_zero", "SELECT SUBSTR('ORACLE', 0, 2), SUBSTR('ORACLE', 1, 2) FROM DUAL", "OR|OR"},
+        {"substr_from_end", "SELECT SUBSTR('ORACLE', -3), SUBSTR('ORACLE', -3, 2) FROM DUAL", "CLE|CL"},
+        {"mod", "SELECT MOD(11, 4), MOD(-11, 4), MOD(11, 0), MOD(7.5, 2) FROM DUAL", "3|-3|11|1.5"},
+        {"concat_number", "SELECT ENAME || ' earns ' || SAL/2 FROM EMP WHERE EMPNO = 7369", "SMITH earns 400"})
+
+ANSWERS(Errors,
+        {"not_single_group", "SELECT DEPTNO, COUNT(*) FROM EMP", "ORA-00937: not a single-group group function"},
+        {"not_group_by_expression", "SELECT DEPTNO, JOB, COUNT(*) FROM EMP GROUP BY DEPTNO",
+         "ORA-00979: not a GROUP BY expression"},
+        {"single_row_subquery", "SELECT ENAME FROM EMP WHERE SAL = (SELECT SAL FROM EMP WHERE DEPTNO = 20)",
+         "ORA-01427: single-row subquery returns more than one row"},
+        {"single_row_subquery_fine", "SELECT ENAME FROM EMP WHERE SAL = (SELECT MAX(SAL) FROM EMP)", "KING"},
+        {"ambiguous_column", "SELECT DEPTNO FROM EMP, DEPT", "ORA-00918: column ambiguously defined"},
+        {"group_function_in_where", "SELECT ENAME FROM EMP WHERE COUNT(*) > 1", "ORA-00934"},
+        {"argument_count", "SELECT ADD_MONTHS(SYSDATE) FROM DUAL", "ORA-00909: invalid number of arguments"},
+        {"nesting_bounded", "SELECT ((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((("
+                            "(((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((("
+                            "((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((1",
+         "ORA-03001: unimplemented feature: nesting deeper than 200 levels"},
+        {"no_from", "SELECT 1", "ORA-00923: FROM keyword not found where expected"},
+        {"missing_expression", "SELECT * FROM EMP WHERE", "ORA-00936: missing expression"},
+        {"connect_by", "SELECT ENAME FROM EMP START WITH MGR IS NULL CONNECT BY PRIOR EMPNO = MGR",
+         "ORA-03001: unimplemented feature: CONNECT BY"},
+        {"rownum", "SELECT ENAME FROM EMP WHERE ROWNUM < 3", "ORA-03001: unimplemented feature: ROWNUM"},
+        {"old_outer_join", "SELECT E.ENAME FROM EMP E, DEPT D WHERE E.DEPTNO(+) = D.DEPTNO",
+         "ORA-03001: unimplemented feature: (+) outer join"})
+
+ANSWERS(Dates,
+        {"shown_as_dd_mon_rr", "SELECT HIREDATE FROM EMP WHERE ENAME = 'KING'", "17-NOV-81"},
+        {"plus_days", "SELECT HIREDATE + 30, HIREDATE - 17 FROM EMP WHERE ENAME = 'KING'", "17-DEC-81|31-OCT-81"},
+        {"date_minus_date", "SELECT TO_DATE('01-JAN-82') - HIREDATE FROM EMP WHERE ENAME = 'KING'", "45"},
+        {"equal_to_text", "SELECT ENAME FROM EMP WHERE HIREDATE = '03-DEC-81' ORDER BY ENAME", "FORD;JAMES"},
+        {"between_texts", "SELECT ENAME FROM EMP WHERE HIREDATE BETWEEN '01-JAN-81' AND '31-MAR-81' ORDER BY ENAME",
+         "ALLEN;WARD"},
+        {"ordered_as_dates", "SELECT MIN(HIREDATE), MAX(HIREDATE) FROM EMP", "17-DEC-80|23-MAY-87"},
+        {"to_char_formats", "SELECT TO_CHAR(HIREDATE, 'YYYY-MM-DD HH24:MI:SS'), TO_CHAR(HIREDATE, 'FMMonth DD, YYYY') "
+                            "FROM EMP WHERE ENAME = 'KING'",
+         "1981-11-17 00:00:00|November 17, 1981"},
+        {"to_char_days", "SELECT TO_CHAR(HIREDATE, 'DY Day D DDD J Q WW \"x\" HH12 AM') FROM EMP WHERE ENAME = 'KING'",
+         "TUE Tuesday   3 321 2444926 4 46 x 12 AM"},
+        {"to_date_format", "SELECT TO_DATE('1981/11/17 14:30', 'YYYY/MM/DD HH24:MI') + 1 FROM DUAL", "18-NOV-81"},
+        {"to_date_bad_month", "SELECT TO_DATE('17-XYZ-81') FROM DUAL", "ORA-01843"},
+        {"month_functions",
+         "SELECT ADD_MONTHS('31-JAN-81', 1), MONTHS_BETWEEN('01-MAR-81', '01-JAN-81'), LAST_DAY('17-NOV-81'), "
+         "NEXT_DAY('17-NOV-81', 'FRIDAY') FROM DUAL",
+         "28-FEB-81|2|30-NOV-81|20-NOV-81"},
+        {"trunc_round", "SELECT TRUNC(HIREDATE, 'YYYY'), ROUND(HIREDATE, 'MONTH'), TRUNC(HIREDATE + 0.75) "
+                        "FROM EMP WHERE ENAME = 'KING'",
+         "01-JAN-81|01-DEC-81|17-NOV-81"},
+        {"extract", "SELECT EXTRACT(YEAR FROM HIREDATE), EXTRACT(MONTH FROM HIREDATE) FROM EMP WHERE ENAME = 'KING'",
+         "1981|11"},
+        {"dates_beside_using_join",
+         "SELECT * FROM DEPT JOIN EMP USING (DEPTNO) WHERE EMPNO = 7839", "10|ACCOUNTING|NEW YORK|7839|KING|PRESIDENT|NULL|17-NOV-81|5000|NULL"},
+        {"date_literal", "SELECT COUNT(*) FROM EMP WHERE HIREDATE < DATE '1981-03-01'", "3"},
+        {"number_formats", "SELECT TO_CHAR(SAL, '$9,999.99'), TO_CHAR(1234.5, 'FM9,999.00'), TO_CHAR(800, '9,999') "
+                           "FROM EMP WHERE ENAME = 'KING'",
+         " $5,000.00|1,234.50|   800"})
+
+ANSWERS(Constraints,
+        {"too_long", "INSERT INTO DEPT VALUES (50, 'ABCDEFGHIJKLMNOPQ', 'X')", "ORA-12899"},
+        {"too_many_digits", "INSERT INTO DEPT VALUES (100, 'X', 'Y')", "ORA-01438"},
+        {"primary_key_null", "INSERT INTO DEPT (DNAME) VALUES ('X')", "ORA-01400"},
+        {"empty_key_is_null", "INSERT INTO DEPT VALUES ('', 'X', 'Y')", "ORA-01400"},
+        {"duplicate_key", "INSERT INTO DEPT VALUES (10, 'X', 'Y')", "ORA-00001"},
+        {"parent_missing", "INSERT INTO EMP (EMPNO, DEPTNO) VALUES (1, 99)", "ORA-02291"},
+        {"child_found", "DELETE FROM DEPT WHERE DEPTNO = 10", "ORA-02292"},
+        {"bonus_text_length", "INSERT INTO BONUS (ENAME) VALUES ('ABCDEFGHIJKLMNOP')", "ORA-12899"},
+        {"date_column_takes_text", "INSERT INTO EMP (EMPNO, HIREDATE) VALUES (1, 'not a date')", "ORA-01858"},
+        {"number_column_takes_text", "UPDATE EMP SET SAL = 'much' WHERE EMPNO = 7839", "ORA-01722"})
+
+struct Stored {
+  const char* change;
+  const char* query;
+  const char* answer;
+};
+
+class StoredValueTest : public DemoSessionTest, public ::testing::WithParamInterface<Stored> {};
+
+TEST_P(StoredValueTest, KeepsWhatOracleKeeps) {
+  Outcome change = RunSql(scott_, GetParam().change);
+  ASSERT_EQ(DB_OK, change.result) << change.error;
+  EXPECT_EQ(GetParam().answer, Joined(RunSql(scott_, GetParam().query)));
+}
+
+const Stored kStored[] = {
+    {"UPDATE EMP SET SAL = 1234.567, COMM = '' WHERE EMPNO = 7499", "SELECT SAL, COMM FROM EMP WHERE EMPNO = 7499",
+     "1234.57|NULL"},
+    {"INSERT INTO EMP (EMPNO, ENAME, HIREDATE) VALUES (1, '', '05-MAR-02')",
+     "SELECT ENAME, HIREDATE, TO_CHAR(HIREDATE, 'YYYY') FROM EMP WHERE EMPNO = 1", "NULL|05-MAR-02|2002"},
+    {"UPDATE EMP SET HIREDATE = HIREDATE + 1 WHERE EMPNO = 7839", "SELECT HIREDATE FROM EMP WHERE EMPNO = 7839",
+     "18-NOV-81"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Stores, StoredValueTest, ::testing::ValuesIn(kStored));
+
+struct Heading {
+  const char* sql;
+  const char* headings;
+};
+
+class HeadingTest : public DemoSessionTest, public ::testing::WithParamInterface<Heading> {};
+
+TEST_P(HeadingTest, NamesColumnsAsOracle) {
+  Outcome outcome = RunSql(scott_, GetParam().sql);
+  ASSERT_EQ(DB_OK, outcome.result) << outcome.error;
+  std::string headings;
+  for (const std::string& column : outcome.columns) headings += (headings.empty() ? "" : "|") + column;
+  EXPECT_EQ(GetParam().headings, headings);
+}
+
+const Heading kHeadings[] = {
+    {"SELECT sal / 3, NVL(comm, 0), E.ENAME, 'abc' FROM EMP E", "SAL/3|NVL(COMM,0)|ENAME|'abc'"},
+    {"SELECT SYSDATE, USER, EMP_SEQ.NEXTVAL FROM DUAL", "SYSDATE|USER|NEXTVAL"},
+    {"SELECT COUNT(*) total, deptno FROM EMP GROUP BY deptno", "TOTAL|DEPTNO"},
+    {"SELECT * FROM DEPT", "DEPTNO|DNAME|LOC"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Headings, HeadingTest, ::testing::ValuesIn(kHeadings));
+
+TEST_F(DemoSessionTest, SessionDateFormatIsHonoured) {
+  ASSERT_EQ(DB_OK, RunSql(scott_, "ALTER SESSION SET NLS_DATE_FORMAT = 'YYYY-MM-DD HH24:MI'").result);
+  Outcome outcome = RunSql(scott_, "SELECT HIREDATE FROM EMP WHERE HIREDATE = '1981-11-17 00:00'");
+  EXPECT_EQ("1981-11-17 00:00", Joined(outcome)) << outcome.error;
+  EXPECT_EQ("ORA-01821: date format not recognized", RunSql(scott_, "ALTER SESSION SET NLS_DATE_FORMAT = 'XQZ'").error);
+}
+
+TEST_F(DemoSessionTest, ViewsAnswerAsTheirQueryAndKeepItsText) {
+  EXPECT_EQ(0u, RunSql(scott_, "SELECT TEXT FROM USER_VIEWS WHERE VIEW_NAME = 'EMP_DEPT'").rows.at(0).at(0).find("SELECT E.EMPNO"));
+  const char* query = "SELECT ENAME, SAL/3 THIRD, HIREDATE /* hired */ FROM EMP";
+  ASSERT_EQ(DB_OK, RunSql(scott_, std::string("CREATE VIEW THIRDS AS ") + query).result);
+  EXPECT_EQ("1666.66666666667|17-NOV-81", Joined(RunSql(scott_, "SELECT THIRD, HIREDATE FROM THIRDS WHERE ENAME = 'KING'")));
+  EXPECT_EQ(query, Joined(RunSql(scott_, "SELECT TEXT FROM USER_VIEWS WHERE VIEW_NAME = 'THIRDS'")));
+}
+
+}  // namespace
