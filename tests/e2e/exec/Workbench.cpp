@@ -26,14 +26,13 @@ std::string Workbench::SettingsFile() const { return FileBytes(work_ + "\\Zenqui
 ::testing::AssertionResult Workbench::Start(const std::string& name, const std::string& settings, bool keepData) {
   std::error_code ignored;
   std::filesystem::remove(RecoveryFile(), ignored);
-  ::testing::AssertionResult launched = Launch(name, settings, keepData, {});
+  ::testing::AssertionResult launched = Launch(name, settings, keepData);
   if (!launched) return launched;
   if (!WaitForDialog("Connect")) return ::testing::AssertionFailure() << "no Connect dialog after start-up";
   return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult Workbench::Launch(const std::string& name, const std::string& settings, bool keepData,
-                                             const std::vector<std::string>& environment) {
+::testing::AssertionResult Workbench::Launch(const std::string& name, const std::string& settings, bool keepData) {
   name_ = name;
   if (!keepData) {
     std::error_code ignored;

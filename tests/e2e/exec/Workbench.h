@@ -20,14 +20,13 @@ class Workbench {
   // waits for its Connect dialog. `name` names the test's scratch folder, whose demo
   // database is made anew unless `keepData` asks for the one a run before left there.
   ::testing::AssertionResult Start(const std::string& name, const std::string& settings = "", bool keepData = false);
-  // Starts the program as Start does, with `environment` added, and returns once its main
-  // window is there: a recovery copy that a run before left stays for it to offer.
-  ::testing::AssertionResult Launch(const std::string& name, const std::string& settings, bool keepData,
-                                    const std::vector<std::string>& environment);
+  // Starts the program as Start does and returns once its main window is there: a recovery
+  // copy that a run before left stays for it to offer.
+  ::testing::AssertionResult Launch(const std::string& name, const std::string& settings, bool keepData);
   // The same, then connected as SCOTT.
   ::testing::AssertionResult StartConnected(const std::string& name, const std::string& settings = "",
                                             bool keepData = false);
-  // More variables for the program's environment, set before Start.
+  // More variables for the program's environment, set before Start or Launch.
   std::vector<std::string> environment;
   // Closes the main window as the user does; true when the program then ended cleanly.
   bool Close();

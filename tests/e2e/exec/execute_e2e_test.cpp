@@ -74,9 +74,7 @@ TEST_F(Execute, WarningsLongNumbersAndCutLargeObjects) {
   EXPECT_EQ("Rows 1", bench.Execute("SELECT SUM(COMM), MAX(COMM) FROM EMP"));
   EXPECT_EQ((Rows{{"2200", "1400"}}), bench.List().Rows());
   EXPECT_EQ("Rows 1", bench.Execute("SELECT 5000/3 FROM DUAL"));
-  const std::string number = bench.List().Cell(0, 0);
-  EXPECT_EQ(0u, number.find("1666")) << number;
-  EXPECT_EQ(std::string::npos, number.find('#')) << number;
+  EXPECT_EQ("1666.66666666667", bench.List().Cell(0, 0)) << "whole, neither cut nor truncated";
   ASSERT_EQ("Rows 0", bench.Execute("CREATE TABLE DOCS (BODY CLOB);\r\n"
                                     "INSERT INTO DOCS SELECT replace(hex(zeroblob(35000)), '0', 'x') FROM DUAL;"));
   EXPECT_EQ("Rows 1, 1 values cut", bench.Execute("SELECT BODY FROM DOCS"));

@@ -14,14 +14,16 @@ TEST(Recovery, KilledProgramsTextComesBack) {
   const std::string text = "SELECT 'caf\xE9', \"x\"\tFROM DUAL;\r\n-- not saved\r\n\r\n  ";
   Workbench killed;
   std::filesystem::remove(killed.RecoveryFile());
-  ASSERT_TRUE(killed.Launch("recovery", "", false, kQuickCopies));
+  killed.environment = kQuickCopies;
+  ASSERT_TRUE(killed.Launch("recovery", "", false));
   Workbench::Answer(killed.WaitForDialog("Connect"), IDCANCEL);
   killed.SetEditorText(text);
   ASSERT_TRUE(e2e::WaitUntil([&] { return FileBytes(killed.RecoveryFile()) == text; }, kPatienceMs));
   killed.Kill();
 
   Workbench restored;
-  ASSERT_TRUE(restored.Launch("recovery", "", true, kQuickCopies));
+  restored.environment = kQuickCopies;
+  ASSERT_TRUE(restored.Launch("recovery", "", true));
   HWND question = restored.WaitForDialog();
   ASSERT_TRUE(question);
   EXPECT_EQ(kQuestion, Workbench::MessageBoxText(question));
@@ -33,7 +35,7 @@ TEST(Recovery, KilledProgramsTextComesBack) {
 
   WriteFileBytes(restored.RecoveryFile(), text);
   Workbench declined;
-  ASSERT_TRUE(declined.Launch("recovery", "", true, {}));
+  ASSERT_TRUE(declined.Launch("recovery", "", true));
   Workbench::Answer(declined.WaitForDialog(), IDNO);
   Workbench::Answer(declined.WaitForDialog("Connect"), IDCANCEL);
   EXPECT_EQ("<missing>", FileBytes(declined.RecoveryFile())) << "No deletes the copy";
