@@ -83,9 +83,8 @@ std::vector<xmlNodePtr> Elements(xmlNodePtr parent) {
 
 std::string Text(const xmlChar* text) { return text ? reinterpret_cast<const char*>(text) : ""; }
 
-void CheckCell(xmlNodePtr element, const std::string& heading, const std::string& cell) {
-  if (Text(element->name) != CXmlEncoder::ToUtf8(MakeElementName(heading)))
-    Fail("element " + Text(element->name) + " for heading " + heading);
+void CheckCell(xmlNodePtr element, const std::string& name, const std::string& cell) {
+  if (Text(element->name) != CXmlEncoder::ToUtf8(name)) Fail("element " + Text(element->name) + " for " + name);
   xmlChar* content = xmlNodeGetContent(element);
   const std::string parsed = Text(content);
   xmlFree(content);
@@ -97,11 +96,14 @@ void CheckData(const FuzzTable& table) {
   xmlNodePtr root = xmlDocGetRootElement(doc);
   const std::vector<xmlNodePtr> rows = Elements(root);
   if (Text(root->name) != "doc" || static_cast<int>(rows.size()) != table.RowCount()) Fail("rows lost");
+  Texts headings;
+  for (int column = 0; column < table.ColumnCount(); ++column) headings.push_back(table.Heading(column));
+  const Texts names = MakeUniqueElementNames(headings);
   for (int row = 0; row < table.RowCount(); ++row) {
     const std::vector<xmlNodePtr> cells = Elements(rows[row]);
     if (static_cast<int>(cells.size()) != table.ColumnCount()) Fail("cells lost");
     for (int column = 0; column < table.ColumnCount(); ++column)
-      CheckCell(cells[column], table.Heading(column), table.Cell(row, column));
+      CheckCell(cells[column], names[column], table.Cell(row, column));
   }
   xmlFreeDoc(doc);
 }
