@@ -1,6 +1,7 @@
 // Setup > Configuration and Help Topics (F1).
 #include "Configuration.h"
 #include "Settings.h"
+#include "ShellLinks.h"
 #include "ZenquillDoc.h"
 #include "ZenquillView.h"
 

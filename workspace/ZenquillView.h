@@ -99,7 +99,7 @@ class CZenquillView : public fw::FormView {
   void LoadExecutionSettings();
   // Save XML data (ViewSaveXml.cpp): the result list as an XML file with its stylesheet.
   void OnSaveXmlData();
-  // Schema browser (schema/ViewSchema.cpp): the tree's skeleton, catalogue loads through
+  // Schema browser (ViewSchema.cpp): the tree's skeleton, catalogue loads through
   // the result list, a table's columns, the context menu, View Data and Refresh.
   void BuildSchemaTree();
   void DispatchTreeSelection();
