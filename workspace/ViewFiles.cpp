@@ -1,15 +1,18 @@
-// File New, Open, Save and Save as. A script file is the editor's text, byte for byte; the
-// document's title is the only record of which file the editor belongs to.
+// The workspace's files: SQL scripts and the result list saved as XML.
 #include <windows.h>
 #include <commdlg.h>
 
 #include "CurrentDirectoryKeeper.h"
 #include "Document.h"
+#include "ListViewTable.h"
+#include "SaveXmlCommand.h"
 #include "ScriptFile.h"
 #include "WaitCursor.h"
 #include "ZenquillDoc.h"
 #include "ZenquillView.h"
 
+// File New, Open, Save and Save as. A script file is the editor's text, byte for byte; the
+// document's title is the only record of which file the editor belongs to.
 namespace {
 
 const char kFilter[] = "SQL Files (*.sql)\0*.sql\0All Files (*.*)\0*.*\0";
@@ -90,4 +93,15 @@ void CZenquillView::ReportFileFailure(const char* message) {
   messageText = message;
   WriteControls();
   MessageBeep(0);
+}
+
+// Save XML data: the export itself lives in xml/; the view shows what it came to.
+void CZenquillView::OnSaveXmlData() {
+  SaveXmlDesktop& desktop = SystemDesktop();
+  const SaveXmlOutcome outcome = SaveXmlData(Hwnd(), xml::ListViewTable(resultList.Handle()), desktop);
+  if (!outcome.chosen) return;
+  ReadControls();
+  messageText = outcome.message;
+  WriteControls();
+  FinishSaveXmlData(outcome, desktop);
 }

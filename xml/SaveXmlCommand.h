@@ -7,17 +7,16 @@
 #include <cstddef>
 #include <string>
 
+#include "TableSource.h"
+
 struct HWND__;
 
-// The view's side of the command: its data exchange and its message line.
-class SaveXmlHost {
- public:
-  virtual void ReadControls() = 0;
-  virtual void WriteControls() = 0;
-  virtual void SetMessageText(const std::string& text) = 0;
-
- protected:
-  ~SaveXmlHost() = default;
+// What the save came to, for the view: nothing at all when the dialog was cancelled, else
+// the message line's text and the file to open once the message shows (empty: none).
+struct SaveXmlOutcome {
+  bool chosen = false;
+  std::string message;
+  std::string fileToOpen;
 };
 
 // The file the user chose: the full path, and where in it the bare name starts.
@@ -44,5 +43,9 @@ SaveXmlDesktop& SystemDesktop();
 // filters "XML Files (*.xml)" and "All Files (*.*)", no confirmation before replacing.
 bool ShowSaveXmlDialog(HWND__* owner, ChosenXmlFile& file);
 
-void RunSaveXmlData(HWND__* owner, HWND__* resultList, SaveXmlHost& host);
-void RunSaveXmlData(HWND__* owner, HWND__* resultList, SaveXmlHost& host, SaveXmlDesktop& desktop);
+// Asks for the file and writes `table` into it. The view shows the outcome's message, then
+// calls FinishSaveXmlData.
+SaveXmlOutcome SaveXmlData(HWND__* owner, const xml::TableSource& table, SaveXmlDesktop& desktop);
+
+// The default beep, then the data file handed to the shell (another beep when that fails).
+void FinishSaveXmlData(const SaveXmlOutcome& outcome, SaveXmlDesktop& desktop);
