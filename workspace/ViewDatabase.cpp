@@ -62,14 +62,14 @@ void CZenquillView::OnExecute() { RunEditorText(ExecuteText); }
 
 void CZenquillView::OnExecuteStatement() { RunEditorText(ExecuteStatementAtCaret); }
 
-void CZenquillView::RunEditorText(ExecutionOutcome (*run)(const ExecuteRequest&, StatementSource&, ResultList&)) {
+void CZenquillView::RunEditorText(ExecutionOutcome (*run)(const EditorRequest&, StatementSource&, ResultList&)) {
   fw::WaitCursor wait;
   ReadControls();
   recovery.Keep(sqlText);
   DWORD start = 0;
   DWORD end = 0;
   SendMessageA(sqlEditor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const ExecuteRequest request = {sqlText, start, end, sqlSeparator, plsqlSeparator};
+  const EditorRequest request = {sqlText, start, end, sqlSeparator, plsqlSeparator};
   ResultListWindow list(resultList.Handle(), Hwnd());
   DocumentStatements<CZenquillDoc> source(*GetDocument());
   const ExecutionOutcome outcome = run(request, source, list);

@@ -1,9 +1,9 @@
 // The workspace's files: SQL scripts and the result list saved as XML.
 #include <windows.h>
-#include <commdlg.h>
 
 #include "CurrentDirectoryKeeper.h"
 #include "Document.h"
+#include "FileDialog.h"
 #include "ListViewTable.h"
 #include "SaveXmlCommand.h"
 #include "ScriptFile.h"
@@ -22,18 +22,11 @@ const char kSaveFailed[] = "Failed to save SQL file!";
 // The full path the user chose; false when the dialog was cancelled.
 bool ChooseScriptFile(HWND owner, bool saving, std::string& path) {
   fw::CurrentDirectoryKeeper keeper;
-  char file[MAX_PATH] = "*.sql";
-  OPENFILENAMEA dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = kFilter;
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = sizeof file;
-  dialog.lpstrDefExt = "sql";
   // Saving has no overwrite prompt: an existing file is replaced.
-  dialog.Flags = saving ? OFN_HIDEREADONLY : OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-  if (!(saving ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog))) return false;
-  path = file;
+  const fw::FileDialogOptions options = {kFilter, "*.sql", "sql", saving, !saving};
+  fw::ChosenFile file;
+  if (!fw::ChooseFile(owner, options, file)) return false;
+  path = file.path;
   return true;
 }
 

@@ -83,7 +83,7 @@ class CZenquillView : public fw::FormView {
   // `run`. Report puts a message in the message line and beeps.
   void OnExecute();
   void OnExecuteStatement();
-  void RunEditorText(ExecutionOutcome (*run)(const ExecuteRequest&, StatementSource&, ResultList&));
+  void RunEditorText(ExecutionOutcome (*run)(const EditorRequest&, StatementSource&, ResultList&));
   void Report(const std::string& message);
   // History, templates (ViewCommands.cpp).
   void OnSqlBack();

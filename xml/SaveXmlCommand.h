@@ -1,9 +1,11 @@
-#pragma once
 // Save XML data (command 32817, Ctrl+D): writes the result list as an XML data file, with an
 // XSL stylesheet beside it when the XSL setting is on, shows "Saved XML file!" or "Failed to
 // save XML file!" in the message line, and opens the file with the shell when the VIEWXML
 // setting is on. A file that could not be written whole (a full disk, say) counts as failed;
 // the partial file is left in place.
+#ifndef ZENQUILL_XML_SAVEXMLCOMMAND_H
+#define ZENQUILL_XML_SAVEXMLCOMMAND_H
+
 #include <cstddef>
 #include <string>
 
@@ -49,3 +51,5 @@ SaveXmlOutcome SaveXmlData(HWND__* owner, const xml::TableSource& table, SaveXml
 
 // The default beep, then the data file handed to the shell (another beep when that fails).
 void FinishSaveXmlData(const SaveXmlOutcome& outcome, SaveXmlDesktop& desktop);
+
+#endif
