@@ -6,9 +6,9 @@
 #ifndef ZENQUILL_XML_SAVEXMLCOMMAND_H
 #define ZENQUILL_XML_SAVEXMLCOMMAND_H
 
-#include <cstddef>
 #include <string>
 
+#include "FileDialog.h"
 #include "TableSource.h"
 
 struct HWND__;
@@ -22,10 +22,7 @@ struct SaveXmlOutcome {
 };
 
 // The file the user chose: the full path, and where in it the bare name starts.
-struct ChosenXmlFile {
-  std::string path;
-  std::size_t nameOffset = 0;
-};
+using ChosenXmlFile = fw::ChosenFile;
 
 // What the command asks of the desktop; a test puts its own in place of the system's.
 class SaveXmlDesktop {

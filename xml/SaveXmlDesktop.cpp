@@ -28,8 +28,5 @@ SaveXmlDesktop& SystemDesktop() {
 
 bool ShowSaveXmlDialog(HWND owner, ChosenXmlFile& file) {
   const fw::FileDialogOptions options = {"XML Files (*.xml)\0*.xml\0All Files (*.*)\0*.*\0", "*.xml", "xml", true, false};
-  fw::ChosenFile chosen;
-  if (!fw::ChooseFile(owner, options, chosen)) return false;
-  file = {chosen.path, chosen.nameOffset};
-  return true;
+  return fw::ChooseFile(owner, options, file);
 }
