@@ -11,8 +11,6 @@
 #include "FileDialog.h"
 #include "TableSource.h"
 
-struct HWND__;
-
 // What the save came to, for the view: nothing at all when the dialog was cancelled, else
 // the message line's text and the file to open once the message shows (empty: none).
 struct SaveXmlOutcome {
