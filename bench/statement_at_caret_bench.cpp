@@ -59,7 +59,7 @@ class NoList : public ResultList {
 void BM_ExecuteStatementAt(benchmark::State& state) {
   const std::string script = Script();
   const std::size_t caret = script.size() * static_cast<std::size_t>(state.range(0)) / 2;
-  const ExecuteRequest request = {script, caret, caret, ";", "/"};
+  const EditorRequest request = {script, caret, caret, ";", "/"};
   AnswersAtOnce source;
   NoList list;
   for (auto _ : state) benchmark::DoNotOptimize(ExecuteStatementAtCaret(request, source, list));

@@ -1,6 +1,8 @@
 // The result list's header: marks the sorted column with a small 3-D triangle drawn at the
 // right end of an owner-drawn header item.
-#pragma once
+#ifndef ZENQUILL_CONTROLS_SORTHEADERCTRL_H
+#define ZENQUILL_CONTROLS_SORTHEADERCTRL_H
+
 #include <windows.h>
 
 class CSortHeaderCtrl {
@@ -29,3 +31,5 @@ class CSortHeaderCtrl {
   int sortColumn = -1;
   bool ascending = true;
 };
+
+#endif

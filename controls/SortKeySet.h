@@ -1,5 +1,7 @@
 // The key records of one sort of the result list.
-#pragma once
+#ifndef ZENQUILL_CONTROLS_SORTKEYSET_H
+#define ZENQUILL_CONTROLS_SORTKEYSET_H
+
 #include <windows.h>
 
 #include <string>
@@ -37,3 +39,5 @@ class SortKeySet {
   fw::ResultMemoryLoan memory_;
   std::vector<SortKeyRecord> records_;
 };
+
+#endif

@@ -1,6 +1,8 @@
 // The result list: a report list view that sorts its rows by the text of a column whose
 // header is left-clicked; a second click on the same header reverses the order.
-#pragma once
+#ifndef ZENQUILL_CONTROLS_SORTLISTCTRL_H
+#define ZENQUILL_CONTROLS_SORTLISTCTRL_H
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -46,3 +48,5 @@ class CSortListCtrl {
   CSortHeaderCtrl header;
   std::function<void()> sortOutOfMemory_;
 };
+
+#endif

@@ -1,6 +1,7 @@
 // Where the sorted header item puts its text and its 3-D triangle. Pure arithmetic so the
 // layout can be checked without a window; every size scales with the width of one blank.
-#pragma once
+#ifndef ZENQUILL_CONTROLS_SORTMARKGEOMETRY_H
+#define ZENQUILL_CONTROLS_SORTMARKGEOMETRY_H
 
 namespace zq {
 
@@ -40,3 +41,5 @@ bool HasRoomForText(const MarkRect& text);
 SortMark SortMarkPaths(const MarkRect& item, int blank, bool ascending);
 
 }  // namespace zq
+
+#endif

@@ -1,6 +1,8 @@
 // A static text control that behaves as a hyperlink: underlined text in the link colour,
 // opened through the shell when clicked, drawn in the visited colour afterwards.
-#pragma once
+#ifndef ZENQUILL_CONTROLS_WEBLINK_H
+#define ZENQUILL_CONTROLS_WEBLINK_H
+
 #include <windows.h>
 
 #include <string>
@@ -59,3 +61,5 @@ class CWebLink {
   HWND hwnd_ = nullptr;
   LinkShell* shell_ = &SystemLinkShell();
 };
+
+#endif

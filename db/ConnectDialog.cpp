@@ -1,7 +1,7 @@
 #include "ConnectDialog.h"
 
-#include "Configuration.h"
 #include "Settings.h"
+#include "ShellLinks.h"
 #include "TnsNameList.h"
 #include "resource.h"
 

@@ -86,18 +86,10 @@ void Dialog::CenterOverOwner() {
 }
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_INITDIALOG) {
-    BindWindow(window, reinterpret_cast<Dialog*>(lParam));
-    reinterpret_cast<Dialog*>(lParam)->hwnd_ = window;
-  }
-  Dialog* self = BoundObject<Dialog>(window);
-  if (!self) return FALSE;
-  const INT_PTR result = self->OnMessage(msg, wParam, lParam);
-  if (msg == WM_NCDESTROY) {
-    BindWindow<Dialog>(window, nullptr);
-    self->hwnd_ = nullptr;
-  }
-  return result;
+  Dialog* created = msg == WM_INITDIALOG ? reinterpret_cast<Dialog*>(lParam) : nullptr;
+  return RouteToBoundObject(
+      window, msg, created, &Dialog::hwnd_, [&](Dialog& self) { return self.OnMessage(msg, wParam, lParam); },
+      [] { return INT_PTR{FALSE}; });
 }
 
 }  // namespace fw

@@ -62,22 +62,15 @@ INT_PTR FormView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 INT_PTR CALLBACK FormView::DialogProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_INITDIALOG) {
-    auto* created = reinterpret_cast<FormView*>(lParam);
-    BindWindow(window, created);
-    created->hwnd_ = window;
+  FormView* created = msg == WM_INITDIALOG ? reinterpret_cast<FormView*>(lParam) : nullptr;
+  if (created) {
     RECT form;
     GetWindowRect(window, &form);
     created->formSize_ = {form.right - form.left, form.bottom - form.top};
   }
-  FormView* self = BoundObject<FormView>(window);
-  if (!self) return FALSE;
-  const INT_PTR result = self->OnMessage(msg, wParam, lParam);
-  if (msg == WM_NCDESTROY) {
-    BindWindow<FormView>(window, nullptr);
-    self->hwnd_ = nullptr;
-  }
-  return result;
+  return RouteToBoundObject(
+      window, msg, created, &FormView::hwnd_, [&](FormView& self) { return self.OnMessage(msg, wParam, lParam); },
+      [] { return INT_PTR{FALSE}; });
 }
 
 }  // namespace fw

@@ -205,19 +205,11 @@ LRESULT FrameWnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK FrameWnd::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<FrameWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    BindWindow(window, self);
-    self->hwnd_ = window;
-  }
-  FrameWnd* self = BoundObject<FrameWnd>(window);
-  if (!self) return DefWindowProcA(window, msg, wParam, lParam);
-  const LRESULT result = self->HandleMessage(msg, wParam, lParam);
-  if (msg == WM_NCDESTROY) {
-    BindWindow<FrameWnd>(window, nullptr);
-    self->hwnd_ = nullptr;
-  }
-  return result;
+  FrameWnd* created =
+      msg == WM_NCCREATE ? static_cast<FrameWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams) : nullptr;
+  return RouteToBoundObject(
+      window, msg, created, &FrameWnd::hwnd_, [&](FrameWnd& self) { return self.HandleMessage(msg, wParam, lParam); },
+      [&] { return DefWindowProcA(window, msg, wParam, lParam); });
 }
 
 }  // namespace fw

@@ -1,8 +1,7 @@
 #include "Configuration.h"
 
-#include "Addresses.h"
 #include "Settings.h"
-#include "Shell.h"
+#include "ShellLinks.h"
 #include "resource.h"
 
 Configuration::Configuration() : fw::Dialog(IDD_CONFIGURATION) {}
@@ -46,5 +45,3 @@ void Configuration::SetCheck(int controlId, bool on) {
 }
 
 bool Configuration::IsChecked(int controlId) const { return IsDlgButtonChecked(Hwnd(), controlId) == BST_CHECKED; }
-
-void OpenHelpPage() { fw::OpenWithShellOrBeep(ZQ_HELP_PAGE); }

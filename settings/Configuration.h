@@ -30,8 +30,4 @@ class Configuration : public fw::Dialog {
   std::string plsqlSeparator_;
 };
 
-// The maker's help page through the shell, the default beep when that fails: Help Topics
-// and the Help buttons of the Connect and Configuration dialogs.
-void OpenHelpPage();
-
 #endif

@@ -121,7 +121,7 @@ ExecutionOutcome RunScript(const std::vector<SplitStatement>& statements, const 
 
 }  // namespace
 
-ExecutionOutcome ExecuteText(const ExecuteRequest& request, StatementSource& source, ResultList& list) {
+ExecutionOutcome ExecuteText(const EditorRequest& request, StatementSource& source, ResultList& list) {
   const std::size_t end = request.selectionEnd < request.sqlText.size() ? request.selectionEnd : request.sqlText.size();
   const bool selected = request.selectionStart < end;
   const std::string textRun =
@@ -137,7 +137,7 @@ ExecutionOutcome ExecuteText(const ExecuteRequest& request, StatementSource& sou
   return outcome;
 }
 
-ExecutionOutcome ExecuteStatementAtCaret(const ExecuteRequest& request, StatementSource& source, ResultList& list) {
+ExecutionOutcome ExecuteStatementAtCaret(const EditorRequest& request, StatementSource& source, ResultList& list) {
   if (request.selectionStart < request.selectionEnd) return ExecuteText(request, source, list);
   list.Clear();
   std::vector<SplitStatement> statements;

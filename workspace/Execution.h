@@ -13,7 +13,8 @@
 constexpr int kExecuteColumnWidth = 70;
 constexpr int kQueryIntoListColumnWidth = 100;
 
-struct ExecuteRequest {
+// What Execute and Execute Statement run: the editor as it stands and the separators.
+struct EditorRequest {
   std::string sqlText;  // the editor's whole text
   // The editor's selection; an empty one runs the whole text.
   std::size_t selectionStart = 0;
@@ -39,14 +40,14 @@ struct ExecutionOutcome {
 
 // Empties the list, splits the text to run and runs one statement with its real column
 // names, or any other number of statements as a script under "Column n" headings.
-ExecutionOutcome ExecuteText(const ExecuteRequest& request, StatementSource& source, ResultList& list);
+ExecutionOutcome ExecuteText(const EditorRequest& request, StatementSource& source, ResultList& list);
 
 // Execute Statement: with a selection exactly ExecuteText. Without one, the whole text is
 // split once and the statement that holds the caret (selectionStart) runs on the
 // single-statement path: the statement is what is recorded, and an error's caret counts
 // from the statement's place in the text. A text without statements runs as ExecuteText
 // runs it.
-ExecutionOutcome ExecuteStatementAtCaret(const ExecuteRequest& request, StatementSource& source, ResultList& list);
+ExecutionOutcome ExecuteStatementAtCaret(const EditorRequest& request, StatementSource& source, ResultList& list);
 
 // Empties the list and runs one statement into it with the real column names; errors are
 // reported without offset and nothing is ever recorded.

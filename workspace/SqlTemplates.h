@@ -4,11 +4,9 @@
 
 #include <string>
 
+// The menu item, prompt and tooltip of each live in the resources under its command id.
 struct SqlTemplate {
   int commandId;
-  const char* menuText;
-  const char* statusText;
-  const char* tooltip;
   const char* commentLine;
   const char* statement;
 };

@@ -1,8 +1,13 @@
-// The workspace's routing table: one line per command the view handles, and the
-// enabling rules of the commands that have one. Every other command is enabled.
+// The workspace's commands and editing: the routing table, the Edit menu on the SQL editor,
+// Back and Forward through the history, the Sql menu's templates and the Links menu.
+#include "Shell.h"
+#include "ShellLinks.h"
+#include "SqlTemplates.h"
 #include "ZenquillView.h"
 #include "resource.h"
 
+// The workspace's routing table: one line per command the view handles, and the
+// enabling rules of the commands that have one. Every other command is enabled.
 bool CZenquillView::OnCommand(unsigned id) {
   switch (id) {
     case ID_EDIT_COPY: OnEditCopy(); return true;
@@ -61,3 +66,41 @@ bool CZenquillView::OnUpdateCommand(fw::CmdUI& ui) {
   }
   return false;
 }
+
+// Edit commands. The accelerators turn Ctrl+C and the like into commands before any
+// control sees the keys, so these act on the SQL editor even while the result list
+// or the schema tree has the focus.
+void CZenquillView::OnEditCopy() { SendMessageA(sqlEditor, WM_COPY, 0, 0); }
+
+void CZenquillView::OnEditCut() { SendMessageA(sqlEditor, WM_CUT, 0, 0); }
+
+void CZenquillView::OnEditPaste() { SendMessageA(sqlEditor, WM_PASTE, 0, 0); }
+
+void CZenquillView::OnEditSelectAll() {
+  SendMessageA(sqlEditor, EM_SETSEL, 0, -1);
+  SendMessageA(sqlEditor, EM_SCROLLCARET, 0, 0);
+}
+
+void CZenquillView::OnEditUndo() { SendMessageA(sqlEditor, EM_UNDO, 0, 0); }
+
+// Back and Forward through the executed texts. The editor is not read first: what the
+// user typed since is replaced, as the history shows its entry.
+void CZenquillView::OnSqlBack() {
+  if (history.Back(sqlText)) WriteControls();
+}
+
+void CZenquillView::OnSqlForward() {
+  if (history.Forward(sqlText)) WriteControls();
+}
+
+// The Sql menu's templates: each appends its comment line and statement to the editor.
+void CZenquillView::OnSqlTemplate(unsigned id) {
+  const SqlTemplate* sqlTemplate = FindSqlTemplate(static_cast<int>(id));
+  if (!sqlTemplate) return;
+  ReadControls();
+  sqlText = AppendTemplate(sqlText, *sqlTemplate, sqlSeparator);
+  Report(kTemplateReadyMessage);
+}
+
+// The Links menu: each command hands one web address to the shell.
+void CZenquillView::OnLink(unsigned id) { fw::OpenWithShellOrBeep(LinkAddress(id)); }

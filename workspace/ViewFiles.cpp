@@ -1,15 +1,18 @@
-// File New, Open, Save and Save as. A script file is the editor's text, byte for byte; the
-// document's title is the only record of which file the editor belongs to.
+// The workspace's files: SQL scripts and the result list saved as XML.
 #include <windows.h>
-#include <commdlg.h>
 
 #include "CurrentDirectoryKeeper.h"
 #include "Document.h"
+#include "FileDialog.h"
+#include "ListViewTable.h"
+#include "SaveXmlCommand.h"
 #include "ScriptFile.h"
 #include "WaitCursor.h"
 #include "ZenquillDoc.h"
 #include "ZenquillView.h"
 
+// File New, Open, Save and Save as. A script file is the editor's text, byte for byte; the
+// document's title is the only record of which file the editor belongs to.
 namespace {
 
 const char kFilter[] = "SQL Files (*.sql)\0*.sql\0All Files (*.*)\0*.*\0";
@@ -19,18 +22,11 @@ const char kSaveFailed[] = "Failed to save SQL file!";
 // The full path the user chose; false when the dialog was cancelled.
 bool ChooseScriptFile(HWND owner, bool saving, std::string& path) {
   fw::CurrentDirectoryKeeper keeper;
-  char file[MAX_PATH] = "*.sql";
-  OPENFILENAMEA dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = kFilter;
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = sizeof file;
-  dialog.lpstrDefExt = "sql";
   // Saving has no overwrite prompt: an existing file is replaced.
-  dialog.Flags = saving ? OFN_HIDEREADONLY : OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-  if (!(saving ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog))) return false;
-  path = file;
+  const fw::FileDialogOptions options = {kFilter, "*.sql", "sql", saving, !saving};
+  fw::ChosenFile file;
+  if (!fw::ChooseFile(owner, options, file)) return false;
+  path = file.path;
   return true;
 }
 
@@ -90,4 +86,15 @@ void CZenquillView::ReportFileFailure(const char* message) {
   messageText = message;
   WriteControls();
   MessageBeep(0);
+}
+
+// Save XML data: the export itself lives in xml/; the view shows what it came to.
+void CZenquillView::OnSaveXmlData() {
+  SaveXmlDesktop& desktop = SystemDesktop();
+  const SaveXmlOutcome outcome = SaveXmlData(Hwnd(), xml::ListViewTable(resultList.Handle()), desktop);
+  if (!outcome.chosen) return;
+  ReadControls();
+  messageText = outcome.message;
+  WriteControls();
+  FinishSaveXmlData(outcome, desktop);
 }

@@ -1,7 +1,10 @@
 // The workspace: the form that fills the main frame (template 101) with the schema tree,
 // the SQL editor, the result list and the message line, and the state that the
 // workspace's commands share. Commands are routed here first (ViewCommands.cpp holds
-// the routing table); each group of commands lives in a View*.cpp file of its own.
+// the routing table); the commands live by theme in ViewCommands.cpp (commands and editing),
+// ViewDatabase.cpp (connect, execute and schema), ViewFiles.cpp (files and XML) and
+// ViewStartup.cpp (start-up and configuration). Other code reaches the state through the
+// operations below.
 #ifndef ZENQUILL_WORKSPACE_ZENQUILLVIEW_H
 #define ZENQUILL_WORKSPACE_ZENQUILLVIEW_H
 
@@ -13,6 +16,7 @@
 #include "Execution.h"
 #include "FormView.h"
 #include "RecoveryCopy.h"
+#include "SchemaSkeleton.h"
 #include "SortListCtrl.h"
 #include "StatementHistory.h"
 
@@ -35,14 +39,14 @@ class CZenquillView : public fw::FormView {
   bool OnCommand(unsigned id) override;
   bool OnUpdateCommand(fw::CmdUI& ui) override;
 
-  // Runs one statement into the result list with its real column names (ViewExecute.cpp):
+  // Runs one statement into the result list with its real column names (ViewDatabase.cpp):
   // the list is emptied first, errors go to the message line, nothing is recorded.
   void RunQueryIntoList(const std::string& statement);
 
   // Timer of the start-up sequence (ViewStartup.cpp): one tick, then stopped.
   static constexpr UINT_PTR kStartupTimer = 2;
   static constexpr UINT kStartupDelayMs = 100;
-  // Timer of the recovery copy of the editor's text (ViewRecovery.cpp).
+  // Timer of the recovery copy of the editor's text (ViewStartup.cpp).
   static constexpr UINT_PTR kRecoveryTimer = 3;
   // Most characters the SQL editor holds.
   static constexpr int kEditorLimit = 4096000;
@@ -54,34 +58,34 @@ class CZenquillView : public fw::FormView {
   INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  // Edit commands (ViewEdit.cpp): always on the SQL editor, whatever has the focus.
+  // Edit commands (ViewCommands.cpp): always on the SQL editor, whatever has the focus.
   void OnEditCopy();
   void OnEditCut();
   void OnEditPaste();
   void OnEditSelectAll();
   void OnEditUndo();
-  // Link commands (ViewLinks.cpp): an address handed to the shell.
+  // Link commands (ViewCommands.cpp): an address handed to the shell.
   void OnLink(unsigned id);
   // Start-up sequence (ViewStartup.cpp).
   void OnTimer(UINT_PTR id);
   void RunStartupSequence();
-  // Recovery copy (ViewRecovery.cpp): offered back at start-up, kept before every run and
+  // Recovery copy (ViewStartup.cpp): offered back at start-up, kept before every run and
   // on the idle timer, deleted when the window closes.
   void OfferRecoveredText();
   void KeepEditorText();
   // The full path of `name` in the current directory, taken while that is still the
   // start-up folder: a file dialog may change it while the idle timer writes the copy.
   static std::string StartupFolderFile(const char* name);
-  // Connect and Disconnect (ViewConnect.cpp).
+  // Connect and Disconnect (ViewDatabase.cpp).
   void OnConnect();
   void OnDisconnect();
-  // Execute and Execute Statement (ViewExecute.cpp): the editor's text or selection run by
+  // Execute and Execute Statement (ViewDatabase.cpp): the editor's text or selection run by
   // `run`. Report puts a message in the message line and beeps.
   void OnExecute();
   void OnExecuteStatement();
-  void RunEditorText(ExecutionOutcome (*run)(const ExecuteRequest&, StatementSource&, ResultList&));
+  void RunEditorText(ExecutionOutcome (*run)(const EditorRequest&, StatementSource&, ResultList&));
   void Report(const std::string& message);
-  // History, templates (ViewHistory.cpp, ViewTemplates.cpp).
+  // History, templates (ViewCommands.cpp).
   void OnSqlBack();
   void OnSqlForward();
   void OnSqlTemplate(unsigned id);
@@ -92,14 +96,14 @@ class CZenquillView : public fw::FormView {
   void OnFileSaveAs();
   void SaveScript(const std::string& path);
   void ReportFileFailure(const char* message);
-  // Configuration and help (ViewConfiguration.cpp); the separators and autocommit mode
+  // Configuration and help (ViewStartup.cpp); the separators and autocommit mode
   // come from the settings file at start-up and after the dialog's OK.
   void OnConfiguration();
   void OnHelp();
   void LoadExecutionSettings();
-  // Save XML data (ViewSaveXml.cpp): the result list as an XML file with its stylesheet.
+  // Save XML data (ViewFiles.cpp): the result list as an XML file with its stylesheet.
   void OnSaveXmlData();
-  // Schema browser (schema/ViewSchema.cpp): the tree's skeleton, catalogue loads through
+  // Schema browser (ViewDatabase.cpp): the tree's skeleton, catalogue loads through
   // the result list, a table's columns, the context menu, View Data and Refresh.
   void BuildSchemaTree();
   void DispatchTreeSelection();
@@ -116,7 +120,7 @@ class CZenquillView : public fw::FormView {
   void BindControls();
   void LayoutControls();
 
- public:
+ private:
   // The workspace's shared state, in this order. historyPosition lives inside history.
   CSortListCtrl resultList;
   std::string messageText = "Connect to database!";
@@ -125,7 +129,7 @@ class CZenquillView : public fw::FormView {
   StatementHistory history;
   int connected = 0;
   HWND schemaTree = nullptr;
-  HTREEITEM fixedTreeNodes[29] = {};
+  HTREEITEM fixedTreeNodes[kSkeletonNodeCount] = {};
   HWND messageLine = nullptr;
   HIMAGELIST treeImages = nullptr;
   HBITMAP treeBitmap = nullptr;

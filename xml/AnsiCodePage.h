@@ -1,6 +1,8 @@
-#pragma once
 // Seam over the system's ANSI code page, the one encoding all of the program's text is in.
 // Windows asks the system; elsewhere the code page is taken to be Windows-1252.
+#ifndef ZENQUILL_XML_ANSICODEPAGE_H
+#define ZENQUILL_XML_ANSICODEPAGE_H
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -15,3 +17,5 @@ std::u16string AnsiToUtf16(std::string_view text);
 std::size_t AnsiCharLength(std::string_view text);
 
 }  // namespace xml
+
+#endif

@@ -1,6 +1,8 @@
-#pragma once
 // A write-only file with a buffer of its own, so that writing many short lines costs one
 // system call per buffer, not one per line.
+#ifndef ZENQUILL_XML_OUTPUTFILE_H
+#define ZENQUILL_XML_OUTPUTFILE_H
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -43,3 +45,5 @@ class OutputFile {
 };
 
 }  // namespace xml
+
+#endif

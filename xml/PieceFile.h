@@ -1,6 +1,8 @@
-#pragma once
 // What the data file writer and the stylesheet writer share: the file, its open state,
 // the result codes, and writing each piece of ANSI text as UTF-8.
+#ifndef ZENQUILL_XML_PIECEFILE_H
+#define ZENQUILL_XML_PIECEFILE_H
+
 #include <string>
 
 #include "OutputFile.h"
@@ -27,3 +29,5 @@ class PieceFile {
 };
 
 }  // namespace xml
+
+#endif

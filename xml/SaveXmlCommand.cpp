@@ -3,26 +3,26 @@
 #include <windows.h>
 
 #include "CurrentDirectoryKeeper.h"
-#include "ListViewTable.h"
+#include "Settings.h"
 #include "WaitCursor.h"
-#include "settings/Settings.h"
 #include "XmlExport.h"
 
-void RunSaveXmlData(HWND owner, HWND resultList, SaveXmlHost& host) {
-  RunSaveXmlData(owner, resultList, host, SystemDesktop());
-}
-
-void RunSaveXmlData(HWND owner, HWND resultList, SaveXmlHost& host, SaveXmlDesktop& desktop) {
+SaveXmlOutcome SaveXmlData(HWND owner, const xml::TableSource& table, SaveXmlDesktop& desktop) {
   const bool withStylesheet = settings::ReadFlag(settings::kXsl);
   const bool viewAfterSaving = settings::ReadFlag(settings::kViewXml);
   const fw::CurrentDirectoryKeeper directory;
   ChosenXmlFile file;
-  if (!desktop.ChooseFile(owner, file)) return;
-  host.ReadControls();
+  SaveXmlOutcome outcome;
+  if (!desktop.ChooseFile(owner, file)) return outcome;
   const fw::WaitCursor wait;
-  const bool saved = xml::ExportTable(file.path, file.nameOffset, withStylesheet, xml::ListViewTable(resultList));
-  host.SetMessageText(saved ? "Saved XML file!" : "Failed to save XML file!");
-  host.WriteControls();
+  const bool saved = xml::ExportTable(file.path, file.nameOffset, withStylesheet, table);
+  outcome.chosen = true;
+  outcome.message = saved ? "Saved XML file!" : "Failed to save XML file!";
+  if (viewAfterSaving) outcome.fileToOpen = file.path;
+  return outcome;
+}
+
+void FinishSaveXmlData(const SaveXmlOutcome& outcome, SaveXmlDesktop& desktop) {
   desktop.Beep();
-  if (viewAfterSaving && !desktop.OpenWithShell(file.path)) desktop.Beep();
+  if (!outcome.fileToOpen.empty() && !desktop.OpenWithShell(outcome.fileToOpen)) desktop.Beep();
 }

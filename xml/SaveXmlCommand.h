@@ -1,30 +1,26 @@
-#pragma once
 // Save XML data (command 32817, Ctrl+D): writes the result list as an XML data file, with an
 // XSL stylesheet beside it when the XSL setting is on, shows "Saved XML file!" or "Failed to
 // save XML file!" in the message line, and opens the file with the shell when the VIEWXML
 // setting is on. A file that could not be written whole (a full disk, say) counts as failed;
 // the partial file is left in place.
-#include <cstddef>
+#ifndef ZENQUILL_XML_SAVEXMLCOMMAND_H
+#define ZENQUILL_XML_SAVEXMLCOMMAND_H
+
 #include <string>
 
-struct HWND__;
+#include "FileDialog.h"
+#include "TableSource.h"
 
-// The view's side of the command: its data exchange and its message line.
-class SaveXmlHost {
- public:
-  virtual void ReadControls() = 0;
-  virtual void WriteControls() = 0;
-  virtual void SetMessageText(const std::string& text) = 0;
-
- protected:
-  ~SaveXmlHost() = default;
+// What the save came to, for the view: nothing at all when the dialog was cancelled, else
+// the message line's text and the file to open once the message shows (empty: none).
+struct SaveXmlOutcome {
+  bool chosen = false;
+  std::string message;
+  std::string fileToOpen;
 };
 
 // The file the user chose: the full path, and where in it the bare name starts.
-struct ChosenXmlFile {
-  std::string path;
-  std::size_t nameOffset = 0;
-};
+using ChosenXmlFile = fw::ChosenFile;
 
 // What the command asks of the desktop; a test puts its own in place of the system's.
 class SaveXmlDesktop {
@@ -44,5 +40,11 @@ SaveXmlDesktop& SystemDesktop();
 // filters "XML Files (*.xml)" and "All Files (*.*)", no confirmation before replacing.
 bool ShowSaveXmlDialog(HWND__* owner, ChosenXmlFile& file);
 
-void RunSaveXmlData(HWND__* owner, HWND__* resultList, SaveXmlHost& host);
-void RunSaveXmlData(HWND__* owner, HWND__* resultList, SaveXmlHost& host, SaveXmlDesktop& desktop);
+// Asks for the file and writes `table` into it. The view shows the outcome's message, then
+// calls FinishSaveXmlData.
+SaveXmlOutcome SaveXmlData(HWND__* owner, const xml::TableSource& table, SaveXmlDesktop& desktop);
+
+// The default beep, then the data file handed to the shell (another beep when that fails).
+void FinishSaveXmlData(const SaveXmlOutcome& outcome, SaveXmlDesktop& desktop);
+
+#endif

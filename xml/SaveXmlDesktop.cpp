@@ -1,7 +1,7 @@
 #include <windows.h>
-#include <commdlg.h>
 #include <shellapi.h>
 
+#include "FileDialog.h"
 #include "SaveXmlCommand.h"
 
 namespace {
@@ -27,17 +27,6 @@ SaveXmlDesktop& SystemDesktop() {
 }
 
 bool ShowSaveXmlDialog(HWND owner, ChosenXmlFile& file) {
-  char path[MAX_PATH] = "*.xml";
-  OPENFILENAMEA dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = "XML Files (*.xml)\0*.xml\0All Files (*.*)\0*.*\0";
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = sizeof path;
-  dialog.lpstrDefExt = "xml";
-  dialog.Flags = OFN_HIDEREADONLY;
-  if (!GetSaveFileNameA(&dialog)) return false;
-  file.path = path;
-  file.nameOffset = dialog.nFileOffset;
-  return true;
+  const fw::FileDialogOptions options = {"XML Files (*.xml)\0*.xml\0All Files (*.*)\0*.*\0", "*.xml", "xml", true, false};
+  return fw::ChooseFile(owner, options, file);
 }

@@ -1,5 +1,7 @@
-#pragma once
 // The rows and columns an export reads: the result list on screen, or a table in a test.
+#ifndef ZENQUILL_XML_TABLESOURCE_H
+#define ZENQUILL_XML_TABLESOURCE_H
+
 #include <string>
 
 namespace xml {
@@ -17,3 +19,5 @@ class TableSource {
 };
 
 }  // namespace xml
+
+#endif

@@ -1,5 +1,7 @@
-#pragma once
 // Text helpers shared by the XML data file and the stylesheet writers.
+#ifndef ZENQUILL_XML_XMLENCODER_H
+#define ZENQUILL_XML_XMLENCODER_H
+
 #include <string>
 
 class CXmlEncoder {
@@ -15,3 +17,5 @@ class CXmlEncoder {
   // True when ToUtf8 would return the text as it is (plain ASCII, nothing to replace).
   static bool IsUtf8Already(const std::string& text);
 };
+
+#endif

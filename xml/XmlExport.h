@@ -1,5 +1,7 @@
-#pragma once
 // Exports a table as an XML data file and, when asked, an XSL stylesheet beside it.
+#ifndef ZENQUILL_XML_XMLEXPORT_H
+#define ZENQUILL_XML_XMLEXPORT_H
+
 #include <cstddef>
 #include <string>
 
@@ -26,3 +28,5 @@ bool ExportTable(const std::string& dataPath, std::size_t nameOffset, bool withS
                  const TableSource& table);
 
 }  // namespace xml
+
+#endif

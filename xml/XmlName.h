@@ -1,5 +1,7 @@
-#pragma once
 // Element names made from column headings, shared by the data file and its stylesheet.
+#ifndef ZENQUILL_XML_XMLNAME_H
+#define ZENQUILL_XML_XMLNAME_H
+
 #include <string>
 #include <vector>
 
@@ -23,3 +25,5 @@ bool IsNameStartChar(char32_t c);
 bool IsNameChar(char32_t c);
 
 }  // namespace xml
+
+#endif

@@ -1,6 +1,8 @@
-#pragma once
 // Writes the XML data file: one <row> element per row of the result list, one child element
 // per column, named after the column's heading. UTF-8, one line feed after every line.
+#ifndef ZENQUILL_XML_XMLWRITER_H
+#define ZENQUILL_XML_XMLWRITER_H
+
 #include <string>
 
 #include "PieceFile.h"
@@ -24,3 +26,5 @@ class CXmlWriter {
  private:
   xml::PieceFile file_;
 };
+
+#endif

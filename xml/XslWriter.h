@@ -1,6 +1,8 @@
-#pragma once
 // Writes the XSLT 1.0 stylesheet that shows the XML data file as an HTML table: a heading
 // row of element names, then one table row per <row> element.
+#ifndef ZENQUILL_XML_XSLWRITER_H
+#define ZENQUILL_XML_XSLWRITER_H
+
 #include <string>
 
 #include "PieceFile.h"
@@ -22,3 +24,5 @@ class CXslWriter {
  private:
   xml::PieceFile file_;
 };
+
+#endif

@@ -1,6 +1,8 @@
 // The baseline of the F5 benchmark: the same query fetched through the document's database
 // operations alone, in this process, with no window and no list to fill.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_BENCH_DOCUMENTFETCH_H
+#define ZENQUILL_TESTS_E2E_BENCH_DOCUMENTFETCH_H
+
 #include <string>
 
 namespace programbench {
@@ -17,3 +19,5 @@ struct FetchTiming {
 FetchTiming TimeDocumentFetch(const std::string& workFolder, const std::string& dataFolder, const std::string& query);
 
 }  // namespace programbench
+
+#endif

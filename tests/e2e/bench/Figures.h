@@ -1,7 +1,9 @@
 // The arithmetic and wording of the whole-program benchmark's figures, kept apart from the
 // measuring so that it can be checked on its own. A negative time means the step never
 // finished; every figure derived from one is reported as failed rather than as a number.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_BENCH_FIGURES_H
+#define ZENQUILL_TESTS_E2E_BENCH_FIGURES_H
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,3 +25,5 @@ double Median(std::vector<double> samples);
 std::string TableRow(const std::string& what, double value, const std::string& unit, int decimals = 2);
 
 }  // namespace benchfig
+
+#endif

@@ -1,7 +1,9 @@
 // Memory of another process as the system's process list reports it. Under Wine,
 // GetProcessMemoryInfo answers 0 for another process, while the list carries the figures
 // Wine reads from the host (peak working set is the host's high-water mark of resident memory).
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_BENCH_PROCESSMEMORY_H
+#define ZENQUILL_TESTS_E2E_BENCH_PROCESSMEMORY_H
+
 #include <windows.h>
 
 #include <cstdint>
@@ -18,3 +20,5 @@ struct ProcessMemory {
 bool ReadProcessMemoryFigures(DWORD processId, ProcessMemory& memory);
 
 }  // namespace programbench
+
+#endif

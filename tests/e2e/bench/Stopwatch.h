@@ -1,6 +1,8 @@
 // Wall-clock seconds from the performance counter: GetTickCount's 10-16 ms steps are too
 // coarse for a sort click.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_BENCH_STOPWATCH_H
+#define ZENQUILL_TESTS_E2E_BENCH_STOPWATCH_H
+
 #include <windows.h>
 
 namespace programbench {
@@ -20,3 +22,5 @@ class Stopwatch {
 };
 
 }  // namespace programbench
+
+#endif

@@ -1,6 +1,8 @@
 // The real program under test: started in a work folder of its own with ocilite as its
 // client library and a demo database of the test's own, driven from this process.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_EXEC_WORKBENCH_H
+#define ZENQUILL_TESTS_E2E_EXEC_WORKBENCH_H
+
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -86,3 +88,5 @@ std::string FileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 
 }  // namespace exece2e
+
+#endif

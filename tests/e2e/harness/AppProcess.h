@@ -1,5 +1,7 @@
 // Starting and stopping the program under test as a process of its own.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_APPPROCESS_H
+#define ZENQUILL_TESTS_E2E_HARNESS_APPPROCESS_H
+
 #include <windows.h>
 
 #include <string>
@@ -46,3 +48,5 @@ class AppProcess {
 std::vector<HWND> TopWindowsOf(DWORD processId);
 
 }  // namespace e2e
+
+#endif

@@ -1,6 +1,8 @@
 // Reading and writing the texts of another process's controls. WM_GETTEXT and WM_SETTEXT
 // are carried across processes by the system; a combo box's items need the wide form.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_CONTROLTEXT_H
+#define ZENQUILL_TESTS_E2E_HARNESS_CONTROLTEXT_H
+
 #include <windows.h>
 
 #include <string>
@@ -17,3 +19,5 @@ std::vector<std::string> ComboItems(HWND combo);
 int ComboSelection(HWND combo);
 
 }  // namespace e2e
+
+#endif

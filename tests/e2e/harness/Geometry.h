@@ -1,5 +1,7 @@
 // Window rectangles as the layout code sets them.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_GEOMETRY_H
+#define ZENQUILL_TESTS_E2E_HARNESS_GEOMETRY_H
+
 #include <windows.h>
 
 namespace e2e {
@@ -10,3 +12,5 @@ RECT ClientRect(HWND window);
 RECT ChildRect(HWND parent, HWND child);
 
 }  // namespace e2e
+
+#endif

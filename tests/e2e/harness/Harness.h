@@ -1,6 +1,8 @@
 // Everything an end-to-end test needs to drive a program of this tree from a second
 // process under Wine: see README.md in this folder.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_HARNESS_H
+#define ZENQUILL_TESTS_E2E_HARNESS_HARNESS_H
+
 #include "AppProcess.h"
 #include "ControlText.h"
 #include "Geometry.h"
@@ -13,3 +15,5 @@
 #include "TreeViewReader.h"
 #include "Wait.h"
 #include "WindowFind.h"
+
+#endif

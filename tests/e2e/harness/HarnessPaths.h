@@ -1,6 +1,8 @@
 // Paths the harness hands to Windows. The build records paths as the host sees them; under
 // Wine a host path "/a/b" is the Windows path "Z:\a\b".
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_HARNESSPATHS_H
+#define ZENQUILL_TESTS_E2E_HARNESS_HARNESSPATHS_H
+
 #include <string>
 
 namespace e2e {
@@ -15,3 +17,5 @@ std::string ArtifactPath(const std::string& fileName);
 std::string ProbeLibraryPath();
 
 }  // namespace e2e
+
+#endif

@@ -1,5 +1,7 @@
 // Driving the program: clicks, commands and keys sent or posted to its windows.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_INPUT_H
+#define ZENQUILL_TESTS_E2E_HARNESS_INPUT_H
+
 #include <windows.h>
 
 namespace e2e {
@@ -16,3 +18,5 @@ bool PostCommand(HWND window, int commandId);
 bool PostKey(HWND window, UINT virtualKey);
 
 }  // namespace e2e
+
+#endif

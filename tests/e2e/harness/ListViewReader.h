@@ -1,6 +1,8 @@
 // Reading a report list view of the program: column headings, rows and cell texts; clicking
 // its column headings.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_LISTVIEWREADER_H
+#define ZENQUILL_TESTS_E2E_HARNESS_LISTVIEWREADER_H
+
 #include <windows.h>
 
 #include <string>
@@ -37,3 +39,5 @@ class ListViewReader {
 };
 
 }  // namespace e2e
+
+#endif

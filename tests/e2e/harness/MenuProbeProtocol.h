@@ -1,6 +1,8 @@
 // What the harness and its probe library, loaded into the program, exchange to read a menu
 // bar. Menus cannot be read from another process, so the probe reads them from inside.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_MENUPROBEPROTOCOL_H
+#define ZENQUILL_TESTS_E2E_HARNESS_MENUPROBEPROTOCOL_H
+
 #include <windows.h>
 
 namespace e2e {
@@ -21,3 +23,5 @@ constexpr DWORD kMenuProbeNoMenu = 0xFFFFFFFFu;
 constexpr DWORD kMenuProbeTooLong = 0xFFFFFFFEu;
 
 }  // namespace e2e
+
+#endif

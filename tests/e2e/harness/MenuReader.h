@@ -1,5 +1,7 @@
 // Reading the menu bar of the program's main window: texts, ids, greyed and checked state.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_MENUREADER_H
+#define ZENQUILL_TESTS_E2E_HARNESS_MENUREADER_H
+
 #include <windows.h>
 
 #include <string>
@@ -31,3 +33,5 @@ const MenuItem* FindMenuCommand(const std::vector<MenuItem>& menu, UINT id);
 std::string MenuLabel(const std::string& text);
 
 }  // namespace e2e
+
+#endif

@@ -1,7 +1,9 @@
 // Another process's figures as the system's process list reports them. Under Wine,
 // GetProcessMemoryInfo, GetProcessHandleCount and GetGuiResources answer 0 or nothing for
 // another process, while the list carries the figures the Wine server keeps.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_PROCESSLIST_H
+#define ZENQUILL_TESTS_E2E_HARNESS_PROCESSLIST_H
+
 #include <windows.h>
 
 #include <cstdint>
@@ -19,3 +21,5 @@ struct ProcessListEntry {
 bool ReadProcessListEntry(DWORD processId, ProcessListEntry& entry);
 
 }  // namespace harness
+
+#endif

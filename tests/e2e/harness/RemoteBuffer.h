@@ -1,6 +1,8 @@
 // Memory inside the program's process. List and tree views take pointers to structures and
 // text buffers that must live in their own process; the system does not carry them across.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_REMOTEBUFFER_H
+#define ZENQUILL_TESTS_E2E_HARNESS_REMOTEBUFFER_H
+
 #include <windows.h>
 
 #include <cstddef>
@@ -32,3 +34,5 @@ class RemoteBuffer {
 };
 
 }  // namespace e2e
+
+#endif

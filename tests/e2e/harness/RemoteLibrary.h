@@ -1,6 +1,8 @@
 // A library of the harness loaded into the program's process, whose exports the harness can
 // run there. Some state (menus) can only be read from inside the process that owns it.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_REMOTELIBRARY_H
+#define ZENQUILL_TESTS_E2E_HARNESS_REMOTELIBRARY_H
+
 #include <windows.h>
 
 #include <string>
@@ -32,3 +34,5 @@ class RemoteLibrary {
 };
 
 }  // namespace e2e
+
+#endif

@@ -1,6 +1,8 @@
 // Texts that a control writes into a buffer in its own process (list-view cells, header
 // items, tree items), read back with as much room as they need.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_REMOTETEXT_H
+#define ZENQUILL_TESTS_E2E_HARNESS_REMOTETEXT_H
+
 #include <windows.h>
 
 #include <functional>
@@ -38,3 +40,5 @@ class RemoteTextReader {
 };
 
 }  // namespace e2e
+
+#endif

@@ -1,5 +1,7 @@
 // Pictures of the screen as test artifacts.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_SCREENSHOT_H
+#define ZENQUILL_TESTS_E2E_HARNESS_SCREENSHOT_H
+
 #include <string>
 
 namespace e2e {
@@ -9,3 +11,5 @@ namespace e2e {
 bool SaveScreenshot(const std::string& path);
 
 }  // namespace e2e
+
+#endif

@@ -1,5 +1,7 @@
 // Reading and steering a tree view of the program.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_TREEVIEWREADER_H
+#define ZENQUILL_TESTS_E2E_HARNESS_TREEVIEWREADER_H
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -46,3 +48,5 @@ class TreeViewReader {
 };
 
 }  // namespace e2e
+
+#endif

@@ -1,6 +1,8 @@
 // Polling with a deadline: the program under test runs in another process, so the harness
 // can only look again until what it expects has happened.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_WAIT_H
+#define ZENQUILL_TESTS_E2E_HARNESS_WAIT_H
+
 #include <functional>
 
 namespace e2e {
@@ -14,3 +16,5 @@ bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs = kDef
                unsigned pollMs = 25);
 
 }  // namespace e2e
+
+#endif

@@ -1,5 +1,7 @@
 // Finding the program's windows from the harness's process.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_WINDOWFIND_H
+#define ZENQUILL_TESTS_E2E_HARNESS_WINDOWFIND_H
+
 #include <windows.h>
 
 namespace e2e {
@@ -27,3 +29,5 @@ HWND WaitForControl(HWND ancestor, int id, unsigned timeoutMs);
 bool WaitForGone(HWND window, unsigned timeoutMs);
 
 }  // namespace e2e
+
+#endif

@@ -1,6 +1,8 @@
 // Opening the program's context menu with a right click, reading its items while it is open,
 // and closing it by choosing an item or with Escape.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_SCHEMA_CONTEXTMENUDRIVER_H
+#define ZENQUILL_TESTS_E2E_SCHEMA_CONTEXTMENUDRIVER_H
+
 #include <windows.h>
 
 #include <string>
@@ -36,3 +38,5 @@ class ContextMenuDriver {
 };
 
 }  // namespace schemae2e
+
+#endif

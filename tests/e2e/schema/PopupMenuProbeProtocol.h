@@ -1,6 +1,8 @@
 // What the test and its probe library, loaded into the program, exchange to read the context
 // menu that the program shows. Under Wine a menu can only be read inside its own process.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_SCHEMA_POPUPMENUPROBEPROTOCOL_H
+#define ZENQUILL_TESTS_E2E_SCHEMA_POPUPMENUPROBEPROTOCOL_H
+
 #include <windows.h>
 
 namespace schemae2e {
@@ -20,3 +22,5 @@ constexpr DWORD kPopupMenuNoMenu = 0xFFFFFFFFu;
 constexpr DWORD kPopupMenuTooLong = 0xFFFFFFFEu;
 
 }  // namespace schemae2e
+
+#endif

@@ -1,7 +1,9 @@
 // The real program started in a work folder of its own with ocilite as its client library
 // and a fresh demo database, past the start dialog to the Connect dialog, then connected or
 // not. Exposes the workspace's controls.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_SCHEMA_ZENQUILLSESSION_H
+#define ZENQUILL_TESTS_E2E_SCHEMA_ZENQUILLSESSION_H
+
 #include <windows.h>
 
 #include <string>
@@ -42,3 +44,5 @@ class ZenquillSession {
 };
 
 }  // namespace schemae2e
+
+#endif

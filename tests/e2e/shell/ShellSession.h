@@ -1,7 +1,9 @@
 // One run of the real zenquill.exe for the shell's end-to-end tests: a fresh working
 // folder with the stand-in client library and a settings file of the test's choosing,
 // a short start dialog unless the test wants the real one, and the main window's parts.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_SHELL_SHELLSESSION_H
+#define ZENQUILL_TESTS_E2E_SHELL_SHELLSESSION_H
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -86,3 +88,5 @@ inline std::string Text(HWND window) { return e2e::GetText(window); }
 std::pair<DWORD, DWORD> Selection(HWND edit);
 
 }  // namespace shelle2e
+
+#endif

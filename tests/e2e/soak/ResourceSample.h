@@ -1,6 +1,8 @@
 // What a process holds of the system: handles, GDI and USER objects, private bytes. A soak
 // run samples these and fails when any keeps growing.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_SOAK_RESOURCESAMPLE_H
+#define ZENQUILL_TESTS_E2E_SOAK_RESOURCESAMPLE_H
+
 #include <windows.h>
 
 #include <cstdint>
@@ -30,3 +32,5 @@ std::vector<std::string> GrownBeyond(const ResourceSample& before, const Resourc
 std::string Describe(const ResourceSample& sample);
 
 }  // namespace soak
+
+#endif

@@ -1,7 +1,9 @@
 // One soak cycle through the real program: connect, a 600-row query read to the end, an
 // UPDATE, a failing statement, a script of three statements, a schema tree load, Save XML
 // data and disconnect.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_SOAK_SOAKCYCLE_H
+#define ZENQUILL_TESTS_E2E_SOAK_SOAKCYCLE_H
+
 #include <string>
 
 #include "Workbench.h"
@@ -19,3 +21,5 @@ std::string RunCycle(exece2e::Workbench& bench, int cycle);
 DWORD ProgramId(const exece2e::Workbench& bench);
 
 }  // namespace soak
+
+#endif

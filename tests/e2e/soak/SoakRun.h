@@ -1,6 +1,8 @@
 // A soak run: cycles through the real program with resource samples at the start, after a
 // tenth of the cycles and at the end.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_SOAK_SOAKRUN_H
+#define ZENQUILL_TESTS_E2E_SOAK_SOAKRUN_H
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -24,3 +26,5 @@ SoakReport RunSoak(int cycles, const std::string& name, std::FILE* log);
 constexpr double kAllowedGrowth = 0.02;
 
 }  // namespace soak
+
+#endif

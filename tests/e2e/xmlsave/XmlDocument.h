@@ -1,6 +1,8 @@
 // A saved file read back by the system's own XML parser (msxml), so that a test judges
 // well-formedness by a parser that is not ours.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_XMLSAVE_XMLDOCUMENT_H
+#define ZENQUILL_TESTS_E2E_XMLSAVE_XMLDOCUMENT_H
+
 #include <windows.h>
 #include <msxml2.h>
 
@@ -30,3 +32,5 @@ class XmlDocument {
 };
 
 }  // namespace xmlsave
+
+#endif

@@ -1,5 +1,7 @@
 // A 32-bit device-independent bitmap to paint controls into and read pixels back from.
-#pragma once
+#ifndef ZENQUILL_TESTS_CONTROLS_CANVAS_H
+#define ZENQUILL_TESTS_CONTROLS_CANVAS_H
+
 #include <windows.h>
 
 class Canvas {
@@ -26,3 +28,5 @@ class Canvas {
   HGDIOBJ previous_ = nullptr;
   const DWORD* bits_ = nullptr;
 };
+
+#endif

@@ -1,6 +1,8 @@
 // A hidden top-level window holding a report list view (control 1001), as the workspace form
 // does, with helpers to fill it, read it and click its header.
-#pragma once
+#ifndef ZENQUILL_TESTS_CONTROLS_LISTHOST_H
+#define ZENQUILL_TESTS_CONTROLS_LISTHOST_H
+
 #include <windows.h>
 
 #include <string>
@@ -36,3 +38,5 @@ class ListHost {
   HWND top_ = nullptr;
   HWND list_ = nullptr;
 };
+
+#endif

@@ -1,5 +1,7 @@
-#pragma once
 // A real report list view in a hidden window of the test's own, filled as the result list is.
+#ifndef ZENQUILL_TESTS_XML_LISTVIEWWINDOW_H
+#define ZENQUILL_TESTS_XML_LISTVIEWWINDOW_H
+
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -70,3 +72,5 @@ class ListViewWindow {
 };
 
 }  // namespace xmltest
+
+#endif

@@ -1,5 +1,7 @@
-#pragma once
 // Scratch folders, whole-file reads and an in-memory table for the XML export tests.
+#ifndef ZENQUILL_TESTS_XML_TESTSUPPORT_H
+#define ZENQUILL_TESTS_XML_TESTSUPPORT_H
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -67,3 +69,5 @@ inline std::string Cp1252ToUtf8(char byte) {
 #endif
 
 }  // namespace xmltest
+
+#endif

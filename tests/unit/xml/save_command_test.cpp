@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "ListViewTable.h"
 #include "ListViewWindow.h"
 #include "SaveXmlCommand.h"
 #include "TestSupport.h"
@@ -18,11 +19,11 @@ using Events = std::vector<std::string>;
 
 // Plays both the view and the desktop, and logs in order what the command asks of them.
 // Choosing a file moves the current directory to its folder, as the save dialog does.
-class ScriptedUser : public SaveXmlHost, public SaveXmlDesktop {
+class ScriptedUser : public SaveXmlDesktop {
  public:
-  void ReadControls() override { events.push_back("ReadControls"); }
-  void WriteControls() override { events.push_back("WriteControls"); }
-  void SetMessageText(const std::string& text) override { events.push_back(text); }
+  void ReadControls() { events.push_back("ReadControls"); }
+  void WriteControls() { events.push_back("WriteControls"); }
+  void SetMessageText(const std::string& text) { events.push_back(text); }
   bool ChooseFile(HWND, ChosenXmlFile& file) override {
     if (chosenPath.empty()) return false;
     file = {chosenPath, chosenPath.find_last_of('\\') + 1};
@@ -58,7 +59,15 @@ class SaveXmlCommandTest : public testing::Test {
     DeleteFileA(".\\Zenquill.ini");
     EXPECT_EQ(startDirectory_, CurrentDirectory());
   }
-  void Run() { RunSaveXmlData(window_.Parent(), window_.List(), user_, user_); }
+  // The view's part of the command, as CZenquillView::OnSaveXmlData plays it.
+  void Run() {
+    const SaveXmlOutcome outcome = SaveXmlData(window_.Parent(), xml::ListViewTable(window_.List()), user_);
+    if (!outcome.chosen) return;
+    user_.ReadControls();
+    user_.SetMessageText(outcome.message);
+    user_.WriteControls();
+    FinishSaveXmlData(outcome, user_);
+  }
 
   const std::string startDirectory_ = CurrentDirectory();
   const std::string folder_ = startDirectory_ + "\\" +

@@ -1,5 +1,6 @@
 // Ids shared by the harness's test program and the tests that drive it.
-#pragma once
+#ifndef ZENQUILL_TESTS_E2E_HARNESS_SELFTEST_TESTAPPIDS_H
+#define ZENQUILL_TESTS_E2E_HARNESS_SELFTEST_TESTAPPIDS_H
 
 #define IDR_TESTAPP 100
 #define IDD_TESTAPP_DIALOG 100
@@ -18,3 +19,5 @@
 #define ID_WRAP 202
 #define ID_DEEP 211
 #define ID_REFRESH 301
+
+#endif

@@ -1,8 +1,8 @@
 // The picture shown for four seconds at every start (template 137, bitmap 139). A click
 // opens the maker's home page; only its timer closes it: Enter, Esc and a close
 // request do nothing.
-#ifndef ZENQUILL_APP_STARTDIALOG_H
-#define ZENQUILL_APP_STARTDIALOG_H
+#ifndef ZENQUILL_WORKSPACE_STARTDIALOG_H
+#define ZENQUILL_WORKSPACE_STARTDIALOG_H
 
 #include "Dialog.h"
 

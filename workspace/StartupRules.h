@@ -1,6 +1,6 @@
 // The rules of the start-up sequence that need no window.
-#ifndef ZENQUILL_APP_STARTUPRULES_H
-#define ZENQUILL_APP_STARTUPRULES_H
+#ifndef ZENQUILL_WORKSPACE_STARTUPRULES_H
+#define ZENQUILL_WORKSPACE_STARTUPRULES_H
 
 // The maker's home page opens on every fifth start: the 5th, 10th, 15th, ...
 constexpr bool OpensHomePage(int startNumber) { return startNumber > 0 && startNumber % 5 == 0; }

@@ -1,13 +1,11 @@
-// The Links menu: each command hands one web address to the shell.
+#include "ShellLinks.h"
+
 #include "Addresses.h"
 #include "Shell.h"
-#include "ZenquillView.h"
 #include "resource.h"
 
-namespace {
-
-const char* LinkAddress(unsigned id) {
-  switch (id) {
+const char* LinkAddress(unsigned commandId) {
+  switch (commandId) {
     case ID_LINKS_HALVERN: return ZQ_HOME_PAGE;
     case ID_LINKS_HALVERN_DOWNLOAD: return ZQ_DOWNLOAD_PAGE;
     case ID_LINKS_ORACLE: return ZQ_ORACLE_PAGE;
@@ -18,6 +16,4 @@ const char* LinkAddress(unsigned id) {
   return nullptr;
 }
 
-}  // namespace
-
-void CZenquillView::OnLink(unsigned id) { fw::OpenWithShellOrBeep(LinkAddress(id)); }
+void OpenHelpPage() { fw::OpenWithShellOrBeep(ZQ_HELP_PAGE); }

@@ -1,6 +1,8 @@
-#pragma once
 // The result list on screen as a table: the headings and cells of a report list view, in
 // the order the user sees them (columns left to right, rows as last sorted).
+#ifndef ZENQUILL_CONTROLS_LISTVIEWTABLE_H
+#define ZENQUILL_CONTROLS_LISTVIEWTABLE_H
+
 #include <string>
 #include <vector>
 
@@ -26,3 +28,5 @@ class ListViewTable : public TableSource {
 };
 
 }  // namespace xml
+
+#endif
