@@ -4,12 +4,25 @@
 #define ZENQUILL_OCILITE_FUNCTIONARGUMENTS_H
 
 #include <string>
+#include <vector>
 
 struct sqlite3_context;
 struct sqlite3_value;
 
 bool AnyNull(int argc, sqlite3_value** argv);
 std::string TextOf(sqlite3_value* value);
+
+// A value as Oracle turns it into text: numbers without exponent or trailing zeros.
+std::string AsText(sqlite3_value* value);
+
+// The byte offsets of each UTF-8 character of `text`.
+std::vector<size_t> CharacterStarts(const std::string& text);
+
+// Text as a result; '' is NULL to Oracle.
+void ResultText(sqlite3_context* context, const std::string& text);
+
+// A number as a result: whole values as integers, so that they print without a fraction.
+void ResultNumber(sqlite3_context* context, double number);
 
 // Ends the call with ORA-<code>; SQLite hands the text on as the statement's error.
 void RaiseOraError(sqlite3_context* context, int code, const std::string& detail = std::string());

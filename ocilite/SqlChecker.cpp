@@ -76,10 +76,12 @@ SqlType FunctionType(const std::string& name, const std::vector<ExprPtr>& args) 
   static const char* const kNumber[] = {"COUNT", "SUM", "AVG", "LENGTH", "INSTR", "ABS", "MOD", "CEIL", "FLOOR",
                                         "POWER", "SQRT", "SIGN", "MONTHS_BETWEEN", "TO_NUMBER", "ROW_NUMBER",
                                         "RANK", "DENSE_RANK", "ASCII", "MOD", "STDDEV", "VARIANCE", "ZQ_DIV",
-                                        "ZQ_TRUNC_NUMBER", "EXP", "LN", "LOG", "ZQ_EXTRACT"};
+                                        "ZQ_TRUNC_NUMBER", "EXP", "LN", "LOG", "ZQ_EXTRACT",
+                                        "ZQ_ROUND_NUMBER", "REMAINDER", "REGEXP_INSTR"};
   static const char* const kText[] = {"UPPER", "LOWER", "SUBSTR", "REPLACE", "TRIM", "LTRIM", "RTRIM", "LPAD",
                                       "RPAD", "TO_CHAR", "INITCAP", "CONCAT", "CHR", "TRANSLATE", "ZQ_CONCAT",
-                                      "ZQ_DATE_TO_CHAR", "ZQ_DATE_TEXT", "ZQ_SUBSTR"};
+                                      "ZQ_DATE_TO_CHAR", "ZQ_DATE_TEXT", "ZQ_SUBSTR",
+                                      "REGEXP_SUBSTR", "REGEXP_REPLACE"};
   static const char* const kDate[] = {"TO_DATE", "ADD_MONTHS", "LAST_DAY", "NEXT_DAY", "ZQ_TRUNC_DATE", "ZQ_ROUND_DATE"};
   for (const char* n : kNumber) {
     if (name == n) return SqlType::Number;
@@ -91,6 +93,7 @@ SqlType FunctionType(const std::string& name, const std::vector<ExprPtr>& args) 
     if (name == n) return SqlType::Date;
   }
   if (name == "DECODE") return args.size() > 2 ? args[2]->type : SqlType::Unknown;
+  if (name == "NVL2") return args.size() > 1 ? args[1]->type : SqlType::Unknown;
   for (const ExprPtr& arg : args) {
     if (arg->type != SqlType::Unknown) return arg->type;  // NVL, COALESCE, MIN, MAX, ROUND, TRUNC, ...
   }
@@ -529,16 +532,15 @@ class Checker {
       ToCall(e, "ZQ_DATE_TO_CHAR", SqlType::Text);
     } else if ((name == "TRUNC" || name == "ROUND") && first == SqlType::Date) {
       ToCall(e, "ZQ_" + name + "_DATE", SqlType::Date);
-    } else if (name == "TRUNC") {
-      ToCall(e, "ZQ_TRUNC_NUMBER", SqlType::Number);
+    } else if (name == "TRUNC" || name == "ROUND") {
+      ToCall(e, "ZQ_" + name + "_NUMBER", SqlType::Number);
     } else if (name == "SUBSTR") {
       ToCall(e, "ZQ_SUBSTR", SqlType::Text);
     } else if (name == "NVL" && e->args.size() == 2) {
       Compare(e->args[0], e->args[1]);
     }
     e->type = FunctionType(e->text, e->args);
-    static const char* const kMayGiveEmpty[] = {"REPLACE", "TRIM", "LTRIM", "RTRIM", "LPAD", "RPAD", "TRANSLATE",
-                                                "UPPER", "LOWER"};
+    static const char* const kMayGiveEmpty[] = {"TRIM", "LTRIM", "RTRIM", "UPPER", "LOWER"};
     for (const char* builtin : kMayGiveEmpty) {
       if (e->text == builtin) {
         // SQLite's text functions can give '', which Oracle never returns.

@@ -736,14 +736,13 @@ class Parser {
       out->end = PrevEnd();
       return true;
     }
-    if (name == "CAST" || name == "TRIM" || name == "TREAT" || name == "CONVERT") {
-      // Keyword arguments (AS type, LEADING ... FROM) belong to the dialect still to come.
+    if (name == "CAST") return CastCall(out);
+    if (name == "TRIM" && TrimHasKeywords()) return TrimFrom(out);
+    if (name == "TREAT" || name == "CONVERT") {
       for (size_t k = i_, depth = 1; k < t_.size() && depth > 0; ++k) {
         if (t_[k].IsSymbol('(')) ++depth;
         if (t_[k].IsSymbol(')')) --depth;
-        if (depth == 1 && (t_[k].IsWord("AS") || t_[k].IsWord("FROM") || t_[k].IsWord("USING"))) {
-          return Unsupported(name);
-        }
+        if (depth == 1 && (t_[k].IsWord("AS") || t_[k].IsWord("USING"))) return Unsupported(name);
       }
     }
     if (PeekSymbol('*')) {
@@ -771,6 +770,61 @@ class Parser {
       if (Peek("ROWS") || Peek("RANGE")) return Unsupported("windowing clause");
       if (!ExpectClose()) return false;
     }
+    out->end = PrevEnd();
+    return true;
+  }
+
+  // CAST(value AS type) becomes the conversion function of the type's family.
+  bool CastCall(ExprPtr& out) {
+    out->args.emplace_back();
+    if (!Expression(out->args.back()) || !Expect("AS")) return false;
+    if (AtEnd() || Cur().kind != TokenKind::Word) return Fail(902);
+    std::string type = ToUpper(Cur().text);
+    ++i_;
+    if (AcceptSymbol('(')) {
+      while (!AtEnd() && !PeekSymbol(')')) ++i_;
+      if (!ExpectClose()) return false;
+    }
+    if (type == "NUMBER" || type == "FLOAT" || type == "DECIMAL" || type == "NUMERIC" || type == "BINARY_DOUBLE") {
+      out->text = "TO_NUMBER";
+    } else if (type == "INTEGER" || type == "INT" || type == "SMALLINT") {
+      out->text = "ROUND";
+    } else if (type == "VARCHAR2" || type == "VARCHAR" || type == "CHAR" || type == "NVARCHAR2" || type == "NCHAR") {
+      out->text = "TO_CHAR";
+    } else if (type == "DATE") {
+      out->text = "TO_DATE";
+    } else {
+      return Unsupported("CAST AS " + type);
+    }
+    if (!ExpectClose()) return false;
+    out->end = PrevEnd();
+    return true;
+  }
+
+  // TRIM(LEADING|TRAILING|BOTH ...) or TRIM(c FROM text).
+  bool TrimHasKeywords() const {
+    if (Peek("LEADING") || Peek("TRAILING") || Peek("BOTH")) return true;
+    for (size_t k = i_, depth = 1; k < t_.size() && depth > 0; ++k) {
+      depth += t_[k].IsSymbol('(') ? 1 : t_[k].IsSymbol(')') ? -1 : 0;
+      if (depth == 1 && t_[k].IsWord("FROM")) return true;
+    }
+    return false;
+  }
+
+  // [LEADING|TRAILING|BOTH] [character] FROM text: LTRIM, RTRIM or TRIM of text by the character.
+  bool TrimFrom(ExprPtr& out) {
+    out->text = Accept("LEADING") ? "LTRIM" : Accept("TRAILING") ? "RTRIM" : "TRIM";
+    Accept("BOTH");
+    ExprPtr character;
+    if (!Peek("FROM") && !Expression(character)) return false;
+    out->args.emplace_back();
+    if (!Expect("FROM") || !Expression(out->args.back())) return false;
+    if (!character) {
+      character = Node(ExprKind::String, PrevEnd());
+      character->text = " ";
+    }
+    out->args.push_back(std::move(character));
+    if (!ExpectClose()) return false;
     out->end = PrevEnd();
     return true;
   }

@@ -134,6 +134,44 @@ ANSWERS(Constraints,
         {"date_column_takes_text", "INSERT INTO EMP (EMPNO, HIREDATE) VALUES (1, 'not a date')", "ORA-01858"},
         {"number_column_takes_text", "UPDATE EMP SET SAL = 'much' WHERE EMPNO = 7839", "ORA-01722"})
 
+ANSWERS(Functions,
+        {"round_trunc_numbers", "SELECT ROUND(45.926, 2), ROUND(45.926), ROUND(1250, -2), TRUNC(45.926, 1), "
+                                "TRUNC(-45.926), ROUND(-2.5) FROM DUAL",
+         "45.93|46|1300|45.9|-45|-3"},
+        {"remainder", "SELECT REMAINDER(11, 4), REMAINDER(10, 4), MOD(10, 4) FROM DUAL", "-1|2|2"},
+        {"null_functions", "SELECT NVL2(COMM, 'Y', 'N'), NULLIF(SAL, 5000), COALESCE(COMM, MGR, 0) FROM EMP WHERE EMPNO = 7839",
+         "N|NULL|0"},
+        {"padding", "SELECT LPAD(ENAME, 8, '*'), RPAD(ENAME, 7, '-'), LPAD('ABC', 2), RPAD('X', 3) || '#' FROM EMP "
+                    "WHERE EMPNO = 7839",
+         "****KING|KING---|AB|X  #"},
+        {"initcap", "SELECT INITCAP('the SCOTT schema'), INITCAP(ENAME) FROM EMP WHERE EMPNO = 7839", "The Scott Schema|King"},
+        {"greatest_least", "SELECT GREATEST(SAL, 3000, 1000), LEAST(SAL, 3000), GREATEST('APPLE', 'BANANA'), LEAST(1, NULL) "
+                           "FROM EMP WHERE EMPNO = 7369",
+         "3000|800|BANANA|NULL"},
+        {"arithmetic", "SELECT CEIL(15.2), FLOOR(-15.2), SIGN(-7), SIGN(0), POWER(2, 10), SQRT(16), POWER(2, -1) FROM DUAL",
+         "16|-16|-1|0|1024|4|.5"},
+        {"instr", "SELECT INSTR('CORPORATE FLOOR', 'OR', 3, 2), INSTR('CORPORATE FLOOR', 'OR', -3, 2), "
+                  "INSTR('CORPORATE FLOOR', 'OR'), INSTR('ABC', 'Z') FROM DUAL",
+         "14|2|2|0"},
+        {"translate_replace", "SELECT TRANSLATE('SQL*Plus User''s Guide', ' */''', '___'), REPLACE('JACK and JUE', 'J', 'BL'), "
+                              "REPLACE('ABCABC', 'B') FROM DUAL",
+         "SQL_Plus_Users_Guide|BLACK and BLUE|ACAC"},
+        {"trim_from", "SELECT TRIM(LEADING '0' FROM '000123'), TRIM(TRAILING 'x' FROM 'axxx'), TRIM(BOTH '*' FROM '**a**'), "
+                      "TRIM('  b  ') || '#', TRIM('0' FROM '0100') FROM DUAL",
+         "123|a|a|b#|1"},
+        {"ascii_chr", "SELECT ASCII('A'), ASCII('abc'), CHR(75) || CHR(105) FROM DUAL", "65|97|Ki"},
+        {"conversions", "SELECT TO_NUMBER('12.50') + 1, CAST('42' AS NUMBER) * 2, CAST(SAL AS VARCHAR2(10)) || '#', "
+                        "CAST('17-NOV-81' AS DATE) + 1 FROM EMP WHERE EMPNO = 7839",
+         "13.5|84|5000#|18-NOV-81"},
+        {"regexp_like", "SELECT ENAME FROM EMP WHERE REGEXP_LIKE(ENAME, '^[AJ].*S$') ORDER BY ENAME", "ADAMS;JAMES;JONES"},
+        {"regexp_like_ignoring_case", "SELECT COUNT(*) FROM EMP WHERE REGEXP_LIKE(ENAME, '^k', 'i')", "1"},
+        {"regexp_substr_instr", "SELECT REGEXP_SUBSTR('500 Oracle Parkway, Redwood Shores, CA', ',[^,]+,'), "
+                                "REGEXP_SUBSTR('a1b22c333', '[0-9]+', 1, 2), REGEXP_INSTR('a1b22c333', '[0-9]+', 1, 3) FROM DUAL",
+         ", Redwood Shores,|22|7"},
+        {"regexp_replace", "SELECT REGEXP_REPLACE('555.123.4567', '([0-9]{3})\\.([0-9]{3})\\.([0-9]{4})', '(\\1) \\2-\\3'), "
+                           "REGEXP_REPLACE('a  b   c', ' +', ' ') FROM DUAL",
+         "(555) 123-4567|a b c"})
+
 struct Stored {
   const char* change;
   const char* query;
