@@ -99,6 +99,9 @@ struct SelectCore {
   std::vector<ExprPtr> groupBy;
   ExprPtr having;
   QueryPtr nested;  // ( query ) standing as one member of a compound
+  // ROWNUM < n and the like in WHERE: the rows kept, -1 for all; counted before any grouping.
+  long rowLimit = -1;
+  bool limitBeforeGrouping = false;
 };
 
 struct CommonTable {
@@ -112,6 +115,10 @@ struct Query {
   std::vector<SelectCore> cores;  // joined by `operators`
   std::vector<std::string> operators;  // UNION, UNION ALL, INTERSECT, MINUS
   std::vector<OrderItem> orderBy;
+  ExprPtr offset;  // OFFSET n ROWS
+  ExprPtr fetch;   // FETCH FIRST|NEXT n ROWS ONLY|WITH TIES
+  bool withTies = false;
+  std::vector<std::string> resultNames;  // set by the checks: the columns the query gives
 };
 
 struct Assignment {

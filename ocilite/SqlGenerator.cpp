@@ -85,11 +85,30 @@ class Generator {
       }
       Text(" ");
     }
+    if (q.withTies && !q.orderBy.empty()) return TiedQuery(q);
     for (size_t k = 0; k < q.cores.size(); ++k) {
       if (k) Text(" " + std::string(q.operators[k - 1] == "MINUS" ? "EXCEPT" : q.operators[k - 1]) + " ");
-      Core(q.cores[k]);
+      const SelectCore& core = q.cores[k];
+      // A ROWNUM limit counts rows before the query orders or combines them.
+      bool alone = q.cores.size() == 1 && q.orderBy.empty() && !q.fetch && !q.offset;
+      if (core.rowLimit >= 0 && !core.limitBeforeGrouping && !alone) {
+        Text("SELECT * FROM (");
+        Core(core);
+        Text(")");
+      } else {
+        Core(core);
+      }
     }
     Orders(" ORDER BY ", q.orderBy);
+    if (q.fetch) {
+      Text(" LIMIT max(");
+      Expression(*q.fetch);
+      Text(", 0)");
+    }
+    if (q.offset) {
+      Text(q.fetch ? " OFFSET " : " LIMIT -1 OFFSET ");
+      Expression(*q.offset);
+    }
   }
 
  private:
@@ -126,7 +145,18 @@ class Generator {
     }
   }
 
-  void Core(const SelectCore& core) {
+  // FETCH FIRST n ROWS WITH TIES: the rows whose rank by the query's order is within n.
+  void TiedQuery(const ::Query& q) {
+    Text("SELECT ");
+    for (size_t k = 0; k < q.resultNames.size(); ++k) Text((k ? ", " : "") + QuoteName(q.resultNames[k]));
+    Text(" FROM (");
+    Core(q.cores[0], &q.orderBy);
+    Text(") WHERE \"ZQ$RANK\" <= ");
+    Expression(*q.fetch);
+    Text(" ORDER BY \"ZQ$RANK\"");
+  }
+
+  void Core(const SelectCore& core, const std::vector<OrderItem>* rankBy = nullptr) {
     if (core.nested) {
       // SQLite takes no parentheses around a member of a compound query.
       Text("SELECT * FROM (");
@@ -141,12 +171,20 @@ class Generator {
       Expression(*item.expr);
       if (item.expr->kind != ExprKind::Star) Text(" AS " + QuoteName(item.heading));
     }
-    Text(" FROM ");
-    for (size_t k = 0; k < core.from.size(); ++k) {
-      Text(k ? ", " : "");
-      Table(*core.from[k]);
+    if (rankBy) {
+      Orders(", RANK() OVER (ORDER BY ", *rankBy);
+      Text(") AS \"ZQ$RANK\"");
     }
-    Where(core.where.get());
+    Text(" FROM ");
+    if (core.limitBeforeGrouping) {
+      LimitedSource(core);
+    } else {
+      for (size_t k = 0; k < core.from.size(); ++k) {
+        Text(k ? ", " : "");
+        Table(*core.from[k]);
+      }
+      Where(core.where.get());
+    }
     if (!core.groupBy.empty()) {
       Text(" GROUP BY ");
       List(core.groupBy);
@@ -155,6 +193,19 @@ class Generator {
       Text(" HAVING ");
       Expression(*core.having);
     }
+    if (core.rowLimit >= 0 && !core.limitBeforeGrouping) Text(" LIMIT " + std::to_string(core.rowLimit));
+  }
+
+  // The one source of a grouped core, its rows filtered and limited before they are grouped,
+  // under the name the core's columns are qualified with.
+  void LimitedSource(const SelectCore& core) {
+    const TableRef& source = *core.from[0];
+    Text("(SELECT * FROM ");
+    Table(source);
+    Where(core.where.get());
+    Text(" LIMIT " + std::to_string(core.rowLimit) + ")");
+    std::string name = !source.alias.empty() ? source.alias : source.names.empty() ? "" : source.names.back();
+    if (!name.empty()) Text(" AS " + QuoteName(name));
   }
 
   void Table(const TableRef& table) {

@@ -103,7 +103,6 @@ class Parser {
 
   bool Trailing() {
     if (Peek("CONNECT") || Peek("START")) return Unsupported("CONNECT BY");
-    if (Peek("FETCH") || Peek("OFFSET")) return Unsupported(ToUpper(Cur().text));
     if (Peek("FOR") && Peek("UPDATE", 1)) return Unsupported("FOR UPDATE");
     if (Peek("PIVOT") || Peek("UNPIVOT") || Peek("MODEL")) return Unsupported(ToUpper(Cur().text));
     return Fail(933);
@@ -167,7 +166,27 @@ class Parser {
       if (Accept("SIBLINGS")) return Unsupported("ORDER SIBLINGS BY");
       if (!Expect("BY") || !OrderList(query->orderBy)) return false;
     }
-    return true;
+    return RowLimits(*query);
+  }
+
+  // OFFSET n ROW|ROWS, then FETCH FIRST|NEXT n ROW|ROWS ONLY|WITH TIES.
+  bool RowLimits(Query& query) {
+    if (Accept("OFFSET")) {
+      if (!Expression(query.offset)) return false;
+      if (!Accept("ROWS") && !Accept("ROW")) return Fail(905);
+    }
+    if (!Accept("FETCH")) return true;
+    if (!Accept("FIRST") && !Accept("NEXT")) return Fail(905);
+    if (!Expression(query.fetch)) return false;
+    if (Peek("PERCENT")) return Unsupported("FETCH PERCENT");
+    if (!Accept("ROWS") && !Accept("ROW")) return Fail(905);
+    if (Accept("WITH")) {
+      if (!Expect("TIES")) return false;
+      if (query.offset) return Unsupported("OFFSET with WITH TIES");
+      query.withTies = true;
+      return true;
+    }
+    return Expect("ONLY");
   }
 
   bool OrderList(std::vector<OrderItem>& list) {
@@ -677,11 +696,11 @@ class Parser {
   }
 
   static bool IsPseudoColumn(const std::string& name) {
-    return name == "SYSDATE" || name == "SYSTIMESTAMP" || name == "USER" || name == "CURRENT_DATE";
+    return name == "SYSDATE" || name == "SYSTIMESTAMP" || name == "USER" || name == "CURRENT_DATE" || name == "ROWNUM";
   }
 
   static bool IsUnsupportedPseudo(const std::string& name) {
-    return name == "ROWNUM" || name == "ROWID" || name == "LEVEL" || name == "CONNECT_BY_ROOT" ||
+    return name == "ROWID" || name == "LEVEL" || name == "CONNECT_BY_ROOT" ||
            name == "SYS_CONNECT_BY_PATH" || name == "CONNECT_BY_ISLEAF";
   }
 

@@ -87,7 +87,8 @@ ANSWERS(Errors,
         {"missing_expression", "SELECT * FROM EMP WHERE", "ORA-00936: missing expression"},
         {"connect_by", "SELECT ENAME FROM EMP START WITH MGR IS NULL CONNECT BY PRIOR EMPNO = MGR",
          "ORA-03001: unimplemented feature: CONNECT BY"},
-        {"rownum", "SELECT ENAME FROM EMP WHERE ROWNUM < 3", "ORA-03001: unimplemented feature: ROWNUM"},
+        {"rownum_in_a_disjunction", "SELECT ENAME FROM EMP WHERE ROWNUM < 3 OR SAL > 0",
+         "ORA-03001: unimplemented feature: ROWNUM in this condition"},
         {"old_outer_join", "SELECT E.ENAME FROM EMP E, DEPT D WHERE E.DEPTNO(+) = D.DEPTNO",
          "ORA-03001: unimplemented feature: (+) outer join"})
 
@@ -171,6 +172,19 @@ ANSWERS(Functions,
         {"regexp_replace", "SELECT REGEXP_REPLACE('555.123.4567', '([0-9]{3})\\.([0-9]{3})\\.([0-9]{4})', '(\\1) \\2-\\3'), "
                            "REGEXP_REPLACE('a  b   c', ' +', ' ') FROM DUAL",
          "(555) 123-4567|a b c"})
+
+ANSWERS(TopN,
+        {"rownum_below", "SELECT COUNT(*) FROM EMP WHERE ROWNUM < 4", "3"},
+        {"rownum_up_to", "SELECT COUNT(*) FROM EMP WHERE DEPTNO = 30 AND ROWNUM <= 10", "6"},
+        {"rownum_one", "SELECT ENAME FROM EMP WHERE EMPNO = 7839 AND ROWNUM = 1", "KING"},
+        {"rownum_above_one", "SELECT COUNT(*) FROM EMP WHERE ROWNUM > 1", "0"},
+        {"top_n_subquery", "SELECT ROWNUM, ENAME FROM (SELECT ENAME FROM EMP ORDER BY SAL DESC, ENAME) WHERE ROWNUM <= 3",
+         "1|KING;2|FORD;3|SCOTT"},
+        {"fetch_first", "SELECT ENAME, SAL FROM EMP ORDER BY SAL DESC, ENAME FETCH FIRST 3 ROWS ONLY",
+         "KING|5000;FORD|3000;SCOTT|3000"},
+        {"fetch_with_ties", "SELECT COUNT(*) FROM (SELECT ENAME FROM EMP ORDER BY SAL DESC FETCH FIRST 2 ROWS WITH TIES)", "3"},
+        {"offset", "SELECT ENAME FROM EMP ORDER BY EMPNO OFFSET 12 ROWS", "FORD;MILLER"},
+        {"offset_fetch_next", "SELECT ENAME FROM EMP ORDER BY EMPNO OFFSET 2 ROWS FETCH NEXT 1 ROW ONLY", "WARD"})
 
 struct Stored {
   const char* change;
