@@ -65,6 +65,7 @@ struct Expr {
   bool distinct = false;  // COUNT(DISTINCT x)
   bool hasOperand = false;
   bool hasElse = false;
+  bool outerJoin = false;  // column(+): its table's rows may be missing (an old-style outer join)
   std::unique_ptr<WindowSpec> over;
   SqlType type = SqlType::Unknown;  // set by the checks
 };

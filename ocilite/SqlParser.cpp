@@ -657,7 +657,7 @@ class Parser {
       return Fail(936);
     }
     out->end = PrevEnd();
-    if (PeekSymbol('(') && PeekSymbol('+', 1)) return Unsupported("(+) outer join");
+    if (PeekSymbol('(') && PeekSymbol('+', 1)) return Unsupported("(+) on an expression");
     return true;
   }
 
@@ -732,7 +732,12 @@ class Parser {
       out->names = names;
     }
     out->end = PrevEnd();
-    if (PeekSymbol('(') && PeekSymbol('+', 1)) return Unsupported("(+) outer join");
+    if (PeekSymbol('(') && PeekSymbol('+', 1)) {
+      if (out->kind != ExprKind::Column) return Unsupported("(+) on an expression");
+      i_ += 2;
+      if (!ExpectClose()) return false;
+      out->outerJoin = true;
+    }
     return true;
   }
 

@@ -89,8 +89,8 @@ ANSWERS(Errors,
          "ORA-03001: unimplemented feature: CONNECT BY"},
         {"rownum_in_a_disjunction", "SELECT ENAME FROM EMP WHERE ROWNUM < 3 OR SAL > 0",
          "ORA-03001: unimplemented feature: ROWNUM in this condition"},
-        {"old_outer_join", "SELECT E.ENAME FROM EMP E, DEPT D WHERE E.DEPTNO(+) = D.DEPTNO",
-         "ORA-03001: unimplemented feature: (+) outer join"})
+        {"outer_join_of_an_expression", "SELECT E.ENAME FROM EMP E, DEPT D WHERE (E.DEPTNO + 0)(+) = D.DEPTNO",
+         "ORA-03001: unimplemented feature: (+) on an expression"})
 
 ANSWERS(Dates,
         {"shown_as_dd_mon_rr", "SELECT HIREDATE FROM EMP WHERE ENAME = 'KING'", "17-NOV-81"},
@@ -185,6 +185,18 @@ ANSWERS(TopN,
         {"fetch_with_ties", "SELECT COUNT(*) FROM (SELECT ENAME FROM EMP ORDER BY SAL DESC FETCH FIRST 2 ROWS WITH TIES)", "3"},
         {"offset", "SELECT ENAME FROM EMP ORDER BY EMPNO OFFSET 12 ROWS", "FORD;MILLER"},
         {"offset_fetch_next", "SELECT ENAME FROM EMP ORDER BY EMPNO OFFSET 2 ROWS FETCH NEXT 1 ROW ONLY", "WARD"})
+
+ANSWERS(OuterJoins,
+        {"outer_left_of_equals", "SELECT D.DNAME, COUNT(E.EMPNO) FROM EMP E, DEPT D WHERE E.DEPTNO(+) = D.DEPTNO "
+                                 "GROUP BY D.DNAME ORDER BY D.DNAME",
+         "ACCOUNTING|3;OPERATIONS|0;RESEARCH|5;SALES|6"},
+        {"outer_right_of_equals", "SELECT D.DEPTNO, E.ENAME FROM DEPT D, EMP E WHERE D.DEPTNO = E.DEPTNO(+) AND D.DEPTNO = 40",
+         "40|NULL"},
+        {"outer_with_filter", "SELECT D.DEPTNO, E.ENAME FROM DEPT D, EMP E WHERE D.DEPTNO = E.DEPTNO(+) "
+                              "AND E.JOB(+) = 'PRESIDENT' ORDER BY D.DEPTNO",
+         "10|KING;20|NULL;30|NULL;40|NULL"},
+        {"outer_two_columns", "SELECT COUNT(*), COUNT(M.EMPNO) FROM EMP E, EMP M WHERE E.MGR = M.EMPNO(+) AND E.DEPTNO = M.DEPTNO(+)",
+         "14|11"})
 
 struct Stored {
   const char* change;
