@@ -1,7 +1,8 @@
 // The everyday number and text functions as Oracle answers them: ROUND of numbers half away
 // from zero and to negative places, REMAINDER, CEIL/FLOOR/POWER/SQRT (SQLite's build has no
 // math functions), LPAD/RPAD, INITCAP, INSTR from a position and for an occurrence,
-// TRANSLATE, REPLACE with NULLs as Oracle's, ASCII/CHR, NVL2 and GREATEST/LEAST.
+// TRANSLATE, REPLACE with NULLs as Oracle's, ASCII/CHR, NVL2, GREATEST/LEAST, and the loop
+// check of hierarchical queries.
 #include <cctype>
 #include <cmath>
 
@@ -192,6 +193,14 @@ void Extreme(sqlite3_context* context, int argc, sqlite3_value** argv, bool grea
 void Greatest(sqlite3_context* context, int argc, sqlite3_value** argv) { Extreme(context, argc, argv, true); }
 void Least(sqlite3_context* context, int argc, sqlite3_value** argv) { Extreme(context, argc, argv, false); }
 
+// ZQ_CONNECT_CYCLE(found, nocycle): whether a hierarchy may go on to a row; a row that is its
+// own ancestor ends the branch under NOCYCLE and is ORA-01436 otherwise.
+void ConnectCycle(sqlite3_context* context, int, sqlite3_value** argv) {
+  if (sqlite3_value_int(argv[0]) == 0) return sqlite3_result_int(context, 1);
+  if (sqlite3_value_int(argv[1]) != 0) return sqlite3_result_int(context, 0);
+  RaiseOraError(context, 1436);
+}
+
 struct FunctionEntry {
   const char* name;
   int arguments;
@@ -206,7 +215,7 @@ const FunctionEntry kFunctions[] = {
     {"INITCAP", 1, InitCap},             {"INSTR", 3, Instr},                 {"INSTR", 4, Instr},
     {"TRANSLATE", 3, Translate},         {"REPLACE", 2, Replace},             {"REPLACE", 3, Replace},
     {"ASCII", 1, Ascii},                 {"CHR", 1, Chr},                     {"NVL2", 3, Nvl2},
-    {"GREATEST", -1, Greatest},          {"LEAST", -1, Least},
+    {"GREATEST", -1, Greatest},          {"LEAST", -1, Least},                {"ZQ_CONNECT_CYCLE", 2, ConnectCycle},
 };
 
 }  // namespace

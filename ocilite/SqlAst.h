@@ -91,6 +91,19 @@ struct TableRef {
   std::vector<std::string> usingColumns;
 };
 
+// START WITH ... CONNECT BY [NOCYCLE] ... [ORDER SIBLINGS BY ...]. The checks move the
+// hierarchy's values (SYS_CONNECT_BY_PATH, CONNECT_BY_ROOT) here and leave columns of the
+// hierarchy's rows in their place.
+struct Hierarchy {
+  ExprPtr startWith;  // null: every row is a root
+  ExprPtr connectBy;  // PRIOR columns name the parent row "ZQ$P"
+  bool noCycle = false;
+  std::vector<OrderItem> siblings;
+  std::vector<ExprPtr> paths;  // SYS_CONNECT_BY_PATH(value, separator) calls
+  std::vector<ExprPtr> roots;  // CONNECT_BY_ROOT operands
+  std::string name;  // what the source's columns are qualified with
+};
+
 struct SelectCore {
   bool distinct = false;
   size_t start = 0;
@@ -103,6 +116,7 @@ struct SelectCore {
   // ROWNUM < n and the like in WHERE: the rows kept, -1 for all; counted before any grouping.
   long rowLimit = -1;
   bool limitBeforeGrouping = false;
+  std::unique_ptr<Hierarchy> hierarchy;
 };
 
 struct CommonTable {

@@ -296,14 +296,29 @@ class Checker {
     return true;
   }
 
+  // Which hierarchy LEVEL, PRIOR and the rest belong to while a core is checked.
+  class HierarchyScope {
+   public:
+    HierarchyScope(Hierarchy*& current, Hierarchy* core) : current_(current), saved_(current) { current = core; }
+    ~HierarchyScope() { current_ = saved_; }
+    HierarchyScope(const HierarchyScope&) = delete;
+    HierarchyScope& operator=(const HierarchyScope&) = delete;
+
+   private:
+    Hierarchy*& current_;
+    Hierarchy* saved_;
+  };
+
   bool CoreCheck(SelectCore& core, const Scope& outer, std::vector<CatalogColumn>& columns,
                  std::vector<OrderItem>* orderBy) {
     if (core.nested) return QueryCheck(*core.nested, outer, columns);
+    HierarchyScope hierarchy(hierarchy_, core.hierarchy.get());
     Scope scope;
     scope.outer = &outer;
     for (auto& table : core.from) {
       if (!FromItem(*table, scope, outer)) return false;
     }
+    if (core.hierarchy && !HierarchyCheck(core, scope)) return false;
     if (!OuterJoins(core, scope) || !GroupCheck(core, orderBy) || !RowLimit(core)) return false;
     if (core.where && !Rewrite(core.where, scope)) return false;
     for (SelectItem& item : core.items) {
@@ -324,6 +339,96 @@ class Checker {
     Scope orderScope = scope;
     orderScope.sources.insert(orderScope.sources.begin(), Source{"", columns});
     return Orders(*orderBy, orderScope);
+  }
+
+  // A hierarchical query runs over one source; * shows that source's columns only.
+  bool HierarchyCheck(SelectCore& core, const Scope& scope) {
+    Hierarchy& h = *core.hierarchy;
+    if (core.from.size() != 1 || core.from[0]->kind == TableRef::Kind::Join) {
+      return Fail(3001, core.start, "CONNECT BY over a join");
+    }
+    h.name = scope.sources[0].name;
+    std::vector<SelectItem> items;
+    for (SelectItem& item : core.items) {
+      if (item.expr->kind != ExprKind::Star) {
+        items.push_back(std::move(item));
+        continue;
+      }
+      for (const CatalogColumn& column : scope.sources[0].columns) {
+        SelectItem shown;
+        shown.expr = std::make_unique<Expr>();
+        shown.expr->kind = ExprKind::Column;
+        shown.expr->names = {column.name};
+        shown.expr->start = shown.expr->end = item.expr->start;
+        items.push_back(std::move(shown));
+      }
+    }
+    core.items = std::move(items);
+    if (h.startWith && !Rewrite(h.startWith, scope)) return false;
+    if (!Rewrite(h.connectBy, scope) || !Orders(h.siblings, scope)) return false;
+    if (h.startWith) Qualify(h.startWith, h.name, false, false);
+    Qualify(h.connectBy, h.name, true, false);
+    for (OrderItem& order : h.siblings) Qualify(order.expr, h.name, false, false);
+    return true;
+  }
+
+  // Names the hierarchy's columns for its recursive query: the row's own as `name`, PRIOR ones
+  // as the parent "ZQ$P". LEVEL is 1 for a root and the parent's plus one on a step.
+  static void Qualify(ExprPtr& e, const std::string& name, bool step, bool prior) {
+    if (e->kind == ExprKind::Unary && e->text == "PRIOR") {
+      Qualify(e->args[0], name, step, true);
+      ExprPtr operand = std::move(e->args[0]);
+      e = std::move(operand);
+      return;
+    }
+    if (e->kind == ExprKind::Column && e->names.back() == "ZQ$LEVEL" && (!step || !prior)) {
+      e->kind = ExprKind::Number;
+      e->text = "1";
+      if (step) {
+        ExprPtr parent = Literal("", e->start);
+        parent->kind = ExprKind::Column;
+        parent->names = {"ZQ$P", "ZQ$LEVEL"};
+        e = AddedTo(std::move(parent), std::move(e));
+      }
+      return;
+    }
+    if (e->kind == ExprKind::Column && (e->names.size() == 1 || e->names[e->names.size() - 2] == name)) {
+      e->names = {prior ? "ZQ$P" : name, e->names.back()};
+      return;
+    }
+    for (ExprPtr& arg : e->args) Qualify(arg, name, step, prior);
+  }
+
+  static ExprPtr AddedTo(ExprPtr left, ExprPtr right) {
+    ExprPtr sum = AndOf(std::move(left), std::move(right));
+    sum->text = "+";
+    sum->type = SqlType::Number;
+    return sum;
+  }
+
+  // LEVEL, SYS_CONNECT_BY_PATH and CONNECT_BY_ROOT: a column the hierarchy's rows carry.
+  bool HierarchyValue(ExprPtr& e, const char* column) {
+    if (!hierarchy_) return Fail(1788, e->start);
+    std::string name = column;
+    SqlType type = SqlType::Number;
+    if (name == "ZQ$PATH") {
+      Qualify(e->args[0], hierarchy_->name, false, false);
+      Qualify(e->args[1], hierarchy_->name, false, false);
+      name += std::to_string(hierarchy_->paths.size());
+      hierarchy_->paths.push_back(std::move(e));
+      type = SqlType::Text;
+    } else if (name == "ZQ$ROOT") {
+      Qualify(e->args[0], hierarchy_->name, false, false);
+      name += std::to_string(hierarchy_->roots.size());
+      type = e->args[0]->type;
+      hierarchy_->roots.push_back(std::move(e->args[0]));
+    }
+    size_t start = e ? e->start : 0;
+    e = Literal("", start);
+    e->kind = ExprKind::Column;
+    e->names = {hierarchy_->name, name};
+    e->type = type;
+    return true;
   }
 
   // The source a column belongs to: its qualifier, or the one source that has it.
@@ -577,6 +682,7 @@ class Checker {
         e->type = ResolveColumn(*e, scope);
         break;
       case ExprKind::Pseudo:
+        if (e->text == "LEVEL") return HierarchyValue(e, "ZQ$LEVEL");
         e->type = e->text == "USER" ? SqlType::Text : SqlType::Date;
         if (IsRownum(*e)) {  // in the select list: the row's number before any ORDER BY
           ToCall(e, "ROW_NUMBER", SqlType::Number);
@@ -589,6 +695,12 @@ class Checker {
       case ExprKind::DateLiteral:
         return DateLiteral(*e);
       case ExprKind::Unary:
+        if (e->text == "CONNECT_BY_ROOT") return HierarchyValue(e, "ZQ$ROOT");
+        if (e->text == "PRIOR") {
+          if (!hierarchy_) return Fail(1788, e->start);
+          e->type = e->args[0]->type;
+          break;
+        }
         e->type = e->text == "NOT" ? SqlType::Unknown : SqlType::Number;
         if (e->text != "NOT") Convert(e->args[0], SqlType::Number);
         break;
@@ -596,6 +708,10 @@ class Checker {
         RewriteBinary(e);
         break;
       case ExprKind::Function:
+        if (e->text == "SYS_CONNECT_BY_PATH") {
+          if (e->args.size() != 2) return Fail(909, e->start);
+          return HierarchyValue(e, "ZQ$PATH");
+        }
         RewriteFunction(e);
         break;
       case ExprKind::Case:
@@ -725,6 +841,7 @@ class Checker {
   const CheckOptions& options_;
   std::string_view sql_;
   OraError& error_;
+  Hierarchy* hierarchy_ = nullptr;
 };
 
 }  // namespace

@@ -100,6 +100,10 @@ class Generator {
       }
     }
     Orders(" ORDER BY ", q.orderBy);
+    const SelectCore& first = q.cores[0];
+    if (q.orderBy.empty() && q.cores.size() == 1 && first.hierarchy && first.groupBy.empty()) {
+      Text(" ORDER BY \"ZQ$ORDER\"");  // Oracle gives a hierarchy's rows depth first
+    }
     if (q.fetch) {
       Text(" LIMIT max(");
       Expression(*q.fetch);
@@ -176,7 +180,10 @@ class Generator {
       Text(") AS \"ZQ$RANK\"");
     }
     Text(" FROM ");
-    if (core.limitBeforeGrouping) {
+    if (core.hierarchy) {
+      HierarchySource(core);
+      Where(core.where.get());
+    } else if (core.limitBeforeGrouping) {
       LimitedSource(core);
     } else {
       for (size_t k = 0; k < core.from.size(); ++k) {
@@ -194,6 +201,48 @@ class Generator {
       Expression(*core.having);
     }
     if (core.rowLimit >= 0 && !core.limitBeforeGrouping) Text(" LIMIT " + std::to_string(core.rowLimit));
+  }
+
+  // A hierarchical query's rows, depth first: a recursive query over the source numbered in
+  // sibling order ("ZQ$N"), each row with its LEVEL, its place in the tree ("ZQ$ORDER"), its
+  // ancestors ("ZQ$IDS", to stop at a loop) and its paths and roots.
+  void HierarchySource(const SelectCore& core) {
+    const Hierarchy& h = *core.hierarchy;
+    const std::string row = QuoteName(h.name);
+    Text("(WITH RECURSIVE \"ZQ$R\" AS (SELECT *, ROW_NUMBER() OVER (");
+    Orders("ORDER BY ", h.siblings);
+    Text(") AS \"ZQ$N\" FROM ");
+    Table(*core.from[0]);
+    Text("), \"ZQ$H\" AS (SELECT " + row + ".*, 1 AS \"ZQ$LEVEL\", printf('%010d', " + row +
+         ".\"ZQ$N\") AS \"ZQ$ORDER\", ',' || " + row + ".\"ZQ$N\" || ',' AS \"ZQ$IDS\"");
+    for (size_t k = 0; k < h.paths.size(); ++k) {
+      Text(", ZQ_CONCAT(");
+      Expression(*h.paths[k]->args[1]);
+      Text(", ");
+      Expression(*h.paths[k]->args[0]);
+      Text(") AS \"ZQ$PATH" + std::to_string(k) + "\"");
+    }
+    for (size_t k = 0; k < h.roots.size(); ++k) {
+      Text(", ");
+      Expression(*h.roots[k]);
+      Text(" AS \"ZQ$ROOT" + std::to_string(k) + "\"");
+    }
+    Text(" FROM \"ZQ$R\" AS " + row);
+    Where(h.startWith.get());
+    Text(" UNION ALL SELECT " + row + ".*, \"ZQ$P\".\"ZQ$LEVEL\" + 1, \"ZQ$P\".\"ZQ$ORDER\" || printf('%010d', " + row +
+         ".\"ZQ$N\"), \"ZQ$P\".\"ZQ$IDS\" || " + row + ".\"ZQ$N\" || ','");
+    for (size_t k = 0; k < h.paths.size(); ++k) {
+      Text(", ZQ_CONCAT(\"ZQ$P\".\"ZQ$PATH" + std::to_string(k) + "\", ");
+      Expression(*h.paths[k]->args[1]);
+      Text(", ");
+      Expression(*h.paths[k]->args[0]);
+      Text(")");
+    }
+    for (size_t k = 0; k < h.roots.size(); ++k) Text(", \"ZQ$P\".\"ZQ$ROOT" + std::to_string(k) + "\"");
+    Text(" FROM \"ZQ$H\" AS \"ZQ$P\" JOIN \"ZQ$R\" AS " + row + " ON ");
+    Expression(*h.connectBy);
+    Text(" AND ZQ_CONNECT_CYCLE(instr(\"ZQ$P\".\"ZQ$IDS\", ',' || " + row + ".\"ZQ$N\" || ','), " +
+         (h.noCycle ? "1" : "0") + ")) SELECT * FROM \"ZQ$H\") AS " + row);
   }
 
   // The one source of a grouped core, its rows filtered and limited before they are grouped,

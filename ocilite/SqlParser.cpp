@@ -102,7 +102,6 @@ class Parser {
   }
 
   bool Trailing() {
-    if (Peek("CONNECT") || Peek("START")) return Unsupported("CONNECT BY");
     if (Peek("FOR") && Peek("UPDATE", 1)) return Unsupported("FOR UPDATE");
     if (Peek("PIVOT") || Peek("UNPIVOT") || Peek("MODEL")) return Unsupported(ToUpper(Cur().text));
     return Fail(933);
@@ -163,8 +162,12 @@ class Parser {
       if (!Core(query->cores.back())) return false;
     }
     if (Accept("ORDER")) {
-      if (Accept("SIBLINGS")) return Unsupported("ORDER SIBLINGS BY");
-      if (!Expect("BY") || !OrderList(query->orderBy)) return false;
+      if (Accept("SIBLINGS")) {
+        if (query->cores.size() != 1 || !query->cores[0].hierarchy) return Fail(30929);
+        if (!Expect("BY") || !OrderList(query->cores[0].hierarchy->siblings)) return false;
+      } else if (!Expect("BY") || !OrderList(query->orderBy)) {
+        return false;
+      }
     }
     return RowLimits(*query);
   }
@@ -239,7 +242,7 @@ class Parser {
       core.from.push_back(std::move(table));
     } while (AcceptSymbol(','));
     if (Accept("WHERE") && !Expression(core.where)) return false;
-    if (Peek("CONNECT") || Peek("START")) return Unsupported("CONNECT BY");
+    if ((Peek("CONNECT") || Peek("START")) && !HierarchyClause(core)) return false;
     if (Accept("GROUP")) {
       if (!Expect("BY")) return false;
       if (Peek("ROLLUP") || Peek("CUBE") || Peek("GROUPING")) return Unsupported(ToUpper(Cur().text));
@@ -250,6 +253,22 @@ class Parser {
     }
     if (Accept("HAVING") && !Expression(core.having)) return false;
     return true;
+  }
+
+  // START WITH and CONNECT BY, in either order.
+  bool HierarchyClause(SelectCore& core) {
+    core.hierarchy = std::make_unique<Hierarchy>();
+    Hierarchy& h = *core.hierarchy;
+    for (int k = 0; k < 2; ++k) {
+      if (!h.startWith && Accept("START")) {
+        if (!Expect("WITH") || !Expression(h.startWith)) return false;
+      } else if (!h.connectBy && Accept("CONNECT")) {
+        if (!Expect("BY")) return false;
+        h.noCycle = Accept("NOCYCLE");
+        if (!Expression(h.connectBy)) return false;
+      }
+    }
+    return h.connectBy || Fail(905);
   }
 
   bool SelectEntry(SelectItem& item) {
@@ -585,8 +604,8 @@ class Parser {
     Level level(depth_);
     if (level.TooDeep()) return TooDeep();
     size_t start = Here();
-    if (PeekSymbol('-') || PeekSymbol('+')) {
-      std::string op(Cur().text);
+    if (PeekSymbol('-') || PeekSymbol('+') || Peek("PRIOR") || Peek("CONNECT_BY_ROOT")) {
+      std::string op = ToUpper(Cur().text);
       ++i_;
       ExprPtr inner;
       if (!Unary(inner)) return false;
@@ -597,7 +616,6 @@ class Parser {
       return true;
     }
     if (PeekSymbol(':')) return Unsupported("bind variables");
-    if (Peek("PRIOR")) return Unsupported("CONNECT BY");
     return Primary(out);
   }
 
@@ -696,12 +714,12 @@ class Parser {
   }
 
   static bool IsPseudoColumn(const std::string& name) {
-    return name == "SYSDATE" || name == "SYSTIMESTAMP" || name == "USER" || name == "CURRENT_DATE" || name == "ROWNUM";
+    return name == "SYSDATE" || name == "SYSTIMESTAMP" || name == "USER" || name == "CURRENT_DATE" || name == "ROWNUM" ||
+           name == "LEVEL";
   }
 
   static bool IsUnsupportedPseudo(const std::string& name) {
-    return name == "ROWID" || name == "LEVEL" || name == "CONNECT_BY_ROOT" ||
-           name == "SYS_CONNECT_BY_PATH" || name == "CONNECT_BY_ISLEAF";
+    return name == "ROWID" || name == "CONNECT_BY_ISLEAF";
   }
 
   bool NameExpr(ExprPtr& out) {
@@ -744,7 +762,7 @@ class Parser {
   bool FunctionCall(std::vector<std::string>& names, size_t start, ExprPtr& out) {
     std::string name = names.back();
     if (names.size() > 1) return Unsupported("package function " + names.front() + "." + name);
-    if (name == "SYS_CONNECT_BY_PATH" || name == "LISTAGG" || name == "GROUPING" || name == "XMLAGG") {
+    if (name == "LISTAGG" || name == "GROUPING" || name == "XMLAGG") {
       return Unsupported(name);
     }
     ++i_;  // (

@@ -85,8 +85,9 @@ ANSWERS(Errors,
          "ORA-03001: unimplemented feature: nesting deeper than 200 levels"},
         {"no_from", "SELECT 1", "ORA-00923: FROM keyword not found where expected"},
         {"missing_expression", "SELECT * FROM EMP WHERE", "ORA-00936: missing expression"},
-        {"connect_by", "SELECT ENAME FROM EMP START WITH MGR IS NULL CONNECT BY PRIOR EMPNO = MGR",
-         "ORA-03001: unimplemented feature: CONNECT BY"},
+        {"connect_by_join", "SELECT ENAME FROM EMP, DEPT START WITH MGR IS NULL CONNECT BY PRIOR EMPNO = MGR",
+         "ORA-03001: unimplemented feature: CONNECT BY over a join"},
+        {"level_needs_connect_by", "SELECT LEVEL FROM DUAL", "ORA-01788"},
         {"rownum_in_a_disjunction", "SELECT ENAME FROM EMP WHERE ROWNUM < 3 OR SAL > 0",
          "ORA-03001: unimplemented feature: ROWNUM in this condition"},
         {"outer_join_of_an_expression", "SELECT E.ENAME FROM EMP E, DEPT D WHERE (E.DEPTNO + 0)(+) = D.DEPTNO",
@@ -197,6 +198,22 @@ ANSWERS(OuterJoins,
          "10|KING;20|NULL;30|NULL;40|NULL"},
         {"outer_two_columns", "SELECT COUNT(*), COUNT(M.EMPNO) FROM EMP E, EMP M WHERE E.MGR = M.EMPNO(+) AND E.DEPTNO = M.DEPTNO(+)",
          "14|11"})
+
+ANSWERS(Hierarchies,
+        {"levels_and_siblings", "SELECT LEVEL, ENAME FROM EMP START WITH MGR IS NULL CONNECT BY PRIOR EMPNO = MGR "
+                                "ORDER SIBLINGS BY ENAME",
+         "1|KING;2|BLAKE;3|ALLEN;3|JAMES;3|MARTIN;3|TURNER;3|WARD;2|CLARK;3|MILLER;2|JONES;3|FORD;4|SMITH;3|SCOTT;4|ADAMS"},
+        {"path", "SELECT SYS_CONNECT_BY_PATH(ENAME, '/') FROM EMP WHERE EMPNO = 7876 START WITH MGR IS NULL "
+                 "CONNECT BY PRIOR EMPNO = MGR",
+         "/KING/JONES/SCOTT/ADAMS"},
+        {"root", "SELECT ENAME, CONNECT_BY_ROOT ENAME FROM EMP WHERE LEVEL = 2 START WITH ENAME = 'JONES' "
+                 "CONNECT BY PRIOR EMPNO = MGR ORDER BY ENAME",
+         "FORD|JONES;SCOTT|JONES"},
+        {"subtree", "SELECT COUNT(*) FROM EMP START WITH ENAME = 'BLAKE' CONNECT BY PRIOR EMPNO = MGR", "6"},
+        {"nocycle", "SELECT COUNT(*) FROM EMP START WITH EMPNO = 7839 CONNECT BY NOCYCLE PRIOR EMPNO = MGR", "14"},
+        {"level_in_connect_by", "SELECT COUNT(*) FROM EMP START WITH MGR IS NULL CONNECT BY PRIOR EMPNO = MGR AND LEVEL <= 2", "4"},
+        {"star_shows_the_table", "SELECT * FROM DEPT START WITH DEPTNO = 10 CONNECT BY PRIOR DEPTNO = DEPTNO - 10",
+         "10|ACCOUNTING|NEW YORK;20|RESEARCH|DALLAS;30|SALES|CHICAGO;40|OPERATIONS|BOSTON"})
 
 struct Stored {
   const char* change;
