@@ -38,7 +38,9 @@ enum class ExprKind {
   Like,       // args: value, pattern, [escape]; negated
   IsNull,     // args[0]; negated
   Extract,    // text: the field; args[0]
-  List        // (a, b): a row of values
+  List,       // (a, b): a row of values
+  Quantified  // args[0] text ANY|ALL (args[1..]) or (query); names[0]: ANY or ALL
+
 };
 
 struct OrderItem {
@@ -67,6 +69,8 @@ struct Expr {
   bool hasElse = false;
   bool outerJoin = false;  // column(+): its table's rows may be missing (an old-style outer join)
   std::unique_ptr<WindowSpec> over;
+  std::vector<OrderItem> withinGroup;  // LISTAGG(...) WITHIN GROUP (ORDER BY ...)
+  int groupIndex = -1;  // set by the checks: the GROUP BY expression this one is, under ROLLUP/CUBE
   SqlType type = SqlType::Unknown;  // set by the checks
 };
 
@@ -111,6 +115,8 @@ struct SelectCore {
   std::vector<std::unique_ptr<TableRef>> from;
   ExprPtr where;
   std::vector<ExprPtr> groupBy;
+  // ROLLUP and CUBE: the sets of groupBy entries (bit k: entry k) grouped by in turn.
+  std::vector<unsigned> groupingSets;
   ExprPtr having;
   QueryPtr nested;  // ( query ) standing as one member of a compound
   // ROWNUM < n and the like in WHERE: the rows kept, -1 for all; counted before any grouping.

@@ -25,7 +25,8 @@ struct Scope {
 
 bool IsAggregate(const Expr& e) {
   if (e.kind != ExprKind::Function || e.over) return false;
-  static const char* const kAggregates[] = {"COUNT", "SUM", "AVG", "MIN", "MAX", "STDDEV", "VARIANCE", "MEDIAN"};
+  static const char* const kAggregates[] = {"COUNT", "SUM", "AVG", "MIN", "MAX", "STDDEV", "VARIANCE", "MEDIAN",
+                                            "LISTAGG"};
   for (const char* name : kAggregates) {
     if (e.text == name) return true;
   }
@@ -78,13 +79,13 @@ void WrapIn(ExprPtr& e, const std::string& name, SqlType type) {
 SqlType FunctionType(const std::string& name, const std::vector<ExprPtr>& args) {
   static const char* const kNumber[] = {"COUNT", "SUM", "AVG", "LENGTH", "INSTR", "ABS", "MOD", "CEIL", "FLOOR",
                                         "POWER", "SQRT", "SIGN", "MONTHS_BETWEEN", "TO_NUMBER", "ROW_NUMBER",
-                                        "RANK", "DENSE_RANK", "ASCII", "MOD", "STDDEV", "VARIANCE", "ZQ_DIV",
+                                        "RANK", "DENSE_RANK", "ASCII", "GROUPING", "MOD", "STDDEV", "VARIANCE", "ZQ_DIV",
                                         "ZQ_TRUNC_NUMBER", "EXP", "LN", "LOG", "ZQ_EXTRACT",
                                         "ZQ_ROUND_NUMBER", "REMAINDER", "REGEXP_INSTR"};
   static const char* const kText[] = {"UPPER", "LOWER", "SUBSTR", "REPLACE", "TRIM", "LTRIM", "RTRIM", "LPAD",
                                       "RPAD", "TO_CHAR", "INITCAP", "CONCAT", "CHR", "TRANSLATE", "ZQ_CONCAT",
                                       "ZQ_DATE_TO_CHAR", "ZQ_DATE_TEXT", "ZQ_SUBSTR",
-                                      "REGEXP_SUBSTR", "REGEXP_REPLACE"};
+                                      "REGEXP_SUBSTR", "REGEXP_REPLACE", "LISTAGG"};
   static const char* const kDate[] = {"TO_DATE", "ADD_MONTHS", "LAST_DAY", "NEXT_DAY", "ZQ_TRUNC_DATE", "ZQ_ROUND_DATE"};
   for (const char* n : kNumber) {
     if (name == n) return SqlType::Number;
@@ -334,6 +335,7 @@ class Checker {
       if (!Rewrite(group, scope)) return false;
     }
     if (core.having && !Rewrite(core.having, scope)) return false;
+    if (!core.groupingSets.empty()) MarkGroupedAll(core);
     if (!orderBy) return true;
     // ORDER BY sees the select list's names as well as the tables' columns.
     Scope orderScope = scope;
@@ -527,6 +529,24 @@ class Checker {
     return true;
   }
 
+  // Under ROLLUP and CUBE, what the select list and HAVING show of each GROUP BY
+  // expression, for the generator to put NULL in its place where a set leaves it out.
+  static void MarkGroupedAll(SelectCore& core) {
+    std::vector<std::string> keys;
+    for (const ExprPtr& group : core.groupBy) keys.push_back(Key(*group));
+    for (SelectItem& item : core.items) MarkGrouped(*item.expr, keys);
+    if (core.having) MarkGrouped(*core.having, keys);
+  }
+
+  static void MarkGrouped(Expr& e, const std::vector<std::string>& keys) {
+    auto found = std::find(keys.begin(), keys.end(), Key(e));
+    if (found != keys.end()) {
+      e.groupIndex = static_cast<int>(found - keys.begin());
+      return;
+    }
+    for (ExprPtr& arg : e.args) MarkGrouped(*arg, keys);
+  }
+
   static bool IsRownum(const Expr& e) { return e.kind == ExprKind::Pseudo && e.text == "ROWNUM"; }
 
   static const Expr* FindRownum(const Expr& e) {
@@ -670,6 +690,7 @@ class Checker {
     if (e->over) {
       if (!RewriteAll(e->over->partitionBy, scope) || !Orders(e->over->orderBy, scope)) return false;
     }
+    if (!Orders(e->withinGroup, scope)) return false;
     switch (e->kind) {
       case ExprKind::Number:
         e->type = SqlType::Number;
@@ -719,6 +740,7 @@ class Checker {
         break;
       case ExprKind::Between:
       case ExprKind::InList:
+      case ExprKind::Quantified:
         for (size_t k = 1; k < e->args.size(); ++k) Compare(e->args[0], e->args[k]);
         break;
       case ExprKind::Extract:

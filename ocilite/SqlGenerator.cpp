@@ -91,7 +91,9 @@ class Generator {
       const SelectCore& core = q.cores[k];
       // A ROWNUM limit counts rows before the query orders or combines them.
       bool alone = q.cores.size() == 1 && q.orderBy.empty() && !q.fetch && !q.offset;
-      if (core.rowLimit >= 0 && !core.limitBeforeGrouping && !alone) {
+      if (!core.groupingSets.empty()) {
+        GroupingSets(core);
+      } else if (core.rowLimit >= 0 && !core.limitBeforeGrouping && !alone) {
         Text("SELECT * FROM (");
         Core(core);
         Text(")");
@@ -149,6 +151,22 @@ class Generator {
     }
   }
 
+  // ROLLUP and CUBE: the core once for each set it groups by, the rows put together.
+  void GroupingSets(const SelectCore& core) {
+    Text("SELECT * FROM (");
+    for (size_t k = 0; k < core.groupingSets.size(); ++k) {
+      Text(k ? " UNION ALL " : "");
+      groupingSet_ = core.groupingSets[k];
+      Core(core);
+    }
+    groupingSet_ = kEveryGroup;
+    Text(")");
+  }
+
+  bool InGroupingSet(int groupIndex) const {
+    return groupingSet_ == kEveryGroup || (groupingSet_ & (1u << groupIndex)) != 0;
+  }
+
   // FETCH FIRST n ROWS WITH TIES: the rows whose rank by the query's order is within n.
   void TiedQuery(const ::Query& q) {
     Text("SELECT ");
@@ -192,9 +210,12 @@ class Generator {
       }
       Where(core.where.get());
     }
-    if (!core.groupBy.empty()) {
-      Text(" GROUP BY ");
-      List(core.groupBy);
+    const char* head = " GROUP BY ";
+    for (size_t k = 0; k < core.groupBy.size(); ++k) {
+      if (!InGroupingSet(static_cast<int>(k))) continue;
+      Text(head);
+      head = ", ";
+      Expression(*core.groupBy[k]);
     }
     if (core.having) {
       Text(" HAVING ");
@@ -294,7 +315,49 @@ class Generator {
     }
   }
 
+  // LISTAGG(value[, separator]) WITHIN GROUP (ORDER BY ...)
+  void ListAgg(const Expr& e) {
+    Emit("group_concat(", e.start);
+    Expression(*e.args[0]);
+    Text(", ");
+    if (e.args.size() > 1) {
+      Text("coalesce(");
+      Expression(*e.args[1]);
+      Text(", '')");
+    } else {
+      Text("''");
+    }
+    Orders(" ORDER BY ", e.withinGroup);
+    Text(")");
+  }
+
+  // value op ANY|ALL: over a list, the comparisons ORed or ANDed; over a subquery, whether
+  // one of its values (ANY) or none of them (ALL) decides it, the values renamed so that
+  // none hides a column of `value`.
+  void Quantified(const Expr& e) {
+    bool all = e.names[0] == "ALL";
+    if (!e.query) {
+      Emit("(", e.start);
+      for (size_t k = 1; k < e.args.size(); ++k) {
+        Text(k > 1 ? (all ? " AND " : " OR ") : "");
+        Text("(");
+        Expression(*e.args[0]);
+        Text(" " + e.text + " ");
+        Expression(*e.args[k]);
+        Text(")");
+      }
+      Text(")");
+      return;
+    }
+    Emit(all ? "(NOT EXISTS (WITH \"ZQ$Q\"(\"ZQ$V\") AS (" : "(EXISTS (WITH \"ZQ$Q\"(\"ZQ$V\") AS (", e.start);
+    Query(*e.query);
+    Text(") SELECT 1 FROM \"ZQ$Q\" WHERE (");
+    Expression(*e.args[0]);
+    Text(" " + e.text + " \"ZQ$V\")" + (all ? " IS NOT 1))" : "))"));
+  }
+
   void Function(const Expr& e) {
+    if (e.text == "LISTAGG") return ListAgg(e);
     Emit(e.text, e.start);
     Text("(");
     if (e.distinct) Text("DISTINCT ");
@@ -348,6 +411,11 @@ class Generator {
   }
 
   void Expression(const Expr& e) {
+    if (e.groupIndex >= 0 && !InGroupingSet(e.groupIndex)) return Emit("NULL", e.start);
+    if (e.kind == ExprKind::Function && e.text == "GROUPING") {
+      int index = e.args.size() == 1 ? e.args[0]->groupIndex : -1;
+      return Emit(index >= 0 && !InGroupingSet(index) ? "1" : "0", e.start);
+    }
     switch (e.kind) {
       case ExprKind::Number:
         Emit(e.text, e.start);
@@ -441,13 +509,18 @@ class Generator {
         List(e.args);
         Text(")");
         break;
+      case ExprKind::Quantified:
+        Quantified(e);
+        break;
       case ExprKind::DateLiteral:
       case ExprKind::Extract:
         break;  // the checker has rewritten both
     }
   }
 
+  static constexpr unsigned kEveryGroup = ~0u;
   Translation& out_;
+  unsigned groupingSet_ = kEveryGroup;  // the GROUP BY entries the core being written groups by
 };
 
 }  // namespace

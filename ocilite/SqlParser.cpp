@@ -245,13 +245,46 @@ class Parser {
     if ((Peek("CONNECT") || Peek("START")) && !HierarchyClause(core)) return false;
     if (Accept("GROUP")) {
       if (!Expect("BY")) return false;
-      if (Peek("ROLLUP") || Peek("CUBE") || Peek("GROUPING")) return Unsupported(ToUpper(Cur().text));
-      do {
-        core.groupBy.emplace_back();
-        if (!Expression(core.groupBy.back())) return false;
-      } while (AcceptSymbol(','));
+      if (!GroupByList(core)) return false;
     }
     if (Accept("HAVING") && !Expression(core.having)) return false;
+    return true;
+  }
+
+  // Expressions, ROLLUP(...) and CUBE(...): every combination of the sets each one gives.
+  bool GroupByList(SelectCore& core) {
+    std::vector<unsigned> sets{0};
+    bool grouped = false;
+    do {
+      if (Peek("GROUPING") && Peek("SETS", 1)) return Unsupported("GROUPING SETS");
+      bool rollup = Peek("ROLLUP") && PeekSymbol('(', 1);
+      bool cube = Peek("CUBE") && PeekSymbol('(', 1);
+      size_t first = core.groupBy.size();
+      if (rollup || cube) {
+        i_ += 2;
+        if (!ExpressionList(core.groupBy) || !ExpectClose()) return false;
+        grouped = true;
+      } else {
+        core.groupBy.emplace_back();
+        if (!Expression(core.groupBy.back())) return false;
+      }
+      size_t count = core.groupBy.size() - first;
+      if (core.groupBy.size() > 16) return Unsupported("ROLLUP or CUBE over more than 16 expressions");
+      std::vector<unsigned> own;  // the sets this item contributes
+      if (cube) {
+        for (unsigned m = 0; m < (1u << count); ++m) own.push_back(m << first);
+      } else if (rollup) {
+        for (size_t n = count + 1; n-- > 0;) own.push_back(((1u << n) - 1) << first);
+      } else {
+        own.push_back(1u << first);
+      }
+      std::vector<unsigned> combined;
+      for (unsigned set : sets) {
+        for (unsigned part : own) combined.push_back(set | part);
+      }
+      sets = combined;
+    } while (AcceptSymbol(','));
+    if (grouped) core.groupingSets = sets;
     return true;
   }
 
@@ -524,7 +557,7 @@ class Parser {
       std::string op(Cur().text);
       if (op == "!=" || op == "^=") op = "<>";
       ++i_;
-      if (Peek("ANY") || Peek("SOME") || Peek("ALL")) return Unsupported(ToUpper(Cur().text));
+      if (Peek("ANY") || Peek("SOME") || Peek("ALL")) return Quantified(op, out);
       ExprPtr right;
       if (!Additive(right)) return false;
       out = Wrap(ExprKind::Binary, op, std::move(out), std::move(right));
@@ -573,6 +606,23 @@ class Parser {
       return Fail(905);
     }
     out->negated = negated;
+    return true;
+  }
+
+  // value op ANY|SOME|ALL (subquery or list)
+  bool Quantified(const std::string& op, ExprPtr& out) {
+    std::string quantifier = Peek("ALL") ? "ALL" : "ANY";
+    ++i_;
+    out = Wrap(ExprKind::Quantified, op, std::move(out), nullptr);
+    out->names = {quantifier};
+    if (!ExpectOpen()) return false;
+    if (Peek("SELECT") || Peek("WITH")) {
+      if (!QueryExpr(out->query)) return false;
+    } else if (!ExpressionList(out->args)) {
+      return false;
+    }
+    if (!ExpectClose()) return false;
+    out->end = PrevEnd();
     return true;
   }
 
@@ -762,9 +812,7 @@ class Parser {
   bool FunctionCall(std::vector<std::string>& names, size_t start, ExprPtr& out) {
     std::string name = names.back();
     if (names.size() > 1) return Unsupported("package function " + names.front() + "." + name);
-    if (name == "LISTAGG" || name == "GROUPING" || name == "XMLAGG") {
-      return Unsupported(name);
-    }
+    if (name == "XMLAGG") return Unsupported(name);
     ++i_;  // (
     out = Node(ExprKind::Function, start);
     out->text = name;
@@ -799,6 +847,12 @@ class Parser {
       if (!ExpressionList(out->args)) return false;
     }
     if (!ExpectClose()) return false;
+    if (name == "LISTAGG" && Accept("WITHIN")) {
+      if (!Expect("GROUP") || !ExpectOpen() || !Expect("ORDER") || !Expect("BY") || !OrderList(out->withinGroup) ||
+          !ExpectClose()) {
+        return false;
+      }
+    }
     if (Peek("WITHIN") || Peek("KEEP")) return Unsupported(ToUpper(Cur().text) + " GROUP");
     if (Accept("OVER")) {
       out->over = std::make_unique<WindowSpec>();
