@@ -148,8 +148,19 @@ struct Assignment {
   ExprPtr value;
 };
 
+// MERGE's clauses: WHEN MATCHED THEN UPDATE (the statement's assignments) [WHERE] [DELETE
+// WHERE], WHEN NOT MATCHED THEN INSERT (the statement's columns and values) [WHERE].
+struct MergeClauses {
+  std::unique_ptr<TableRef> source;
+  ExprPtr on;
+  ExprPtr updateWhere;
+  ExprPtr deleteWhere;
+  bool inserts = false;
+  ExprPtr insertWhere;
+};
+
 struct DmlStatement {
-  enum class Kind { Select, Insert, Update, Delete };
+  enum class Kind { Select, Insert, Update, Delete, Merge };
   Kind kind = Kind::Select;
   QueryPtr query;  // the SELECT, or INSERT's source query
   TableRef target;
@@ -157,6 +168,7 @@ struct DmlStatement {
   std::vector<std::vector<ExprPtr>> values;  // INSERT ... VALUES rows
   std::vector<Assignment> assignments;  // UPDATE ... SET
   ExprPtr where;
+  MergeClauses merge;
 };
 
 #endif

@@ -145,6 +145,7 @@ class Checker {
     Scope scope;
     scope.sources.push_back(target);
     if (s.kind == DmlStatement::Kind::Insert) return Insert(s, scope);
+    if (s.kind == DmlStatement::Kind::Merge) return Merge(s, target);
     for (Assignment& assignment : s.assignments) {
       if (!Rewrite(assignment.value, scope)) return false;
       if (assignment.columns.size() == 1) Store(assignment.value, Column(target, assignment.columns[0]));
@@ -188,15 +189,39 @@ class Checker {
       std::vector<CatalogColumn> ignored;
       return QueryCheck(*s.query, Scope(), ignored);
     }
+    return Rows(s, target, Scope());
+  }
+
+  // INSERT's rows of values, each stored into its column.
+  bool Rows(DmlStatement& s, const Source& target, const Scope& scope) {
     for (auto& row : s.values) {
       for (size_t k = 0; k < row.size(); ++k) {
-        if (!Rewrite(row[k], Scope())) return false;
+        if (!Rewrite(row[k], scope)) return false;
         std::string column = k < s.columns.size() ? s.columns[k]
                              : k < target.columns.size() ? target.columns[k].name : std::string();
         Store(row[k], Column(target, column));
       }
     }
     return true;
+  }
+
+  // MERGE: its conditions and updates see the target and the source, its inserts the source.
+  bool Merge(DmlStatement& s, const Source& target) {
+    MergeClauses& merge = s.merge;
+    Scope top;
+    Scope source;
+    if (!FromItem(*merge.source, source, top)) return false;
+    Scope both = source;
+    both.sources.insert(both.sources.begin(), target);
+    if (!Rewrite(merge.on, both)) return false;
+    for (Assignment& assignment : s.assignments) {
+      if (!Rewrite(assignment.value, both)) return false;
+      if (assignment.columns.size() == 1) Store(assignment.value, Column(target, assignment.columns[0]));
+    }
+    for (ExprPtr* condition : {&merge.updateWhere, &merge.deleteWhere, &merge.insertWhere}) {
+      if (*condition && !Rewrite(*condition, both)) return false;
+    }
+    return Rows(s, target, source);
   }
 
   // What Oracle converts implicitly when a value goes into a column or meets another type.

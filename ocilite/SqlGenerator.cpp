@@ -26,11 +26,7 @@ class Generator {
       case DmlStatement::Kind::Insert:
         Text("INSERT INTO ");
         Target(s.target);
-        if (!s.columns.empty()) {
-          Text(" (");
-          for (size_t k = 0; k < s.columns.size(); ++k) Text((k ? ", " : "") + QuoteName(s.columns[k]));
-          Text(")");
-        }
+        Columns(s.columns);
         if (s.query) {
           Text(" ");
           Query(*s.query);
@@ -44,20 +40,7 @@ class Generator {
       case DmlStatement::Kind::Update:
         Text("UPDATE ");
         Target(s.target);
-        Text(" SET ");
-        for (size_t k = 0; k < s.assignments.size(); ++k) {
-          const Assignment& a = s.assignments[k];
-          Text(k ? ", " : "");
-          if (a.columns.size() == 1) {
-            Emit(QuoteName(a.columns[0]), a.start);
-          } else {
-            Text("(");
-            for (size_t c = 0; c < a.columns.size(); ++c) Text((c ? ", " : "") + QuoteName(a.columns[c]));
-            Text(")");
-          }
-          Text(" = ");
-          Expression(*a.value);
-        }
+        Assignments(s);
         Where(s.where.get());
         break;
       case DmlStatement::Kind::Delete:
@@ -65,6 +48,90 @@ class Generator {
         Target(s.target);
         Where(s.where.get());
         break;
+      case DmlStatement::Kind::Merge:
+        Merge(s);
+        break;
+    }
+  }
+
+  // MERGE as UPDATE ... FROM, DELETE and INSERT ... SELECT of the unmatched source rows; the
+  // DELETE's rows are not counted, since Oracle counts them among the updated ones.
+  void Merge(const DmlStatement& s) {
+    const MergeClauses& merge = s.merge;
+    if (!s.assignments.empty()) {
+      Text("UPDATE ");
+      Target(s.target);
+      Assignments(s);
+      Text(" FROM ");
+      Table(*merge.source);
+      Where(merge.on.get());
+      And(merge.updateWhere.get());
+      EndStatement(true);
+    }
+    if (merge.deleteWhere) {
+      Text("DELETE FROM ");
+      Target(s.target);
+      Matched(s, true);
+      And(merge.deleteWhere.get());
+      EndStatement(false);
+    }
+    if (!merge.inserts) return;
+    Text("INSERT INTO ");
+    Names(s.target.names, s.target.start);
+    Columns(s.columns);
+    Text(" SELECT ");
+    List(s.values[0]);
+    Text(" FROM ");
+    Table(*merge.source);
+    Text(" WHERE NOT");
+    Matched(s, false);
+    And(merge.insertWhere.get());
+    EndStatement(true);
+  }
+
+  // EXISTS (the target's rows that a source row matches), from either side.
+  void Matched(const DmlStatement& s, bool fromTarget) {
+    Text(fromTarget ? " WHERE EXISTS (SELECT 1 FROM " : " EXISTS (SELECT 1 FROM ");
+    if (fromTarget) {
+      Table(*s.merge.source);
+    } else {
+      Target(s.target);
+    }
+    Where(s.merge.on.get());
+    Text(")");
+  }
+
+  void And(const Expr* condition) {
+    if (!condition) return;
+    Text(" AND ");
+    Expression(*condition);
+  }
+
+  // Ends one of several statements, noting whether its changed rows count.
+  void EndStatement(bool counted) {
+    out_.sql += ";\n";
+    out_.counted.push_back(counted);
+  }
+
+  void Columns(const std::vector<std::string>& columns) {
+    if (columns.empty()) return;
+    Text(" (");
+    for (size_t k = 0; k < columns.size(); ++k) Text((k ? ", " : "") + QuoteName(columns[k]));
+    Text(")");
+  }
+
+  void Assignments(const DmlStatement& s) {
+    Text(" SET ");
+    for (size_t k = 0; k < s.assignments.size(); ++k) {
+      const Assignment& a = s.assignments[k];
+      Text(k ? ", " : "");
+      if (a.columns.size() == 1) {
+        Emit(QuoteName(a.columns[0]), a.start);
+      } else {
+        Columns(a.columns);
+      }
+      Text(" = ");
+      Expression(*a.value);
     }
   }
 

@@ -39,6 +39,14 @@ class Parser {
     } else if (Peek("DELETE")) {
       statement.kind = DmlStatement::Kind::Delete;
       if (!Delete(statement)) return false;
+    } else if (Peek("MERGE")) {
+      statement.kind = DmlStatement::Kind::Merge;
+      if (!Merge(statement)) return false;
+    } else if (Accept("TRUNCATE")) {
+      // TRUNCATE TABLE t [DROP|REUSE STORAGE]: every row goes, as by a DELETE.
+      statement.kind = DmlStatement::Kind::Delete;
+      if (!Expect("TABLE") || !TableName(statement.target)) return false;
+      if (Accept("DROP") || Accept("REUSE")) return Expect("STORAGE") && (AtEnd() || Trailing());
     } else {
       statement.kind = DmlStatement::Kind::Select;
       if (!QueryExpr(statement.query)) return false;
@@ -450,9 +458,41 @@ class Parser {
     return Fail(926);
   }
 
+  // MERGE INTO target USING source ON (condition) WHEN [NOT] MATCHED THEN ..., in either order.
+  bool Merge(DmlStatement& statement) {
+    ++i_;
+    MergeClauses& merge = statement.merge;
+    if (!Expect("INTO") || !TableName(statement.target) || !TableAlias(statement.target) || !Expect("USING") ||
+        !TablePrimary(merge.source) || !Expect("ON") || !ExpectOpen() || !Expression(merge.on) || !ExpectClose()) {
+      return false;
+    }
+    while (Accept("WHEN")) {
+      bool matched = !Accept("NOT");
+      if (!Expect("MATCHED") || !Expect("THEN")) return false;
+      if (matched) {
+        if (!Expect("UPDATE") || !Expect("SET") || !Assignments(statement)) return false;
+        if (Accept("WHERE") && !Expression(merge.updateWhere)) return false;
+        if (Accept("DELETE") && (!Expect("WHERE") || !Expression(merge.deleteWhere))) return false;
+        continue;
+      }
+      if (!Expect("INSERT")) return false;
+      merge.inserts = true;
+      if (AcceptSymbol('(') && !NameList(statement.columns)) return false;
+      statement.values.emplace_back();
+      if (!Expect("VALUES") || !ExpectOpen() || !ExpressionList(statement.values.back()) || !ExpectClose()) return false;
+      if (Accept("WHERE") && !Expression(merge.insertWhere)) return false;
+    }
+    return !statement.assignments.empty() || merge.inserts || Fail(905);
+  }
+
   bool Update(DmlStatement& statement) {
     ++i_;
     if (!TableName(statement.target) || !TableAlias(statement.target) || !Expect("SET")) return false;
+    return Assignments(statement) && (!Accept("WHERE") || Expression(statement.where)) &&
+           (!Peek("RETURNING") || Unsupported("RETURNING"));
+  }
+
+  bool Assignments(DmlStatement& statement) {
     do {
       Assignment assignment;
       assignment.start = Here();
@@ -468,8 +508,6 @@ class Parser {
       if (!Expression(assignment.value)) return false;
       statement.assignments.push_back(std::move(assignment));
     } while (AcceptSymbol(','));
-    if (Accept("WHERE") && !Expression(statement.where)) return false;
-    if (Peek("RETURNING")) return Unsupported("RETURNING");
     return true;
   }
 

@@ -231,6 +231,7 @@ struct Stored {
   const char* change;
   const char* query;
   const char* answer;
+  int rowCount = -1;  // the rows the change reports, where the case says
 };
 
 class StoredValueTest : public DemoSessionTest, public ::testing::WithParamInterface<Stored> {};
@@ -239,6 +240,7 @@ TEST_P(StoredValueTest, KeepsWhatOracleKeeps) {
   Outcome change = RunSql(scott_, GetParam().change);
   ASSERT_EQ(DB_OK, change.result) << change.error;
   EXPECT_EQ(GetParam().answer, Joined(RunSql(scott_, GetParam().query)));
+  if (GetParam().rowCount >= 0) EXPECT_EQ(GetParam().rowCount, change.rowCount);
 }
 
 const Stored kStored[] = {
@@ -248,6 +250,16 @@ const Stored kStored[] = {
      "SELECT ENAME, HIREDATE, TO_CHAR(HIREDATE, 'YYYY') FROM EMP WHERE EMPNO = 1", "NULL|05-MAR-02|2002"},
     {"UPDATE EMP SET HIREDATE = HIREDATE + 1 WHERE EMPNO = 7839", "SELECT HIREDATE FROM EMP WHERE EMPNO = 7839",
      "18-NOV-81"},
+    {"TRUNCATE TABLE SALGRADE", "SELECT COUNT(*) FROM SALGRADE", "0"},
+    {"INSERT INTO BONUS (ENAME, SAL, COMM) SELECT ENAME, SAL, EMP_SEQ.NEXTVAL FROM EMP WHERE DEPTNO = 10",
+     "SELECT COUNT(*), COUNT(DISTINCT COMM) FROM BONUS", "3|3", 3},
+    {"MERGE INTO EMP E USING (SELECT 7839 EMPNO, 6000 SAL FROM DUAL UNION ALL SELECT 9999, 100 FROM DUAL) S "
+     "ON (E.EMPNO = S.EMPNO) WHEN MATCHED THEN UPDATE SET E.SAL = S.SAL "
+     "WHEN NOT MATCHED THEN INSERT (EMPNO, ENAME, SAL) VALUES (S.EMPNO, 'NEW', S.SAL)",
+     "SELECT EMPNO, ENAME, SAL FROM EMP WHERE EMPNO IN (7839, 9999) ORDER BY EMPNO", "7839|KING|6000;9999|NEW|100", 2},
+    {"MERGE INTO EMP E USING DEPT D ON (E.DEPTNO = D.DEPTNO AND D.LOC = 'NEW YORK') "
+     "WHEN MATCHED THEN UPDATE SET E.COMM = 1 DELETE WHERE E.JOB = 'CLERK'",
+     "SELECT ENAME, COMM FROM EMP WHERE DEPTNO = 10 ORDER BY ENAME", "CLARK|1;KING|1", 3},
 };
 
 INSTANTIATE_TEST_SUITE_P(Stores, StoredValueTest, ::testing::ValuesIn(kStored));
