@@ -169,6 +169,7 @@ struct DmlStatement {
   std::vector<Assignment> assignments;  // UPDATE ... SET
   ExprPtr where;
   MergeClauses merge;
+  std::vector<DmlStatement> inserts;  // INSERT ALL: each INTO, its values over the query's rows
 };
 
 #endif

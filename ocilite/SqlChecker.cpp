@@ -140,6 +140,7 @@ class Checker {
       for (const CatalogColumn& column : columns) resultTypes.push_back(column.type);
       return true;
     }
+    if (!s.inserts.empty()) return InsertAll(s);
     Source target;
     if (!TableSource(s.target, top, target)) return false;
     Scope scope;
@@ -201,6 +202,19 @@ class Checker {
                              : k < target.columns.size() ? target.columns[k].name : std::string();
         Store(row[k], Column(target, column));
       }
+    }
+    return true;
+  }
+
+  // INSERT ALL: each INTO's values see the columns of the query's rows.
+  bool InsertAll(DmlStatement& s) {
+    Scope rows;
+    std::vector<CatalogColumn> columns;
+    if (!QueryCheck(*s.query, Scope(), columns)) return false;
+    rows.sources.push_back({"", columns});
+    for (DmlStatement& into : s.inserts) {
+      Source target;
+      if (!TableSource(into.target, Scope(), target) || !Rows(into, target, rows)) return false;
     }
     return true;
   }

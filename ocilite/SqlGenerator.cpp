@@ -24,6 +24,7 @@ class Generator {
         Query(*s.query);
         break;
       case DmlStatement::Kind::Insert:
+        if (!s.inserts.empty()) return InsertAll(s);
         Text("INSERT INTO ");
         Target(s.target);
         Columns(s.columns);
@@ -87,6 +88,24 @@ class Generator {
     Matched(s, false);
     And(merge.insertWhere.get());
     EndStatement(true);
+  }
+
+  void InsertAll(const DmlStatement& s) {
+    for (const DmlStatement& into : s.inserts) {
+      Text("INSERT INTO ");
+      Names(into.target.names, into.target.start);
+      Columns(into.columns);
+      Text(" SELECT ");
+      if (into.values.empty()) {
+        Text("*");
+      } else {
+        List(into.values[0]);
+      }
+      Text(" FROM (");
+      Query(*s.query);
+      Text(")");
+      EndStatement(true);
+    }
   }
 
   // EXISTS (the target's rows that a source row matches), from either side.

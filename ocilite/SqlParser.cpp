@@ -440,7 +440,8 @@ class Parser {
   // --- DML ---
   bool Insert(DmlStatement& statement) {
     ++i_;
-    if (Peek("ALL") || Peek("FIRST")) return Unsupported("INSERT ALL");
+    if (Peek("FIRST")) return Unsupported("INSERT FIRST");
+    if (Accept("ALL")) return InsertAll(statement);
     if (!Expect("INTO") || !TableName(statement.target)) return false;
     if (!PeekSymbol('(') && !Peek("VALUES") && !Peek("SELECT") && !Peek("WITH")) Name(statement.target.alias);
     if (PeekSymbol('(') && !(Peek("SELECT", 1) || Peek("WITH", 1))) {
@@ -456,6 +457,24 @@ class Parser {
     }
     if (Peek("SELECT") || Peek("WITH") || PeekSymbol('(')) return QueryExpr(statement.query);
     return Fail(926);
+  }
+
+  // INSERT ALL INTO t [(columns)] [VALUES (...)] ... query
+  bool InsertAll(DmlStatement& statement) {
+    if (Peek("WHEN")) return Unsupported("conditional INSERT ALL");
+    while (Accept("INTO")) {
+      DmlStatement into;
+      into.kind = DmlStatement::Kind::Insert;
+      if (!TableName(into.target)) return false;
+      if (AcceptSymbol('(') && !NameList(into.columns)) return false;
+      if (Accept("VALUES")) {
+        into.values.emplace_back();
+        if (!ExpectOpen() || !ExpressionList(into.values.back()) || !ExpectClose()) return false;
+      }
+      statement.inserts.push_back(std::move(into));
+    }
+    if (statement.inserts.empty()) return Fail(905);
+    return QueryExpr(statement.query);
   }
 
   // MERGE INTO target USING source ON (condition) WHEN [NOT] MATCHED THEN ..., in either order.
