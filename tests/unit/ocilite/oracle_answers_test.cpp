@@ -69,6 +69,11 @@ ANSWERS(Text,
         {"mod", "SELECT MOD(11, 4), MOD(-11, 4), MOD(11, 0), MOD(7.5, 2) FROM DUAL", "3|-3|11|1.5"},
         {"concat_number", "SELECT ENAME || ' earns ' || SAL/2 FROM EMP WHERE EMPNO = 7369", "SMITH earns 400"})
 
+ANSWERS(Queries,
+        {"minus", "SELECT DEPTNO FROM DEPT MINUS SELECT DEPTNO FROM EMP", "40"},
+        {"sqlite_keyword_as_column", "SELECT STATUS, DEFERRABLE FROM USER_CONSTRAINTS WHERE CONSTRAINT_NAME = 'PK_DEPT'",
+         "ENABLED|NOT DEFERRABLE"})
+
 ANSWERS(Errors,
         {"not_single_group", "SELECT DEPTNO, COUNT(*) FROM EMP", "ORA-00937: not a single-group group function"},
         {"not_group_by_expression", "SELECT DEPTNO, JOB, COUNT(*) FROM EMP GROUP BY DEPTNO",
