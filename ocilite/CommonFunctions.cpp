@@ -201,12 +201,6 @@ void ConnectCycle(sqlite3_context* context, int, sqlite3_value** argv) {
   RaiseOraError(context, 1436);
 }
 
-struct FunctionEntry {
-  const char* name;
-  int arguments;
-  void (*function)(sqlite3_context*, int, sqlite3_value**);
-};
-
 const FunctionEntry kFunctions[] = {
     {"ZQ_ROUND_NUMBER", 1, RoundNumber}, {"ZQ_ROUND_NUMBER", 2, RoundNumber}, {"REMAINDER", 2, Remainder},
     {"CEIL", 1, Unary<Ceil>},            {"FLOOR", 1, Unary<Floor>},          {"SIGN", 1, Unary<Sign>},
@@ -221,8 +215,5 @@ const FunctionEntry kFunctions[] = {
 }  // namespace
 
 void RegisterCommonFunctions(sqlite3* db) {
-  for (const FunctionEntry& entry : kFunctions) {
-    sqlite3_create_function_v2(db, entry.name, entry.arguments, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                               entry.function, nullptr, nullptr, nullptr);
-  }
+  RegisterFunctions(db, kFunctions, true);
 }

@@ -57,3 +57,11 @@ void ResultNumber(sqlite3_context* context, double number) {
   }
   sqlite3_result_double(context, number);
 }
+
+void RegisterFunctions(sqlite3* db, const FunctionEntry* entries, size_t count, bool deterministic) {
+  int flags = SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0);
+  for (size_t k = 0; k < count; ++k) {
+    sqlite3_create_function_v2(db, entries[k].name, entries[k].arguments, flags, nullptr, entries[k].function, nullptr,
+                               nullptr, nullptr);
+  }
+}

@@ -1,13 +1,29 @@
-// What the SQL functions we add share: reading their arguments as Oracle does and raising
-// Oracle's errors from inside SQLite.
+// What the SQL functions we add share: their registration, reading their arguments as Oracle
+// does and raising Oracle's errors from inside SQLite.
 #ifndef ZENQUILL_OCILITE_FUNCTIONARGUMENTS_H
 #define ZENQUILL_OCILITE_FUNCTIONARGUMENTS_H
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
+struct sqlite3;
 struct sqlite3_context;
 struct sqlite3_value;
+
+// One scalar function SQLite is given: its name, argument count (-1: any) and code.
+struct FunctionEntry {
+  const char* name;
+  int arguments;
+  void (*function)(sqlite3_context*, int, sqlite3_value**);
+};
+
+void RegisterFunctions(sqlite3* db, const FunctionEntry* entries, size_t count, bool deterministic);
+
+template <size_t N>
+void RegisterFunctions(sqlite3* db, const FunctionEntry (&entries)[N], bool deterministic) {
+  RegisterFunctions(db, entries, N, deterministic);
+}
 
 bool AnyNull(int argc, sqlite3_value** argv);
 std::string TextOf(sqlite3_value* value);

@@ -36,7 +36,7 @@ struct Search {
 // when the result is NULL (already set) or an error was raised.
 bool ReadSearch(sqlite3_context* context, int argc, sqlite3_value** argv, int positionArg, int flagsArg,
                 Search& search) {
-  for (int k = 0; k < argc && k < 2; ++k) {
+  for (int k = 0; k < 2; ++k) {
     if (sqlite3_value_type(argv[k]) == SQLITE_NULL) {
       sqlite3_result_null(context);
       return false;
@@ -85,7 +85,15 @@ bool FindMatch(const Search& search, std::smatch& match) {
   return true;
 }
 
+// Every REGEXP function takes text and pattern, and up to `most` arguments in all.
+bool ArgumentCount(sqlite3_context* context, int argc, int most) {
+  if (argc >= 2 && argc <= most) return true;
+  RaiseOraError(context, 909);
+  return false;
+}
+
 void RegexpLike(sqlite3_context* context, int argc, sqlite3_value** argv) {
+  if (!ArgumentCount(context, argc, 3)) return;
   Search search;
   std::smatch match;
   if (ReadSearch(context, argc, argv, argc, 2, search)) sqlite3_result_int(context, FindMatch(search, match));
@@ -93,6 +101,7 @@ void RegexpLike(sqlite3_context* context, int argc, sqlite3_value** argv) {
 
 // REGEXP_SUBSTR(text, pattern[, position[, occurrence[, parameter[, subexpression]]]])
 void RegexpSubstr(sqlite3_context* context, int argc, sqlite3_value** argv) {
+  if (!ArgumentCount(context, argc, 6)) return;
   Search search;
   std::smatch match;
   if (!ReadSearch(context, argc, argv, 2, 4, search)) return;
@@ -104,6 +113,7 @@ void RegexpSubstr(sqlite3_context* context, int argc, sqlite3_value** argv) {
 // REGEXP_INSTR(text, pattern[, position[, occurrence[, after[, parameter]]]]): the character
 // position of the match, or of the character after it when `after` is 1; 0 for none.
 void RegexpInstr(sqlite3_context* context, int argc, sqlite3_value** argv) {
+  if (!ArgumentCount(context, argc, 6)) return;
   Search search;
   std::smatch match;
   if (!ReadSearch(context, argc, argv, 2, 5, search)) return;
@@ -131,6 +141,7 @@ std::string Expanded(const std::string& replacement, const std::smatch& match) {
 
 // REGEXP_REPLACE(text, pattern[, replacement[, position[, occurrence[, parameter]]]])
 void RegexpReplace(sqlite3_context* context, int argc, sqlite3_value** argv) {
+  if (!ArgumentCount(context, argc, 6)) return;
   if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(context);
   if (sqlite3_value_type(argv[1]) == SQLITE_NULL) return ResultText(context, AsText(argv[0]));
   Search search;
@@ -158,27 +169,13 @@ void RegexpReplace(sqlite3_context* context, int argc, sqlite3_value** argv) {
   ResultText(context, out);
 }
 
-struct FunctionEntry {
-  const char* name;
-  int fewest;
-  int most;
-  void (*function)(sqlite3_context*, int, sqlite3_value**);
-};
-
 const FunctionEntry kFunctions[] = {
-    {"REGEXP_LIKE", 2, 3, RegexpLike},
-    {"REGEXP_SUBSTR", 2, 6, RegexpSubstr},
-    {"REGEXP_INSTR", 2, 6, RegexpInstr},
-    {"REGEXP_REPLACE", 2, 6, RegexpReplace},
+    {"REGEXP_LIKE", -1, RegexpLike},
+    {"REGEXP_SUBSTR", -1, RegexpSubstr},
+    {"REGEXP_INSTR", -1, RegexpInstr},
+    {"REGEXP_REPLACE", -1, RegexpReplace},
 };
 
 }  // namespace
 
-void RegisterRegexpFunctions(sqlite3* db) {
-  for (const FunctionEntry& entry : kFunctions) {
-    for (int arguments = entry.fewest; arguments <= entry.most; ++arguments) {
-      sqlite3_create_function_v2(db, entry.name, arguments, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                 entry.function, nullptr, nullptr, nullptr);
-    }
-  }
-}
+void RegisterRegexpFunctions(sqlite3* db) { RegisterFunctions(db, kFunctions, true); }

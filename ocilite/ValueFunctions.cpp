@@ -168,12 +168,6 @@ void Mod(sqlite3_context* context, int argc, sqlite3_value** argv) {
 
 void DeleteFormat(void* format) { delete static_cast<std::string*>(format); }
 
-struct FunctionEntry {
-  const char* name;
-  int arguments;
-  void (*function)(sqlite3_context*, int, sqlite3_value**);
-};
-
 const FunctionEntry kFunctions[] = {
     {"ZQ_DIV", 2, Divide},        {"ZQ_CONCAT", -1, Concat},   {"ZQ_EMPTY_NULL", 1, EmptyNull},
     {"ZQ_SUBSTR", 2, Substr},     {"ZQ_SUBSTR", 3, Substr},    {"LIKE", 2, Like},
@@ -185,10 +179,7 @@ const FunctionEntry kFunctions[] = {
 }  // namespace
 
 void RegisterValueFunctions(sqlite3* db) {
-  for (const FunctionEntry& entry : kFunctions) {
-    sqlite3_create_function_v2(db, entry.name, entry.arguments, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                               entry.function, nullptr, nullptr, nullptr);
-  }
+  RegisterFunctions(db, kFunctions, true);
   sqlite3_create_function_v2(db, "ZQ_SINGLE", 1, SQLITE_UTF8, nullptr, nullptr, SingleStep, SingleFinal, nullptr);
   RegisterDateFunctions(db);
   RegisterCommonFunctions(db);
