@@ -291,6 +291,7 @@ class Parser {
         for (unsigned part : own) combined.push_back(set | part);
       }
       sets = combined;
+      if (sets.size() > kMostGroupingSets) return Unsupported("more than 256 grouping sets");
     } while (AcceptSymbol(','));
     if (grouped) core.groupingSets = sets;
     return true;
@@ -983,6 +984,7 @@ class Parser {
   }
 
   static constexpr int kDeepest = 200;
+  static constexpr size_t kMostGroupingSets = 256;  // each one is the query once more
   std::string_view sql_;
   std::vector<Token> t_;
   OraError& error_;
