@@ -188,12 +188,6 @@ void Extract(sqlite3_context* context, int argc, sqlite3_value** argv) {
   sqlite3_result_int(context, value);
 }
 
-struct FunctionEntry {
-  const char* name;
-  int arguments;
-  void (*function)(sqlite3_context*, int, sqlite3_value**);
-};
-
 const FunctionEntry kFunctions[] = {
     {"ZQ_DATE_TEXT", 1, DateText},      {"ZQ_DATE_TO_CHAR", 1, DateText},   {"ZQ_DATE_TO_CHAR", 2, DateText},
     {"TO_DATE", 1, ToDate},             {"TO_DATE", 2, ToDate},             {"ZQ_DATE_PLUS", 2, DatePlus},
@@ -206,9 +200,6 @@ const FunctionEntry kFunctions[] = {
 }  // namespace
 
 void RegisterDateFunctions(sqlite3* db) {
-  for (const FunctionEntry& entry : kFunctions) {
-    // Not deterministic: the session's date format may change between two statements.
-    sqlite3_create_function_v2(db, entry.name, entry.arguments, SQLITE_UTF8, nullptr, entry.function, nullptr,
-                               nullptr, nullptr);
-  }
+  // Not deterministic: the session's date format may change between two statements.
+  RegisterFunctions(db, kFunctions, false);
 }

@@ -63,6 +63,40 @@ const ViewFamily kFamilies[] = {
      "c.cid + 1, length(c.dflt_value), c.dflt_value, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, "
      "'NO', 'NO', NULL FROM %O, pragma_table_info(t.name, '%S') c WHERE %U t.type IN ('table', 'view')",
      nullptr},
+    {"OBJECTS", "OWNER",
+     "OWNER, OBJECT_NAME, SUBOBJECT_NAME, OBJECT_ID, DATA_OBJECT_ID, OBJECT_TYPE, CREATED, LAST_DDL_TIME, "
+     "TIMESTAMP, STATUS, TEMPORARY, GENERATED, SECONDARY",
+     "SELECT '%S', t.name, NULL, NULL, NULL, upper(t.type), NULL, NULL, NULL, 'VALID', 'N', 'N', 'N' FROM %O "
+     "WHERE %U t.type IN ('table', 'view', 'index') "
+     "UNION ALL SELECT OWNER, NAME, NULL, NULL, NULL, TYPE, CREATED, CREATED, NULL, 'VALID', 'N', 'N', 'N' "
+     "FROM main.ZQ$UNITS WHERE OWNER = '%S' "
+     "UNION ALL SELECT OWNER, NAME, NULL, NULL, NULL, 'SEQUENCE', NULL, NULL, NULL, 'VALID', 'N', 'N', 'N' "
+     "FROM main.ZQ$SEQUENCES WHERE OWNER = '%S' "
+     "UNION ALL SELECT OWNER, NAME, NULL, NULL, NULL, 'SYNONYM', NULL, NULL, NULL, 'VALID', 'N', 'N', 'N' "
+     "FROM main.ZQ$SYNONYMS WHERE OWNER = '%S'",
+     nullptr},
+    {"IND_COLUMNS", "INDEX_OWNER",
+     "INDEX_OWNER, INDEX_NAME, TABLE_OWNER, TABLE_NAME, COLUMN_NAME, COLUMN_POSITION, COLUMN_LENGTH, DESCEND",
+     "SELECT '%S', CASE i.origin WHEN 'pk' THEN 'PK_' || t.name WHEN 'u' THEN 'UK_' || t.name || '_' || i.seq "
+     "ELSE i.name END, '%S', t.name, c.name, c.seqno + 1, NULL, 'ASC' "
+     "FROM %O, pragma_index_list(t.name, '%S') i, pragma_index_info(i.name, '%S') c WHERE %U t.type = 'table'",
+     nullptr},
+    {"CONS_COLUMNS", "OWNER", "OWNER, CONSTRAINT_NAME, TABLE_NAME, COLUMN_NAME, POSITION",
+     "SELECT '%S', 'PK_' || t.name, t.name, c.name, c.pk FROM %O, pragma_table_info(t.name, '%S') c "
+     "WHERE %U t.type = 'table' AND c.pk > 0 "
+     "UNION ALL SELECT '%S', 'FK_' || t.name || '_' || upper(f.\"table\"), t.name, f.\"from\", f.seq + 1 "
+     "FROM %O, pragma_foreign_key_list(t.name, '%S') f WHERE %U t.type = 'table' "
+     "UNION ALL SELECT '%S', 'UK_' || t.name || '_' || i.seq, t.name, c.name, c.seqno + 1 "
+     "FROM %O, pragma_index_list(t.name, '%S') i, pragma_index_info(i.name, '%S') c "
+     "WHERE %U t.type = 'table' AND i.origin = 'u'",
+     nullptr},
+    {"SOURCE", "OWNER", "OWNER, NAME, TYPE, LINE, TEXT", nullptr,
+     // A recorded unit's text, one row a line, each line with its line end.
+     "WITH RECURSIVE L (OWNER, NAME, TYPE, LINE, TEXT, REST) AS (SELECT OWNER, NAME, TYPE, 0, NULL, TEXT "
+     "FROM main.ZQ$UNITS UNION ALL SELECT OWNER, NAME, TYPE, LINE + 1, CASE WHEN instr(REST, char(10)) > 0 "
+     "THEN substr(REST, 1, instr(REST, char(10))) ELSE REST END, CASE WHEN instr(REST, char(10)) > 0 "
+     "THEN substr(REST, instr(REST, char(10)) + 1) ELSE '' END FROM L WHERE REST <> '') "
+     "SELECT OWNER, NAME, TYPE, LINE, TEXT FROM L WHERE LINE > 0"},
     {"SEQUENCES", "SEQUENCE_OWNER",
      "SEQUENCE_OWNER, SEQUENCE_NAME, MIN_VALUE, MAX_VALUE, INCREMENT_BY, CYCLE_FLAG, ORDER_FLAG, CACHE_SIZE, "
      "LAST_NUMBER",
@@ -147,5 +181,7 @@ std::vector<std::string> DictionaryViewStatements(const std::vector<std::string>
     statements.push_back("CREATE TEMP VIEW USER_" + suffix + " AS SELECT " + Quoted(WithoutColumn(family.columns, owner)) +
                          " FROM DBA_" + suffix + " WHERE " + owner + " = ZQ_USER()");
   }
+  statements.push_back("CREATE TEMP VIEW TAB (TNAME, TABTYPE, CLUSTERID) AS SELECT OBJECT_NAME, OBJECT_TYPE, NULL "
+                       "FROM USER_OBJECTS WHERE OBJECT_TYPE IN ('TABLE', 'VIEW', 'SYNONYM')");
   return statements;
 }

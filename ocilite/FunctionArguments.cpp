@@ -1,5 +1,8 @@
 #include "FunctionArguments.h"
 
+#include <cmath>
+
+#include "Cursor.h"
 #include "OraError.h"
 #include "sqlite3.h"
 
@@ -29,4 +32,36 @@ bool NumberArgument(sqlite3_context* context, sqlite3_value* value, double& numb
   }
   number = sqlite3_value_double(value);
   return true;
+}
+
+std::string AsText(sqlite3_value* value) {
+  return sqlite3_value_type(value) == SQLITE_FLOAT ? OracleNumberText(sqlite3_value_double(value)) : TextOf(value);
+}
+
+std::vector<size_t> CharacterStarts(const std::string& text) {
+  std::vector<size_t> starts;
+  for (size_t k = 0; k < text.size(); ++k) {
+    if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) starts.push_back(k);
+  }
+  return starts;
+}
+
+void ResultText(sqlite3_context* context, const std::string& text) {
+  if (text.empty()) return sqlite3_result_null(context);
+  sqlite3_result_text(context, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+void ResultNumber(sqlite3_context* context, double number) {
+  if (number == std::floor(number) && std::fabs(number) < 9e18) {
+    return sqlite3_result_int64(context, static_cast<sqlite3_int64>(number));
+  }
+  sqlite3_result_double(context, number);
+}
+
+void RegisterFunctions(sqlite3* db, const FunctionEntry* entries, size_t count, bool deterministic) {
+  int flags = SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0);
+  for (size_t k = 0; k < count; ++k) {
+    sqlite3_create_function_v2(db, entries[k].name, entries[k].arguments, flags, nullptr, entries[k].function, nullptr,
+                               nullptr, nullptr);
+  }
 }

@@ -1,15 +1,44 @@
-// What the SQL functions we add share: reading their arguments as Oracle does and raising
-// Oracle's errors from inside SQLite.
+// What the SQL functions we add share: their registration, reading their arguments as Oracle
+// does and raising Oracle's errors from inside SQLite.
 #ifndef ZENQUILL_OCILITE_FUNCTIONARGUMENTS_H
 #define ZENQUILL_OCILITE_FUNCTIONARGUMENTS_H
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
+struct sqlite3;
 struct sqlite3_context;
 struct sqlite3_value;
 
+// One scalar function SQLite is given: its name, argument count (-1: any) and code.
+struct FunctionEntry {
+  const char* name;
+  int arguments;
+  void (*function)(sqlite3_context*, int, sqlite3_value**);
+};
+
+void RegisterFunctions(sqlite3* db, const FunctionEntry* entries, size_t count, bool deterministic);
+
+template <size_t N>
+void RegisterFunctions(sqlite3* db, const FunctionEntry (&entries)[N], bool deterministic) {
+  RegisterFunctions(db, entries, N, deterministic);
+}
+
 bool AnyNull(int argc, sqlite3_value** argv);
 std::string TextOf(sqlite3_value* value);
+
+// A value as Oracle turns it into text: numbers without exponent or trailing zeros.
+std::string AsText(sqlite3_value* value);
+
+// The byte offsets of each UTF-8 character of `text`.
+std::vector<size_t> CharacterStarts(const std::string& text);
+
+// Text as a result; '' is NULL to Oracle.
+void ResultText(sqlite3_context* context, const std::string& text);
+
+// A number as a result: whole values as integers, so that they print without a fraction.
+void ResultNumber(sqlite3_context* context, double number);
 
 // Ends the call with ORA-<code>; SQLite hands the text on as the statement's error.
 void RaiseOraError(sqlite3_context* context, int code, const std::string& detail = std::string());

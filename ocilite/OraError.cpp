@@ -94,6 +94,17 @@ const Message kMessages[] = {
     {28000, "the account is locked"},
     {28002, "the password will expire within 7 days"},
     {1980, "synonym %s does not exist"},
+    {1428, "argument %s is out of range"},
+    {902, "invalid datatype"},
+    {1468, "a predicate may reference only one outer-joined table"},
+    {1436, "CONNECT BY loop in user data"},
+    {1788, "CONNECT BY clause required in this query block"},
+    {30929, "ORDER SIBLINGS BY clause not allowed here"},
+    {12722, "regular expression internal error"},
+    {12725, "unmatched parentheses in regular expression"},
+    {12726, "unmatched bracket in regular expression"},
+    {12727, "invalid back reference in regular expression"},
+    {12728, "invalid range in regular expression"},
 };
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }

@@ -128,7 +128,7 @@ int Session::Authorize(void* self, int action, const char* first, const char* se
   }
   // The dictionary views read these through their table-valued functions.
   if (action == SQLITE_PRAGMA && first && (std::strcmp(first, "table_info") == 0 || std::strcmp(first, "index_list") == 0 ||
-                                           std::strcmp(first, "foreign_key_list") == 0)) {
+                                           std::strcmp(first, "index_info") == 0 || std::strcmp(first, "foreign_key_list") == 0)) {
     return SQLITE_OK;
   }
   return session->Authorize(action, first, database, view);

@@ -38,7 +38,9 @@ enum class ExprKind {
   Like,       // args: value, pattern, [escape]; negated
   IsNull,     // args[0]; negated
   Extract,    // text: the field; args[0]
-  List        // (a, b): a row of values
+  List,       // (a, b): a row of values
+  Quantified  // args[0] text ANY|ALL (args[1..]) or (query); names[0]: ANY or ALL
+
 };
 
 struct OrderItem {
@@ -65,7 +67,10 @@ struct Expr {
   bool distinct = false;  // COUNT(DISTINCT x)
   bool hasOperand = false;
   bool hasElse = false;
+  bool outerJoin = false;  // column(+): its table's rows may be missing (an old-style outer join)
   std::unique_ptr<WindowSpec> over;
+  std::vector<OrderItem> withinGroup;  // LISTAGG(...) WITHIN GROUP (ORDER BY ...)
+  int groupIndex = -1;  // set by the checks: the GROUP BY expression this one is, under ROLLUP/CUBE
   SqlType type = SqlType::Unknown;  // set by the checks
 };
 
@@ -90,6 +95,19 @@ struct TableRef {
   std::vector<std::string> usingColumns;
 };
 
+// START WITH ... CONNECT BY [NOCYCLE] ... [ORDER SIBLINGS BY ...]. The checks move the
+// hierarchy's values (SYS_CONNECT_BY_PATH, CONNECT_BY_ROOT) here and leave columns of the
+// hierarchy's rows in their place.
+struct Hierarchy {
+  ExprPtr startWith;  // null: every row is a root
+  ExprPtr connectBy;  // PRIOR columns name the parent row "ZQ$P"
+  bool noCycle = false;
+  std::vector<OrderItem> siblings;
+  std::vector<ExprPtr> paths;  // SYS_CONNECT_BY_PATH(value, separator) calls
+  std::vector<ExprPtr> roots;  // CONNECT_BY_ROOT operands
+  std::string name;  // what the source's columns are qualified with
+};
+
 struct SelectCore {
   bool distinct = false;
   size_t start = 0;
@@ -97,8 +115,14 @@ struct SelectCore {
   std::vector<std::unique_ptr<TableRef>> from;
   ExprPtr where;
   std::vector<ExprPtr> groupBy;
+  // ROLLUP and CUBE: the sets of groupBy entries (bit k: entry k) grouped by in turn.
+  std::vector<unsigned> groupingSets;
   ExprPtr having;
   QueryPtr nested;  // ( query ) standing as one member of a compound
+  // ROWNUM < n and the like in WHERE: the rows kept, -1 for all; counted before any grouping.
+  long rowLimit = -1;
+  bool limitBeforeGrouping = false;
+  std::unique_ptr<Hierarchy> hierarchy;
 };
 
 struct CommonTable {
@@ -112,6 +136,10 @@ struct Query {
   std::vector<SelectCore> cores;  // joined by `operators`
   std::vector<std::string> operators;  // UNION, UNION ALL, INTERSECT, MINUS
   std::vector<OrderItem> orderBy;
+  ExprPtr offset;  // OFFSET n ROWS
+  ExprPtr fetch;   // FETCH FIRST|NEXT n ROWS ONLY|WITH TIES
+  bool withTies = false;
+  std::vector<std::string> resultNames;  // set by the checks: the columns the query gives
 };
 
 struct Assignment {
@@ -120,8 +148,19 @@ struct Assignment {
   ExprPtr value;
 };
 
+// MERGE's clauses: WHEN MATCHED THEN UPDATE (the statement's assignments) [WHERE] [DELETE
+// WHERE], WHEN NOT MATCHED THEN INSERT (the statement's columns and values) [WHERE].
+struct MergeClauses {
+  std::unique_ptr<TableRef> source;
+  ExprPtr on;
+  ExprPtr updateWhere;
+  ExprPtr deleteWhere;
+  bool inserts = false;
+  ExprPtr insertWhere;
+};
+
 struct DmlStatement {
-  enum class Kind { Select, Insert, Update, Delete };
+  enum class Kind { Select, Insert, Update, Delete, Merge };
   Kind kind = Kind::Select;
   QueryPtr query;  // the SELECT, or INSERT's source query
   TableRef target;
@@ -129,6 +168,8 @@ struct DmlStatement {
   std::vector<std::vector<ExprPtr>> values;  // INSERT ... VALUES rows
   std::vector<Assignment> assignments;  // UPDATE ... SET
   ExprPtr where;
+  MergeClauses merge;
+  std::vector<DmlStatement> inserts;  // INSERT ALL: each INTO, its values over the query's rows
 };
 
 #endif

@@ -1,6 +1,9 @@
 #include "SqlChecker.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdlib>
 #include <set>
 
 #include "OracleDate.h"
@@ -22,7 +25,8 @@ struct Scope {
 
 bool IsAggregate(const Expr& e) {
   if (e.kind != ExprKind::Function || e.over) return false;
-  static const char* const kAggregates[] = {"COUNT", "SUM", "AVG", "MIN", "MAX", "STDDEV", "VARIANCE", "MEDIAN"};
+  static const char* const kAggregates[] = {"COUNT", "SUM", "AVG", "MIN", "MAX", "STDDEV", "VARIANCE", "MEDIAN",
+                                            "LISTAGG"};
   for (const char* name : kAggregates) {
     if (e.text == name) return true;
   }
@@ -75,11 +79,13 @@ void WrapIn(ExprPtr& e, const std::string& name, SqlType type) {
 SqlType FunctionType(const std::string& name, const std::vector<ExprPtr>& args) {
   static const char* const kNumber[] = {"COUNT", "SUM", "AVG", "LENGTH", "INSTR", "ABS", "MOD", "CEIL", "FLOOR",
                                         "POWER", "SQRT", "SIGN", "MONTHS_BETWEEN", "TO_NUMBER", "ROW_NUMBER",
-                                        "RANK", "DENSE_RANK", "ASCII", "MOD", "STDDEV", "VARIANCE", "ZQ_DIV",
-                                        "ZQ_TRUNC_NUMBER", "EXP", "LN", "LOG", "ZQ_EXTRACT"};
+                                        "RANK", "DENSE_RANK", "ASCII", "GROUPING", "MOD", "STDDEV", "VARIANCE", "ZQ_DIV",
+                                        "ZQ_TRUNC_NUMBER", "EXP", "LN", "LOG", "ZQ_EXTRACT",
+                                        "ZQ_ROUND_NUMBER", "REMAINDER", "REGEXP_INSTR"};
   static const char* const kText[] = {"UPPER", "LOWER", "SUBSTR", "REPLACE", "TRIM", "LTRIM", "RTRIM", "LPAD",
                                       "RPAD", "TO_CHAR", "INITCAP", "CONCAT", "CHR", "TRANSLATE", "ZQ_CONCAT",
-                                      "ZQ_DATE_TO_CHAR", "ZQ_DATE_TEXT", "ZQ_SUBSTR"};
+                                      "ZQ_DATE_TO_CHAR", "ZQ_DATE_TEXT", "ZQ_SUBSTR",
+                                      "REGEXP_SUBSTR", "REGEXP_REPLACE", "LISTAGG"};
   static const char* const kDate[] = {"TO_DATE", "ADD_MONTHS", "LAST_DAY", "NEXT_DAY", "ZQ_TRUNC_DATE", "ZQ_ROUND_DATE"};
   for (const char* n : kNumber) {
     if (name == n) return SqlType::Number;
@@ -91,6 +97,7 @@ SqlType FunctionType(const std::string& name, const std::vector<ExprPtr>& args) 
     if (name == n) return SqlType::Date;
   }
   if (name == "DECODE") return args.size() > 2 ? args[2]->type : SqlType::Unknown;
+  if (name == "NVL2") return args.size() > 1 ? args[1]->type : SqlType::Unknown;
   for (const ExprPtr& arg : args) {
     if (arg->type != SqlType::Unknown) return arg->type;  // NVL, COALESCE, MIN, MAX, ROUND, TRUNC, ...
   }
@@ -133,11 +140,13 @@ class Checker {
       for (const CatalogColumn& column : columns) resultTypes.push_back(column.type);
       return true;
     }
+    if (!s.inserts.empty()) return InsertAll(s);
     Source target;
     if (!TableSource(s.target, top, target)) return false;
     Scope scope;
     scope.sources.push_back(target);
     if (s.kind == DmlStatement::Kind::Insert) return Insert(s, scope);
+    if (s.kind == DmlStatement::Kind::Merge) return Merge(s, target);
     for (Assignment& assignment : s.assignments) {
       if (!Rewrite(assignment.value, scope)) return false;
       if (assignment.columns.size() == 1) Store(assignment.value, Column(target, assignment.columns[0]));
@@ -181,15 +190,52 @@ class Checker {
       std::vector<CatalogColumn> ignored;
       return QueryCheck(*s.query, Scope(), ignored);
     }
+    return Rows(s, target, Scope());
+  }
+
+  // INSERT's rows of values, each stored into its column.
+  bool Rows(DmlStatement& s, const Source& target, const Scope& scope) {
     for (auto& row : s.values) {
       for (size_t k = 0; k < row.size(); ++k) {
-        if (!Rewrite(row[k], Scope())) return false;
+        if (!Rewrite(row[k], scope)) return false;
         std::string column = k < s.columns.size() ? s.columns[k]
                              : k < target.columns.size() ? target.columns[k].name : std::string();
         Store(row[k], Column(target, column));
       }
     }
     return true;
+  }
+
+  // INSERT ALL: each INTO's values see the columns of the query's rows.
+  bool InsertAll(DmlStatement& s) {
+    Scope rows;
+    std::vector<CatalogColumn> columns;
+    if (!QueryCheck(*s.query, Scope(), columns)) return false;
+    rows.sources.push_back({"", columns});
+    for (DmlStatement& into : s.inserts) {
+      Source target;
+      if (!TableSource(into.target, Scope(), target) || !Rows(into, target, rows)) return false;
+    }
+    return true;
+  }
+
+  // MERGE: its conditions and updates see the target and the source, its inserts the source.
+  bool Merge(DmlStatement& s, const Source& target) {
+    MergeClauses& merge = s.merge;
+    Scope top;
+    Scope source;
+    if (!FromItem(*merge.source, source, top)) return false;
+    Scope both = source;
+    both.sources.insert(both.sources.begin(), target);
+    if (!Rewrite(merge.on, both)) return false;
+    for (Assignment& assignment : s.assignments) {
+      if (!Rewrite(assignment.value, both)) return false;
+      if (assignment.columns.size() == 1) Store(assignment.value, Column(target, assignment.columns[0]));
+    }
+    for (ExprPtr* condition : {&merge.updateWhere, &merge.deleteWhere, &merge.insertWhere}) {
+      if (*condition && !Rewrite(*condition, both)) return false;
+    }
+    return Rows(s, target, source);
   }
 
   // What Oracle converts implicitly when a value goes into a column or meets another type.
@@ -268,6 +314,11 @@ class Checker {
         }
       }
     }
+    for (const CatalogColumn& column : columns) query.resultNames.push_back(column.name);
+    for (ExprPtr* bound : {&query.offset, &query.fetch}) {
+      if (*bound && !Rewrite(*bound, withScope)) return false;
+    }
+    if (query.withTies && query.cores.size() > 1) return Fail(3001, query.cores[1].start, "WITH TIES over a compound query");
     if (query.cores.size() > 1) {
       Scope resultScope;
       resultScope.sources.push_back({"", columns});
@@ -285,15 +336,30 @@ class Checker {
     return true;
   }
 
+  // Which hierarchy LEVEL, PRIOR and the rest belong to while a core is checked.
+  class HierarchyScope {
+   public:
+    HierarchyScope(Hierarchy*& current, Hierarchy* core) : current_(current), saved_(current) { current = core; }
+    ~HierarchyScope() { current_ = saved_; }
+    HierarchyScope(const HierarchyScope&) = delete;
+    HierarchyScope& operator=(const HierarchyScope&) = delete;
+
+   private:
+    Hierarchy*& current_;
+    Hierarchy* saved_;
+  };
+
   bool CoreCheck(SelectCore& core, const Scope& outer, std::vector<CatalogColumn>& columns,
                  std::vector<OrderItem>* orderBy) {
     if (core.nested) return QueryCheck(*core.nested, outer, columns);
+    HierarchyScope hierarchy(hierarchy_, core.hierarchy.get());
     Scope scope;
     scope.outer = &outer;
     for (auto& table : core.from) {
       if (!FromItem(*table, scope, outer)) return false;
     }
-    if (!GroupCheck(core, orderBy)) return false;
+    if (core.hierarchy && !HierarchyCheck(core, scope)) return false;
+    if (!OuterJoins(core, scope) || !GroupCheck(core, orderBy) || !RowLimit(core)) return false;
     if (core.where && !Rewrite(core.where, scope)) return false;
     for (SelectItem& item : core.items) {
       if (item.expr->kind == ExprKind::Star) {
@@ -308,11 +374,279 @@ class Checker {
       if (!Rewrite(group, scope)) return false;
     }
     if (core.having && !Rewrite(core.having, scope)) return false;
+    if (!core.groupingSets.empty()) MarkGroupedAll(core);
     if (!orderBy) return true;
     // ORDER BY sees the select list's names as well as the tables' columns.
     Scope orderScope = scope;
     orderScope.sources.insert(orderScope.sources.begin(), Source{"", columns});
     return Orders(*orderBy, orderScope);
+  }
+
+  // A hierarchical query runs over one source; * shows that source's columns only.
+  bool HierarchyCheck(SelectCore& core, const Scope& scope) {
+    Hierarchy& h = *core.hierarchy;
+    if (core.from.size() != 1 || core.from[0]->kind == TableRef::Kind::Join) {
+      return Fail(3001, core.start, "CONNECT BY over a join");
+    }
+    h.name = scope.sources[0].name;
+    std::vector<SelectItem> items;
+    for (SelectItem& item : core.items) {
+      if (item.expr->kind != ExprKind::Star) {
+        items.push_back(std::move(item));
+        continue;
+      }
+      for (const CatalogColumn& column : scope.sources[0].columns) {
+        SelectItem shown;
+        shown.expr = std::make_unique<Expr>();
+        shown.expr->kind = ExprKind::Column;
+        shown.expr->names = {column.name};
+        shown.expr->start = shown.expr->end = item.expr->start;
+        items.push_back(std::move(shown));
+      }
+    }
+    core.items = std::move(items);
+    if (h.startWith && !Rewrite(h.startWith, scope)) return false;
+    if (!Rewrite(h.connectBy, scope) || !Orders(h.siblings, scope)) return false;
+    if (h.startWith) Qualify(h.startWith, h.name, false, false);
+    Qualify(h.connectBy, h.name, true, false);
+    for (OrderItem& order : h.siblings) Qualify(order.expr, h.name, false, false);
+    return true;
+  }
+
+  // Names the hierarchy's columns for its recursive query: the row's own as `name`, PRIOR ones
+  // as the parent "ZQ$P". LEVEL is 1 for a root and the parent's plus one on a step.
+  static void Qualify(ExprPtr& e, const std::string& name, bool step, bool prior) {
+    if (e->kind == ExprKind::Unary && e->text == "PRIOR") {
+      Qualify(e->args[0], name, step, true);
+      ExprPtr operand = std::move(e->args[0]);
+      e = std::move(operand);
+      return;
+    }
+    if (e->kind == ExprKind::Column && e->names.back() == "ZQ$LEVEL" && (!step || !prior)) {
+      e->kind = ExprKind::Number;
+      e->text = "1";
+      if (step) {
+        ExprPtr parent = Literal("", e->start);
+        parent->kind = ExprKind::Column;
+        parent->names = {"ZQ$P", "ZQ$LEVEL"};
+        e = AddedTo(std::move(parent), std::move(e));
+      }
+      return;
+    }
+    if (e->kind == ExprKind::Column && (e->names.size() == 1 || e->names[e->names.size() - 2] == name)) {
+      e->names = {prior ? "ZQ$P" : name, e->names.back()};
+      return;
+    }
+    for (ExprPtr& arg : e->args) Qualify(arg, name, step, prior);
+  }
+
+  static ExprPtr AddedTo(ExprPtr left, ExprPtr right) {
+    ExprPtr sum = AndOf(std::move(left), std::move(right));
+    sum->text = "+";
+    sum->type = SqlType::Number;
+    return sum;
+  }
+
+  // LEVEL, SYS_CONNECT_BY_PATH and CONNECT_BY_ROOT: a column the hierarchy's rows carry.
+  bool HierarchyValue(ExprPtr& e, const char* column) {
+    if (!hierarchy_) return Fail(1788, e->start);
+    std::string name = column;
+    SqlType type = SqlType::Number;
+    if (name == "ZQ$PATH") {
+      Qualify(e->args[0], hierarchy_->name, false, false);
+      Qualify(e->args[1], hierarchy_->name, false, false);
+      name += std::to_string(hierarchy_->paths.size());
+      hierarchy_->paths.push_back(std::move(e));
+      type = SqlType::Text;
+    } else if (name == "ZQ$ROOT") {
+      Qualify(e->args[0], hierarchy_->name, false, false);
+      name += std::to_string(hierarchy_->roots.size());
+      type = e->args[0]->type;
+      hierarchy_->roots.push_back(std::move(e->args[0]));
+    }
+    size_t start = e ? e->start : 0;
+    e = Literal("", start);
+    e->kind = ExprKind::Column;
+    e->names = {hierarchy_->name, name};
+    e->type = type;
+    return true;
+  }
+
+  // The source a column belongs to: its qualifier, or the one source that has it.
+  static std::string SourceOf(const Expr& column, const Scope& scope) {
+    if (column.names.size() > 1) return column.names[column.names.size() - 2];
+    for (const Source& source : scope.sources) {
+      for (const CatalogColumn& c : source.columns) {
+        if (c.name == column.names.back()) return source.name;
+      }
+    }
+    return std::string();
+  }
+
+  // The sources named by the columns of `e`, marked with (+) or not.
+  static void SourcesIn(const Expr& e, const Scope& scope, std::set<std::string>& marked, std::set<std::string>& plain) {
+    if (e.kind == ExprKind::Column) (e.outerJoin ? marked : plain).insert(SourceOf(e, scope));
+    for (const ExprPtr& arg : e.args) SourcesIn(*arg, scope, marked, plain);
+  }
+
+  static void Conjuncts(ExprPtr& e, std::vector<ExprPtr>& out) {
+    if (e && e->kind == ExprKind::Binary && e->text == "AND") {
+      Conjuncts(e->args[0], out);
+      Conjuncts(e->args[1], out);
+    } else if (e) {
+      out.push_back(std::move(e));
+    }
+  }
+
+  static ExprPtr AndOf(ExprPtr left, ExprPtr right) {
+    if (!left) return right;
+    auto node = std::make_unique<Expr>();
+    node->kind = ExprKind::Binary;
+    node->text = "AND";
+    node->start = left->start;
+    node->end = right->end;
+    node->args.push_back(std::move(left));
+    node->args.push_back(std::move(right));
+    return node;
+  }
+
+  static bool Names(const TableRef& table, const std::string& name) {
+    if (table.kind == TableRef::Kind::Join) return Names(*table.left, name) || Names(*table.right, name);
+    return (table.alias.empty() ? (table.names.empty() ? "" : table.names.back()) : table.alias) == name;
+  }
+
+  // WHERE a.x = b.y(+): the conditions on b's (+) columns become the ON of `a LEFT JOIN b`.
+  bool OuterJoins(SelectCore& core, Scope& scope) {
+    std::vector<ExprPtr> conditions;
+    Conjuncts(core.where, conditions);
+    std::vector<std::string> order;
+    std::vector<ExprPtr> kept;
+    std::vector<std::pair<ExprPtr, std::string>> joined;  // condition, the table it brings
+    for (ExprPtr& condition : conditions) {
+      std::set<std::string> marked, plain;
+      SourcesIn(*condition, scope, marked, plain);
+      if (marked.size() > 1) return Fail(1468, condition->start);
+      if (marked.empty()) {
+        kept.push_back(std::move(condition));
+        continue;
+      }
+      const std::string& table = *marked.begin();
+      plain.erase(table);
+      joined.push_back({std::move(condition), plain.empty() ? std::string() : *plain.begin()});
+      if (std::find(order.begin(), order.end(), table) == order.end()) order.push_back(table);
+    }
+    for (const std::string& table : order) {
+      auto is = [&](const std::unique_ptr<TableRef>& ref) { return ref->kind != TableRef::Kind::Join && Names(*ref, table); };
+      auto found = std::find_if(core.from.begin(), core.from.end(), is);
+      ExprPtr on;
+      std::string partner;
+      for (auto& condition : joined) {
+        std::set<std::string> marked, plain;
+        if (!condition.first) continue;
+        SourcesIn(*condition.first, scope, marked, plain);
+        if (*marked.begin() != table) continue;
+        if (partner.empty()) partner = condition.second;
+        on = AndOf(std::move(on), std::move(condition.first));
+      }
+      auto other = std::find_if(core.from.begin(), core.from.end(),
+                                [&](const std::unique_ptr<TableRef>& ref) { return !partner.empty() && Names(*ref, partner); });
+      if (found == core.from.end() || other == core.from.end() || other == found) {
+        kept.push_back(std::move(on));  // no other table: (+) changes nothing
+        continue;
+      }
+      auto join = std::make_unique<TableRef>();
+      join->kind = TableRef::Kind::Join;
+      join->joinType = "LEFT";
+      join->right = std::move(*found);
+      join->on = std::move(on);
+      join->left = std::move(*other);
+      if (!Rewrite(join->on, scope)) return false;
+      *other = std::move(join);
+      core.from.erase(std::find(core.from.begin(), core.from.end(), nullptr));
+    }
+    for (ExprPtr& condition : kept) core.where = AndOf(std::move(core.where), std::move(condition));
+    return true;
+  }
+
+  // Under ROLLUP and CUBE, what the select list and HAVING show of each GROUP BY
+  // expression, for the generator to put NULL in its place where a set leaves it out.
+  static void MarkGroupedAll(SelectCore& core) {
+    std::vector<std::string> keys;
+    for (const ExprPtr& group : core.groupBy) keys.push_back(Key(*group));
+    for (SelectItem& item : core.items) MarkGrouped(*item.expr, keys);
+    if (core.having) MarkGrouped(*core.having, keys);
+  }
+
+  static void MarkGrouped(Expr& e, const std::vector<std::string>& keys) {
+    auto found = std::find(keys.begin(), keys.end(), Key(e));
+    if (found != keys.end()) {
+      e.groupIndex = static_cast<int>(found - keys.begin());
+      return;
+    }
+    for (ExprPtr& arg : e.args) MarkGrouped(*arg, keys);
+  }
+
+  static bool IsRownum(const Expr& e) { return e.kind == ExprKind::Pseudo && e.text == "ROWNUM"; }
+
+  static const Expr* FindRownum(const Expr& e) {
+    if (IsRownum(e)) return &e;
+    for (const ExprPtr& arg : e.args) {
+      if (const Expr* found = FindRownum(*arg)) return found;
+    }
+    return nullptr;
+  }
+
+  // ROWNUM < n, <= n, = 1 (and the comparisons that keep every row or none) ANDed into WHERE
+  // become the core's row limit; ROWNUM anywhere else in WHERE is refused. Oracle numbers
+  // the rows before grouping them, so a grouped core counts its source's rows.
+  bool RowLimit(SelectCore& core) {
+    TakeRowLimits(core.where, core.rowLimit);
+    if (const Expr* rownum = core.where ? FindRownum(*core.where) : nullptr) {
+      return Fail(3001, rownum->start, "ROWNUM in this condition");
+    }
+    bool grouped = core.distinct || !core.groupBy.empty() || HasAggregate(core.having.get());
+    for (const SelectItem& item : core.items) grouped = grouped || HasAggregate(item.expr.get());
+    if (core.rowLimit < 0 || !grouped) return true;
+    if (core.from.size() != 1 || core.from[0]->kind == TableRef::Kind::Join) {
+      return Fail(3001, core.start, "ROWNUM in a grouped query over a join");
+    }
+    core.limitBeforeGrouping = true;
+    return true;
+  }
+
+  static void TakeRowLimits(ExprPtr& e, long& limit) {
+    if (!e) return;
+    if (e->kind == ExprKind::Binary && e->text == "AND") {
+      TakeRowLimits(e->args[0], limit);
+      TakeRowLimits(e->args[1], limit);
+      if (!e->args[0] || !e->args[1]) e = std::move(e->args[e->args[0] ? 0 : 1]);
+      return;
+    }
+    long rows = RowsKept(*e);
+    if (rows == -2) return;
+    if (rows >= 0 && (limit < 0 || rows < limit)) limit = rows;
+    e.reset();
+  }
+
+  // The rows `ROWNUM op n` keeps: -1 every one, -2 when `e` is no such comparison.
+  static long RowsKept(const Expr& e) {
+    if (e.kind != ExprKind::Binary || e.args.size() != 2) return -2;
+    std::string op = e.text;
+    const Expr* bound = e.args[1].get();
+    if (!IsRownum(*e.args[0])) {
+      if (!IsRownum(*e.args[1])) return -2;
+      bound = e.args[0].get();
+      if (op[0] == '<' && op != "<>") op[0] = '>';
+      else if (op[0] == '>') op[0] = '<';
+    }
+    if (bound->kind != ExprKind::Number) return -2;
+    double n = std::strtod(bound->text.c_str(), nullptr);
+    if (op == "<") return n < 1 ? 0 : static_cast<long>(std::ceil(n)) - 1;
+    if (op == "<=") return n < 1 ? 0 : static_cast<long>(std::floor(n));
+    if (op == "=") return n == 1 ? 1 : 0;
+    if (op == ">") return n < 1 ? -1 : 0;
+    if (op == ">=") return n <= 1 ? -1 : 0;
+    return -2;
   }
 
   static void ExpandStar(const Expr& star, const Scope& scope, std::vector<CatalogColumn>& columns) {
@@ -395,6 +729,7 @@ class Checker {
     if (e->over) {
       if (!RewriteAll(e->over->partitionBy, scope) || !Orders(e->over->orderBy, scope)) return false;
     }
+    if (!Orders(e->withinGroup, scope)) return false;
     switch (e->kind) {
       case ExprKind::Number:
         e->type = SqlType::Number;
@@ -407,7 +742,12 @@ class Checker {
         e->type = ResolveColumn(*e, scope);
         break;
       case ExprKind::Pseudo:
+        if (e->text == "LEVEL") return HierarchyValue(e, "ZQ$LEVEL");
         e->type = e->text == "USER" ? SqlType::Text : SqlType::Date;
+        if (IsRownum(*e)) {  // in the select list: the row's number before any ORDER BY
+          ToCall(e, "ROW_NUMBER", SqlType::Number);
+          e->over = std::make_unique<WindowSpec>();
+        }
         break;
       case ExprKind::Sequence:
         e->type = SqlType::Number;
@@ -415,6 +755,12 @@ class Checker {
       case ExprKind::DateLiteral:
         return DateLiteral(*e);
       case ExprKind::Unary:
+        if (e->text == "CONNECT_BY_ROOT") return HierarchyValue(e, "ZQ$ROOT");
+        if (e->text == "PRIOR") {
+          if (!hierarchy_) return Fail(1788, e->start);
+          e->type = e->args[0]->type;
+          break;
+        }
         e->type = e->text == "NOT" ? SqlType::Unknown : SqlType::Number;
         if (e->text != "NOT") Convert(e->args[0], SqlType::Number);
         break;
@@ -422,6 +768,10 @@ class Checker {
         RewriteBinary(e);
         break;
       case ExprKind::Function:
+        if (e->text == "SYS_CONNECT_BY_PATH") {
+          if (e->args.size() != 2) return Fail(909, e->start);
+          return HierarchyValue(e, "ZQ$PATH");
+        }
         RewriteFunction(e);
         break;
       case ExprKind::Case:
@@ -429,6 +779,7 @@ class Checker {
         break;
       case ExprKind::Between:
       case ExprKind::InList:
+      case ExprKind::Quantified:
         for (size_t k = 1; k < e->args.size(); ++k) Compare(e->args[0], e->args[k]);
         break;
       case ExprKind::Extract:
@@ -529,16 +880,15 @@ class Checker {
       ToCall(e, "ZQ_DATE_TO_CHAR", SqlType::Text);
     } else if ((name == "TRUNC" || name == "ROUND") && first == SqlType::Date) {
       ToCall(e, "ZQ_" + name + "_DATE", SqlType::Date);
-    } else if (name == "TRUNC") {
-      ToCall(e, "ZQ_TRUNC_NUMBER", SqlType::Number);
+    } else if (name == "TRUNC" || name == "ROUND") {
+      ToCall(e, "ZQ_" + name + "_NUMBER", SqlType::Number);
     } else if (name == "SUBSTR") {
       ToCall(e, "ZQ_SUBSTR", SqlType::Text);
     } else if (name == "NVL" && e->args.size() == 2) {
       Compare(e->args[0], e->args[1]);
     }
     e->type = FunctionType(e->text, e->args);
-    static const char* const kMayGiveEmpty[] = {"REPLACE", "TRIM", "LTRIM", "RTRIM", "LPAD", "RPAD", "TRANSLATE",
-                                                "UPPER", "LOWER"};
+    static const char* const kMayGiveEmpty[] = {"TRIM", "LTRIM", "RTRIM", "UPPER", "LOWER"};
     for (const char* builtin : kMayGiveEmpty) {
       if (e->text == builtin) {
         // SQLite's text functions can give '', which Oracle never returns.
@@ -552,6 +902,7 @@ class Checker {
   const CheckOptions& options_;
   std::string_view sql_;
   OraError& error_;
+  Hierarchy* hierarchy_ = nullptr;
 };
 
 }  // namespace

@@ -24,13 +24,10 @@ class Generator {
         Query(*s.query);
         break;
       case DmlStatement::Kind::Insert:
+        if (!s.inserts.empty()) return InsertAll(s);
         Text("INSERT INTO ");
         Target(s.target);
-        if (!s.columns.empty()) {
-          Text(" (");
-          for (size_t k = 0; k < s.columns.size(); ++k) Text((k ? ", " : "") + QuoteName(s.columns[k]));
-          Text(")");
-        }
+        Columns(s.columns);
         if (s.query) {
           Text(" ");
           Query(*s.query);
@@ -44,20 +41,7 @@ class Generator {
       case DmlStatement::Kind::Update:
         Text("UPDATE ");
         Target(s.target);
-        Text(" SET ");
-        for (size_t k = 0; k < s.assignments.size(); ++k) {
-          const Assignment& a = s.assignments[k];
-          Text(k ? ", " : "");
-          if (a.columns.size() == 1) {
-            Emit(QuoteName(a.columns[0]), a.start);
-          } else {
-            Text("(");
-            for (size_t c = 0; c < a.columns.size(); ++c) Text((c ? ", " : "") + QuoteName(a.columns[c]));
-            Text(")");
-          }
-          Text(" = ");
-          Expression(*a.value);
-        }
+        Assignments(s);
         Where(s.where.get());
         break;
       case DmlStatement::Kind::Delete:
@@ -65,6 +49,108 @@ class Generator {
         Target(s.target);
         Where(s.where.get());
         break;
+      case DmlStatement::Kind::Merge:
+        Merge(s);
+        break;
+    }
+  }
+
+  // MERGE as UPDATE ... FROM, DELETE and INSERT ... SELECT of the unmatched source rows; the
+  // DELETE's rows are not counted, since Oracle counts them among the updated ones.
+  void Merge(const DmlStatement& s) {
+    const MergeClauses& merge = s.merge;
+    if (!s.assignments.empty()) {
+      Text("UPDATE ");
+      Target(s.target);
+      Assignments(s);
+      Text(" FROM ");
+      Table(*merge.source);
+      Where(merge.on.get());
+      And(merge.updateWhere.get());
+      EndStatement(true);
+    }
+    if (merge.deleteWhere) {
+      Text("DELETE FROM ");
+      Target(s.target);
+      Matched(s, true);
+      And(merge.deleteWhere.get());
+      EndStatement(false);
+    }
+    if (!merge.inserts) return;
+    Text("INSERT INTO ");
+    Names(s.target.names, s.target.start);
+    Columns(s.columns);
+    Text(" SELECT ");
+    List(s.values[0]);
+    Text(" FROM ");
+    Table(*merge.source);
+    Text(" WHERE NOT");
+    Matched(s, false);
+    And(merge.insertWhere.get());
+    EndStatement(true);
+  }
+
+  void InsertAll(const DmlStatement& s) {
+    for (const DmlStatement& into : s.inserts) {
+      Text("INSERT INTO ");
+      Names(into.target.names, into.target.start);
+      Columns(into.columns);
+      Text(" SELECT ");
+      if (into.values.empty()) {
+        Text("*");
+      } else {
+        List(into.values[0]);
+      }
+      Text(" FROM (");
+      Query(*s.query);
+      Text(")");
+      EndStatement(true);
+    }
+  }
+
+  // EXISTS (the target's rows that a source row matches), from either side.
+  void Matched(const DmlStatement& s, bool fromTarget) {
+    Text(fromTarget ? " WHERE EXISTS (SELECT 1 FROM " : " EXISTS (SELECT 1 FROM ");
+    if (fromTarget) {
+      Table(*s.merge.source);
+    } else {
+      Target(s.target);
+    }
+    Where(s.merge.on.get());
+    Text(")");
+  }
+
+  void And(const Expr* condition) {
+    if (!condition) return;
+    Text(" AND ");
+    Expression(*condition);
+  }
+
+  // Ends one of several statements, noting whether its changed rows count.
+  void EndStatement(bool counted) {
+    out_.sql += ";\n";
+    out_.counted.push_back(counted);
+  }
+
+  void Columns(const std::vector<std::string>& columns) {
+    if (columns.empty()) return;
+    Text(" (");
+    for (size_t k = 0; k < columns.size(); ++k) Text((k ? ", " : "") + QuoteName(columns[k]));
+    Text(")");
+  }
+
+  void Assignments(const DmlStatement& s) {
+    Text(" SET ");
+    for (size_t k = 0; k < s.assignments.size(); ++k) {
+      const Assignment& a = s.assignments[k];
+      Text(k ? ", " : "");
+      if (a.columns.size() == 1) {
+        Emit(QuoteName(a.columns[0]), a.start);
+      } else {
+        Columns(a.columns);
+      }
+      Text(" = ");
+      Expression(*a.value);
     }
   }
 
@@ -85,11 +171,36 @@ class Generator {
       }
       Text(" ");
     }
+    if (q.withTies && !q.orderBy.empty()) return TiedQuery(q);
     for (size_t k = 0; k < q.cores.size(); ++k) {
       if (k) Text(" " + std::string(q.operators[k - 1] == "MINUS" ? "EXCEPT" : q.operators[k - 1]) + " ");
-      Core(q.cores[k]);
+      const SelectCore& core = q.cores[k];
+      // A ROWNUM limit counts rows before the query orders or combines them.
+      bool alone = q.cores.size() == 1 && q.orderBy.empty() && !q.fetch && !q.offset;
+      if (!core.groupingSets.empty()) {
+        GroupingSets(core);
+      } else if (core.rowLimit >= 0 && !core.limitBeforeGrouping && !alone) {
+        Text("SELECT * FROM (");
+        Core(core);
+        Text(")");
+      } else {
+        Core(core);
+      }
     }
     Orders(" ORDER BY ", q.orderBy);
+    const SelectCore& first = q.cores[0];
+    if (q.orderBy.empty() && q.cores.size() == 1 && first.hierarchy && first.groupBy.empty()) {
+      Text(" ORDER BY \"ZQ$ORDER\"");  // Oracle gives a hierarchy's rows depth first
+    }
+    if (q.fetch) {
+      Text(" LIMIT max(");
+      Expression(*q.fetch);
+      Text(", 0)");
+    }
+    if (q.offset) {
+      Text(q.fetch ? " OFFSET " : " LIMIT -1 OFFSET ");
+      Expression(*q.offset);
+    }
   }
 
  private:
@@ -126,7 +237,34 @@ class Generator {
     }
   }
 
-  void Core(const SelectCore& core) {
+  // ROLLUP and CUBE: the core once for each set it groups by, the rows put together.
+  void GroupingSets(const SelectCore& core) {
+    Text("SELECT * FROM (");
+    for (size_t k = 0; k < core.groupingSets.size(); ++k) {
+      Text(k ? " UNION ALL " : "");
+      groupingSet_ = core.groupingSets[k];
+      Core(core);
+    }
+    groupingSet_ = kEveryGroup;
+    Text(")");
+  }
+
+  bool InGroupingSet(int groupIndex) const {
+    return groupingSet_ == kEveryGroup || (groupingSet_ & (1u << groupIndex)) != 0;
+  }
+
+  // FETCH FIRST n ROWS WITH TIES: the rows whose rank by the query's order is within n.
+  void TiedQuery(const ::Query& q) {
+    Text("SELECT ");
+    for (size_t k = 0; k < q.resultNames.size(); ++k) Text((k ? ", " : "") + QuoteName(q.resultNames[k]));
+    Text(" FROM (");
+    Core(q.cores[0], &q.orderBy);
+    Text(") WHERE \"ZQ$RANK\" <= ");
+    Expression(*q.fetch);
+    Text(" ORDER BY \"ZQ$RANK\"");
+  }
+
+  void Core(const SelectCore& core, const std::vector<OrderItem>* rankBy = nullptr) {
     if (core.nested) {
       // SQLite takes no parentheses around a member of a compound query.
       Text("SELECT * FROM (");
@@ -141,20 +279,89 @@ class Generator {
       Expression(*item.expr);
       if (item.expr->kind != ExprKind::Star) Text(" AS " + QuoteName(item.heading));
     }
-    Text(" FROM ");
-    for (size_t k = 0; k < core.from.size(); ++k) {
-      Text(k ? ", " : "");
-      Table(*core.from[k]);
+    if (rankBy) {
+      Orders(", RANK() OVER (ORDER BY ", *rankBy);
+      Text(") AS \"ZQ$RANK\"");
     }
-    Where(core.where.get());
-    if (!core.groupBy.empty()) {
-      Text(" GROUP BY ");
-      List(core.groupBy);
+    Text(" FROM ");
+    if (core.hierarchy) {
+      HierarchySource(core);
+      Where(core.where.get());
+    } else if (core.limitBeforeGrouping) {
+      LimitedSource(core);
+    } else {
+      for (size_t k = 0; k < core.from.size(); ++k) {
+        Text(k ? ", " : "");
+        Table(*core.from[k]);
+      }
+      Where(core.where.get());
+    }
+    const char* head = " GROUP BY ";
+    for (size_t k = 0; k < core.groupBy.size(); ++k) {
+      if (!InGroupingSet(static_cast<int>(k))) continue;
+      Text(head);
+      head = ", ";
+      Expression(*core.groupBy[k]);
     }
     if (core.having) {
       Text(" HAVING ");
       Expression(*core.having);
     }
+    if (core.rowLimit >= 0 && !core.limitBeforeGrouping) Text(" LIMIT " + std::to_string(core.rowLimit));
+  }
+
+  // A hierarchical query's rows, depth first: a recursive query over the source numbered in
+  // sibling order ("ZQ$N"), each row with its LEVEL, its place in the tree ("ZQ$ORDER"), its
+  // ancestors ("ZQ$IDS", to stop at a loop) and its paths and roots.
+  void HierarchySource(const SelectCore& core) {
+    const Hierarchy& h = *core.hierarchy;
+    const std::string row = QuoteName(h.name);
+    Text("(WITH RECURSIVE \"ZQ$R\" AS (SELECT *, ROW_NUMBER() OVER (");
+    Orders("ORDER BY ", h.siblings);
+    Text(") AS \"ZQ$N\" FROM ");
+    Table(*core.from[0]);
+    Text("), \"ZQ$H\" AS (SELECT " + row + ".*, 1 AS \"ZQ$LEVEL\", printf('%010d', " + row +
+         ".\"ZQ$N\") AS \"ZQ$ORDER\", ',' || " + row + ".\"ZQ$N\" || ',' AS \"ZQ$IDS\"");
+    for (size_t k = 0; k < h.paths.size(); ++k) {
+      Text(", ZQ_CONCAT(");
+      Expression(*h.paths[k]->args[1]);
+      Text(", ");
+      Expression(*h.paths[k]->args[0]);
+      Text(") AS \"ZQ$PATH" + std::to_string(k) + "\"");
+    }
+    for (size_t k = 0; k < h.roots.size(); ++k) {
+      Text(", ");
+      Expression(*h.roots[k]);
+      Text(" AS \"ZQ$ROOT" + std::to_string(k) + "\"");
+    }
+    Text(" FROM \"ZQ$R\" AS " + row);
+    Where(h.startWith.get());
+    Text(" UNION ALL SELECT " + row + ".*, \"ZQ$P\".\"ZQ$LEVEL\" + 1, \"ZQ$P\".\"ZQ$ORDER\" || printf('%010d', " + row +
+         ".\"ZQ$N\"), \"ZQ$P\".\"ZQ$IDS\" || " + row + ".\"ZQ$N\" || ','");
+    for (size_t k = 0; k < h.paths.size(); ++k) {
+      Text(", ZQ_CONCAT(\"ZQ$P\".\"ZQ$PATH" + std::to_string(k) + "\", ");
+      Expression(*h.paths[k]->args[1]);
+      Text(", ");
+      Expression(*h.paths[k]->args[0]);
+      Text(")");
+    }
+    for (size_t k = 0; k < h.roots.size(); ++k) Text(", \"ZQ$P\".\"ZQ$ROOT" + std::to_string(k) + "\"");
+    Text(" FROM \"ZQ$H\" AS \"ZQ$P\" JOIN \"ZQ$R\" AS " + row + " ON ");
+    Expression(*h.connectBy);
+    Text(" AND ZQ_CONNECT_CYCLE(instr(\"ZQ$P\".\"ZQ$IDS\", ',' || " + row + ".\"ZQ$N\" || ','), " +
+         (h.noCycle ? "1" : "0") + ")) SELECT * FROM \"ZQ$H\") AS " + row);
+  }
+
+  // The one source of a grouped core, its rows filtered and limited before they are grouped,
+  // under the name the core's columns are qualified with.
+  void LimitedSource(const SelectCore& core) {
+    const TableRef& source = *core.from[0];
+    Text("(SELECT * FROM ");
+    Table(source);
+    Where(core.where.get());
+    Text(" LIMIT " + std::to_string(core.rowLimit) + ")");
+    std::string name = !source.alias.empty() ? source.alias : source.names.empty() ? "" : source.names.back();
+    if (!name.empty()) Text(" AS " + QuoteName(name));
   }
 
   void Table(const TableRef& table) {
@@ -194,7 +401,49 @@ class Generator {
     }
   }
 
+  // LISTAGG(value[, separator]) WITHIN GROUP (ORDER BY ...)
+  void ListAgg(const Expr& e) {
+    Emit("group_concat(", e.start);
+    Expression(*e.args[0]);
+    Text(", ");
+    if (e.args.size() > 1) {
+      Text("coalesce(");
+      Expression(*e.args[1]);
+      Text(", '')");
+    } else {
+      Text("''");
+    }
+    Orders(" ORDER BY ", e.withinGroup);
+    Text(")");
+  }
+
+  // value op ANY|ALL: over a list, the comparisons ORed or ANDed; over a subquery, whether
+  // one of its values (ANY) or none of them (ALL) decides it, the values renamed so that
+  // none hides a column of `value`.
+  void Quantified(const Expr& e) {
+    bool all = e.names[0] == "ALL";
+    if (!e.query) {
+      Emit("(", e.start);
+      for (size_t k = 1; k < e.args.size(); ++k) {
+        Text(k > 1 ? (all ? " AND " : " OR ") : "");
+        Text("(");
+        Expression(*e.args[0]);
+        Text(" " + e.text + " ");
+        Expression(*e.args[k]);
+        Text(")");
+      }
+      Text(")");
+      return;
+    }
+    Emit(all ? "(NOT EXISTS (WITH \"ZQ$Q\"(\"ZQ$V\") AS (" : "(EXISTS (WITH \"ZQ$Q\"(\"ZQ$V\") AS (", e.start);
+    Query(*e.query);
+    Text(") SELECT 1 FROM \"ZQ$Q\" WHERE (");
+    Expression(*e.args[0]);
+    Text(" " + e.text + " \"ZQ$V\")" + (all ? " IS NOT 1))" : "))"));
+  }
+
   void Function(const Expr& e) {
+    if (e.text == "LISTAGG") return ListAgg(e);
     Emit(e.text, e.start);
     Text("(");
     if (e.distinct) Text("DISTINCT ");
@@ -248,6 +497,11 @@ class Generator {
   }
 
   void Expression(const Expr& e) {
+    if (e.groupIndex >= 0 && !InGroupingSet(e.groupIndex)) return Emit("NULL", e.start);
+    if (e.kind == ExprKind::Function && e.text == "GROUPING") {
+      int index = e.args.size() == 1 ? e.args[0]->groupIndex : -1;
+      return Emit(index >= 0 && !InGroupingSet(index) ? "1" : "0", e.start);
+    }
     switch (e.kind) {
       case ExprKind::Number:
         Emit(e.text, e.start);
@@ -341,13 +595,18 @@ class Generator {
         List(e.args);
         Text(")");
         break;
+      case ExprKind::Quantified:
+        Quantified(e);
+        break;
       case ExprKind::DateLiteral:
       case ExprKind::Extract:
         break;  // the checker has rewritten both
     }
   }
 
+  static constexpr unsigned kEveryGroup = ~0u;
   Translation& out_;
+  unsigned groupingSet_ = kEveryGroup;  // the GROUP BY entries the core being written groups by
 };
 
 }  // namespace

@@ -39,6 +39,14 @@ class Parser {
     } else if (Peek("DELETE")) {
       statement.kind = DmlStatement::Kind::Delete;
       if (!Delete(statement)) return false;
+    } else if (Peek("MERGE")) {
+      statement.kind = DmlStatement::Kind::Merge;
+      if (!Merge(statement)) return false;
+    } else if (Accept("TRUNCATE")) {
+      // TRUNCATE TABLE t [DROP|REUSE STORAGE]: every row goes, as by a DELETE.
+      statement.kind = DmlStatement::Kind::Delete;
+      if (!Expect("TABLE") || !TableName(statement.target)) return false;
+      if (Accept("DROP") || Accept("REUSE")) return Expect("STORAGE") && (AtEnd() || Trailing());
     } else {
       statement.kind = DmlStatement::Kind::Select;
       if (!QueryExpr(statement.query)) return false;
@@ -102,8 +110,6 @@ class Parser {
   }
 
   bool Trailing() {
-    if (Peek("CONNECT") || Peek("START")) return Unsupported("CONNECT BY");
-    if (Peek("FETCH") || Peek("OFFSET")) return Unsupported(ToUpper(Cur().text));
     if (Peek("FOR") && Peek("UPDATE", 1)) return Unsupported("FOR UPDATE");
     if (Peek("PIVOT") || Peek("UNPIVOT") || Peek("MODEL")) return Unsupported(ToUpper(Cur().text));
     return Fail(933);
@@ -164,10 +170,34 @@ class Parser {
       if (!Core(query->cores.back())) return false;
     }
     if (Accept("ORDER")) {
-      if (Accept("SIBLINGS")) return Unsupported("ORDER SIBLINGS BY");
-      if (!Expect("BY") || !OrderList(query->orderBy)) return false;
+      if (Accept("SIBLINGS")) {
+        if (query->cores.size() != 1 || !query->cores[0].hierarchy) return Fail(30929);
+        if (!Expect("BY") || !OrderList(query->cores[0].hierarchy->siblings)) return false;
+      } else if (!Expect("BY") || !OrderList(query->orderBy)) {
+        return false;
+      }
     }
-    return true;
+    return RowLimits(*query);
+  }
+
+  // OFFSET n ROW|ROWS, then FETCH FIRST|NEXT n ROW|ROWS ONLY|WITH TIES.
+  bool RowLimits(Query& query) {
+    if (Accept("OFFSET")) {
+      if (!Expression(query.offset)) return false;
+      if (!Accept("ROWS") && !Accept("ROW")) return Fail(905);
+    }
+    if (!Accept("FETCH")) return true;
+    if (!Accept("FIRST") && !Accept("NEXT")) return Fail(905);
+    if (!Expression(query.fetch)) return false;
+    if (Peek("PERCENT")) return Unsupported("FETCH PERCENT");
+    if (!Accept("ROWS") && !Accept("ROW")) return Fail(905);
+    if (Accept("WITH")) {
+      if (!Expect("TIES")) return false;
+      if (query.offset) return Unsupported("OFFSET with WITH TIES");
+      query.withTies = true;
+      return true;
+    }
+    return Expect("ONLY");
   }
 
   bool OrderList(std::vector<OrderItem>& list) {
@@ -220,17 +250,67 @@ class Parser {
       core.from.push_back(std::move(table));
     } while (AcceptSymbol(','));
     if (Accept("WHERE") && !Expression(core.where)) return false;
-    if (Peek("CONNECT") || Peek("START")) return Unsupported("CONNECT BY");
+    if ((Peek("CONNECT") || Peek("START")) && !HierarchyClause(core)) return false;
     if (Accept("GROUP")) {
       if (!Expect("BY")) return false;
-      if (Peek("ROLLUP") || Peek("CUBE") || Peek("GROUPING")) return Unsupported(ToUpper(Cur().text));
-      do {
-        core.groupBy.emplace_back();
-        if (!Expression(core.groupBy.back())) return false;
-      } while (AcceptSymbol(','));
+      if (!GroupByList(core)) return false;
     }
     if (Accept("HAVING") && !Expression(core.having)) return false;
     return true;
+  }
+
+  // Expressions, ROLLUP(...) and CUBE(...): every combination of the sets each one gives.
+  bool GroupByList(SelectCore& core) {
+    std::vector<unsigned> sets{0};
+    bool grouped = false;
+    do {
+      if (Peek("GROUPING") && Peek("SETS", 1)) return Unsupported("GROUPING SETS");
+      bool rollup = Peek("ROLLUP") && PeekSymbol('(', 1);
+      bool cube = Peek("CUBE") && PeekSymbol('(', 1);
+      size_t first = core.groupBy.size();
+      if (rollup || cube) {
+        i_ += 2;
+        if (!ExpressionList(core.groupBy) || !ExpectClose()) return false;
+        grouped = true;
+      } else {
+        core.groupBy.emplace_back();
+        if (!Expression(core.groupBy.back())) return false;
+      }
+      size_t count = core.groupBy.size() - first;
+      if (core.groupBy.size() > 16) return Unsupported("ROLLUP or CUBE over more than 16 expressions");
+      std::vector<unsigned> own;  // the sets this item contributes
+      if (cube) {
+        for (unsigned m = 0; m < (1u << count); ++m) own.push_back(m << first);
+      } else if (rollup) {
+        for (size_t n = count + 1; n-- > 0;) own.push_back(((1u << n) - 1) << first);
+      } else {
+        own.push_back(1u << first);
+      }
+      std::vector<unsigned> combined;
+      for (unsigned set : sets) {
+        for (unsigned part : own) combined.push_back(set | part);
+      }
+      sets = combined;
+      if (sets.size() > kMostGroupingSets) return Unsupported("more than 256 grouping sets");
+    } while (AcceptSymbol(','));
+    if (grouped) core.groupingSets = sets;
+    return true;
+  }
+
+  // START WITH and CONNECT BY, in either order.
+  bool HierarchyClause(SelectCore& core) {
+    core.hierarchy = std::make_unique<Hierarchy>();
+    Hierarchy& h = *core.hierarchy;
+    for (int k = 0; k < 2; ++k) {
+      if (!h.startWith && Accept("START")) {
+        if (!Expect("WITH") || !Expression(h.startWith)) return false;
+      } else if (!h.connectBy && Accept("CONNECT")) {
+        if (!Expect("BY")) return false;
+        h.noCycle = Accept("NOCYCLE");
+        if (!Expression(h.connectBy)) return false;
+      }
+    }
+    return h.connectBy || Fail(905);
   }
 
   bool SelectEntry(SelectItem& item) {
@@ -361,7 +441,8 @@ class Parser {
   // --- DML ---
   bool Insert(DmlStatement& statement) {
     ++i_;
-    if (Peek("ALL") || Peek("FIRST")) return Unsupported("INSERT ALL");
+    if (Peek("FIRST")) return Unsupported("INSERT FIRST");
+    if (Accept("ALL")) return InsertAll(statement);
     if (!Expect("INTO") || !TableName(statement.target)) return false;
     if (!PeekSymbol('(') && !Peek("VALUES") && !Peek("SELECT") && !Peek("WITH")) Name(statement.target.alias);
     if (PeekSymbol('(') && !(Peek("SELECT", 1) || Peek("WITH", 1))) {
@@ -379,9 +460,59 @@ class Parser {
     return Fail(926);
   }
 
+  // INSERT ALL INTO t [(columns)] [VALUES (...)] ... query
+  bool InsertAll(DmlStatement& statement) {
+    if (Peek("WHEN")) return Unsupported("conditional INSERT ALL");
+    while (Accept("INTO")) {
+      DmlStatement into;
+      into.kind = DmlStatement::Kind::Insert;
+      if (!TableName(into.target)) return false;
+      if (AcceptSymbol('(') && !NameList(into.columns)) return false;
+      if (Accept("VALUES")) {
+        into.values.emplace_back();
+        if (!ExpectOpen() || !ExpressionList(into.values.back()) || !ExpectClose()) return false;
+      }
+      statement.inserts.push_back(std::move(into));
+    }
+    if (statement.inserts.empty()) return Fail(905);
+    return QueryExpr(statement.query);
+  }
+
+  // MERGE INTO target USING source ON (condition) WHEN [NOT] MATCHED THEN ..., in either order.
+  bool Merge(DmlStatement& statement) {
+    ++i_;
+    MergeClauses& merge = statement.merge;
+    if (!Expect("INTO") || !TableName(statement.target) || !TableAlias(statement.target) || !Expect("USING") ||
+        !TablePrimary(merge.source) || !Expect("ON") || !ExpectOpen() || !Expression(merge.on) || !ExpectClose()) {
+      return false;
+    }
+    while (Accept("WHEN")) {
+      bool matched = !Accept("NOT");
+      if (!Expect("MATCHED") || !Expect("THEN")) return false;
+      if (matched) {
+        if (!Expect("UPDATE") || !Expect("SET") || !Assignments(statement)) return false;
+        if (Accept("WHERE") && !Expression(merge.updateWhere)) return false;
+        if (Accept("DELETE") && (!Expect("WHERE") || !Expression(merge.deleteWhere))) return false;
+        continue;
+      }
+      if (!Expect("INSERT")) return false;
+      merge.inserts = true;
+      if (AcceptSymbol('(') && !NameList(statement.columns)) return false;
+      statement.values.emplace_back();
+      if (!Expect("VALUES") || !ExpectOpen() || !ExpressionList(statement.values.back()) || !ExpectClose()) return false;
+      if (Accept("WHERE") && !Expression(merge.insertWhere)) return false;
+    }
+    return !statement.assignments.empty() || merge.inserts || Fail(905);
+  }
+
   bool Update(DmlStatement& statement) {
     ++i_;
     if (!TableName(statement.target) || !TableAlias(statement.target) || !Expect("SET")) return false;
+    return Assignments(statement) && (!Accept("WHERE") || Expression(statement.where)) &&
+           (!Peek("RETURNING") || Unsupported("RETURNING"));
+  }
+
+  bool Assignments(DmlStatement& statement) {
     do {
       Assignment assignment;
       assignment.start = Here();
@@ -397,8 +528,6 @@ class Parser {
       if (!Expression(assignment.value)) return false;
       statement.assignments.push_back(std::move(assignment));
     } while (AcceptSymbol(','));
-    if (Accept("WHERE") && !Expression(statement.where)) return false;
-    if (Peek("RETURNING")) return Unsupported("RETURNING");
     return true;
   }
 
@@ -486,7 +615,7 @@ class Parser {
       std::string op(Cur().text);
       if (op == "!=" || op == "^=") op = "<>";
       ++i_;
-      if (Peek("ANY") || Peek("SOME") || Peek("ALL")) return Unsupported(ToUpper(Cur().text));
+      if (Peek("ANY") || Peek("SOME") || Peek("ALL")) return Quantified(op, out);
       ExprPtr right;
       if (!Additive(right)) return false;
       out = Wrap(ExprKind::Binary, op, std::move(out), std::move(right));
@@ -538,6 +667,23 @@ class Parser {
     return true;
   }
 
+  // value op ANY|SOME|ALL (subquery or list)
+  bool Quantified(const std::string& op, ExprPtr& out) {
+    std::string quantifier = Peek("ALL") ? "ALL" : "ANY";
+    ++i_;
+    out = Wrap(ExprKind::Quantified, op, std::move(out), nullptr);
+    out->names = {quantifier};
+    if (!ExpectOpen()) return false;
+    if (Peek("SELECT") || Peek("WITH")) {
+      if (!QueryExpr(out->query)) return false;
+    } else if (!ExpressionList(out->args)) {
+      return false;
+    }
+    if (!ExpectClose()) return false;
+    out->end = PrevEnd();
+    return true;
+  }
+
   bool Additive(ExprPtr& out) {
     if (!Multiplicative(out)) return false;
     while (PeekSymbol('+') || PeekSymbol('-') || PeekText("||")) {
@@ -566,8 +712,8 @@ class Parser {
     Level level(depth_);
     if (level.TooDeep()) return TooDeep();
     size_t start = Here();
-    if (PeekSymbol('-') || PeekSymbol('+')) {
-      std::string op(Cur().text);
+    if (PeekSymbol('-') || PeekSymbol('+') || Peek("PRIOR") || Peek("CONNECT_BY_ROOT")) {
+      std::string op = ToUpper(Cur().text);
       ++i_;
       ExprPtr inner;
       if (!Unary(inner)) return false;
@@ -578,7 +724,6 @@ class Parser {
       return true;
     }
     if (PeekSymbol(':')) return Unsupported("bind variables");
-    if (Peek("PRIOR")) return Unsupported("CONNECT BY");
     return Primary(out);
   }
 
@@ -638,7 +783,7 @@ class Parser {
       return Fail(936);
     }
     out->end = PrevEnd();
-    if (PeekSymbol('(') && PeekSymbol('+', 1)) return Unsupported("(+) outer join");
+    if (PeekSymbol('(') && PeekSymbol('+', 1)) return Unsupported("(+) on an expression");
     return true;
   }
 
@@ -677,12 +822,12 @@ class Parser {
   }
 
   static bool IsPseudoColumn(const std::string& name) {
-    return name == "SYSDATE" || name == "SYSTIMESTAMP" || name == "USER" || name == "CURRENT_DATE";
+    return name == "SYSDATE" || name == "SYSTIMESTAMP" || name == "USER" || name == "CURRENT_DATE" || name == "ROWNUM" ||
+           name == "LEVEL";
   }
 
   static bool IsUnsupportedPseudo(const std::string& name) {
-    return name == "ROWNUM" || name == "ROWID" || name == "LEVEL" || name == "CONNECT_BY_ROOT" ||
-           name == "SYS_CONNECT_BY_PATH" || name == "CONNECT_BY_ISLEAF";
+    return name == "ROWID" || name == "CONNECT_BY_ISLEAF";
   }
 
   bool NameExpr(ExprPtr& out) {
@@ -713,16 +858,19 @@ class Parser {
       out->names = names;
     }
     out->end = PrevEnd();
-    if (PeekSymbol('(') && PeekSymbol('+', 1)) return Unsupported("(+) outer join");
+    if (PeekSymbol('(') && PeekSymbol('+', 1)) {
+      if (out->kind != ExprKind::Column) return Unsupported("(+) on an expression");
+      i_ += 2;
+      if (!ExpectClose()) return false;
+      out->outerJoin = true;
+    }
     return true;
   }
 
   bool FunctionCall(std::vector<std::string>& names, size_t start, ExprPtr& out) {
     std::string name = names.back();
     if (names.size() > 1) return Unsupported("package function " + names.front() + "." + name);
-    if (name == "SYS_CONNECT_BY_PATH" || name == "LISTAGG" || name == "GROUPING" || name == "XMLAGG") {
-      return Unsupported(name);
-    }
+    if (name == "XMLAGG") return Unsupported(name);
     ++i_;  // (
     out = Node(ExprKind::Function, start);
     out->text = name;
@@ -736,14 +884,13 @@ class Parser {
       out->end = PrevEnd();
       return true;
     }
-    if (name == "CAST" || name == "TRIM" || name == "TREAT" || name == "CONVERT") {
-      // Keyword arguments (AS type, LEADING ... FROM) belong to the dialect still to come.
+    if (name == "CAST") return CastCall(out);
+    if (name == "TRIM" && TrimHasKeywords()) return TrimFrom(out);
+    if (name == "TREAT" || name == "CONVERT") {
       for (size_t k = i_, depth = 1; k < t_.size() && depth > 0; ++k) {
         if (t_[k].IsSymbol('(')) ++depth;
         if (t_[k].IsSymbol(')')) --depth;
-        if (depth == 1 && (t_[k].IsWord("AS") || t_[k].IsWord("FROM") || t_[k].IsWord("USING"))) {
-          return Unsupported(name);
-        }
+        if (depth == 1 && (t_[k].IsWord("AS") || t_[k].IsWord("USING"))) return Unsupported(name);
       }
     }
     if (PeekSymbol('*')) {
@@ -758,6 +905,12 @@ class Parser {
       if (!ExpressionList(out->args)) return false;
     }
     if (!ExpectClose()) return false;
+    if (name == "LISTAGG" && Accept("WITHIN")) {
+      if (!Expect("GROUP") || !ExpectOpen() || !Expect("ORDER") || !Expect("BY") || !OrderList(out->withinGroup) ||
+          !ExpectClose()) {
+        return false;
+      }
+    }
     if (Peek("WITHIN") || Peek("KEEP")) return Unsupported(ToUpper(Cur().text) + " GROUP");
     if (Accept("OVER")) {
       out->over = std::make_unique<WindowSpec>();
@@ -775,7 +928,63 @@ class Parser {
     return true;
   }
 
+  // CAST(value AS type) becomes the conversion function of the type's family.
+  bool CastCall(ExprPtr& out) {
+    out->args.emplace_back();
+    if (!Expression(out->args.back()) || !Expect("AS")) return false;
+    if (AtEnd() || Cur().kind != TokenKind::Word) return Fail(902);
+    std::string type = ToUpper(Cur().text);
+    ++i_;
+    if (AcceptSymbol('(')) {
+      while (!AtEnd() && !PeekSymbol(')')) ++i_;
+      if (!ExpectClose()) return false;
+    }
+    if (type == "NUMBER" || type == "FLOAT" || type == "DECIMAL" || type == "NUMERIC" || type == "BINARY_DOUBLE") {
+      out->text = "TO_NUMBER";
+    } else if (type == "INTEGER" || type == "INT" || type == "SMALLINT") {
+      out->text = "ROUND";
+    } else if (type == "VARCHAR2" || type == "VARCHAR" || type == "CHAR" || type == "NVARCHAR2" || type == "NCHAR") {
+      out->text = "TO_CHAR";
+    } else if (type == "DATE") {
+      out->text = "TO_DATE";
+    } else {
+      return Unsupported("CAST AS " + type);
+    }
+    if (!ExpectClose()) return false;
+    out->end = PrevEnd();
+    return true;
+  }
+
+  // TRIM(LEADING|TRAILING|BOTH ...) or TRIM(c FROM text).
+  bool TrimHasKeywords() const {
+    if (Peek("LEADING") || Peek("TRAILING") || Peek("BOTH")) return true;
+    for (size_t k = i_, depth = 1; k < t_.size() && depth > 0; ++k) {
+      depth += t_[k].IsSymbol('(') ? 1 : t_[k].IsSymbol(')') ? -1 : 0;
+      if (depth == 1 && t_[k].IsWord("FROM")) return true;
+    }
+    return false;
+  }
+
+  // [LEADING|TRAILING|BOTH] [character] FROM text: LTRIM, RTRIM or TRIM of text by the character.
+  bool TrimFrom(ExprPtr& out) {
+    out->text = Accept("LEADING") ? "LTRIM" : Accept("TRAILING") ? "RTRIM" : "TRIM";
+    Accept("BOTH");
+    ExprPtr character;
+    if (!Peek("FROM") && !Expression(character)) return false;
+    out->args.emplace_back();
+    if (!Expect("FROM") || !Expression(out->args.back())) return false;
+    if (!character) {
+      character = Node(ExprKind::String, PrevEnd());
+      character->text = " ";
+    }
+    out->args.push_back(std::move(character));
+    if (!ExpectClose()) return false;
+    out->end = PrevEnd();
+    return true;
+  }
+
   static constexpr int kDeepest = 200;
+  static constexpr size_t kMostGroupingSets = 256;  // each one is the query once more
   std::string_view sql_;
   std::vector<Token> t_;
   OraError& error_;

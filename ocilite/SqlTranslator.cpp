@@ -173,9 +173,7 @@ class Translator {
       Emit(asDefault ? "(ZQ_SYSDATE())" : "ZQ_SYSDATE()", token);
     } else if (upper == "USER" && IsBareUser(s)) {
       Emit(asDefault ? "(ZQ_USER())" : "ZQ_USER()", token);
-    } else if (upper == "MINUS") {
-      Emit("EXCEPT", token);
-    } else if (IsSqliteOnlyKeyword(upper) && (PrevSigIsSymbol(s, ',') || PrevSigIsSymbol(s, '.') || PrevSigIsWord(s, "SELECT"))) {
+    } else if (IsSqliteOnlyKeyword(upper) && (PrevSigIsSymbol(s, ',') || PrevSigIsSymbol(s, '.'))) {
       Emit("\"" + upper + "\"", token);  // a column name to Oracle, a keyword to SQLite
     } else {
       // Oracle's names may hold '#' (STATISTIC#); SQLite's only when quoted.

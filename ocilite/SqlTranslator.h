@@ -26,6 +26,9 @@ struct Translation {
   };
   std::string sql;
   std::vector<Anchor> anchors;
+  // For text of several statements: whether each one's changed rows count towards the
+  // statement's row count. Empty: only the last one's do.
+  std::vector<bool> counted;
 
   // The byte of the original text that `outputOffset` of the rewritten text came from.
   size_t SourceOffset(size_t outputOffset) const;

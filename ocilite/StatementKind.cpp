@@ -65,6 +65,8 @@ StatementKind ClassifyStatement(const std::vector<Token>& t) {
   if (first.IsWord("UPDATE")) return {OCI_STMT_UPDATE, Route::Sql};
   if (first.IsWord("DELETE")) return {OCI_STMT_DELETE, Route::Sql};
   if (first.IsWord("INSERT")) return {OCI_STMT_INSERT, Route::Sql};
+  if (first.IsWord("TRUNCATE")) return {kTruncateType, Route::Sql};
+  if (first.IsWord("MERGE")) return {kMergeType, Route::Sql};
   if (first.IsWord("CREATE") || first.IsWord("DROP")) return ClassifyDdl(t);
   if (first.IsWord("ALTER")) {
     bool session = t.size() > 1 && t[1].IsWord("SESSION");
@@ -74,7 +76,7 @@ StatementKind ClassifyStatement(const std::vector<Token>& t) {
   if (first.IsWord("DECLARE")) return {OCI_STMT_DECLARE, Route::AnonymousBlock};
   if (first.IsWord("COMMIT")) return {0, Route::Commit};
   if (first.IsWord("ROLLBACK")) return {0, Route::Rollback};
-  static const char* const kKnownElsewhere[] = {"GRANT", "REVOKE", "TRUNCATE", "MERGE", "RENAME",
+  static const char* const kKnownElsewhere[] = {"GRANT", "REVOKE", "RENAME",
                                                 "LOCK", "SAVEPOINT", "EXPLAIN", "CALL", "AUDIT",
                                                 "ANALYZE", "COMMENT", "SET"};
   for (const char* word : kKnownElsewhere) {

@@ -25,6 +25,10 @@ enum class Route {
   Invalid          // not an SQL statement at all
 };
 
+// TRUNCATE has no statement type of its own; it runs as DML and commits as DDL.
+constexpr int kTruncateType = 0;
+constexpr int kMergeType = 16;  // OCI_STMT_MERGE
+
 struct StatementKind {
   int ociType;  // OCI_STMT_* or 0
   Route route;

@@ -42,7 +42,8 @@ bool RunTranslated(Session& session, const Translation& translation, const std::
                    OraError& error) {
   const char* start = translation.sql.c_str();
   const char* next = start;
-  while (*next) {
+  changes = 0;
+  for (size_t index = 0; *next; ++index) {
     sqlite3_stmt* statement = nullptr;
     size_t at = static_cast<size_t>(next - start);
     if (sqlite3_prepare_v2(session.Db(), next, -1, &statement, &next) != SQLITE_OK) {
@@ -56,7 +57,12 @@ bool RunTranslated(Session& session, const Translation& translation, const std::
       error = TranslatedError(session, translation, at, source);
       return false;
     }
-    changes = static_cast<uint32_t>(sqlite3_changes(session.Db()));
+    uint32_t changed = static_cast<uint32_t>(sqlite3_changes(session.Db()));
+    if (translation.counted.empty()) {
+      changes = changed;
+    } else if (index < translation.counted.size() && translation.counted[index]) {
+      changes += changed;
+    }
   }
   return true;
 }
@@ -99,13 +105,14 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
            OraError& error) {
   Translation translation;
   std::vector<SqlType> types;
-  bool isDml = type == OCI_STMT_SELECT || type == OCI_STMT_INSERT || type == OCI_STMT_UPDATE || type == OCI_STMT_DELETE;
+  bool isDml = type == OCI_STMT_SELECT || type == OCI_STMT_INSERT || type == OCI_STMT_UPDATE ||
+               type == OCI_STMT_DELETE || type == kMergeType || type == kTruncateType;
   bool translated = isDml ? TranslateDml(session->Db(), request.text, session->User().isDba, translation, types, error)
                           : TranslateDdl(session->Db(), request.text, {session->User().name, session->User().isDba},
                                          translation, error);
   if (!translated) return OCI_ERROR;
   if (type == OCI_STMT_SELECT) return OpenQuery(session, translation, request.text, types, request.commit, result, error);
-  bool isDdl = type == OCI_STMT_CREATE || type == OCI_STMT_DROP || type == OCI_STMT_ALTER;
+  bool isDdl = type == OCI_STMT_CREATE || type == OCI_STMT_DROP || type == OCI_STMT_ALTER || type == kTruncateType;
   if (!isDdl && request.iterations == 0) {
     error = MakeOraError(24333);
     return OCI_ERROR;

@@ -17,17 +17,6 @@ const char kDefaultDateFormat[] = "DD-MON-RR";
 
 bool IsNull(sqlite3_value* value) { return sqlite3_value_type(value) == SQLITE_NULL; }
 
-// A value as Oracle turns it into text: numbers without exponent or trailing zeros.
-std::string AsText(sqlite3_value* value) {
-  return sqlite3_value_type(value) == SQLITE_FLOAT ? OracleNumberText(sqlite3_value_double(value)) : TextOf(value);
-}
-
-// '' is NULL to Oracle.
-void ResultText(sqlite3_context* context, const std::string& text) {
-  if (text.empty()) return sqlite3_result_null(context);
-  sqlite3_result_text(context, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-}
-
 void Divide(sqlite3_context* context, int, sqlite3_value** argv) {
   if (IsNull(argv[0]) || IsNull(argv[1])) return sqlite3_result_null(context);
   double dividend = 0;
@@ -55,15 +44,6 @@ void EmptyNull(sqlite3_context* context, int, sqlite3_value** argv) {
     return sqlite3_result_null(context);
   }
   sqlite3_result_value(context, argv[0]);
-}
-
-// The byte offsets of each UTF-8 character of `text`.
-std::vector<size_t> CharacterStarts(const std::string& text) {
-  std::vector<size_t> starts;
-  for (size_t k = 0; k < text.size(); ++k) {
-    if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) starts.push_back(k);
-  }
-  return starts;
 }
 
 // SUBSTR: position 0 counts as 1, a negative one from the end; nothing left is NULL.
@@ -169,11 +149,7 @@ void TruncNumber(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double places = 0;
   if (!NumberArgument(context, argv[0], number) || (argc > 1 && !NumberArgument(context, argv[1], places))) return;
   double scale = std::pow(10.0, std::trunc(places));
-  double truncated = std::trunc(number * scale) / scale;
-  if (truncated == std::floor(truncated) && std::fabs(truncated) < 9e18) {
-    return sqlite3_result_int64(context, static_cast<sqlite3_int64>(truncated));
-  }
-  sqlite3_result_double(context, truncated);
+  ResultNumber(context, std::trunc(number * scale) / scale);
 }
 
 // MOD(m, n): the remainder with the sign of m; m itself when n is 0.
@@ -192,12 +168,6 @@ void Mod(sqlite3_context* context, int argc, sqlite3_value** argv) {
 
 void DeleteFormat(void* format) { delete static_cast<std::string*>(format); }
 
-struct FunctionEntry {
-  const char* name;
-  int arguments;
-  void (*function)(sqlite3_context*, int, sqlite3_value**);
-};
-
 const FunctionEntry kFunctions[] = {
     {"ZQ_DIV", 2, Divide},        {"ZQ_CONCAT", -1, Concat},   {"ZQ_EMPTY_NULL", 1, EmptyNull},
     {"ZQ_SUBSTR", 2, Substr},     {"ZQ_SUBSTR", 3, Substr},    {"LIKE", 2, Like},
@@ -209,12 +179,11 @@ const FunctionEntry kFunctions[] = {
 }  // namespace
 
 void RegisterValueFunctions(sqlite3* db) {
-  for (const FunctionEntry& entry : kFunctions) {
-    sqlite3_create_function_v2(db, entry.name, entry.arguments, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                               entry.function, nullptr, nullptr, nullptr);
-  }
+  RegisterFunctions(db, kFunctions, true);
   sqlite3_create_function_v2(db, "ZQ_SINGLE", 1, SQLITE_UTF8, nullptr, nullptr, SingleStep, SingleFinal, nullptr);
   RegisterDateFunctions(db);
+  RegisterCommonFunctions(db);
+  RegisterRegexpFunctions(db);
 }
 
 const std::string& SessionDateFormat(sqlite3* db) {

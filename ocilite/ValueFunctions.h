@@ -14,6 +14,11 @@ void RegisterValueFunctions(sqlite3* db);
 // The date functions (DateFunctions.cpp), which RegisterValueFunctions registers too.
 void RegisterDateFunctions(sqlite3* db);
 
+// The everyday number and text functions SQLite lacks or answers otherwise (CommonFunctions.cpp),
+// and REGEXP_LIKE/SUBSTR/INSTR/REPLACE over POSIX extended expressions (RegexpFunctions.cpp).
+void RegisterCommonFunctions(sqlite3* db);
+void RegisterRegexpFunctions(sqlite3* db);
+
 // The session's NLS_DATE_FORMAT (ALTER SESSION SET NLS_DATE_FORMAT changes it).
 const std::string& SessionDateFormat(sqlite3* db);
 void SetSessionDateFormat(sqlite3* db, const std::string& format);
