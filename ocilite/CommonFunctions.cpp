@@ -10,6 +10,8 @@
 #include "ValueFunctions.h"
 #include "sqlite3.h"
 
+namespace ocilite {
+
 namespace {
 
 // Reads the number arguments; false when one is NULL (the result is then NULL) or no number.
@@ -217,3 +219,5 @@ const FunctionEntry kFunctions[] = {
 void RegisterCommonFunctions(sqlite3* db) {
   RegisterFunctions(db, kFunctions, true);
 }
+
+}  // namespace ocilite

@@ -9,6 +9,8 @@
 #include "ValueFunctions.h"
 #include "sqlite3.h"
 
+namespace ocilite {
+
 namespace {
 
 constexpr int kLongestVarchar2 = 4000;
@@ -144,3 +146,5 @@ bool Cursor::Deliver(const ColumnTarget& target, OraError& error) {
   error = MakeOraError(1406);
   return false;
 }
+
+}  // namespace ocilite

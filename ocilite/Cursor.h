@@ -15,6 +15,8 @@
 
 struct sqlite3_stmt;
 
+namespace ocilite {
+
 struct ColumnInfo {
   std::string name;
   OciColumnType type;
@@ -72,5 +74,7 @@ class Cursor {
 
 // A floating-point value as Oracle writes a number: 1250.5, .5, -.25, 3.
 std::string OracleNumberText(double value);
+
+}  // namespace ocilite
 
 #endif

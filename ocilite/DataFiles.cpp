@@ -8,6 +8,8 @@
 #include "Platform.h"
 #include "SqlLexer.h"
 
+namespace ocilite {
+
 std::string DataFolder() {
   const char* configured = std::getenv("OCILITE_DATA");
   return configured && *configured ? std::string(configured) : LibraryFolder();
@@ -35,3 +37,5 @@ bool ResolveAlias(std::string_view alias, DatabaseLocation& location, OraError& 
   error = MakeOraError(12154);
   return false;
 }
+
+}  // namespace ocilite

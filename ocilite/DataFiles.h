@@ -8,6 +8,8 @@
 
 #include "OraError.h"
 
+namespace ocilite {
+
 struct DatabaseLocation {
   std::string folder;
   std::string alias;  // upper case
@@ -24,5 +26,7 @@ bool IsPlainName(std::string_view name, bool isAlias);
 
 // Finds the alias's database, creating the demo database on its first use.
 bool ResolveAlias(std::string_view alias, DatabaseLocation& location, OraError& error);
+
+}  // namespace ocilite
 
 #endif

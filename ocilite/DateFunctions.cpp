@@ -7,6 +7,8 @@
 #include "ValueFunctions.h"
 #include "sqlite3.h"
 
+namespace ocilite {
+
 namespace {
 
 sqlite3* Db(sqlite3_context* context) { return sqlite3_context_db_handle(context); }
@@ -203,3 +205,5 @@ void RegisterDateFunctions(sqlite3* db) {
   // Not deterministic: the session's date format may change between two statements.
   RegisterFunctions(db, kFunctions, false);
 }
+
+}  // namespace ocilite

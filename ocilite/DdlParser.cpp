@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace ocilite {
+
 namespace {
 
 // A cursor over significant tokens; every read failure records where the statement went wrong.
@@ -87,7 +89,7 @@ class Reader {
   size_t i_ = 0;
 };
 
-bool SequenceOption(Reader& r, SequenceSpec& spec) {
+bool SequenceOption(Reader& r, SequenceDefinition& spec) {
   if (r.Accept("START")) {
     spec.startGiven = true;
     return r.Expect("WITH") && r.Integer(spec.start);
@@ -109,7 +111,7 @@ bool SequenceOption(Reader& r, SequenceSpec& spec) {
 }
 
 // BEFORE INSERT OR UPDATE OF SAL ON EMP FOR EACH ROW WHEN (...), up to the body.
-bool TriggerHeader(Reader& r, TriggerSpec& spec) {
+bool TriggerHeader(Reader& r, TriggerDefinition& spec) {
   if (r.Accept("INSTEAD")) {
     if (!r.Expect("OF")) return false;
     spec.timing = "INSTEAD OF";
@@ -139,7 +141,7 @@ bool TriggerHeader(Reader& r, TriggerSpec& spec) {
 
 }  // namespace
 
-bool ParseCreateSequence(const std::vector<Token>& t, SequenceSpec& spec, OraError& error) {
+bool ParseCreateSequence(const std::vector<Token>& t, SequenceDefinition& spec, OraError& error) {
   Reader r(t, error);
   r.SkipCreateModifiers();
   if (!r.Expect("SEQUENCE") || !r.QualifiedName(spec.name)) return false;
@@ -150,7 +152,7 @@ bool ParseCreateSequence(const std::vector<Token>& t, SequenceSpec& spec, OraErr
   return true;
 }
 
-bool ParseCreateSynonym(const std::vector<Token>& t, SynonymSpec& spec, OraError& error) {
+bool ParseCreateSynonym(const std::vector<Token>& t, SynonymDefinition& spec, OraError& error) {
   Reader r(t, error);
   r.SkipCreateModifiers();
   spec.isPublic = r.Accept("PUBLIC");
@@ -161,7 +163,7 @@ bool ParseCreateSynonym(const std::vector<Token>& t, SynonymSpec& spec, OraError
   return r.End();
 }
 
-bool ParseCreateDbLink(const std::vector<Token>& t, DbLinkSpec& spec, OraError& error) {
+bool ParseCreateDbLink(const std::vector<Token>& t, DbLinkDefinition& spec, OraError& error) {
   Reader r(t, error);
   r.SkipCreateModifiers();
   spec.isPublic = r.Accept("PUBLIC");
@@ -176,7 +178,7 @@ bool ParseCreateDbLink(const std::vector<Token>& t, DbLinkSpec& spec, OraError& 
   return r.End();
 }
 
-bool ParseCreateUnit(const std::vector<Token>& t, UnitSpec& spec, OraError& error) {
+bool ParseCreateUnit(const std::vector<Token>& t, UnitDefinition& spec, OraError& error) {
   Reader r(t, error);
   r.SkipCreateModifiers();
   spec.type = r.Word();
@@ -185,7 +187,7 @@ bool ParseCreateUnit(const std::vector<Token>& t, UnitSpec& spec, OraError& erro
   return spec.type != "TRIGGER" || TriggerHeader(r, spec.trigger);
 }
 
-bool ParseDrop(const std::vector<Token>& t, DropSpec& spec, OraError& error) {
+bool ParseDrop(const std::vector<Token>& t, DropDefinition& spec, OraError& error) {
   Reader r(t, error);
   r.Expect("DROP");
   spec.isPublic = r.Accept("PUBLIC");
@@ -200,3 +202,5 @@ bool ParseDrop(const std::vector<Token>& t, DropSpec& spec, OraError& error) {
   r.Accept("FORCE");
   return r.End();
 }
+
+}  // namespace ocilite

@@ -10,12 +10,14 @@
 #include "OraError.h"
 #include "SqlLexer.h"
 
+namespace ocilite {
+
 struct ObjectName {
   std::string owner;  // empty: the logged-in user's
   std::string name;
 };
 
-struct SequenceSpec {
+struct SequenceDefinition {
   ObjectName name;
   int64_t start = 1;
   bool startGiven = false;
@@ -27,21 +29,21 @@ struct SequenceSpec {
   int64_t cache = 20;
 };
 
-struct SynonymSpec {
+struct SynonymDefinition {
   bool isPublic = false;
   ObjectName name;
   ObjectName target;
   std::string dbLink;
 };
 
-struct DbLinkSpec {
+struct DbLinkDefinition {
   bool isPublic = false;
   std::string name;
   std::string user;
   std::string host;
 };
 
-struct TriggerSpec {
+struct TriggerDefinition {
   std::string timing;  // BEFORE, AFTER, INSTEAD OF
   std::string events;  // INSERT OR UPDATE ...
   ObjectName table;
@@ -49,13 +51,13 @@ struct TriggerSpec {
   std::string whenClause;
 };
 
-struct UnitSpec {
+struct UnitDefinition {
   std::string type;  // PROCEDURE, FUNCTION, PACKAGE, PACKAGE BODY, TRIGGER, TYPE, TYPE BODY
   ObjectName name;
-  TriggerSpec trigger;
+  TriggerDefinition trigger;
 };
 
-struct DropSpec {
+struct DropDefinition {
   std::string type;  // SEQUENCE, SYNONYM, DATABASE LINK or a unit type
   bool isPublic = false;
   ObjectName name;
@@ -63,10 +65,12 @@ struct DropSpec {
 
 // Each takes the statement's significant tokens; false with `error` set when they do not
 // make the statement it expects.
-bool ParseCreateSequence(const std::vector<Token>& t, SequenceSpec& spec, OraError& error);
-bool ParseCreateSynonym(const std::vector<Token>& t, SynonymSpec& spec, OraError& error);
-bool ParseCreateDbLink(const std::vector<Token>& t, DbLinkSpec& spec, OraError& error);
-bool ParseCreateUnit(const std::vector<Token>& t, UnitSpec& spec, OraError& error);
-bool ParseDrop(const std::vector<Token>& t, DropSpec& spec, OraError& error);
+bool ParseCreateSequence(const std::vector<Token>& t, SequenceDefinition& spec, OraError& error);
+bool ParseCreateSynonym(const std::vector<Token>& t, SynonymDefinition& spec, OraError& error);
+bool ParseCreateDbLink(const std::vector<Token>& t, DbLinkDefinition& spec, OraError& error);
+bool ParseCreateUnit(const std::vector<Token>& t, UnitDefinition& spec, OraError& error);
+bool ParseDrop(const std::vector<Token>& t, DropDefinition& spec, OraError& error);
+
+}  // namespace ocilite
 
 #endif

@@ -10,6 +10,8 @@
 #include "SqliteFiles.h"
 #include "sqlite3.h"
 
+namespace ocilite {
+
 namespace fs = std::filesystem;
 
 const char kDemoAlias[] = "DEMO";
@@ -112,3 +114,5 @@ bool CreateDemoDatabase(const DatabaseLocation& target, OraError& error) {
   fs::remove_all(scratch.folder, failure);
   return created;
 }
+
+}  // namespace ocilite

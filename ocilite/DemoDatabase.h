@@ -5,6 +5,8 @@
 #include "DataFiles.h"
 #include "OraError.h"
 
+namespace ocilite {
+
 extern const char kDemoAlias[];
 
 // The seed script's text; generated from demo_seed.sql at build time.
@@ -13,5 +15,7 @@ extern const char kDemoSeedScript[];
 // Builds the demo database in a scratch folder beside it and moves it into place, so that
 // a half-built database is never seen by anyone.
 bool CreateDemoDatabase(const DatabaseLocation& location, OraError& error);
+
+}  // namespace ocilite
 
 #endif

@@ -4,6 +4,8 @@
 #include "SqlFunctions.h"
 #include "SqliteFiles.h"
 
+namespace ocilite {
+
 namespace {
 
 bool IsOrReplace(const std::vector<Token>& t) { return t.size() > 2 && t[1].IsWord("OR") && t[2].IsWord("REPLACE"); }
@@ -33,7 +35,7 @@ bool Delete(Session& session, const char* sql, const std::vector<SqlValue>& valu
 }
 
 bool CreateSequence(Session& session, const std::vector<Token>& t, OraError& error) {
-  SequenceSpec spec;
+  SequenceDefinition spec;
   if (!ParseCreateSequence(t, spec, error) || !ResolveOwner(session, spec.name, false, true, error)) return false;
   return Insert(session, "INSERT INTO main.ZQ$SEQUENCES VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
                 {spec.name.owner, spec.name.name, spec.minValue, spec.maxValue, spec.increment, spec.start,
@@ -42,7 +44,7 @@ bool CreateSequence(Session& session, const std::vector<Token>& t, OraError& err
 }
 
 bool CreateSynonym(Session& session, const std::vector<Token>& t, OraError& error) {
-  SynonymSpec spec;
+  SynonymDefinition spec;
   if (!ParseCreateSynonym(t, spec, error) || !ResolveOwner(session, spec.name, spec.isPublic, true, error)) return false;
   if (spec.target.owner.empty()) spec.target.owner = session.User().name;
   const char* sql = IsOrReplace(t) ? "INSERT OR REPLACE INTO main.ZQ$SYNONYMS VALUES (?, ?, ?, ?, ?)"
@@ -56,7 +58,7 @@ bool CreateSynonym(Session& session, const std::vector<Token>& t, OraError& erro
 }
 
 bool CreateDbLink(Session& session, const std::vector<Token>& t, OraError& error) {
-  DbLinkSpec spec;
+  DbLinkDefinition spec;
   ObjectName owner;
   if (!ParseCreateDbLink(t, spec, error) || !ResolveOwner(session, owner, spec.isPublic, true, error)) return false;
   return Insert(session, "INSERT INTO main.ZQ$DB_LINKS VALUES (?, ?, ?, ?, ?)",
@@ -64,11 +66,11 @@ bool CreateDbLink(Session& session, const std::vector<Token>& t, OraError& error
 }
 
 bool CreateUnit(Session& session, const std::vector<Token>& t, const std::string& text, OraError& error) {
-  UnitSpec spec;
+  UnitDefinition spec;
   if (!ParseCreateUnit(t, spec, error) || !ResolveOwner(session, spec.name, false, true, error)) return false;
   size_t typeAt = IsOrReplace(t) ? 3 : 1;
   std::string source = text.substr(t[typeAt].offset);
-  const TriggerSpec& trigger = spec.trigger;
+  const TriggerDefinition& trigger = spec.trigger;
   bool isTrigger = spec.type == "TRIGGER";
   auto triggerValue = [isTrigger](const std::string& value) { return isTrigger ? SqlValue(value) : SqlValue(nullptr); };
   std::string triggerType = trigger.timing + (trigger.forEachRow ? " EACH ROW" : " STATEMENT");
@@ -86,7 +88,7 @@ bool CreateUnit(Session& session, const std::vector<Token>& t, const std::string
 }
 
 bool Drop(Session& session, const std::vector<Token>& t, OraError& error) {
-  DropSpec spec;
+  DropDefinition spec;
   if (!ParseDrop(t, spec, error) || !ResolveOwner(session, spec.name, spec.isPublic, false, error)) return false;
   const std::string& owner = spec.name.owner;
   const std::string& name = spec.name.name;
@@ -122,3 +124,5 @@ bool RecordDdl(Session& session, Route route, const std::vector<Token>& t, const
     default: return Drop(session, t, error);
   }
 }
+
+}  // namespace ocilite

@@ -11,7 +11,11 @@
 #include "SqlLexer.h"
 #include "StatementKind.h"
 
+namespace ocilite {
+
 // False, with `error` set, when the statement is malformed, not allowed or names nothing.
 bool RecordDdl(Session& session, Route route, const std::vector<Token>& t, const std::string& text, OraError& error);
+
+}  // namespace ocilite
 
 #endif

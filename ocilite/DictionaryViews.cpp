@@ -1,5 +1,7 @@
 #include "DictionaryViews.h"
 
+namespace ocilite {
+
 namespace {
 
 // One family of views. DBA_<suffix> has `columns` and is the UNION ALL of `perSchema` over
@@ -185,3 +187,5 @@ std::vector<std::string> DictionaryViewStatements(const std::vector<std::string>
                        "FROM USER_OBJECTS WHERE OBJECT_TYPE IN ('TABLE', 'VIEW', 'SYNONYM')");
   return statements;
 }
+
+}  // namespace ocilite

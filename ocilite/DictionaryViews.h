@@ -7,7 +7,11 @@
 #include <string>
 #include <vector>
 
+namespace ocilite {
+
 // CREATE TEMP VIEW statements for every dictionary view over the given schemas.
 std::vector<std::string> DictionaryViewStatements(const std::vector<std::string>& schemas);
+
+}  // namespace ocilite
 
 #endif

@@ -4,4 +4,4 @@
 file(READ ${INPUT} hex HEX)
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
 string(REGEX REPLACE "(0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,)" "\\1\n" bytes "${bytes}")
-file(WRITE ${OUTPUT} "// Generated from ${INPUT}; do not edit.\nextern const char ${SYMBOL}[];\nconst char ${SYMBOL}[] = {\n${bytes}0};\n")
+file(WRITE ${OUTPUT} "// Generated from ${INPUT}; do not edit.\nnamespace ocilite {\nextern const char ${SYMBOL}[];\nconst char ${SYMBOL}[] = {\n${bytes}0};\n}  // namespace ocilite\n")

@@ -6,6 +6,8 @@
 #include "OraError.h"
 #include "sqlite3.h"
 
+namespace ocilite {
+
 bool AnyNull(int argc, sqlite3_value** argv) {
   for (int k = 0; k < argc; ++k) {
     if (sqlite3_value_type(argv[k]) == SQLITE_NULL) return true;
@@ -65,3 +67,5 @@ void RegisterFunctions(sqlite3* db, const FunctionEntry* entries, size_t count, 
                                nullptr, nullptr);
   }
 }
+
+}  // namespace ocilite

@@ -11,6 +11,8 @@ struct sqlite3;
 struct sqlite3_context;
 struct sqlite3_value;
 
+namespace ocilite {
+
 // One scalar function SQLite is given: its name, argument count (-1: any) and code.
 struct FunctionEntry {
   const char* name;
@@ -45,5 +47,7 @@ void RaiseOraError(sqlite3_context* context, int code, const std::string& detail
 
 // A number argument; false (and ORA-01722 raised) for text that is no number.
 bool NumberArgument(sqlite3_context* context, sqlite3_value* value, double& number);
+
+}  // namespace ocilite
 
 #endif

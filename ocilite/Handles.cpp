@@ -3,6 +3,8 @@
 #include <mutex>
 #include <unordered_map>
 
+namespace ocilite {
+
 namespace {
 
 struct Registry {
@@ -59,3 +61,5 @@ Handle* FindHandle(const void* pointer, ub4 type) {
   auto found = registry.handles.find(pointer);
   return found != registry.handles.end() && found->second->type == type ? found->second.get() : nullptr;
 }
+
+}  // namespace ocilite

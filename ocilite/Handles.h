@@ -14,6 +14,8 @@
 #include "OraError.h"
 #include "Session.h"
 
+namespace ocilite {
+
 struct Handle {
   explicit Handle(ub4 handleType) : type(handleType) {}
   virtual ~Handle() = default;
@@ -96,5 +98,7 @@ T* Find(const void* pointer, ub4 type) {
 
 // Releases a statement's parameters (their pointers stop being valid handles).
 void ReleaseParams(StmtHandle& statement);
+
+}  // namespace ocilite
 
 #endif

@@ -8,6 +8,8 @@
 #include "SqlLexer.h"
 #include "SqliteFiles.h"
 
+namespace ocilite {
+
 namespace {
 
 const char kUserColumns[] =
@@ -65,3 +67,5 @@ bool Authenticate(sqlite3* db, const LoginRequest& request, UserAccount& account
   expiring = status.find("GRACE") != std::string::npos;
   return true;
 }
+
+}  // namespace ocilite

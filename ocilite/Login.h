@@ -8,8 +8,12 @@
 
 struct sqlite3;
 
+namespace ocilite {
+
 // False, with `error` set, when the login is refused. `expiring` tells of a password that
 // is about to expire.
 bool Authenticate(sqlite3* db, const LoginRequest& request, UserAccount& account, OraError& error, bool& expiring);
+
+}  // namespace ocilite
 
 #endif

@@ -8,6 +8,8 @@
 #include "Session.h"
 #include "sqlite3.h"
 
+namespace ocilite {
+
 namespace {
 
 // Skipped, and noted when the value enters the aggregate (not when a window lets it go).
@@ -167,3 +169,5 @@ void RegisterNullNotingAggregates(sqlite3* db, Session* session) {
                                    aggregate.final, aggregate.value, aggregate.inverse, nullptr);
   }
 }
+
+}  // namespace ocilite

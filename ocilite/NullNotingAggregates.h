@@ -5,8 +5,12 @@
 #define ZENQUILL_OCILITE_NULLNOTINGAGGREGATES_H
 
 struct sqlite3;
+
+namespace ocilite {
 class Session;
 
 void RegisterNullNotingAggregates(sqlite3* db, Session* session);
+
+}  // namespace ocilite
 
 #endif

@@ -10,6 +10,9 @@
 #include "StatementKind.h"
 #include "StatementRunner.h"
 
+// The exports keep the C names the client API declares; what they run is the library's own.
+using namespace ocilite;
+
 namespace {
 
 // Text comes out of SQLite as UTF-8: the client character set is AL32UTF8.

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace ocilite {
+
 namespace {
 
 struct Message {
@@ -172,3 +174,5 @@ OraError OraErrorFromSqlite(int sqliteCode, const std::string& message, size_t o
   if (Contains(message, "not authorized")) return MakeOraError(1031, "", offset);
   return MakeOraError(600, message, offset);
 }
+
+}  // namespace ocilite

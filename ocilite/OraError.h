@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string>
 
+namespace ocilite {
+
 struct OraError {
   int code = 0;
   std::string text;
@@ -18,5 +20,7 @@ OraError MakeOraError(int code, const std::string& detail = std::string(), size_
 
 // Turns an SQLite failure into the Oracle error a user of the real client would see.
 OraError OraErrorFromSqlite(int sqliteCode, const std::string& sqliteMessage, size_t offset);
+
+}  // namespace ocilite
 
 #endif

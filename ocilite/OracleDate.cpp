@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <ctime>
 
+namespace ocilite {
+
 namespace {
 
 const char* const kMonths[] = {"JANUARY", "FEBRUARY", "MARCH",     "APRIL",   "MAY",      "JUNE",
@@ -337,3 +339,5 @@ int ParseDateText(std::string_view text, std::string_view format, DateTime& date
   date = d;
   return 0;
 }
+
+}  // namespace ocilite

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace ocilite {
+
 struct DateTime {
   int year = 1;
   int month = 1;
@@ -54,5 +56,7 @@ int ParseDateText(std::string_view text, std::string_view format, DateTime& date
 inline bool ParseDate(std::string_view text, std::string_view format, DateTime& date) {
   return ParseDateText(text, format, date) == 0;
 }
+
+}  // namespace ocilite
 
 #endif

@@ -6,6 +6,8 @@
 
 #include "SqlLexer.h"
 
+namespace ocilite {
+
 namespace {
 
 constexpr int kLongestText = 4000;
@@ -79,3 +81,5 @@ OciColumnType DescribeForOci(std::string_view declared) {
   if (name == "LONG") return {SQLT_LNG, 0, 0, 0, 0, 0};
   return {SQLT_CHR, length, length, 0, 0, length};
 }
+
+}  // namespace ocilite

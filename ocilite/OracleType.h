@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace ocilite {
+
 struct DeclaredType {
   std::string name;     // upper case; VARCHAR2 for an expression without a type
   int length = 0;       // bytes Oracle keeps for it
@@ -28,5 +30,7 @@ struct OciColumnType {
 };
 
 OciColumnType DescribeForOci(std::string_view declared);
+
+}  // namespace ocilite
 
 #endif

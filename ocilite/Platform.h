@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace ocilite {
+
 // The folder that holds this library's file, without a trailing separator.
 std::string LibraryFolder();
 
@@ -13,5 +15,7 @@ std::string OperatingSystemUser();
 
 // Blocks the calling thread that long.
 void SleepMilliseconds(unsigned milliseconds);
+
+}  // namespace ocilite
 
 #endif

@@ -5,6 +5,8 @@
 
 #include "Platform.h"
 
+namespace ocilite {
+
 std::string LibraryFolder() {
   Dl_info info = {};
   if (!dladdr(reinterpret_cast<void*>(&LibraryFolder), &info) || !info.dli_fname) return ".";
@@ -23,3 +25,5 @@ void SleepMilliseconds(unsigned milliseconds) {
   while (nanosleep(&wait, &wait) != 0) {
   }
 }
+
+}  // namespace ocilite

@@ -4,6 +4,8 @@
 
 #include "Platform.h"
 
+namespace ocilite {
+
 std::string LibraryFolder() {
   HMODULE module = nullptr;
   GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
@@ -22,3 +24,5 @@ std::string OperatingSystemUser() {
 }
 
 void SleepMilliseconds(unsigned milliseconds) { Sleep(milliseconds); }
+
+}  // namespace ocilite

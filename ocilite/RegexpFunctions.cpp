@@ -7,6 +7,8 @@
 #include "ValueFunctions.h"
 #include "sqlite3.h"
 
+namespace ocilite {
+
 namespace {
 
 int ErrorCode(const std::regex_error& error) {
@@ -179,3 +181,5 @@ const FunctionEntry kFunctions[] = {
 }  // namespace
 
 void RegisterRegexpFunctions(sqlite3* db) { RegisterFunctions(db, kFunctions, true); }
+
+}  // namespace ocilite

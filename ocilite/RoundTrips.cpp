@@ -4,6 +4,8 @@
 
 #include "Platform.h"
 
+namespace ocilite {
+
 RoundTrips::RoundTrips() {
   const char* latency = std::getenv("OCILITE_LATENCY_MS");
   long ms = latency ? std::strtol(latency, nullptr, 10) : 0;
@@ -21,3 +23,5 @@ bool PrefetchedRows::TakeOne() {
   --held_;
   return trip;
 }
+
+}  // namespace ocilite

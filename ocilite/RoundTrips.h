@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace ocilite {
+
 class RoundTrips {
  public:
   RoundTrips();
@@ -30,5 +32,7 @@ class PrefetchedRows {
   uint32_t prefetch_;
   uint32_t held_;
 };
+
+}  // namespace ocilite
 
 #endif

@@ -11,6 +11,8 @@
 #include "SqliteFiles.h"
 #include "sqlite3.h"
 
+namespace ocilite {
+
 namespace {
 
 std::string Quote(const std::string& name) {
@@ -240,3 +242,5 @@ void Session::HideSynonym(const std::string& name) {
   OraError ignored;
   RunScript(db_, ("DROP VIEW IF EXISTS temp." + Quote(name)).c_str(), ignored);
 }
+
+}  // namespace ocilite

@@ -15,6 +15,8 @@
 
 struct sqlite3;
 
+namespace ocilite {
+
 struct LoginRequest {
   std::string user;
   std::string password;
@@ -101,5 +103,7 @@ class Session {
   RoundTrips roundTrips_;
   uint64_t aggregateNullsSkipped_ = 0;
 };
+
+}  // namespace ocilite
 
 #endif

@@ -4,6 +4,8 @@
 #include "SqliteFiles.h"
 #include "sqlite3.h"
 
+namespace ocilite {
+
 namespace {
 
 void RoundTripCount(sqlite3_context* context, int, sqlite3_value**) {
@@ -28,3 +30,5 @@ bool CreateSessionStatistics(sqlite3* db, Session* session, OraError& error) {
   }
   return true;
 }
+
+}  // namespace ocilite

@@ -6,8 +6,12 @@
 #include "OraError.h"
 
 struct sqlite3;
+
+namespace ocilite {
 class Session;
 
 bool CreateSessionStatistics(sqlite3* db, Session* session, OraError& error);
+
+}  // namespace ocilite
 
 #endif

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace ocilite {
+
 // What the checks know of a value's type.
 enum class SqlType { Unknown, Number, Text, Date };
 
@@ -171,5 +173,7 @@ struct DmlStatement {
   MergeClauses merge;
   std::vector<DmlStatement> inserts;  // INSERT ALL: each INTO, its values over the query's rows
 };
+
+}  // namespace ocilite
 
 #endif

@@ -9,6 +9,8 @@
 #include "OracleDate.h"
 #include "SqlTranslator.h"
 
+namespace ocilite {
+
 namespace {
 
 struct Source {
@@ -917,3 +919,5 @@ bool CheckQuery(Query& query, const CheckOptions& options, std::string_view sql,
   error = OraError();
   return Checker(options, sql, error).QueryOnly(query);
 }
+
+}  // namespace ocilite

@@ -14,6 +14,8 @@
 #include "OraError.h"
 #include "SqlAst.h"
 
+namespace ocilite {
+
 struct CatalogColumn {
   std::string name;
   SqlType type;
@@ -35,5 +37,7 @@ bool CheckStatement(DmlStatement& statement, const CheckOptions& options, std::s
 
 // Checks and rewrites a query on its own (the body of CREATE VIEW).
 bool CheckQuery(Query& query, const CheckOptions& options, std::string_view sql, OraError& error);
+
+}  // namespace ocilite
 
 #endif

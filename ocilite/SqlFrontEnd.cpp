@@ -7,6 +7,8 @@
 #include "SqlParser.h"
 #include "sqlite3.h"
 
+namespace ocilite {
+
 namespace {
 
 SqlType TypeOf(const char* declared) {
@@ -117,3 +119,5 @@ bool TranslateDml(sqlite3* db, std::string_view sql, bool isDba, Translation& ou
   GenerateStatement(statement, out);
   return true;
 }
+
+}  // namespace ocilite

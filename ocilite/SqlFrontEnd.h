@@ -13,6 +13,8 @@
 
 struct sqlite3;
 
+namespace ocilite {
+
 // The SQLite SQL for one Oracle SELECT, INSERT, UPDATE or DELETE, and the type of each column a
 // query returns. False, with `error` set at its offset in `sql`, for what Oracle would refuse.
 bool TranslateDml(sqlite3* db, std::string_view sql, bool isDba, Translation& out, std::vector<SqlType>& resultTypes,
@@ -25,5 +27,7 @@ bool TranslateDdl(sqlite3* db, std::string_view sql, const TranslateOptions& opt
 
 // The text a view was created with, from the SQL that SQLite keeps for it.
 std::string ViewQueryText(const std::string& createSql);
+
+}  // namespace ocilite
 
 #endif

@@ -8,6 +8,8 @@
 #include "ValueFunctions.h"
 #include "sqlite3.h"
 
+namespace ocilite {
+
 namespace {
 
 Session* SessionOf(sqlite3_context* context) { return static_cast<Session*>(sqlite3_user_data(context)); }
@@ -139,3 +141,5 @@ std::string LocalTimestamp() {
   std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
   return text;
 }
+
+}  // namespace ocilite

@@ -7,11 +7,15 @@
 #include <string>
 
 struct sqlite3;
+
+namespace ocilite {
 class Session;
 
 void RegisterSqlFunctions(sqlite3* db, Session* session);
 
 // The local time as the library shows dates: YYYY-MM-DD HH:MM:SS.
 std::string LocalTimestamp();
+
+}  // namespace ocilite
 
 #endif

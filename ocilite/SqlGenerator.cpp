@@ -1,5 +1,7 @@
 #include "SqlGenerator.h"
 
+namespace ocilite {
+
 namespace {
 
 std::string QuoteName(const std::string& name) {
@@ -154,7 +156,7 @@ class Generator {
     }
   }
 
-  void Query(const ::Query& q) {
+  void Query(const ocilite::Query& q) {
     if (!q.with.empty()) {
       Text("WITH ");
       for (size_t k = 0; k < q.with.size(); ++k) {
@@ -254,7 +256,7 @@ class Generator {
   }
 
   // FETCH FIRST n ROWS WITH TIES: the rows whose rank by the query's order is within n.
-  void TiedQuery(const ::Query& q) {
+  void TiedQuery(const ocilite::Query& q) {
     Text("SELECT ");
     for (size_t k = 0; k < q.resultNames.size(); ++k) Text((k ? ", " : "") + QuoteName(q.resultNames[k]));
     Text(" FROM (");
@@ -614,3 +616,5 @@ class Generator {
 void GenerateStatement(const DmlStatement& statement, Translation& out) { Generator(out).Statement(statement); }
 
 void GenerateQuery(const Query& query, Translation& out) { Generator(out).Query(query); }
+
+}  // namespace ocilite

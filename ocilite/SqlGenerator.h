@@ -7,9 +7,13 @@
 #include "SqlAst.h"
 #include "SqlTranslator.h"
 
+namespace ocilite {
+
 void GenerateStatement(const DmlStatement& statement, Translation& out);
 
 // Appends the query's SQL to `out`.
 void GenerateQuery(const Query& query, Translation& out);
+
+}  // namespace ocilite
 
 #endif

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+namespace ocilite {
+
 namespace {
 
 bool IsWordStart(unsigned char c) { return std::isalpha(c) || c == '_' || c >= 0x80; }
@@ -137,3 +139,5 @@ std::string IdentifierName(const Token& token) {
   }
   return ToUpper(token.text);
 }
+
+}  // namespace ocilite

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace ocilite {
+
 enum class TokenKind {
   Word,     // unquoted identifier or keyword, may hold $ and #
   Quoted,   // "identifier"
@@ -40,5 +42,7 @@ std::string ToUpper(std::string_view text);
 
 // The name a word or quoted identifier stands for: upper case unless quoted.
 std::string IdentifierName(const Token& token);
+
+}  // namespace ocilite
 
 #endif

@@ -4,6 +4,8 @@
 
 #include "SqlLexer.h"
 
+namespace ocilite {
+
 namespace {
 
 // Words that end an expression or a name list: never an alias or a column.
@@ -1003,3 +1005,5 @@ bool ParseQueryAt(std::string_view sql, size_t from, QueryPtr& query, OraError& 
   error = OraError();
   return Parser(sql, error).QueryFrom(from, query);
 }
+
+}  // namespace ocilite

@@ -11,9 +11,13 @@
 #include "OraError.h"
 #include "SqlAst.h"
 
+namespace ocilite {
+
 bool ParseDml(std::string_view sql, DmlStatement& statement, OraError& error);
 
 // Only a query (for CREATE VIEW ... AS and the like); `from` is where it starts in `sql`.
 bool ParseQueryAt(std::string_view sql, size_t from, QueryPtr& query, OraError& error);
+
+}  // namespace ocilite
 
 #endif

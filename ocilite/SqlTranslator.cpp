@@ -4,6 +4,8 @@
 
 #include "SqlLexer.h"
 
+namespace ocilite {
+
 namespace {
 
 class Translator {
@@ -251,3 +253,5 @@ bool TranslateSql(std::string_view oracleSql, const TranslateOptions& options, T
   out = Translation();
   return Translator(oracleSql, options).Run(out, error);
 }
+
+}  // namespace ocilite

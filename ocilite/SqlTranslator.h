@@ -13,6 +13,8 @@
 
 #include "OraError.h"
 
+namespace ocilite {
+
 struct TranslateOptions {
   std::string schema;  // where unqualified CREATE/DROP/ALTER names go
   bool isDba = false;  // whether DBA_ views may be named
@@ -40,5 +42,7 @@ bool IsHiddenName(const std::string& upperName, bool isDba);
 // False, with `error` set (its offset in the original text), for text that cannot be run.
 bool TranslateSql(std::string_view oracleSql, const TranslateOptions& options, Translation& out,
                   OraError& error);
+
+}  // namespace ocilite
 
 #endif

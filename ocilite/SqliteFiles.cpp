@@ -4,6 +4,8 @@
 
 #include "sqlite3.h"
 
+namespace ocilite {
+
 sqlite3* OpenDatabaseFile(const std::string& path, bool create, OraError& error) {
   sqlite3* db = nullptr;
   int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
@@ -112,3 +114,5 @@ int64_t IntOf(const SqlValue& value) {
   if (const std::string* text = std::get_if<std::string>(&value)) return std::atoll(text->c_str());
   return 0;
 }
+
+}  // namespace ocilite

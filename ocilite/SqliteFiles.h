@@ -12,6 +12,8 @@
 
 struct sqlite3;
 
+namespace ocilite {
+
 // How long a statement waits for another session's lock before giving up with ORA-00054.
 constexpr int kBusyTimeoutMs = 3000;
 
@@ -38,5 +40,7 @@ bool QueryRow(sqlite3* db, const char* sql, const std::vector<SqlValue>& values,
 
 std::string TextOf(const SqlValue& value);
 int64_t IntOf(const SqlValue& value);
+
+}  // namespace ocilite
 
 #endif

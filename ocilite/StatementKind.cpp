@@ -4,6 +4,8 @@
 
 #include "OciApi.h"
 
+namespace ocilite {
+
 namespace {
 
 // The word after CREATE's modifiers (OR REPLACE, PUBLIC, UNIQUE, ...), and its index.
@@ -101,3 +103,5 @@ bool IsNullOnlyBlock(const std::vector<Token>& t) {
   if (i < t.size() && t[i].IsSymbol(';')) ++i;
   return i == t.size();
 }
+
+}  // namespace ocilite

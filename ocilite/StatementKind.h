@@ -7,6 +7,8 @@
 
 #include "SqlLexer.h"
 
+namespace ocilite {
+
 enum class Route {
   Sql,             // translated and run by SQLite
   Commit,
@@ -38,5 +40,7 @@ StatementKind ClassifyStatement(const std::vector<Token>& significant);
 
 // True for a block whose body is made only of NULL; statements.
 bool IsNullOnlyBlock(const std::vector<Token>& significant);
+
+}  // namespace ocilite
 
 #endif

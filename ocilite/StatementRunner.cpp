@@ -9,6 +9,8 @@
 #include "ValueFunctions.h"
 #include "sqlite3.h"
 
+namespace ocilite {
+
 namespace {
 
 // Where SQLite cannot tell the position: the first use of the name the message names
@@ -165,3 +167,5 @@ int RunStatement(const std::shared_ptr<Session>& session, const ExecuteRequest& 
   }
   return ok ? OCI_SUCCESS : OCI_ERROR;
 }
+
+}  // namespace ocilite

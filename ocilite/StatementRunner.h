@@ -12,6 +12,8 @@
 #include "OraError.h"
 #include "Session.h"
 
+namespace ocilite {
+
 struct Execution {
   uint32_t rowCount = 0;
   std::unique_ptr<Cursor> cursor;  // set for a query
@@ -26,5 +28,7 @@ struct ExecuteRequest {
 // OCI_SUCCESS or OCI_ERROR (with `error`, its offset into the text).
 int RunStatement(const std::shared_ptr<Session>& session, const ExecuteRequest& request, Execution& result,
                  OraError& error);
+
+}  // namespace ocilite
 
 #endif

@@ -10,6 +10,8 @@
 #include "OracleDate.h"
 #include "sqlite3.h"
 
+namespace ocilite {
+
 namespace {
 
 const char kNlsKey[] = "ocilite.nls_date_format";
@@ -274,3 +276,5 @@ bool FormatNumber(double value, const std::string& format, std::string& text) {
   text = body;
   return true;
 }
+
+}  // namespace ocilite

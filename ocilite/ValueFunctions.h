@@ -9,6 +9,8 @@
 
 struct sqlite3;
 
+namespace ocilite {
+
 void RegisterValueFunctions(sqlite3* db);
 
 // The date functions (DateFunctions.cpp), which RegisterValueFunctions registers too.
@@ -25,5 +27,7 @@ void SetSessionDateFormat(sqlite3* db, const std::string& format);
 
 // A number by an Oracle number format model (9 0 , . $ FM); false when the model is not one.
 bool FormatNumber(double value, const std::string& format, std::string& text);
+
+}  // namespace ocilite
 
 #endif

@@ -3,10 +3,12 @@
 
 #include "DdlParser.h"
 
+namespace ocilite {
+
 namespace {
 
 TEST(DdlParserTest, SequenceDefaults) {
-  SequenceSpec spec;
+  SequenceDefinition spec;
   OraError error;
   ASSERT_TRUE(ParseCreateSequence(SignificantTokens("CREATE SEQUENCE s"), spec, error)) << error.text;
   EXPECT_EQ("", spec.name.owner);
@@ -18,7 +20,7 @@ TEST(DdlParserTest, SequenceDefaults) {
 }
 
 TEST(DdlParserTest, SequenceOptions) {
-  SequenceSpec spec;
+  SequenceDefinition spec;
   OraError error;
   ASSERT_TRUE(ParseCreateSequence(SignificantTokens("CREATE SEQUENCE hr.s START WITH 5 INCREMENT BY -1 MINVALUE -10 "
                                                     "MAXVALUE 100 CYCLE ORDER NOCACHE"),
@@ -35,14 +37,14 @@ TEST(DdlParserTest, SequenceOptions) {
 }
 
 TEST(DdlParserTest, DescendingSequenceStartsAtItsMaximum) {
-  SequenceSpec spec;
+  SequenceDefinition spec;
   OraError error;
   ASSERT_TRUE(ParseCreateSequence(SignificantTokens("CREATE SEQUENCE S INCREMENT BY -2 MAXVALUE 50"), spec, error));
   EXPECT_EQ(50, spec.start);
 }
 
 TEST(DdlParserTest, SynonymWithOwnersAndLink) {
-  SynonymSpec spec;
+  SynonymDefinition spec;
   OraError error;
   ASSERT_TRUE(ParseCreateSynonym(SignificantTokens("CREATE OR REPLACE PUBLIC SYNONYM e FOR scott.emp@sales.example.com"),
                                  spec, error))
@@ -55,7 +57,7 @@ TEST(DdlParserTest, SynonymWithOwnersAndLink) {
 }
 
 TEST(DdlParserTest, DatabaseLink) {
-  DbLinkSpec spec;
+  DbLinkDefinition spec;
   OraError error;
   ASSERT_TRUE(ParseCreateDbLink(SignificantTokens("CREATE DATABASE LINK hq.acme CONNECT TO scott IDENTIFIED BY tiger USING 'HQ'"),
                                 spec, error))
@@ -81,7 +83,7 @@ const UnitCase kUnitCases[] = {
 class UnitParseTest : public ::testing::TestWithParam<UnitCase> {};
 
 TEST_P(UnitParseTest, TypeAndName) {
-  UnitSpec spec;
+  UnitDefinition spec;
   OraError error;
   ASSERT_TRUE(ParseCreateUnit(SignificantTokens(GetParam().sql), spec, error)) << error.text;
   EXPECT_EQ(GetParam().type, spec.type);
@@ -91,7 +93,7 @@ TEST_P(UnitParseTest, TypeAndName) {
 INSTANTIATE_TEST_SUITE_P(Units, UnitParseTest, ::testing::ValuesIn(kUnitCases));
 
 TEST(DdlParserTest, TriggerHeader) {
-  UnitSpec spec;
+  UnitDefinition spec;
   OraError error;
   ASSERT_TRUE(ParseCreateUnit(SignificantTokens("CREATE TRIGGER t BEFORE UPDATE OF sal, comm OR DELETE ON scott.emp "
                                                 "REFERENCING NEW AS n FOR EACH ROW WHEN (n.sal > 0) BEGIN NULL; END;"),
@@ -106,7 +108,7 @@ TEST(DdlParserTest, TriggerHeader) {
 }
 
 TEST(DdlParserTest, InsteadOfStatementTrigger) {
-  UnitSpec spec;
+  UnitDefinition spec;
   OraError error;
   ASSERT_TRUE(ParseCreateUnit(SignificantTokens("CREATE TRIGGER t INSTEAD OF INSERT ON v BEGIN NULL; END;"), spec, error));
   EXPECT_EQ("INSTEAD OF", spec.trigger.timing);
@@ -132,7 +134,7 @@ const DropCase kDropCases[] = {
 class DropParseTest : public ::testing::TestWithParam<DropCase> {};
 
 TEST_P(DropParseTest, ReadsWhatToDrop) {
-  DropSpec spec;
+  DropDefinition spec;
   OraError error;
   ASSERT_TRUE(ParseDrop(SignificantTokens(GetParam().sql), spec, error)) << error.text;
   EXPECT_EQ(GetParam().type, spec.type);
@@ -164,10 +166,10 @@ class MalformedDdlTest : public ::testing::TestWithParam<MalformedCase> {};
 TEST_P(MalformedDdlTest, PointsAtTheFault) {
   std::vector<Token> tokens = SignificantTokens(GetParam().sql);
   OraError error;
-  SequenceSpec sequence;
-  SynonymSpec synonym;
-  UnitSpec unit;
-  DropSpec drop;
+  SequenceDefinition sequence;
+  SynonymDefinition synonym;
+  UnitDefinition unit;
+  DropDefinition drop;
   bool parsed = tokens[0].IsWord("DROP")       ? ParseDrop(tokens, drop, error)
                 : tokens[1].IsWord("SEQUENCE") ? ParseCreateSequence(tokens, sequence, error)
                 : tokens[1].IsWord("SYNONYM")  ? ParseCreateSynonym(tokens, synonym, error)
@@ -180,3 +182,5 @@ TEST_P(MalformedDdlTest, PointsAtTheFault) {
 INSTANTIATE_TEST_SUITE_P(Ddl, MalformedDdlTest, ::testing::ValuesIn(kMalformedCases));
 
 }  // namespace
+
+}  // namespace ocilite

@@ -5,6 +5,8 @@
 
 #include "DictionaryViews.h"
 
+namespace ocilite {
+
 namespace {
 
 size_t Count(const std::string& text, const std::string& part) {
@@ -57,3 +59,5 @@ TEST(DictionaryViewsTest, UserViewsLeaveOutOnlyTheOwnerColumn) {
 }
 
 }  // namespace
+
+}  // namespace ocilite

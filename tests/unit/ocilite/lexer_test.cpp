@@ -3,6 +3,8 @@
 
 #include "SqlLexer.h"
 
+namespace ocilite {
+
 namespace {
 
 struct LexCase {
@@ -64,3 +66,5 @@ TEST(LexerTest, IdentifierNamesAreUpperUnlessQuoted) {
 }
 
 }  // namespace
+
+}  // namespace ocilite

@@ -4,6 +4,8 @@
 #include "Cursor.h"
 #include "OraError.h"
 
+namespace ocilite {
+
 namespace {
 
 TEST(OraErrorTest, FormatsNumberAndDetail) {
@@ -59,3 +61,5 @@ TEST_P(NumberTextTest, WritesAsOracle) { EXPECT_EQ(GetParam().text, OracleNumber
 INSTANTIATE_TEST_SUITE_P(Numbers, NumberTextTest, ::testing::ValuesIn(kNumberCases));
 
 }  // namespace
+
+}  // namespace ocilite

@@ -4,6 +4,8 @@
 #include "OciApi.h"
 #include "OracleType.h"
 
+namespace ocilite {
+
 namespace {
 
 struct TypeCase {
@@ -49,3 +51,5 @@ TEST_P(OracleTypeTest, Reads) {
 INSTANTIATE_TEST_SUITE_P(Types, OracleTypeTest, ::testing::ValuesIn(kTypeCases));
 
 }  // namespace
+
+}  // namespace ocilite

@@ -4,6 +4,8 @@
 #include "OciApi.h"
 #include "StatementKind.h"
 
+namespace ocilite {
+
 namespace {
 
 struct KindCase {
@@ -86,3 +88,5 @@ TEST_P(NullBlockTest, RecognisesBlocksOfNullOnly) {
 INSTANTIATE_TEST_SUITE_P(Blocks, NullBlockTest, ::testing::ValuesIn(kBlockCases));
 
 }  // namespace
+
+}  // namespace ocilite

@@ -3,6 +3,8 @@
 
 #include "SqlTranslator.h"
 
+namespace ocilite {
+
 namespace {
 
 struct TranslateCase {
@@ -109,3 +111,5 @@ TEST(TranslatorTest, OffsetInsideAQualifiedNamePointsAtTheName) {
 }
 
 }  // namespace
+
+}  // namespace ocilite
