@@ -75,8 +75,8 @@ void FetchThroughOciConnection(benchmark::State& state) {
 }
 
 void ReadWithSqliteShell(benchmark::State& state) {
-  std::string command = "sqlite3 -batch '" + DataFolder() + "/DEMO.SCOTT.dbs' 'SELECT * FROM " + kTable +
-                        "' > /dev/null";
+  std::string command =
+      "sqlite3 -batch '" + DataFolder() + "/DEMO.SCOTT.dbs' 'SELECT * FROM " + kTable + "' > /dev/null";
   int64_t read = 0;
   for (auto _ : state) {
     auto start = std::chrono::steady_clock::now();

@@ -88,7 +88,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
     std::printf("splitter: %.1f MB/s (10 MB), %.1f MB/s (20 MB)\n", 10 / split10, 20 / split20);
     std::printf("splitter 20 MB / 10 MB time: %.2f (linear: 2)\n", split20 / split10);
     // Only when the filter let the memchr pass run too.
-    if (memchr10 > 0) std::printf("memchr: %.1f MB/s; splitter / memchr time on 10 MB: %.1f\n", 10 / memchr10, split10 / memchr10);
+    if (memchr10 > 0)
+      std::printf("memchr: %.1f MB/s; splitter / memchr time on 10 MB: %.1f\n", 10 / memchr10, split10 / memchr10);
   }
 
  private:

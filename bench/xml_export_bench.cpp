@@ -14,7 +14,7 @@
 namespace {
 
 constexpr int kRows = 100000;
-const std::vector<std::string> kHeadings = {"EMPNO", "ENAME", "JOB",  "MGR",      "HIRE DATE",
+const std::vector<std::string> kHeadings = {"EMPNO", "ENAME", "JOB",    "MGR",      "HIRE DATE",
                                             "SAL",   "COMM",  "DEPTNO", "COUNT(*)", "NOTE"};
 
 // Cells shaped like a query's text results, with some characters to escape and convert.

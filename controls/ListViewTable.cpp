@@ -32,8 +32,8 @@ std::string ListViewTable::Heading(int column) const {
   item.mask = LVCF_TEXT;
   item.pszText = buffer.data();
   item.cchTextMax = kHeadingBufferSize;
-  if (!SendMessageA(list_, LVM_GETCOLUMNA, order_[column], reinterpret_cast<LPARAM>(&item)) ||
-      !item.pszText || !item.pszText[0]) {
+  if (!SendMessageA(list_, LVM_GETCOLUMNA, order_[column], reinterpret_cast<LPARAM>(&item)) || !item.pszText ||
+      !item.pszText[0]) {
     return "data";
   }
   return item.pszText;

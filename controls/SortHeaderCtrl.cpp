@@ -7,8 +7,7 @@
 namespace {
 
 zq::MarkRect ToMarkRect(const RECT& r) {
-  return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right),
-          static_cast<int>(r.bottom)};
+  return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right), static_cast<int>(r.bottom)};
 }
 
 int BlankWidth(HDC dc) {
@@ -49,8 +48,7 @@ void CSortHeaderCtrl::DrawItem(const DRAWITEMSTRUCT& draw) {
   HDC dc = draw.hDC;
   const int saved = SaveDC(dc);
   // Intersecting in logical units keeps the clip right even when the caller moved the origin.
-  IntersectClipRect(dc, draw.rcItem.left, draw.rcItem.top, draw.rcItem.right,
-                    draw.rcItem.bottom);
+  IntersectClipRect(dc, draw.rcItem.left, draw.rcItem.top, draw.rcItem.right, draw.rcItem.bottom);
   FillRect(dc, &draw.rcItem, GetSysColorBrush(COLOR_BTNFACE));
 
   const int blank = BlankWidth(dc);
@@ -74,8 +72,7 @@ void CSortHeaderCtrl::DrawLabel(HDC dc, const DRAWITEMSTRUCT& draw, int blank) {
   if (!zq::HasRoomForText(area)) return;
 
   RECT rect = {area.left, area.top, area.right, area.bottom};
-  const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP | DT_END_ELLIPSIS |
-                      TextAlignment(item.fmt);
+  const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP | DT_END_ELLIPSIS | TextAlignment(item.fmt);
   DrawTextA(dc, text, -1, &rect, format);
 }
 

@@ -42,20 +42,15 @@ void SetItemData(HWND list, int row, LPARAM data) {
 
 const SortKeyRecord& Record(LPARAM data) { return *reinterpret_cast<const SortKeyRecord*>(data); }
 
-int CALLBACK CompareAscending(LPARAM a, LPARAM b, LPARAM) {
-  return CompareSortTexts(Record(a).text, Record(b).text);
-}
+int CALLBACK CompareAscending(LPARAM a, LPARAM b, LPARAM) { return CompareSortTexts(Record(a).text, Record(b).text); }
 
-int CALLBACK CompareDescending(LPARAM a, LPARAM b, LPARAM) {
-  return CompareSortTexts(Record(b).text, Record(a).text);
-}
+int CALLBACK CompareDescending(LPARAM a, LPARAM b, LPARAM) { return CompareSortTexts(Record(b).text, Record(a).text); }
 
 }  // namespace
 
 // String sort keeps hyphens and apostrophes significant: a text comparison, not a word one.
 int CompareSortTexts(const std::string& a, const std::string& b) {
-  return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_STRINGSORT, a.c_str(), -1,
-                        b.c_str(), -1) -
+  return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_STRINGSORT, a.c_str(), -1, b.c_str(), -1) -
          CSTR_EQUAL;
 }
 

@@ -38,8 +38,8 @@ bool CSortListCtrl::Attach(HWND listView) {
   HWND headerWindow = GetDlgItem(listView, 0);
   if (!headerWindow) return false;
   // The wide form: the list view is a wide window, so nothing is converted on the way.
-  const auto previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(listView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
+  const auto previous =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrW(listView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
   Hooks()[listView] = Hook{this, previous};
   hwnd_ = listView;
   header.Attach(headerWindow);

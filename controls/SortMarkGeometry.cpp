@@ -22,13 +22,11 @@ SortMark SortMarkPaths(const MarkRect& item, int blank, bool ascending) {
   const int b = item.bottom;
   const int s = blank;
   if (ascending) {
-    return SortMark{
-        {{{r - 4 * s, 2 * s - 1}, {r - 3 * s, b - 2 * s}, {r - 5 * s - 2, b - 2 * s}}, 3},
-        {{{r - 5 * s - 1, b - 2 * s - 1}, {r - 4 * s, 2 * s - 2}}, 2}};
+    return SortMark{{{{r - 4 * s, 2 * s - 1}, {r - 3 * s, b - 2 * s}, {r - 5 * s - 2, b - 2 * s}}, 3},
+                    {{{r - 5 * s - 1, b - 2 * s - 1}, {r - 4 * s, 2 * s - 2}}, 2}};
   }
-  return SortMark{
-      {{{r - 3 * s, 2 * s - 1}, {r - 4 * s - 1, b - 2 * s + 1}}, 2},
-      {{{r - 4 * s - 1, b - 2 * s}, {r - 5 * s - 1, 2 * s - 1}, {r - 3 * s, 2 * s - 1}}, 3}};
+  return SortMark{{{{r - 3 * s, 2 * s - 1}, {r - 4 * s - 1, b - 2 * s + 1}}, 2},
+                  {{{r - 4 * s - 1, b - 2 * s}, {r - 5 * s - 1, 2 * s - 1}, {r - 3 * s, 2 * s - 1}}, 3}};
 }
 
 }  // namespace zq

@@ -9,8 +9,7 @@ namespace {
 class ShellOpen : public LinkShell {
  public:
   INT_PTR Open(const char* address) override {
-    return reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", address, nullptr, nullptr, SW_SHOWNORMAL));
+    return reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", address, nullptr, nullptr, SW_SHOWNORMAL));
   }
   void Beep() override { MessageBeep(0); }
 };

@@ -30,7 +30,7 @@ constexpr CharacterSet kCharacterSets[] = {
 constexpr int kUnknownMaxBytes = 4;
 constexpr size_t kNumberText = 172;  // 40 digits, sign, point and exponent, as drivers size it
 constexpr size_t kFloatText = 64;
-constexpr size_t kDateText = 1024;   // any date format a session may set
+constexpr size_t kDateText = 1024;  // any date format a session may set
 constexpr size_t kIntervalText = 64;
 constexpr size_t kRowidText = 4001;
 constexpr ub4 kLongestVarchar = 4000;
@@ -46,10 +46,24 @@ int MaxBytesPerCharacter(ub2 charsetId) {
 
 bool SizedByDisplaySize(ub2 dataType) {
   switch (dataType) {
-    case SQLT_CHR: case SQLT_AFC: case SQLT_NUM: case SQLT_IBFLOAT: case SQLT_IBDOUBLE: case SQLT_DAT:
-    case SQLT_TIMESTAMP: case SQLT_TIMESTAMP_TZ: case SQLT_TIMESTAMP_LTZ: case SQLT_INTERVAL_YM:
-    case SQLT_INTERVAL_DS: case SQLT_BIN: case SQLT_RDD: case SQLT_RID: case SQLT_LNG: case SQLT_CLOB:
-    case SQLT_LBI: case SQLT_BLOB:
+    case SQLT_CHR:
+    case SQLT_AFC:
+    case SQLT_NUM:
+    case SQLT_IBFLOAT:
+    case SQLT_IBDOUBLE:
+    case SQLT_DAT:
+    case SQLT_TIMESTAMP:
+    case SQLT_TIMESTAMP_TZ:
+    case SQLT_TIMESTAMP_LTZ:
+    case SQLT_INTERVAL_YM:
+    case SQLT_INTERVAL_DS:
+    case SQLT_BIN:
+    case SQLT_RDD:
+    case SQLT_RID:
+    case SQLT_LNG:
+    case SQLT_CLOB:
+    case SQLT_LBI:
+    case SQLT_BLOB:
       return false;
     default:
       return true;
@@ -59,27 +73,58 @@ bool SizedByDisplaySize(ub2 dataType) {
 size_t ColumnBufferBytes(const ColumnType& column, int maxBytesPerCharacter) {
   size_t bytes = kLargestColumnBuffer;
   switch (column.dataType) {
-    case SQLT_CHR: case SQLT_AFC: {
+    case SQLT_CHR:
+    case SQLT_AFC: {
       ub4 characters = column.charSize ? column.charSize : column.dataSize ? column.dataSize : kLongestVarchar;
       bytes = static_cast<size_t>(characters) * static_cast<size_t>(maxBytesPerCharacter) + 1;
       break;
     }
-    case SQLT_NUM: bytes = kNumberText; break;
-    case SQLT_IBFLOAT: case SQLT_IBDOUBLE: bytes = kFloatText; break;
-    case SQLT_DAT: case SQLT_TIMESTAMP: case SQLT_TIMESTAMP_TZ: case SQLT_TIMESTAMP_LTZ: bytes = kDateText; break;
-    case SQLT_INTERVAL_YM: case SQLT_INTERVAL_DS: bytes = kIntervalText; break;
-    case SQLT_BIN: bytes = 2 * static_cast<size_t>(column.dataSize) + 1; break;  // two hex digits a byte
-    case SQLT_RDD: case SQLT_RID: bytes = kRowidText; break;
-    case SQLT_LNG: case SQLT_CLOB: case SQLT_LBI: case SQLT_BLOB: break;
-    default: bytes = static_cast<size_t>(std::max(column.displaySize, column.dataSize)) + 1;
+    case SQLT_NUM:
+      bytes = kNumberText;
+      break;
+    case SQLT_IBFLOAT:
+    case SQLT_IBDOUBLE:
+      bytes = kFloatText;
+      break;
+    case SQLT_DAT:
+    case SQLT_TIMESTAMP:
+    case SQLT_TIMESTAMP_TZ:
+    case SQLT_TIMESTAMP_LTZ:
+      bytes = kDateText;
+      break;
+    case SQLT_INTERVAL_YM:
+    case SQLT_INTERVAL_DS:
+      bytes = kIntervalText;
+      break;
+    case SQLT_BIN:
+      bytes = 2 * static_cast<size_t>(column.dataSize) + 1;
+      break;  // two hex digits a byte
+    case SQLT_RDD:
+    case SQLT_RID:
+      bytes = kRowidText;
+      break;
+    case SQLT_LNG:
+    case SQLT_CLOB:
+    case SQLT_LBI:
+    case SQLT_BLOB:
+      break;
+    default:
+      bytes = static_cast<size_t>(std::max(column.displaySize, column.dataSize)) + 1;
   }
   return std::min(bytes, kLargestColumnBuffer);
 }
 
 bool CutShowsHashes(ub2 dataType) {
   switch (dataType) {
-    case SQLT_NUM: case SQLT_IBFLOAT: case SQLT_IBDOUBLE: case SQLT_DAT: case SQLT_TIMESTAMP:
-    case SQLT_TIMESTAMP_TZ: case SQLT_TIMESTAMP_LTZ: case SQLT_INTERVAL_YM: case SQLT_INTERVAL_DS:
+    case SQLT_NUM:
+    case SQLT_IBFLOAT:
+    case SQLT_IBDOUBLE:
+    case SQLT_DAT:
+    case SQLT_TIMESTAMP:
+    case SQLT_TIMESTAMP_TZ:
+    case SQLT_TIMESTAMP_LTZ:
+    case SQLT_INTERVAL_YM:
+    case SQLT_INTERVAL_DS:
       return true;
     default:
       return false;

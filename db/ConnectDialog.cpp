@@ -61,7 +61,9 @@ bool ConnectDialog::OnCommand(int controlId, int notifyCode) {
 }
 
 void ConnectDialog::CheckLoginType(int type) {
-  const int button = type == LOGIN_SYSOPER ? IDC_LOGIN_SYSOPER : type == LOGIN_SYSDBA ? IDC_LOGIN_SYSDBA : IDC_LOGIN_NORMAL;
+  const int button = type == LOGIN_SYSOPER  ? IDC_LOGIN_SYSOPER
+                     : type == LOGIN_SYSDBA ? IDC_LOGIN_SYSDBA
+                                            : IDC_LOGIN_NORMAL;
   CheckRadioButton(Hwnd(), IDC_LOGIN_NORMAL, IDC_LOGIN_SYSDBA, button);
 }
 

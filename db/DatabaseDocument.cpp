@@ -18,24 +18,21 @@ std::string OneLine(std::string text) {
 
 }  // namespace
 
-DbResult DatabaseDocument::Connect(const std::string& database, const std::string& user,
-                                   const std::string& password, int loginType) {
-  return connection_.Connect(database.data(), database.size(), user.data(), user.size(),
-                             password.data(), password.size(), loginType);
+DbResult DatabaseDocument::Connect(const std::string& database, const std::string& user, const std::string& password,
+                                   int loginType) {
+  return connection_.Connect(database.data(), database.size(), user.data(), user.size(), password.data(),
+                             password.size(), loginType);
 }
 
 DbResult DatabaseDocument::Disconnect() { return connection_.Disconnect(); }
 
-DbResult DatabaseDocument::SetManualCommit(bool manual) {
-  return connection_.SetManualCommit(manual ? 1 : 0);
-}
+DbResult DatabaseDocument::SetManualCommit(bool manual) { return connection_.SetManualCommit(manual ? 1 : 0); }
 
-DbResult DatabaseDocument::Execute(const std::string& statement, int& isQuery, int& columnCount,
-                                   int& rowCount, int& errorOffset) {
+DbResult DatabaseDocument::Execute(const std::string& statement, int& isQuery, int& columnCount, int& rowCount,
+                                   int& errorOffset) {
   std::string text = statement;
   std::replace(text.begin(), text.end(), '\r', ' ');
-  return connection_.Execute(text.data(), text.size(), isQuery, columnCount, rowCount,
-                             errorOffset);
+  return connection_.Execute(text.data(), text.size(), isQuery, columnCount, rowCount, errorOffset);
 }
 
 DbResult DatabaseDocument::DescribeColumns(int columnCount, std::vector<std::string>& names) {
@@ -49,8 +46,7 @@ DbResult DatabaseDocument::FetchRow(int columnCount, std::vector<std::string>& v
 std::string DatabaseDocument::GetErrorText() {
   std::vector<char> buffer(kErrorTextSize, 0);
   int errorCode = 0;
-  if (connection_.GetErrorText(buffer.data(), buffer.size(), errorCode) != DB_OK)
-    return kNoMessageText;
+  if (connection_.GetErrorText(buffer.data(), buffer.size(), errorCode) != DB_OK) return kNoMessageText;
   return OneLine(TextUpToZero(buffer.data(), buffer.size()));
 }
 

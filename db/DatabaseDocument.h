@@ -13,14 +13,12 @@ class DatabaseDocument {
   // Constructs the OciConnection, which loads ".\oci.dll".
   DatabaseDocument() = default;
 
-  DbResult Connect(const std::string& database, const std::string& user,
-                   const std::string& password, int loginType);
+  DbResult Connect(const std::string& database, const std::string& user, const std::string& password, int loginType);
   DbResult Disconnect();
   DbResult SetManualCommit(bool manual);
   // Carriage returns reach the database as blanks, one byte for one, so the error offset
   // points at the same byte of the text the caller holds.
-  DbResult Execute(const std::string& statement, int& isQuery, int& columnCount, int& rowCount,
-                   int& errorOffset);
+  DbResult Execute(const std::string& statement, int& isQuery, int& columnCount, int& rowCount, int& errorOffset);
   DbResult DescribeColumns(int columnCount, std::vector<std::string>& names);
   DbResult FetchRow(int columnCount, std::vector<std::string>& values);
   // Values of the current query shown cut short so far.

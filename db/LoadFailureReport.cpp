@@ -10,8 +10,6 @@ LoadFailureHandler currentHandler = WriteToStandardError;
 
 }  // namespace
 
-void SetLoadFailureHandler(LoadFailureHandler handler) {
-  currentHandler = handler ? handler : WriteToStandardError;
-}
+void SetLoadFailureHandler(LoadFailureHandler handler) { currentHandler = handler ? handler : WriteToStandardError; }
 
 void ReportLoadFailure(const char* message) { currentHandler(message); }

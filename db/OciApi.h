@@ -113,14 +113,7 @@ enum {
 };
 
 // Credentials, syntax, fetch orientation, data types, indicators.
-enum {
-  OCI_CRED_RDBMS = 1,
-  OCI_CRED_EXT = 2,
-  OCI_NTV_SYNTAX = 1,
-  OCI_FETCH_NEXT = 2,
-  SQLT_STR = 5,
-  OCI_IND_NULL = -1
-};
+enum { OCI_CRED_RDBMS = 1, OCI_CRED_EXT = 2, OCI_NTV_SYNTAX = 1, OCI_FETCH_NEXT = 2, SQLT_STR = 5, OCI_IND_NULL = -1 };
 
 // Statement types reported through OCI_ATTR_STMT_TYPE.
 enum {
@@ -135,33 +128,25 @@ enum {
   OCI_STMT_DECLARE = 9
 };
 
-sword OCIInitialize(ub4 mode, dvoid* ctxp, dvoid* (*malocfp)(dvoid*, size_t),
-                    dvoid* (*ralocfp)(dvoid*, dvoid*, size_t), void (*mfreefp)(dvoid*, dvoid*));
+sword OCIInitialize(ub4 mode, dvoid* ctxp, dvoid* (*malocfp)(dvoid*, size_t), dvoid* (*ralocfp)(dvoid*, dvoid*, size_t),
+                    void (*mfreefp)(dvoid*, dvoid*));
 sword OCIEnvInit(OCIEnv** envp, ub4 mode, size_t xtramem_sz, dvoid** usrmempp);
-sword OCIHandleAlloc(const dvoid* parenth, dvoid** hndlpp, ub4 type, size_t xtramem_sz,
-                     dvoid** usrmempp);
-sword OCIServerAttach(OCIServer* srvhp, OCIError* errhp, const OraText* dblink, sb4 dblink_len,
-                      ub4 mode);
-sword OCIAttrSet(dvoid* trgthndlp, ub4 trghndltyp, dvoid* attributep, ub4 size, ub4 attrtype,
-                 OCIError* errhp);
-sword OCIAttrGet(const dvoid* trgthndlp, ub4 trghndltyp, dvoid* attributep, ub4* sizep,
-                 ub4 attrtype, OCIError* errhp);
-sword OCIBindByPos(OCIStmt* stmtp, OCIBind** bindp, OCIError* errhp, ub4 position, dvoid* valuep,
-                   sb4 value_sz, ub2 dty, dvoid* indp, ub2* alenp, ub2* rcodep, ub4 maxarr_len,
-                   ub4* curelep, ub4 mode);
+sword OCIHandleAlloc(const dvoid* parenth, dvoid** hndlpp, ub4 type, size_t xtramem_sz, dvoid** usrmempp);
+sword OCIServerAttach(OCIServer* srvhp, OCIError* errhp, const OraText* dblink, sb4 dblink_len, ub4 mode);
+sword OCIAttrSet(dvoid* trgthndlp, ub4 trghndltyp, dvoid* attributep, ub4 size, ub4 attrtype, OCIError* errhp);
+sword OCIAttrGet(const dvoid* trgthndlp, ub4 trghndltyp, dvoid* attributep, ub4* sizep, ub4 attrtype, OCIError* errhp);
+sword OCIBindByPos(OCIStmt* stmtp, OCIBind** bindp, OCIError* errhp, ub4 position, dvoid* valuep, sb4 value_sz, ub2 dty,
+                   dvoid* indp, ub2* alenp, ub2* rcodep, ub4 maxarr_len, ub4* curelep, ub4 mode);
 sword OCIHandleFree(dvoid* hndlp, ub4 type);
 sword OCISessionBegin(OCISvcCtx* svchp, OCIError* errhp, OCISession* usrhp, ub4 credt, ub4 mode);
 sword OCISessionEnd(OCISvcCtx* svchp, OCIError* errhp, OCISession* usrhp, ub4 mode);
 sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iters, ub4 rowoff,
                      const OCISnapshot* snap_in, OCISnapshot* snap_out, ub4 mode);
-sword OCIStmtPrepare(OCIStmt* stmtp, OCIError* errhp, const OraText* stmt, ub4 stmt_len,
-                     ub4 language, ub4 mode);
+sword OCIStmtPrepare(OCIStmt* stmtp, OCIError* errhp, const OraText* stmt, ub4 stmt_len, ub4 language, ub4 mode);
 sword OCIStmtFetch(OCIStmt* stmtp, OCIError* errhp, ub4 nrows, ub2 orientation, ub4 mode);
-sword OCIDefineByPos(OCIStmt* stmtp, OCIDefine** defnp, OCIError* errhp, ub4 position,
-                     dvoid* valuep, sb4 value_sz, ub2 dty, dvoid* indp, ub2* rlenp, ub2* rcodep,
-                     ub4 mode);
-sword OCIErrorGet(dvoid* hndlp, ub4 recordno, OraText* sqlstate, sb4* errcodep, OraText* bufp,
-                  ub4 bufsiz, ub4 type);
+sword OCIDefineByPos(OCIStmt* stmtp, OCIDefine** defnp, OCIError* errhp, ub4 position, dvoid* valuep, sb4 value_sz,
+                     ub2 dty, dvoid* indp, ub2* rlenp, ub2* rcodep, ub4 mode);
+sword OCIErrorGet(dvoid* hndlp, ub4 recordno, OraText* sqlstate, sb4* errcodep, OraText* bufp, ub4 bufsiz, ub4 type);
 sword OCIParamGet(const dvoid* hndlp, ub4 htype, OCIError* errhp, dvoid** parmdpp, ub4 pos);
 sword OCIServerDetach(OCIServer* srvhp, OCIError* errhp, ub4 mode);
 sword OCITerminate(ub4 mode);

@@ -11,8 +11,8 @@ struct EntryPointSlot {
   void (*store)(OciEntryPoints& entryPoints, SymbolAddress address);
 };
 
-#define ZQ_ENTRY_POINT_SLOT(name)                                      \
-  {#name, [](OciEntryPoints& entryPoints, SymbolAddress address) {     \
+#define ZQ_ENTRY_POINT_SLOT(name)                                     \
+  {#name, [](OciEntryPoints& entryPoints, SymbolAddress address) {    \
      entryPoints.name = reinterpret_cast<decltype(&::name)>(address); \
    }},
 const EntryPointSlot kEntryPointSlots[] = {ZQ_OCI_ENTRY_POINTS(ZQ_ENTRY_POINT_SLOT)};
@@ -52,13 +52,21 @@ void OciBinding::Unload() {
 
 DbResult OciBinding::MapOciStatus(sword status) {
   switch (status) {
-    case OCI_SUCCESS: return DB_OK;
-    case OCI_SUCCESS_WITH_INFO: return DB_SUCCESS_WITH_INFO;
-    case OCI_NEED_DATA: return DB_NEED_DATA;
-    case OCI_NO_DATA: return DB_NO_DATA;
-    case OCI_STILL_EXECUTING: return DB_STILL_EXECUTING;
-    case OCI_INVALID_HANDLE: return DB_INVALID_HANDLE;
-    case OCI_CONTINUE: return DB_CONTINUE;
-    default: return DB_ERROR;
+    case OCI_SUCCESS:
+      return DB_OK;
+    case OCI_SUCCESS_WITH_INFO:
+      return DB_SUCCESS_WITH_INFO;
+    case OCI_NEED_DATA:
+      return DB_NEED_DATA;
+    case OCI_NO_DATA:
+      return DB_NO_DATA;
+    case OCI_STILL_EXECUTING:
+      return DB_STILL_EXECUTING;
+    case OCI_INVALID_HANDLE:
+      return DB_INVALID_HANDLE;
+    case OCI_CONTINUE:
+      return DB_CONTINUE;
+    default:
+      return DB_ERROR;
   }
 }

@@ -8,11 +8,11 @@
 #include "OciApi.h"
 
 // Every entry point the system resolves, in the order they are looked up.
-#define ZQ_OCI_ENTRY_POINTS(X)                                                            \
-  X(OCIInitialize) X(OCIEnvInit) X(OCIHandleAlloc) X(OCIServerAttach) X(OCIAttrSet)      \
-  X(OCIAttrGet) X(OCIBindByPos) X(OCIHandleFree) X(OCISessionBegin) X(OCISessionEnd)     \
-  X(OCIStmtExecute) X(OCIStmtPrepare) X(OCIStmtFetch) X(OCIDefineByPos) X(OCIErrorGet)   \
-  X(OCIParamGet) X(OCIServerDetach) X(OCITerminate)
+#define ZQ_OCI_ENTRY_POINTS(X)                                                                                    \
+  X(OCIInitialize)                                                                                                \
+  X(OCIEnvInit) X(OCIHandleAlloc) X(OCIServerAttach) X(OCIAttrSet) X(OCIAttrGet) X(OCIBindByPos) X(OCIHandleFree) \
+      X(OCISessionBegin) X(OCISessionEnd) X(OCIStmtExecute) X(OCIStmtPrepare) X(OCIStmtFetch) X(OCIDefineByPos)   \
+          X(OCIErrorGet) X(OCIParamGet) X(OCIServerDetach) X(OCITerminate)
 
 struct OciEntryPoints {
 #define ZQ_DECLARE_ENTRY_POINT(name) decltype(&::name) name = nullptr;

@@ -10,9 +10,12 @@ const char kExternalUser[] = "Zenquill";
 
 ub4 SessionMode(int loginType) {
   switch (loginType) {
-    case LOGIN_SYSDBA: return OCI_SYSDBA;
-    case LOGIN_SYSOPER: return OCI_SYSOPER;
-    default: return OCI_DEFAULT;
+    case LOGIN_SYSDBA:
+      return OCI_SYSDBA;
+    case LOGIN_SYSOPER:
+      return OCI_SYSOPER;
+    default:
+      return OCI_DEFAULT;
   }
 }
 
@@ -34,9 +37,8 @@ DbResult OciConnection::RequireSession() const {
   return DB_OK;
 }
 
-DbResult OciConnection::Connect(const char* database, size_t databaseLength, const char* user,
-                                size_t userLength, const char* password, size_t passwordLength,
-                                int loginType) {
+DbResult OciConnection::Connect(const char* database, size_t databaseLength, const char* user, size_t userLength,
+                                const char* password, size_t passwordLength, int loginType) {
   if (stage_ == Stage::kConnected) return DB_ERROR;
   if (!binding_.IsLoaded()) return DB_NOT_LOADED;
   // The previous attempt's handles were kept so that its error could be read; not any more.
@@ -63,25 +65,22 @@ DbResult OciConnection::AttachServer(const char* database, size_t databaseLength
 
 // A session that begins with a warning (a password about to expire) is open on the server
 // and usable: it is kept, and the warning is what the caller gets to read.
-DbResult OciConnection::BeginSession(const char* user, size_t userLength, const char* password,
-                                     size_t passwordLength, int loginType) {
+DbResult OciConnection::BeginSession(const char* user, size_t userLength, const char* password, size_t passwordLength,
+                                     int loginType) {
   AllocateHandle(serviceContext_, OCI_HTYPE_SVCCTX);
   Oci().OCIAttrSet(serviceContext_, OCI_HTYPE_SVCCTX, server_, 0, OCI_ATTR_SERVER, error_);
   AllocateHandle(session_, OCI_HTYPE_SESSION);
   ub4 credentials = SetCredentials(user, userLength, password, passwordLength);
-  sword begun = Oci().OCISessionBegin(serviceContext_, error_, session_, credentials,
-                                      SessionMode(loginType));
+  sword begun = Oci().OCISessionBegin(serviceContext_, error_, session_, credentials, SessionMode(loginType));
   if (begun != OCI_SUCCESS && begun != OCI_SUCCESS_WITH_INFO) return Map(begun);
   stage_ = Stage::kSessionBegun;
-  sword status =
-      Oci().OCIAttrSet(serviceContext_, OCI_HTYPE_SVCCTX, session_, 0, OCI_ATTR_SESSION, error_);
+  sword status = Oci().OCIAttrSet(serviceContext_, OCI_HTYPE_SVCCTX, session_, 0, OCI_ATTR_SESSION, error_);
   if (status != OCI_SUCCESS) return Map(status);
   stage_ = Stage::kConnected;
   return Map(begun);
 }
 
-ub4 OciConnection::SetCredentials(const char* user, size_t userLength, const char* password,
-                                  size_t passwordLength) {
+ub4 OciConnection::SetCredentials(const char* user, size_t userLength, const char* password, size_t passwordLength) {
   ub4 credentials = OCI_CRED_RDBMS;
   if (userLength == 0 && passwordLength == 0) {
     user = kExternalUser;
@@ -89,17 +88,16 @@ ub4 OciConnection::SetCredentials(const char* user, size_t userLength, const cha
     password = "";
     credentials = OCI_CRED_EXT;
   }
-  Oci().OCIAttrSet(session_, OCI_HTYPE_SESSION, const_cast<char*>(user),
-                   static_cast<ub4>(userLength), OCI_ATTR_USERNAME, error_);
-  Oci().OCIAttrSet(session_, OCI_HTYPE_SESSION, const_cast<char*>(password),
-                   static_cast<ub4>(passwordLength), OCI_ATTR_PASSWORD, error_);
+  Oci().OCIAttrSet(session_, OCI_HTYPE_SESSION, const_cast<char*>(user), static_cast<ub4>(userLength),
+                   OCI_ATTR_USERNAME, error_);
+  Oci().OCIAttrSet(session_, OCI_HTYPE_SESSION, const_cast<char*>(password), static_cast<ub4>(passwordLength),
+                   OCI_ATTR_PASSWORD, error_);
   return credentials;
 }
 
 // Undoes as much of a Connect as was done, whether it completed or failed halfway.
 void OciConnection::ReleaseSession() {
-  if (stage_ >= Stage::kSessionBegun)
-    Oci().OCISessionEnd(serviceContext_, error_, session_, OCI_DEFAULT);
+  if (stage_ >= Stage::kSessionBegun) Oci().OCISessionEnd(serviceContext_, error_, session_, OCI_DEFAULT);
   FreeHandle(session_, OCI_HTYPE_SESSION);
   FreeHandle(serviceContext_, OCI_HTYPE_SVCCTX);
   if (stage_ >= Stage::kAttached) Oci().OCIServerDetach(server_, error_, OCI_DEFAULT);

@@ -25,15 +25,14 @@ class OciConnection {
   OciConnection(const OciConnection&) = delete;
   OciConnection& operator=(const OciConnection&) = delete;
 
-  DbResult Connect(const char* database, size_t databaseLength, const char* user,
-                   size_t userLength, const char* password, size_t passwordLength,
-                   int loginType);
+  DbResult Connect(const char* database, size_t databaseLength, const char* user, size_t userLength,
+                   const char* password, size_t passwordLength, int loginType);
   DbResult Disconnect();
   DbResult SetManualCommit(int manual);
   DbResult GetErrorText(char* buffer, size_t size, int& errorCode);
 
-  DbResult Execute(const char* statement, size_t length, int& isQuery, int& columnCount,
-                   int& rowCount, int& errorOffset);
+  DbResult Execute(const char* statement, size_t length, int& isQuery, int& columnCount, int& rowCount,
+                   int& errorOffset);
   DbResult DescribeColumns(int columnCount, std::vector<std::string>& names);
   DbResult FetchRow(int columnCount, std::vector<std::string>& values);
   DbResult CloseQuery();
@@ -54,10 +53,9 @@ class OciConnection {
   DbResult RequireSession() const;
 
   DbResult AttachServer(const char* database, size_t databaseLength);
-  DbResult BeginSession(const char* user, size_t userLength, const char* password,
-                        size_t passwordLength, int loginType);
-  ub4 SetCredentials(const char* user, size_t userLength, const char* password,
-                     size_t passwordLength);
+  DbResult BeginSession(const char* user, size_t userLength, const char* password, size_t passwordLength,
+                        int loginType);
+  ub4 SetCredentials(const char* user, size_t userLength, const char* password, size_t passwordLength);
   void ReleaseSession();
 
   bool IsSelect(OCIStmt* statement);

@@ -14,13 +14,12 @@ constexpr sb2 kCutLongerThanIndicator = -2;
 }  // namespace
 
 template <typename Value>
-sword OciConnection::GetAttribute(const void* handle, ub4 handleType, Value& value,
-                                  ub4 attribute) {
+sword OciConnection::GetAttribute(const void* handle, ub4 handleType, Value& value, ub4 attribute) {
   return Oci().OCIAttrGet(handle, handleType, &value, nullptr, attribute, error_);
 }
 
-DbResult OciConnection::Execute(const char* statement, size_t length, int& isQuery,
-                                int& columnCount, int& rowCount, int& errorOffset) {
+DbResult OciConnection::Execute(const char* statement, size_t length, int& isQuery, int& columnCount, int& rowCount,
+                                int& errorOffset) {
   isQuery = columnCount = rowCount = errorOffset = 0;
   DbResult result = RequireSession();
   if (result != DB_OK) return result;
@@ -40,8 +39,7 @@ DbResult OciConnection::Execute(const char* statement, size_t length, int& isQue
 // A statement whose type cannot be read runs as a non-query.
 bool OciConnection::IsSelect(OCIStmt* statement) {
   ub2 type = 0;
-  return GetAttribute(statement, OCI_HTYPE_STMT, type, OCI_ATTR_STMT_TYPE) == OCI_SUCCESS &&
-         type == OCI_STMT_SELECT;
+  return GetAttribute(statement, OCI_HTYPE_STMT, type, OCI_ATTR_STMT_TYPE) == OCI_SUCCESS && type == OCI_STMT_SELECT;
 }
 
 int OciConnection::ReadErrorOffset(OCIStmt* statement) {
@@ -52,8 +50,7 @@ int OciConnection::ReadErrorOffset(OCIStmt* statement) {
 
 DbResult OciConnection::ExecuteNonQuery(OCIStmt* statement, int& rowCount, int& errorOffset) {
   ub4 mode = manualCommit_ ? OCI_DEFAULT : OCI_COMMIT_ON_SUCCESS;
-  sword status = Oci().OCIStmtExecute(serviceContext_, statement, error_, 1, 0, nullptr, nullptr,
-                                      mode);
+  sword status = Oci().OCIStmtExecute(serviceContext_, statement, error_, 1, 0, nullptr, nullptr, mode);
   if (status == OCI_SUCCESS) {
     ub4 rows = 0;
     GetAttribute(statement, OCI_HTYPE_STMT, rows, OCI_ATTR_ROW_COUNT);
@@ -67,14 +64,12 @@ DbResult OciConnection::ExecuteNonQuery(OCIStmt* statement, int& rowCount, int& 
 
 // The query becomes current even when its execute fails; the next query or Disconnect
 // releases it. A query never commits.
-DbResult OciConnection::ExecuteQuery(OCIStmt* statement, int& columnCount, int& rowCount,
-                                     int& errorOffset) {
+DbResult OciConnection::ExecuteQuery(OCIStmt* statement, int& columnCount, int& rowCount, int& errorOffset) {
   CloseQuery();
   query_ = statement;
   valuesCut_ = 0;
   AskForPrefetch(statement);
-  sword status = Oci().OCIStmtExecute(serviceContext_, statement, error_, 0, 0, nullptr, nullptr,
-                                      OCI_DEFAULT);
+  sword status = Oci().OCIStmtExecute(serviceContext_, statement, error_, 0, 0, nullptr, nullptr, OCI_DEFAULT);
   if (status != OCI_SUCCESS) {
     errorOffset = ReadErrorOffset(statement);
     return Map(status);
@@ -146,11 +141,9 @@ sword OciConnection::ReadColumnType(void* parameter, ColumnType& type) {
   return status;
 }
 
-DbResult OciConnection::DescribeColumn(int index, int maxBytesPerCharacter,
-                                       std::vector<std::string>& names) {
+DbResult OciConnection::DescribeColumn(int index, int maxBytesPerCharacter, std::vector<std::string>& names) {
   void* parameter = nullptr;
-  sword status = Oci().OCIParamGet(query_, OCI_HTYPE_STMT, error_, &parameter,
-                                   static_cast<ub4>(index + 1));
+  sword status = Oci().OCIParamGet(query_, OCI_HTYPE_STMT, error_, &parameter, static_cast<ub4>(index + 1));
   if (status != OCI_SUCCESS) return Map(status);
   OraText* name = nullptr;
   ub4 nameLength = 0;
@@ -169,8 +162,8 @@ DbResult OciConnection::DescribeColumn(int index, int maxBytesPerCharacter,
   char* text = buffer.text.get();
   columnBuffers_.push_back(std::move(buffer));
   status = Oci().OCIDefineByPos(query_, &defines_[index], error_, static_cast<ub4>(index + 1), text,
-                                static_cast<sb4>(columnBuffers_.back().size), SQLT_STR,
-                                &indicators_[index], nullptr, nullptr, OCI_DEFAULT);
+                                static_cast<sb4>(columnBuffers_.back().size), SQLT_STR, &indicators_[index], nullptr,
+                                nullptr, OCI_DEFAULT);
   return Map(status);
 }
 

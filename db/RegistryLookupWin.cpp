@@ -14,8 +14,8 @@ bool LookupLocalMachineText(const char* subkey, const char* valueName, std::stri
   bool read = RegQueryValueExA(key, valueName, nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS;
   if (read && size > 0) {
     std::vector<char> buffer(size);
-    read = RegQueryValueExA(key, valueName, nullptr, nullptr,
-                            reinterpret_cast<BYTE*>(buffer.data()), &size) == ERROR_SUCCESS;
+    read = RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()), &size) ==
+           ERROR_SUCCESS;
     if (read) value = TextUpToZero(buffer.data(), size);
   }
   RegCloseKey(key);

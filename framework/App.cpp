@@ -54,15 +54,13 @@ std::string App::RecentFileKey() const { return registryKey_ + "\\" + kRecentFil
 void App::LoadStdProfileSettings(std::size_t recentFileCount) {
   recentFiles_ = RecentFileList(recentFileCount);
   HKEY key;
-  if (registryKey_.empty() || RegOpenKeyExA(HKEY_CURRENT_USER, RecentFileKey().c_str(), 0, KEY_READ, &key))
-    return;
+  if (registryKey_.empty() || RegOpenKeyExA(HKEY_CURRENT_USER, RecentFileKey().c_str(), 0, KEY_READ, &key)) return;
   std::vector<std::string> stored;
   for (std::size_t i = 0; i < recentFileCount; ++i) {
     char path[MAX_PATH + 1] = "";
     DWORD size = sizeof path - 1;
     DWORD type = 0;
-    if (!RegQueryValueExA(key, RecentEntryName(i).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(path),
-                          &size) &&
+    if (!RegQueryValueExA(key, RecentEntryName(i).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(path), &size) &&
         type == REG_SZ)
       stored.push_back(path);
   }
@@ -73,8 +71,7 @@ void App::LoadStdProfileSettings(std::size_t recentFileCount) {
 void App::SaveStdProfileSettings() {
   HKEY key;
   if (registryKey_.empty() || recentFiles_.Capacity() == 0 ||
-      RegCreateKeyExA(HKEY_CURRENT_USER, RecentFileKey().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                      nullptr))
+      RegCreateKeyExA(HKEY_CURRENT_USER, RecentFileKey().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr))
     return;
   const auto& entries = recentFiles_.Entries();
   for (std::size_t i = 0; i < recentFiles_.Capacity(); ++i) {

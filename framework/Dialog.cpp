@@ -16,8 +16,8 @@ HWND MainWindow() {
 }  // namespace
 
 INT_PTR Dialog::DoModal(HWND owner) {
-  return DialogBoxParamA(ResourceInstance(), MAKEINTRESOURCEA(templateId_), owner ? owner : MainWindow(),
-                         DialogProc, reinterpret_cast<LPARAM>(this));
+  return DialogBoxParamA(ResourceInstance(), MAKEINTRESOURCEA(templateId_), owner ? owner : MainWindow(), DialogProc,
+                         reinterpret_cast<LPARAM>(this));
 }
 
 bool Dialog::UpdateData(bool saveAndValidate) {

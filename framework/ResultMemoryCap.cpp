@@ -8,7 +8,7 @@ namespace {
 
 struct Budget {
   std::size_t cap = ResultCapFrom(std::getenv(kResultCapVariable));
-  std::size_t held = 0;   // by the list's rows
+  std::size_t held = 0;    // by the list's rows
   std::size_t loaned = 0;  // by the steps running now
 };
 

@@ -10,9 +10,12 @@ namespace {
 
 int ToggleKey(unsigned indicatorId) {
   switch (indicatorId) {
-    case ID_INDICATOR_CAPS: return VK_CAPITAL;
-    case ID_INDICATOR_NUM: return VK_NUMLOCK;
-    case ID_INDICATOR_SCRL: return VK_SCROLL;
+    case ID_INDICATOR_CAPS:
+      return VK_CAPITAL;
+    case ID_INDICATOR_NUM:
+      return VK_NUMLOCK;
+    case ID_INDICATOR_SCRL:
+      return VK_SCROLL;
   }
   return 0;
 }
@@ -31,8 +34,7 @@ int TextWidth(HWND window, const std::string& text) {
 
 bool StatusBar::Create(HWND parent, DWORD style, unsigned controlId) {
   hwnd_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", style, 0, 0, 0, 0, parent,
-                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId)), ResourceInstance(),
-                          nullptr);
+                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId)), ResourceInstance(), nullptr);
   return hwnd_ != nullptr;
 }
 

@@ -21,16 +21,14 @@ struct LayoutHeader {
 
 bool ToolBar::Create(HWND parent, DWORD style, unsigned controlId) {
   hwnd_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", style, 0, 0, 0, 0, parent,
-                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId)), ResourceInstance(),
-                          nullptr);
+                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId)), ResourceInstance(), nullptr);
   if (!hwnd_) return false;
   SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   return true;
 }
 
 bool ToolBar::LoadToolBar(unsigned resourceId) {
-  HRSRC found = FindResourceA(ResourceInstance(), MAKEINTRESOURCEA(resourceId),
-                              MAKEINTRESOURCEA(RT_TOOLBAR_LAYOUT));
+  HRSRC found = FindResourceA(ResourceInstance(), MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(RT_TOOLBAR_LAYOUT));
   HGLOBAL loaded = found ? LoadResource(ResourceInstance(), found) : nullptr;
   const auto* header = loaded ? static_cast<const LayoutHeader*>(LockResource(loaded)) : nullptr;
   if (!header || header->version != 1) return false;
@@ -49,8 +47,7 @@ bool ToolBar::LoadToolBar(unsigned resourceId) {
   SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(header->width, header->height));
   TBADDBITMAP bitmap = {ResourceInstance(), resourceId};
   if (SendMessageA(hwnd_, TB_ADDBITMAP, image, reinterpret_cast<LPARAM>(&bitmap)) < 0) return false;
-  if (!SendMessageA(hwnd_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())))
-    return false;
+  if (!SendMessageA(hwnd_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()))) return false;
   SendMessageA(hwnd_, TB_AUTOSIZE, 0, 0);
   return true;
 }

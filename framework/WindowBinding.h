@@ -22,8 +22,8 @@ T* BoundObject(HWND window) {
 // bound and told its window in `windowMember`. Each message then goes to `handle` with the
 // bound object, or to `unhandled` while there is none; WM_NCDESTROY undoes the binding.
 template <class T, class Handle, class Unhandled>
-auto RouteToBoundObject(HWND window, UINT msg, T* created, HWND T::*windowMember, Handle handle,
-                        Unhandled unhandled) -> decltype(unhandled()) {
+auto RouteToBoundObject(HWND window, UINT msg, T* created, HWND T::*windowMember, Handle handle, Unhandled unhandled)
+    -> decltype(unhandled()) {
   if (created) {
     BindWindow(window, created);
     created->*windowMember = window;

@@ -71,7 +71,8 @@ void Pad(sqlite3_context* context, int argc, sqlite3_value** argv, bool left) {
   std::string fill = argc > 2 ? AsText(argv[2]) : " ";
   size_t wanted = width < 1 ? 0 : static_cast<size_t>(width);
   std::vector<size_t> starts = CharacterStarts(text);
-  if (starts.size() >= wanted) return ResultText(context, text.substr(0, wanted < starts.size() ? starts[wanted] : text.size()));
+  if (starts.size() >= wanted)
+    return ResultText(context, text.substr(0, wanted < starts.size() ? starts[wanted] : text.size()));
   std::vector<size_t> fillStarts = CharacterStarts(fill);
   std::string padding;
   for (size_t k = 0; k < wanted - starts.size(); ++k) {
@@ -105,7 +106,8 @@ void Instr(sqlite3_context* context, int argc, sqlite3_value** argv) {
   std::string part = AsText(argv[1]);
   double position = 1;
   double occurrence = 1;
-  if (!NumberArgument(context, argv[2], position) || (argc > 3 && !NumberArgument(context, argv[3], occurrence))) return;
+  if (!NumberArgument(context, argv[2], position) || (argc > 3 && !NumberArgument(context, argv[3], occurrence)))
+    return;
   if (position == 0 || occurrence < 1) return sqlite3_result_int(context, 0);
   std::vector<size_t> starts = CharacterStarts(text);
   long count = static_cast<long>(occurrence);
@@ -204,20 +206,34 @@ void ConnectCycle(sqlite3_context* context, int, sqlite3_value** argv) {
 }
 
 const FunctionEntry kFunctions[] = {
-    {"ZQ_ROUND_NUMBER", 1, RoundNumber}, {"ZQ_ROUND_NUMBER", 2, RoundNumber}, {"REMAINDER", 2, Remainder},
-    {"CEIL", 1, Unary<Ceil>},            {"FLOOR", 1, Unary<Floor>},          {"SIGN", 1, Unary<Sign>},
-    {"SQRT", 1, SquareRoot},             {"POWER", 2, Power},                 {"LPAD", 2, LeftPad},
-    {"LPAD", 3, LeftPad},                {"RPAD", 2, RightPad},               {"RPAD", 3, RightPad},
-    {"INITCAP", 1, InitCap},             {"INSTR", 3, Instr},                 {"INSTR", 4, Instr},
-    {"TRANSLATE", 3, Translate},         {"REPLACE", 2, Replace},             {"REPLACE", 3, Replace},
-    {"ASCII", 1, Ascii},                 {"CHR", 1, Chr},                     {"NVL2", 3, Nvl2},
-    {"GREATEST", -1, Greatest},          {"LEAST", -1, Least},                {"ZQ_CONNECT_CYCLE", 2, ConnectCycle},
+    {"ZQ_ROUND_NUMBER", 1, RoundNumber},
+    {"ZQ_ROUND_NUMBER", 2, RoundNumber},
+    {"REMAINDER", 2, Remainder},
+    {"CEIL", 1, Unary<Ceil>},
+    {"FLOOR", 1, Unary<Floor>},
+    {"SIGN", 1, Unary<Sign>},
+    {"SQRT", 1, SquareRoot},
+    {"POWER", 2, Power},
+    {"LPAD", 2, LeftPad},
+    {"LPAD", 3, LeftPad},
+    {"RPAD", 2, RightPad},
+    {"RPAD", 3, RightPad},
+    {"INITCAP", 1, InitCap},
+    {"INSTR", 3, Instr},
+    {"INSTR", 4, Instr},
+    {"TRANSLATE", 3, Translate},
+    {"REPLACE", 2, Replace},
+    {"REPLACE", 3, Replace},
+    {"ASCII", 1, Ascii},
+    {"CHR", 1, Chr},
+    {"NVL2", 3, Nvl2},
+    {"GREATEST", -1, Greatest},
+    {"LEAST", -1, Least},
+    {"ZQ_CONNECT_CYCLE", 2, ConnectCycle},
 };
 
 }  // namespace
 
-void RegisterCommonFunctions(sqlite3* db) {
-  RegisterFunctions(db, kFunctions, true);
-}
+void RegisterCommonFunctions(sqlite3* db) { RegisterFunctions(db, kFunctions, true); }
 
 }  // namespace ocilite

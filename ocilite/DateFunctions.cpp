@@ -184,19 +184,27 @@ void Extract(sqlite3_context* context, int argc, sqlite3_value** argv) {
   if (AnyNull(argc, argv)) return sqlite3_result_null(context);
   if (!DateArgument(context, argv[1], date)) return;
   std::string field = TextOf(argv[0]);
-  int value = field == "YEAR" ? date.year : field == "MONTH" ? date.month : field == "DAY" ? date.day
-            : field == "HOUR" ? date.hour : field == "MINUTE" ? date.minute : field == "SECOND" ? date.second : -1;
+  int value = field == "YEAR"     ? date.year
+              : field == "MONTH"  ? date.month
+              : field == "DAY"    ? date.day
+              : field == "HOUR"   ? date.hour
+              : field == "MINUTE" ? date.minute
+              : field == "SECOND" ? date.second
+                                  : -1;
   if (value < 0) return RaiseOraError(context, 1748);
   sqlite3_result_int(context, value);
 }
 
 const FunctionEntry kFunctions[] = {
-    {"ZQ_DATE_TEXT", 1, DateText},      {"ZQ_DATE_TO_CHAR", 1, DateText},   {"ZQ_DATE_TO_CHAR", 2, DateText},
-    {"TO_DATE", 1, ToDate},             {"TO_DATE", 2, ToDate},             {"ZQ_DATE_PLUS", 2, DatePlus},
-    {"ZQ_DATE_MINUS", 2, DateMinus},    {"ZQ_DATE_INVALID", 2, DateInvalid}, {"ADD_MONTHS", 2, AddMonths},
-    {"MONTHS_BETWEEN", 2, MonthsBetween}, {"LAST_DAY", 1, LastDay},         {"NEXT_DAY", 2, NextDay},
-    {"ZQ_TRUNC_DATE", 1, TruncDate},    {"ZQ_TRUNC_DATE", 2, TruncDate},    {"ZQ_ROUND_DATE", 1, RoundDate},
-    {"ZQ_ROUND_DATE", 2, RoundDate},    {"ZQ_EXTRACT", 2, Extract},
+    {"ZQ_DATE_TEXT", 1, DateText},    {"ZQ_DATE_TO_CHAR", 1, DateText},
+    {"ZQ_DATE_TO_CHAR", 2, DateText}, {"TO_DATE", 1, ToDate},
+    {"TO_DATE", 2, ToDate},           {"ZQ_DATE_PLUS", 2, DatePlus},
+    {"ZQ_DATE_MINUS", 2, DateMinus},  {"ZQ_DATE_INVALID", 2, DateInvalid},
+    {"ADD_MONTHS", 2, AddMonths},     {"MONTHS_BETWEEN", 2, MonthsBetween},
+    {"LAST_DAY", 1, LastDay},         {"NEXT_DAY", 2, NextDay},
+    {"ZQ_TRUNC_DATE", 1, TruncDate},  {"ZQ_TRUNC_DATE", 2, TruncDate},
+    {"ZQ_ROUND_DATE", 1, RoundDate},  {"ZQ_ROUND_DATE", 2, RoundDate},
+    {"ZQ_EXTRACT", 2, Extract},
 };
 
 }  // namespace

@@ -21,13 +21,15 @@ bool ResolveOwner(Session& session, ObjectName& name, bool isPublic, bool creati
 }
 
 // An INSERT that fails on a duplicate key with `duplicateCode` instead of ORA-00001.
-bool Insert(Session& session, const char* sql, const std::vector<SqlValue>& values, int duplicateCode, OraError& error) {
+bool Insert(Session& session, const char* sql, const std::vector<SqlValue>& values, int duplicateCode,
+            OraError& error) {
   if (RunBound(session.Db(), sql, values, error)) return true;
   if (error.code == 1) error = MakeOraError(duplicateCode, "");
   return false;
 }
 
-bool Delete(Session& session, const char* sql, const std::vector<SqlValue>& values, const OraError& missing, OraError& error) {
+bool Delete(Session& session, const char* sql, const std::vector<SqlValue>& values, const OraError& missing,
+            OraError& error) {
   int changes = 0;
   if (!RunBound(session.Db(), sql, values, error, &changes)) return false;
   if (changes == 0) error = missing;
@@ -45,7 +47,8 @@ bool CreateSequence(Session& session, const std::vector<Token>& t, OraError& err
 
 bool CreateSynonym(Session& session, const std::vector<Token>& t, OraError& error) {
   SynonymDefinition spec;
-  if (!ParseCreateSynonym(t, spec, error) || !ResolveOwner(session, spec.name, spec.isPublic, true, error)) return false;
+  if (!ParseCreateSynonym(t, spec, error) || !ResolveOwner(session, spec.name, spec.isPublic, true, error))
+    return false;
   if (spec.target.owner.empty()) spec.target.owner = session.User().name;
   const char* sql = IsOrReplace(t) ? "INSERT OR REPLACE INTO main.ZQ$SYNONYMS VALUES (?, ?, ?, ?, ?)"
                                    : "INSERT INTO main.ZQ$SYNONYMS VALUES (?, ?, ?, ?, ?)";
@@ -117,11 +120,16 @@ bool RecordDdl(Session& session, Route route, const std::vector<Token>& t, const
   if (!session.Commit(error)) return false;
   Session::Trusted trusted(session);
   switch (route) {
-    case Route::CreateSequence: return CreateSequence(session, t, error);
-    case Route::CreateSynonym: return CreateSynonym(session, t, error);
-    case Route::CreateDbLink: return CreateDbLink(session, t, error);
-    case Route::CreateUnit: return CreateUnit(session, t, text, error);
-    default: return Drop(session, t, error);
+    case Route::CreateSequence:
+      return CreateSequence(session, t, error);
+    case Route::CreateSynonym:
+      return CreateSynonym(session, t, error);
+    case Route::CreateDbLink:
+      return CreateDbLink(session, t, error);
+    case Route::CreateUnit:
+      return CreateUnit(session, t, text, error);
+    default:
+      return Drop(session, t, error);
   }
 }
 

@@ -26,8 +26,7 @@ const ViewFamily kFamilies[] = {
      "SELECT '%S', t.name, 'USERS', NULL, NULL, 'VALID', 10, NULL, NULL, NULL, 'ENABLED', 'N', 'YES', NULL, "
      "NULL, 'NO', 'N', 'NO' FROM %O WHERE %U t.type = 'table'",
      nullptr},
-    {"VIEWS", "OWNER",
-     "OWNER, VIEW_NAME, TEXT_LENGTH, TEXT, TYPE_TEXT, VIEW_TYPE_OWNER, VIEW_TYPE, SUPERVIEW_NAME",
+    {"VIEWS", "OWNER", "OWNER, VIEW_NAME, TEXT_LENGTH, TEXT, TYPE_TEXT, VIEW_TYPE_OWNER, VIEW_TYPE, SUPERVIEW_NAME",
      "SELECT '%S', t.name, length(ZQ_VIEW_TEXT(t.sql)), ZQ_VIEW_TEXT(t.sql), NULL, NULL, NULL, NULL "
      "FROM %O WHERE %U t.type = 'view'",
      nullptr},
@@ -53,7 +52,8 @@ const ViewFamily kFamilies[] = {
      "NULL, NULL, NULL, NULL FROM %O, pragma_foreign_key_list(t.name, '%S') f WHERE %U t.type = 'table' AND f.seq = 0 "
      "UNION ALL SELECT '%S', 'UK_' || t.name || '_' || i.seq, 'U', t.name, NULL, NULL, NULL, NULL, 'ENABLED', "
      "'NOT DEFERRABLE', 'IMMEDIATE', 'VALIDATED', 'USER NAME', NULL, NULL, NULL, '%S', "
-     "'UK_' || t.name || '_' || i.seq, NULL, NULL FROM %O, pragma_index_list(t.name, '%S') i WHERE %U t.type = 'table' AND i.origin = 'u'",
+     "'UK_' || t.name || '_' || i.seq, NULL, NULL FROM %O, pragma_index_list(t.name, '%S') i WHERE %U t.type = 'table' "
+     "AND i.origin = 'u'",
      nullptr},
     {"TAB_COLUMNS", "OWNER",
      "OWNER, TABLE_NAME, COLUMN_NAME, DATA_TYPE, DATA_TYPE_MOD, DATA_TYPE_OWNER, DATA_LENGTH, DATA_PRECISION, "
@@ -177,14 +177,17 @@ std::vector<std::string> DictionaryViewStatements(const std::vector<std::string>
   for (const ViewFamily& family : kFamilies) {
     std::string suffix = family.suffix;
     std::string owner = family.ownerColumn;
-    statements.push_back("CREATE TEMP VIEW DBA_" + suffix + " (" + Quoted(family.columns) + ") AS " + DbaBody(family, schemas));
+    statements.push_back("CREATE TEMP VIEW DBA_" + suffix + " (" + Quoted(family.columns) + ") AS " +
+                         DbaBody(family, schemas));
     std::string visible = suffix == "USERS" ? "1 = 1" : owner + " IN (ZQ_USER(), 'PUBLIC') OR ZQ_IS_DBA() = 1";
     statements.push_back("CREATE TEMP VIEW ALL_" + suffix + " AS SELECT * FROM DBA_" + suffix + " WHERE " + visible);
-    statements.push_back("CREATE TEMP VIEW USER_" + suffix + " AS SELECT " + Quoted(WithoutColumn(family.columns, owner)) +
-                         " FROM DBA_" + suffix + " WHERE " + owner + " = ZQ_USER()");
+    statements.push_back("CREATE TEMP VIEW USER_" + suffix + " AS SELECT " +
+                         Quoted(WithoutColumn(family.columns, owner)) + " FROM DBA_" + suffix + " WHERE " + owner +
+                         " = ZQ_USER()");
   }
-  statements.push_back("CREATE TEMP VIEW TAB (TNAME, TABTYPE, CLUSTERID) AS SELECT OBJECT_NAME, OBJECT_TYPE, NULL "
-                       "FROM USER_OBJECTS WHERE OBJECT_TYPE IN ('TABLE', 'VIEW', 'SYNONYM')");
+  statements.push_back(
+      "CREATE TEMP VIEW TAB (TNAME, TABTYPE, CLUSTERID) AS SELECT OBJECT_NAME, OBJECT_TYPE, NULL "
+      "FROM USER_OBJECTS WHERE OBJECT_TYPE IN ('TABLE', 'VIEW', 'SYNONYM')");
   return statements;
 }
 

@@ -52,7 +52,7 @@ struct SessionHandle : Handle {
 
 struct ServiceHandle : Handle {
   ServiceHandle() : Handle(OCI_HTYPE_SVCCTX) {}
-  const void* server = nullptr;   // checked against the registry at each use
+  const void* server = nullptr;  // checked against the registry at each use
   const void* session = nullptr;
 };
 

@@ -22,12 +22,18 @@ const ub4 kAllocatable[] = {OCI_HTYPE_ERROR, OCI_HTYPE_SERVER, OCI_HTYPE_SVCCTX,
 
 std::unique_ptr<Handle> NewHandle(ub4 type) {
   switch (type) {
-    case OCI_HTYPE_ERROR: return std::make_unique<ErrorHandle>();
-    case OCI_HTYPE_SERVER: return std::make_unique<ServerHandle>();
-    case OCI_HTYPE_SVCCTX: return std::make_unique<ServiceHandle>();
-    case OCI_HTYPE_SESSION: return std::make_unique<SessionHandle>();
-    case OCI_HTYPE_STMT: return std::make_unique<StmtHandle>();
-    default: return nullptr;
+    case OCI_HTYPE_ERROR:
+      return std::make_unique<ErrorHandle>();
+    case OCI_HTYPE_SERVER:
+      return std::make_unique<ServerHandle>();
+    case OCI_HTYPE_SVCCTX:
+      return std::make_unique<ServiceHandle>();
+    case OCI_HTYPE_SESSION:
+      return std::make_unique<SessionHandle>();
+    case OCI_HTYPE_STMT:
+      return std::make_unique<StmtHandle>();
+    default:
+      return nullptr;
   }
 }
 
@@ -39,8 +45,12 @@ void Store(dvoid* destination, ub4* sizep, Value value) {
 
 sword StatementAttribute(StmtHandle& statement, dvoid* value, ub4* sizep, ub4 attribute, ErrorHandle& error) {
   switch (attribute) {
-    case OCI_ATTR_STMT_TYPE: Store<ub2>(value, sizep, statement.type); return OCI_SUCCESS;
-    case OCI_ATTR_PARSE_ERROR_OFFSET: Store<ub2>(value, sizep, statement.errorOffset); return OCI_SUCCESS;
+    case OCI_ATTR_STMT_TYPE:
+      Store<ub2>(value, sizep, statement.type);
+      return OCI_SUCCESS;
+    case OCI_ATTR_PARSE_ERROR_OFFSET:
+      Store<ub2>(value, sizep, statement.errorOffset);
+      return OCI_SUCCESS;
     case OCI_ATTR_ROW_COUNT:
       Store<ub4>(value, sizep, statement.cursor ? statement.cursor->RowsFetched() : statement.rowCount);
       return OCI_SUCCESS;
@@ -48,7 +58,8 @@ sword StatementAttribute(StmtHandle& statement, dvoid* value, ub4* sizep, ub4 at
       if (!statement.cursor) return error.Report(MakeOraError(24338), OCI_ERROR);
       Store<ub4>(value, sizep, static_cast<ub4>(statement.cursor->Columns().size()));
       return OCI_SUCCESS;
-    default: return error.Report(MakeOraError(24315), OCI_ERROR);
+    default:
+      return error.Report(MakeOraError(24315), OCI_ERROR);
   }
 }
 
@@ -71,13 +82,26 @@ sword ParamAttribute(ParamHandle& param, dvoid* value, ub4* sizep, ub4 attribute
   }
   const OciColumnType& type = column.type;
   switch (attribute) {
-    case OCI_ATTR_DATA_TYPE: Store<ub2>(value, sizep, static_cast<ub2>(type.dataType)); return OCI_SUCCESS;
-    case OCI_ATTR_DATA_SIZE: Store<ub2>(value, sizep, Clipped(type.dataSize)); return OCI_SUCCESS;
-    case OCI_ATTR_CHAR_SIZE: Store<ub2>(value, sizep, Clipped(type.charSize)); return OCI_SUCCESS;
-    case OCI_ATTR_PRECISION: Store<sb2>(value, sizep, static_cast<sb2>(type.precision)); return OCI_SUCCESS;
-    case OCI_ATTR_SCALE: Store<sb1>(value, sizep, static_cast<sb1>(type.scale)); return OCI_SUCCESS;
-    case OCI_ATTR_DISP_SIZE: Store<ub2>(value, sizep, Clipped(type.displaySize)); return OCI_SUCCESS;
-    default: return error.Report(MakeOraError(24315), OCI_ERROR);
+    case OCI_ATTR_DATA_TYPE:
+      Store<ub2>(value, sizep, static_cast<ub2>(type.dataType));
+      return OCI_SUCCESS;
+    case OCI_ATTR_DATA_SIZE:
+      Store<ub2>(value, sizep, Clipped(type.dataSize));
+      return OCI_SUCCESS;
+    case OCI_ATTR_CHAR_SIZE:
+      Store<ub2>(value, sizep, Clipped(type.charSize));
+      return OCI_SUCCESS;
+    case OCI_ATTR_PRECISION:
+      Store<sb2>(value, sizep, static_cast<sb2>(type.precision));
+      return OCI_SUCCESS;
+    case OCI_ATTR_SCALE:
+      Store<sb1>(value, sizep, static_cast<sb1>(type.scale));
+      return OCI_SUCCESS;
+    case OCI_ATTR_DISP_SIZE:
+      Store<ub2>(value, sizep, Clipped(type.displaySize));
+      return OCI_SUCCESS;
+    default:
+      return error.Report(MakeOraError(24315), OCI_ERROR);
   }
 }
 
@@ -185,8 +209,10 @@ OCI_EXPORT sword OCIAttrGet(const dvoid* trgthndlp, ub4 trghndltyp, dvoid* attri
   if (!error || !source || !attributep) return OCI_INVALID_HANDLE;
   // Reading attributes leaves the last error in place: callers read the offset, then the text.
   switch (trghndltyp) {
-    case OCI_HTYPE_STMT: return StatementAttribute(*static_cast<StmtHandle*>(source), attributep, sizep, attrtype, *error);
-    case OCI_DTYPE_PARAM: return ParamAttribute(*static_cast<ParamHandle*>(source), attributep, sizep, attrtype, *error);
+    case OCI_HTYPE_STMT:
+      return StatementAttribute(*static_cast<StmtHandle*>(source), attributep, sizep, attrtype, *error);
+    case OCI_DTYPE_PARAM:
+      return ParamAttribute(*static_cast<ParamHandle*>(source), attributep, sizep, attrtype, *error);
     case OCI_HTYPE_ENV:
       if (attrtype != OCI_ATTR_ENV_CHARSET_ID) return error->Report(MakeOraError(24315), OCI_ERROR);
       Store<ub2>(attributep, sizep, kClientCharset);
@@ -195,7 +221,8 @@ OCI_EXPORT sword OCIAttrGet(const dvoid* trgthndlp, ub4 trghndltyp, dvoid* attri
       if (attrtype != OCI_ATTR_PARSE_ERROR_OFFSET) return OCI_ERROR;
       Store<ub2>(attributep, sizep, static_cast<ub2>(static_cast<ErrorHandle*>(source)->error.offset));
       return OCI_SUCCESS;
-    default: return OCI_ERROR;
+    default:
+      return OCI_ERROR;
   }
 }
 
@@ -252,8 +279,8 @@ OCI_EXPORT sword OCIStmtPrepare(OCIStmt* stmtp, OCIError* errhp, const OraText* 
   return OCI_SUCCESS;
 }
 
-OCI_EXPORT sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iters, ub4,
-                                const OCISnapshot*, OCISnapshot*, ub4 mode) {
+OCI_EXPORT sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iters, ub4, const OCISnapshot*,
+                                OCISnapshot*, ub4 mode) {
   ServiceHandle* service = Find<ServiceHandle>(svchp, OCI_HTYPE_SVCCTX);
   StmtHandle* statement = Find<StmtHandle>(stmtp, OCI_HTYPE_STMT);
   ErrorHandle* error = Find<ErrorHandle>(errhp, OCI_HTYPE_ERROR);

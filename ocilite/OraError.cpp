@@ -152,8 +152,10 @@ OraError OraErrorFromSqlite(int sqliteCode, const std::string& message, size_t o
     std::string name = After(message, "no such column: \"");
     return MakeOraError(904, QuotedPath(name.substr(0, name.find('"'))), offset);
   }
-  if (Contains(message, "no such column")) return MakeOraError(904, QuotedPath(After(message, "no such column: ")), offset);
-  if (Contains(message, "no such function")) return MakeOraError(904, QuotedPath(After(message, "no such function: ")), offset);
+  if (Contains(message, "no such column"))
+    return MakeOraError(904, QuotedPath(After(message, "no such column: ")), offset);
+  if (Contains(message, "no such function"))
+    return MakeOraError(904, QuotedPath(After(message, "no such function: ")), offset);
   if (Contains(message, "ambiguous column name")) return MakeOraError(918, "", offset);
   if (Contains(message, "misuse of aggregate")) return MakeOraError(934, "", offset);
   if (Contains(message, "wrong number of arguments")) return MakeOraError(909, "", offset);

@@ -15,9 +15,32 @@ const char* const kDays[] = {"SUNDAY", "MONDAY", "TUESDAY", "WEDNESDAY", "THURSD
 
 // The elements of a format model, longest first where one begins another.
 const char* const kElements[] = {"HH24", "HH12", "HH", "MONTH", "MON", "MM", "MI", "DDD", "DAY", "DD", "DY", "D",
-                                 "YYYY", "RRRR", "YY", "RR", "SS", "AM", "PM", "J", "Q", "WW", "FM"};
-enum Element { kHh24, kHh12, kHh, kMonth, kMon, kMm, kMi, kDdd, kDay, kDd, kDy, kD,
-               kYyyy, kRrrr, kYy, kRr, kSs, kAm, kPm, kJ, kQ, kWw, kFm };
+                                 "YYYY", "RRRR", "YY", "RR",    "SS",  "AM", "PM", "J",   "Q",   "WW", "FM"};
+enum Element {
+  kHh24,
+  kHh12,
+  kHh,
+  kMonth,
+  kMon,
+  kMm,
+  kMi,
+  kDdd,
+  kDay,
+  kDd,
+  kDy,
+  kD,
+  kYyyy,
+  kRrrr,
+  kYy,
+  kRr,
+  kSs,
+  kAm,
+  kPm,
+  kJ,
+  kQ,
+  kWw,
+  kFm
+};
 
 // ASCII only, and without the locale: every fetched date is written through here.
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -96,7 +119,8 @@ int CurrentYear() {
 bool ReadDigits(std::string_view text, size_t& at, int most, int& value) {
   size_t start = at;
   value = 0;
-  while (at < text.size() && at - start < static_cast<size_t>(most) && std::isdigit(static_cast<unsigned char>(text[at]))) {
+  while (at < text.size() && at - start < static_cast<size_t>(most) &&
+         std::isdigit(static_cast<unsigned char>(text[at]))) {
     value = value * 10 + (text[at++] - '0');
   }
   return at > start;
@@ -145,8 +169,7 @@ bool ReadStoredDate(std::string_view text, DateTime& date) {
 
 std::string StoredDate(const DateTime& d) {
   char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day, d.hour, d.minute,
-                d.second);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day, d.hour, d.minute, d.second);
   return text;
 }
 
@@ -218,25 +241,67 @@ void DateFormat::Write(const DateTime& d, std::string& text) const {
   for (const Piece& piece : pieces_) {
     bool fill = piece.fill;
     switch (piece.element) {
-      case kYyyy: case kRrrr: AppendNumber(text, d.year, 4, fill); break;
-      case kYy: case kRr: AppendNumber(text, d.year % 100, 2, true); break;
-      case kMm: AppendNumber(text, d.month, 2, fill); break;
-      case kMon: AppendName(text, std::string_view(kMonths[d.month - 1], 3), piece.written); break;
-      case kMonth: AppendName(text, kMonths[d.month - 1], piece.written, fill ? 9 : 0); break;
-      case kDd: AppendNumber(text, d.day, 2, fill); break;
-      case kDdd: AppendNumber(text, dayOfYear, 3, fill); break;
-      case kD: AppendNumber(text, DayOfWeek(d) + 1, 1, fill); break;
-      case kDy: AppendName(text, std::string_view(kDays[DayOfWeek(d)], 3), piece.written); break;
-      case kDay: AppendName(text, kDays[DayOfWeek(d)], piece.written, fill ? 9 : 0); break;
-      case kHh24: AppendNumber(text, d.hour, 2, fill); break;
-      case kHh: case kHh12: AppendNumber(text, hour12, 2, fill); break;
-      case kMi: AppendNumber(text, d.minute, 2, fill); break;
-      case kSs: AppendNumber(text, d.second, 2, fill); break;
-      case kAm: case kPm: AppendName(text, d.hour < 12 ? "AM" : "PM", piece.written); break;
-      case kJ: AppendNumber(text, static_cast<long>(CivilDays(d.year, d.month, d.day) + 1721426), 7, fill); break;
-      case kQ: AppendNumber(text, (d.month - 1) / 3 + 1, 1, fill); break;
-      case kWw: AppendNumber(text, (dayOfYear - 1) / 7 + 1, 2, fill); break;
-      default: text += piece.written; break;  // literal text
+      case kYyyy:
+      case kRrrr:
+        AppendNumber(text, d.year, 4, fill);
+        break;
+      case kYy:
+      case kRr:
+        AppendNumber(text, d.year % 100, 2, true);
+        break;
+      case kMm:
+        AppendNumber(text, d.month, 2, fill);
+        break;
+      case kMon:
+        AppendName(text, std::string_view(kMonths[d.month - 1], 3), piece.written);
+        break;
+      case kMonth:
+        AppendName(text, kMonths[d.month - 1], piece.written, fill ? 9 : 0);
+        break;
+      case kDd:
+        AppendNumber(text, d.day, 2, fill);
+        break;
+      case kDdd:
+        AppendNumber(text, dayOfYear, 3, fill);
+        break;
+      case kD:
+        AppendNumber(text, DayOfWeek(d) + 1, 1, fill);
+        break;
+      case kDy:
+        AppendName(text, std::string_view(kDays[DayOfWeek(d)], 3), piece.written);
+        break;
+      case kDay:
+        AppendName(text, kDays[DayOfWeek(d)], piece.written, fill ? 9 : 0);
+        break;
+      case kHh24:
+        AppendNumber(text, d.hour, 2, fill);
+        break;
+      case kHh:
+      case kHh12:
+        AppendNumber(text, hour12, 2, fill);
+        break;
+      case kMi:
+        AppendNumber(text, d.minute, 2, fill);
+        break;
+      case kSs:
+        AppendNumber(text, d.second, 2, fill);
+        break;
+      case kAm:
+      case kPm:
+        AppendName(text, d.hour < 12 ? "AM" : "PM", piece.written);
+        break;
+      case kJ:
+        AppendNumber(text, static_cast<long>(CivilDays(d.year, d.month, d.day) + 1721426), 7, fill);
+        break;
+      case kQ:
+        AppendNumber(text, (d.month - 1) / 3 + 1, 1, fill);
+        break;
+      case kWw:
+        AppendNumber(text, (dayOfYear - 1) / 7 + 1, 2, fill);
+        break;
+      default:
+        text += piece.written;
+        break;  // literal text
     }
   }
 }

@@ -12,15 +12,15 @@ namespace {
 
 constexpr int kLongestText = 4000;
 constexpr int kNumberLength = 22;
-constexpr int kNumberDisplay = 22;   // a NUMBER without precision
-constexpr int kDateDisplay = 9;      // DD-MON-RR, the default date format
+constexpr int kNumberDisplay = 22;  // a NUMBER without precision
+constexpr int kDateDisplay = 9;     // DD-MON-RR, the default date format
 constexpr int kTimestampDisplay = 18;
 constexpr int kFloatPrecision = 126;
 constexpr int kFloatScale = -127;
 
 bool IsCharacterType(const std::string& name) {
-  return name == "VARCHAR2" || name == "VARCHAR" || name == "CHAR" || name == "NCHAR" ||
-         name == "NVARCHAR2" || name == "RAW" || name == "TEXT";
+  return name == "VARCHAR2" || name == "VARCHAR" || name == "CHAR" || name == "NCHAR" || name == "NVARCHAR2" ||
+         name == "RAW" || name == "TEXT";
 }
 
 bool IsNumberType(const std::string& name) {
@@ -65,11 +65,14 @@ OciColumnType DescribeForOci(std::string_view declared) {
   if (name == "CHAR" || name == "NCHAR") return {SQLT_AFC, length, length, 0, 0, length};
   if (name == "RAW") return {SQLT_BIN, length, 0, 0, 0, 2 * length};
   if (IsCharacterType(name)) return {SQLT_CHR, length, length, 0, 0, length};
-  if (name == "FLOAT") return {SQLT_NUM, kNumberLength, 0, type.precision > 0 ? type.precision : kFloatPrecision, kFloatScale, kNumberDisplay};
+  if (name == "FLOAT")
+    return {SQLT_NUM,    kNumberLength, 0, type.precision > 0 ? type.precision : kFloatPrecision,
+            kFloatScale, kNumberDisplay};
   if (IsNumberType(name)) {
     // Digits, a sign and a point.
     const int display = type.precision > 0 ? type.precision + 2 : kNumberDisplay;
-    return {SQLT_NUM, kNumberLength, 0, type.precision > 0 ? type.precision : 0, type.scale > 0 ? type.scale : 0, display};
+    return {SQLT_NUM, kNumberLength, 0, type.precision > 0 ? type.precision : 0, type.scale > 0 ? type.scale : 0,
+            display};
   }
   if (name == "BINARY_FLOAT") return {SQLT_IBFLOAT, 4, 0, 0, 0, kNumberDisplay};
   if (name == "BINARY_DOUBLE") return {SQLT_IBDOUBLE, 8, 0, 0, 0, kNumberDisplay};

@@ -9,9 +9,9 @@
 namespace ocilite {
 
 struct DeclaredType {
-  std::string name;     // upper case; VARCHAR2 for an expression without a type
-  int length = 0;       // bytes Oracle keeps for it
-  int precision = -1;   // -1: none
+  std::string name;    // upper case; VARCHAR2 for an expression without a type
+  int length = 0;      // bytes Oracle keeps for it
+  int precision = -1;  // -1: none
   int scale = -1;
 };
 

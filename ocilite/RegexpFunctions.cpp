@@ -58,7 +58,8 @@ bool ReadSearch(sqlite3_context* context, int argc, sqlite3_value** argv, int po
   search.from = index < starts.size() ? starts[index] : search.text.size();
   search.occurrence = static_cast<long>(occurrence);
   auto flags = std::regex::extended;
-  std::string parameter = argc > flagsArg && sqlite3_value_type(argv[flagsArg]) != SQLITE_NULL ? AsText(argv[flagsArg]) : "";
+  std::string parameter =
+      argc > flagsArg && sqlite3_value_type(argv[flagsArg]) != SQLITE_NULL ? AsText(argv[flagsArg]) : "";
   for (char c : parameter) {
     if (c == 'i') flags |= std::regex::icase;
     if (c == 'c') flags &= ~std::regex::icase;
@@ -82,7 +83,7 @@ bool FindMatch(const Search& search, std::smatch& match) {
       return false;
     }
     begin = match[0].second == match[0].first && match[0].second != search.text.cend() ? match[0].second + 1
-                                                                                         : match[0].second;
+                                                                                       : match[0].second;
   }
   return true;
 }
@@ -121,7 +122,8 @@ void RegexpInstr(sqlite3_context* context, int argc, sqlite3_value** argv) {
   if (!ReadSearch(context, argc, argv, 2, 5, search)) return;
   if (!FindMatch(search, match)) return sqlite3_result_int(context, 0);
   bool after = argc > 4 && sqlite3_value_int(argv[4]) == 1;
-  size_t end = static_cast<size_t>(after ? match[0].second - search.text.cbegin() : match[0].first - search.text.cbegin());
+  size_t end =
+      static_cast<size_t>(after ? match[0].second - search.text.cbegin() : match[0].first - search.text.cbegin());
   sqlite3_result_int64(context, static_cast<sqlite3_int64>(CharacterStarts(search.text.substr(0, end)).size()) + 1);
 }
 

@@ -37,10 +37,18 @@ bool IsDrop(int action) {
 
 bool IsForbidden(int action) {
   switch (action) {
-    case SQLITE_CREATE_TEMP_TABLE: case SQLITE_CREATE_TEMP_INDEX: case SQLITE_CREATE_TEMP_VIEW:
-    case SQLITE_CREATE_TEMP_TRIGGER: case SQLITE_DROP_TEMP_TABLE: case SQLITE_DROP_TEMP_INDEX:
-    case SQLITE_DROP_TEMP_VIEW: case SQLITE_DROP_TEMP_TRIGGER: case SQLITE_ATTACH: case SQLITE_DETACH:
-    case SQLITE_CREATE_VTABLE: case SQLITE_DROP_VTABLE:
+    case SQLITE_CREATE_TEMP_TABLE:
+    case SQLITE_CREATE_TEMP_INDEX:
+    case SQLITE_CREATE_TEMP_VIEW:
+    case SQLITE_CREATE_TEMP_TRIGGER:
+    case SQLITE_DROP_TEMP_TABLE:
+    case SQLITE_DROP_TEMP_INDEX:
+    case SQLITE_DROP_TEMP_VIEW:
+    case SQLITE_DROP_TEMP_TRIGGER:
+    case SQLITE_ATTACH:
+    case SQLITE_DETACH:
+    case SQLITE_CREATE_VTABLE:
+    case SQLITE_DROP_VTABLE:
       return true;
     default:
       return false;
@@ -49,8 +57,8 @@ bool IsForbidden(int action) {
 
 }  // namespace
 
-std::shared_ptr<Session> Session::Begin(const DatabaseLocation& location, const LoginRequest& request,
-                                        OraError& error, OraError& warning) {
+std::shared_ptr<Session> Session::Begin(const DatabaseLocation& location, const LoginRequest& request, OraError& error,
+                                        OraError& warning) {
   sqlite3* db = OpenDatabaseFile(location.MainFile(), false, error);
   if (!db) return nullptr;
   UserAccount account;
@@ -129,8 +137,9 @@ int Session::Authorize(void* self, int action, const char* first, const char* se
     return SQLITE_DENY;
   }
   // The dictionary views read these through their table-valued functions.
-  if (action == SQLITE_PRAGMA && first && (std::strcmp(first, "table_info") == 0 || std::strcmp(first, "index_list") == 0 ||
-                                           std::strcmp(first, "index_info") == 0 || std::strcmp(first, "foreign_key_list") == 0)) {
+  if (action == SQLITE_PRAGMA && first &&
+      (std::strcmp(first, "table_info") == 0 || std::strcmp(first, "index_list") == 0 ||
+       std::strcmp(first, "index_info") == 0 || std::strcmp(first, "foreign_key_list") == 0)) {
     return SQLITE_OK;
   }
   return session->Authorize(action, first, database, view);
@@ -233,8 +242,10 @@ void Session::ExposeSynonym(const std::string& name, const std::string& targetOw
   Trusted trusted(*this);
   OraError ignored;
   HideSynonym(name);
-  RunScript(db_, ("CREATE TEMP VIEW " + Quote(name) + " AS SELECT * FROM " + Quote(targetOwner) + "." +
-                  Quote(targetName)).c_str(), ignored);
+  RunScript(
+      db_,
+      ("CREATE TEMP VIEW " + Quote(name) + " AS SELECT * FROM " + Quote(targetOwner) + "." + Quote(targetName)).c_str(),
+      ignored);
 }
 
 void Session::HideSynonym(const std::string& name) {

@@ -34,8 +34,8 @@ class Session {
  public:
   // Null, with `error` set, when the login fails. A login that succeeds with a warning
   // (the password expires soon) sets `warning`.
-  static std::shared_ptr<Session> Begin(const DatabaseLocation& location, const LoginRequest& request,
-                                        OraError& error, OraError& warning);
+  static std::shared_ptr<Session> Begin(const DatabaseLocation& location, const LoginRequest& request, OraError& error,
+                                        OraError& warning);
   ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;

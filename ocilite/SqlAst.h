@@ -20,28 +20,28 @@ using ExprPtr = std::unique_ptr<Expr>;
 using QueryPtr = std::unique_ptr<Query>;
 
 enum class ExprKind {
-  Number,     // text: the literal
-  String,     // text: the content, quotes removed and '' undone
+  Number,  // text: the literal
+  String,  // text: the content, quotes removed and '' undone
   Null,
-  Column,     // names: [schema.]table.column or column
-  Star,       // names: the qualifier, if any
-  Pseudo,     // text: SYSDATE, SYSTIMESTAMP, USER
-  Sequence,   // names: [owner.]sequence, text: NEXTVAL or CURRVAL
+  Column,       // names: [schema.]table.column or column
+  Star,         // names: the qualifier, if any
+  Pseudo,       // text: SYSDATE, SYSTIMESTAMP, USER
+  Sequence,     // names: [owner.]sequence, text: NEXTVAL or CURRVAL
   DateLiteral,  // text: DATE '...' content
-  Unary,      // text: "-", "+" or "NOT"
-  Binary,     // text: + - * / || AND OR = <> < <= > >=
-  Function,   // text: upper-case name; args; star for COUNT(*); distinct; over
-  Case,       // args: [operand], when, then, ..., [else]; hasOperand, hasElse
-  Subquery,   // query: a scalar subquery
-  Exists,     // query
-  InList,     // args[0] IN (args[1..]); negated
-  InQuery,    // args[0] IN (query); negated
-  Between,    // args: value, low, high; negated
-  Like,       // args: value, pattern, [escape]; negated
-  IsNull,     // args[0]; negated
-  Extract,    // text: the field; args[0]
-  List,       // (a, b): a row of values
-  Quantified  // args[0] text ANY|ALL (args[1..]) or (query); names[0]: ANY or ALL
+  Unary,        // text: "-", "+" or "NOT"
+  Binary,       // text: + - * / || AND OR = <> < <= > >=
+  Function,     // text: upper-case name; args; star for COUNT(*); distinct; over
+  Case,         // args: [operand], when, then, ..., [else]; hasOperand, hasElse
+  Subquery,     // query: a scalar subquery
+  Exists,       // query
+  InList,       // args[0] IN (args[1..]); negated
+  InQuery,      // args[0] IN (query); negated
+  Between,      // args: value, low, high; negated
+  Like,         // args: value, pattern, [escape]; negated
+  IsNull,       // args[0]; negated
+  Extract,      // text: the field; args[0]
+  List,         // (a, b): a row of values
+  Quantified    // args[0] text ANY|ALL (args[1..]) or (query); names[0]: ANY or ALL
 
 };
 
@@ -72,8 +72,8 @@ struct Expr {
   bool outerJoin = false;  // column(+): its table's rows may be missing (an old-style outer join)
   std::unique_ptr<WindowSpec> over;
   std::vector<OrderItem> withinGroup;  // LISTAGG(...) WITHIN GROUP (ORDER BY ...)
-  int groupIndex = -1;  // set by the checks: the GROUP BY expression this one is, under ROLLUP/CUBE
-  SqlType type = SqlType::Unknown;  // set by the checks
+  int groupIndex = -1;                 // set by the checks: the GROUP BY expression this one is, under ROLLUP/CUBE
+  SqlType type = SqlType::Unknown;     // set by the checks
 };
 
 struct SelectItem {
@@ -107,7 +107,7 @@ struct Hierarchy {
   std::vector<OrderItem> siblings;
   std::vector<ExprPtr> paths;  // SYS_CONNECT_BY_PATH(value, separator) calls
   std::vector<ExprPtr> roots;  // CONNECT_BY_ROOT operands
-  std::string name;  // what the source's columns are qualified with
+  std::string name;            // what the source's columns are qualified with
 };
 
 struct SelectCore {
@@ -135,7 +135,7 @@ struct CommonTable {
 
 struct Query {
   std::vector<CommonTable> with;
-  std::vector<SelectCore> cores;  // joined by `operators`
+  std::vector<SelectCore> cores;       // joined by `operators`
   std::vector<std::string> operators;  // UNION, UNION ALL, INTERSECT, MINUS
   std::vector<OrderItem> orderBy;
   ExprPtr offset;  // OFFSET n ROWS
@@ -166,9 +166,9 @@ struct DmlStatement {
   Kind kind = Kind::Select;
   QueryPtr query;  // the SELECT, or INSERT's source query
   TableRef target;
-  std::vector<std::string> columns;  // INSERT's column list
+  std::vector<std::string> columns;          // INSERT's column list
   std::vector<std::vector<ExprPtr>> values;  // INSERT ... VALUES rows
-  std::vector<Assignment> assignments;  // UPDATE ... SET
+  std::vector<Assignment> assignments;       // UPDATE ... SET
   ExprPtr where;
   MergeClauses merge;
   std::vector<DmlStatement> inserts;  // INSERT ALL: each INTO, its values over the query's rows

@@ -27,8 +27,8 @@ struct Scope {
 
 bool IsAggregate(const Expr& e) {
   if (e.kind != ExprKind::Function || e.over) return false;
-  static const char* const kAggregates[] = {"COUNT", "SUM", "AVG", "MIN", "MAX", "STDDEV", "VARIANCE", "MEDIAN",
-                                            "LISTAGG"};
+  static const char* const kAggregates[] = {"COUNT",  "SUM",      "AVG",    "MIN",    "MAX",
+                                            "STDDEV", "VARIANCE", "MEDIAN", "LISTAGG"};
   for (const char* name : kAggregates) {
     if (e.text == name) return true;
   }
@@ -79,16 +79,18 @@ void WrapIn(ExprPtr& e, const std::string& name, SqlType type) {
 }
 
 SqlType FunctionType(const std::string& name, const std::vector<ExprPtr>& args) {
-  static const char* const kNumber[] = {"COUNT", "SUM", "AVG", "LENGTH", "INSTR", "ABS", "MOD", "CEIL", "FLOOR",
-                                        "POWER", "SQRT", "SIGN", "MONTHS_BETWEEN", "TO_NUMBER", "ROW_NUMBER",
-                                        "RANK", "DENSE_RANK", "ASCII", "GROUPING", "MOD", "STDDEV", "VARIANCE", "ZQ_DIV",
-                                        "ZQ_TRUNC_NUMBER", "EXP", "LN", "LOG", "ZQ_EXTRACT",
-                                        "ZQ_ROUND_NUMBER", "REMAINDER", "REGEXP_INSTR"};
-  static const char* const kText[] = {"UPPER", "LOWER", "SUBSTR", "REPLACE", "TRIM", "LTRIM", "RTRIM", "LPAD",
-                                      "RPAD", "TO_CHAR", "INITCAP", "CONCAT", "CHR", "TRANSLATE", "ZQ_CONCAT",
-                                      "ZQ_DATE_TO_CHAR", "ZQ_DATE_TEXT", "ZQ_SUBSTR",
-                                      "REGEXP_SUBSTR", "REGEXP_REPLACE", "LISTAGG"};
-  static const char* const kDate[] = {"TO_DATE", "ADD_MONTHS", "LAST_DAY", "NEXT_DAY", "ZQ_TRUNC_DATE", "ZQ_ROUND_DATE"};
+  static const char* const kNumber[] = {
+      "COUNT",      "SUM",   "AVG",      "LENGTH",     "INSTR",           "ABS",       "MOD",         "CEIL",
+      "FLOOR",      "POWER", "SQRT",     "SIGN",       "MONTHS_BETWEEN",  "TO_NUMBER", "ROW_NUMBER",  "RANK",
+      "DENSE_RANK", "ASCII", "GROUPING", "MOD",        "STDDEV",          "VARIANCE",  "ZQ_DIV",      "ZQ_TRUNC_NUMBER",
+      "EXP",        "LN",    "LOG",      "ZQ_EXTRACT", "ZQ_ROUND_NUMBER", "REMAINDER", "REGEXP_INSTR"};
+  static const char* const kText[] = {"UPPER",           "LOWER",        "SUBSTR",    "REPLACE",       "TRIM",
+                                      "LTRIM",           "RTRIM",        "LPAD",      "RPAD",          "TO_CHAR",
+                                      "INITCAP",         "CONCAT",       "CHR",       "TRANSLATE",     "ZQ_CONCAT",
+                                      "ZQ_DATE_TO_CHAR", "ZQ_DATE_TEXT", "ZQ_SUBSTR", "REGEXP_SUBSTR", "REGEXP_REPLACE",
+                                      "LISTAGG"};
+  static const char* const kDate[] = {"TO_DATE",  "ADD_MONTHS",    "LAST_DAY",
+                                      "NEXT_DAY", "ZQ_TRUNC_DATE", "ZQ_ROUND_DATE"};
   for (const char* n : kNumber) {
     if (name == n) return SqlType::Number;
   }
@@ -200,8 +202,9 @@ class Checker {
     for (auto& row : s.values) {
       for (size_t k = 0; k < row.size(); ++k) {
         if (!Rewrite(row[k], scope)) return false;
-        std::string column = k < s.columns.size() ? s.columns[k]
-                             : k < target.columns.size() ? target.columns[k].name : std::string();
+        std::string column = k < s.columns.size()        ? s.columns[k]
+                             : k < target.columns.size() ? target.columns[k].name
+                                                         : std::string();
         Store(row[k], Column(target, column));
       }
     }
@@ -320,7 +323,8 @@ class Checker {
     for (ExprPtr* bound : {&query.offset, &query.fetch}) {
       if (*bound && !Rewrite(*bound, withScope)) return false;
     }
-    if (query.withTies && query.cores.size() > 1) return Fail(3001, query.cores[1].start, "WITH TIES over a compound query");
+    if (query.withTies && query.cores.size() > 1)
+      return Fail(3001, query.cores[1].start, "WITH TIES over a compound query");
     if (query.cores.size() > 1) {
       Scope resultScope;
       resultScope.sources.push_back({"", columns});
@@ -486,7 +490,8 @@ class Checker {
   }
 
   // The sources named by the columns of `e`, marked with (+) or not.
-  static void SourcesIn(const Expr& e, const Scope& scope, std::set<std::string>& marked, std::set<std::string>& plain) {
+  static void SourcesIn(const Expr& e, const Scope& scope, std::set<std::string>& marked,
+                        std::set<std::string>& plain) {
     if (e.kind == ExprKind::Column) (e.outerJoin ? marked : plain).insert(SourceOf(e, scope));
     for (const ExprPtr& arg : e.args) SourcesIn(*arg, scope, marked, plain);
   }
@@ -538,7 +543,9 @@ class Checker {
       if (std::find(order.begin(), order.end(), table) == order.end()) order.push_back(table);
     }
     for (const std::string& table : order) {
-      auto is = [&](const std::unique_ptr<TableRef>& ref) { return ref->kind != TableRef::Kind::Join && Names(*ref, table); };
+      auto is = [&](const std::unique_ptr<TableRef>& ref) {
+        return ref->kind != TableRef::Kind::Join && Names(*ref, table);
+      };
       auto found = std::find_if(core.from.begin(), core.from.end(), is);
       ExprPtr on;
       std::string partner;
@@ -550,8 +557,9 @@ class Checker {
         if (partner.empty()) partner = condition.second;
         on = AndOf(std::move(on), std::move(condition.first));
       }
-      auto other = std::find_if(core.from.begin(), core.from.end(),
-                                [&](const std::unique_ptr<TableRef>& ref) { return !partner.empty() && Names(*ref, partner); });
+      auto other = std::find_if(core.from.begin(), core.from.end(), [&](const std::unique_ptr<TableRef>& ref) {
+        return !partner.empty() && Names(*ref, partner);
+      });
       if (found == core.from.end() || other == core.from.end() || other == found) {
         kept.push_back(std::move(on));  // no other table: (+) changes nothing
         continue;
@@ -638,8 +646,10 @@ class Checker {
     if (!IsRownum(*e.args[0])) {
       if (!IsRownum(*e.args[1])) return -2;
       bound = e.args[0].get();
-      if (op[0] == '<' && op != "<>") op[0] = '>';
-      else if (op[0] == '>') op[0] = '<';
+      if (op[0] == '<' && op != "<>")
+        op[0] = '>';
+      else if (op[0] == '>')
+        op[0] = '<';
     }
     if (bound->kind != ExprKind::Number) return -2;
     double n = std::strtod(bound->text.c_str(), nullptr);

@@ -110,12 +110,18 @@ struct FunctionEntry {
 };
 
 const FunctionEntry kFunctions[] = {
-    {"ZQ_USER", 0, true, User},          {"ZQ_IS_DBA", 0, true, IsDba},
-    {"ZQ_SYSDATE", 0, false, Sysdate},   {"ZQ_NEXTVAL", 2, false, NextVal},
-    {"ZQ_CURRVAL", 2, false, CurrVal},   {"NVL", 2, true, Nvl},
-    {"DECODE", -1, true, Decode},        {"ZQ_TYPE_NAME", 1, true, TypeName},
-    {"ZQ_TYPE_LENGTH", 1, true, TypeLength}, {"ZQ_TYPE_PRECISION", 1, true, TypePrecision},
-    {"ZQ_TYPE_SCALE", 1, true, TypeScale},   {"ZQ_VIEW_TEXT", 1, true, ViewText},
+    {"ZQ_USER", 0, true, User},
+    {"ZQ_IS_DBA", 0, true, IsDba},
+    {"ZQ_SYSDATE", 0, false, Sysdate},
+    {"ZQ_NEXTVAL", 2, false, NextVal},
+    {"ZQ_CURRVAL", 2, false, CurrVal},
+    {"NVL", 2, true, Nvl},
+    {"DECODE", -1, true, Decode},
+    {"ZQ_TYPE_NAME", 1, true, TypeName},
+    {"ZQ_TYPE_LENGTH", 1, true, TypeLength},
+    {"ZQ_TYPE_PRECISION", 1, true, TypePrecision},
+    {"ZQ_TYPE_SCALE", 1, true, TypeScale},
+    {"ZQ_VIEW_TEXT", 1, true, ViewText},
 };
 
 }  // namespace

@@ -387,7 +387,8 @@ class Generator {
         }
         if (!table.usingColumns.empty()) {
           Text(" USING (");
-          for (size_t k = 0; k < table.usingColumns.size(); ++k) Text((k ? ", " : "") + QuoteName(table.usingColumns[k]));
+          for (size_t k = 0; k < table.usingColumns.size(); ++k)
+            Text((k ? ", " : "") + QuoteName(table.usingColumns[k]));
           Text(")");
         }
         Text(")");

@@ -10,13 +10,12 @@ namespace {
 
 // Words that end an expression or a name list: never an alias or a column.
 const char* const kReserved[] = {
-    "FROM",  "WHERE",   "GROUP",   "HAVING", "ORDER", "UNION",  "INTERSECT", "MINUS",  "EXCEPT",
-    "CONNECT", "START", "JOIN",    "INNER",  "LEFT",  "RIGHT",  "FULL",      "CROSS",  "NATURAL",
-    "ON",    "USING",   "AND",     "OR",     "NOT",   "IS",     "IN",        "LIKE",   "BETWEEN",
-    "SELECT", "WITH",   "THEN",    "WHEN",   "ELSE",  "END",    "AS",        "BY",     "ASC",
-    "DESC",  "NULLS",   "FETCH",   "OFFSET", "FOR",   "SET",    "VALUES",    "INTO",   "DISTINCT",
-    "CASE",  "ALL",     "ANY",     "SOME",   "EXISTS", "PRIOR", "MODEL",     "PIVOT",  "UNPIVOT",
-    "RETURNING", "OUTER", "UNIQUE", "NULL",  "ESCAPE"};
+    "FROM",  "WHERE", "GROUP",  "HAVING",  "ORDER",     "UNION", "INTERSECT", "MINUS",   "EXCEPT", "CONNECT",
+    "START", "JOIN",  "INNER",  "LEFT",    "RIGHT",     "FULL",  "CROSS",     "NATURAL", "ON",     "USING",
+    "AND",   "OR",    "NOT",    "IS",      "IN",        "LIKE",  "BETWEEN",   "SELECT",  "WITH",   "THEN",
+    "WHEN",  "ELSE",  "END",    "AS",      "BY",        "ASC",   "DESC",      "NULLS",   "FETCH",  "OFFSET",
+    "FOR",   "SET",   "VALUES", "INTO",    "DISTINCT",  "CASE",  "ALL",       "ANY",     "SOME",   "EXISTS",
+    "PRIOR", "MODEL", "PIVOT",  "UNPIVOT", "RETURNING", "OUTER", "UNIQUE",    "NULL",    "ESCAPE"};
 
 bool IsReserved(const Token& token) {
   if (token.kind != TokenKind::Word) return false;
@@ -501,7 +500,8 @@ class Parser {
       merge.inserts = true;
       if (AcceptSymbol('(') && !NameList(statement.columns)) return false;
       statement.values.emplace_back();
-      if (!Expect("VALUES") || !ExpectOpen() || !ExpressionList(statement.values.back()) || !ExpectClose()) return false;
+      if (!Expect("VALUES") || !ExpectOpen() || !ExpressionList(statement.values.back()) || !ExpectClose())
+        return false;
       if (Accept("WHERE") && !Expression(merge.insertWhere)) return false;
     }
     return !statement.assignments.empty() || merge.inserts || Fail(905);
@@ -607,8 +607,8 @@ class Parser {
 
   static bool IsComparison(const Token& token) {
     if (token.kind != TokenKind::Symbol) return false;
-    return token.text == "=" || token.text == "<>" || token.text == "!=" || token.text == "<" ||
-           token.text == ">" || token.text == "<=" || token.text == ">=" || token.text == "^=";
+    return token.text == "=" || token.text == "<>" || token.text == "!=" || token.text == "<" || token.text == ">" ||
+           token.text == "<=" || token.text == ">=" || token.text == "^=";
   }
 
   bool Comparison(ExprPtr& out) {
@@ -824,13 +824,11 @@ class Parser {
   }
 
   static bool IsPseudoColumn(const std::string& name) {
-    return name == "SYSDATE" || name == "SYSTIMESTAMP" || name == "USER" || name == "CURRENT_DATE" || name == "ROWNUM" ||
-           name == "LEVEL";
+    return name == "SYSDATE" || name == "SYSTIMESTAMP" || name == "USER" || name == "CURRENT_DATE" ||
+           name == "ROWNUM" || name == "LEVEL";
   }
 
-  static bool IsUnsupportedPseudo(const std::string& name) {
-    return name == "ROWID" || name == "CONNECT_BY_ISLEAF";
-  }
+  static bool IsUnsupportedPseudo(const std::string& name) { return name == "ROWID" || name == "CONNECT_BY_ISLEAF"; }
 
   bool NameExpr(ExprPtr& out) {
     size_t start = Cur().offset;

@@ -10,8 +10,7 @@ namespace {
 
 class Translator {
  public:
-  Translator(std::string_view sql, const TranslateOptions& options)
-      : options_(options), tokens_(Tokenize(sql)) {
+  Translator(std::string_view sql, const TranslateOptions& options) : options_(options), tokens_(Tokenize(sql)) {
     for (size_t k = 0; k < tokens_.size(); ++k) {
       if (tokens_[k].IsSignificant()) significant_.push_back(k);
     }
@@ -91,7 +90,8 @@ class Translator {
       if (!character || !named || !SigIsSymbol(s + 2, '(') || Sig(s + 3).kind != TokenKind::Number) continue;
       size_t close = SigIsWord(s + 4, "BYTE") || SigIsWord(s + 4, "CHAR") ? s + 5 : s + 4;
       if (!SigIsSymbol(close, ')')) continue;
-      append_[significant_[close]] = " CHECK (length(" + QuotedName(Sig(s)) + ") <= " + std::string(Sig(s + 3).text) + ")";
+      append_[significant_[close]] =
+          " CHECK (length(" + QuotedName(Sig(s)) + ") <= " + std::string(Sig(s + 3).text) + ")";
       if (close != s + 4) skip_[significant_[s + 4]] = true;  // VARCHAR2(10 BYTE): SQLite takes no unit
     }
   }
@@ -99,7 +99,8 @@ class Translator {
   // NAME NUMBER(p[,s]) at `s`: no more than p-s digits before the point once rounded to s places.
   void CheckPrecision(size_t s) {
     bool named = Sig(s).kind == TokenKind::Word || Sig(s).kind == TokenKind::Quoted;
-    if (!named || !Sig(s + 1).IsWord("NUMBER") || !SigIsSymbol(s + 2, '(') || Sig(s + 3).kind != TokenKind::Number) return;
+    if (!named || !Sig(s + 1).IsWord("NUMBER") || !SigIsSymbol(s + 2, '(') || Sig(s + 3).kind != TokenKind::Number)
+      return;
     int precision = std::atoi(std::string(Sig(s + 3).text).c_str());
     int scale = 0;
     size_t close = s + 4;
@@ -226,7 +227,7 @@ class Translator {
   std::vector<bool> skip_;
   std::vector<bool> qualify_;
   std::vector<std::string> append_;  // text to add after a token
-  std::vector<size_t> position_;  // token index to its place among the significant ones
+  std::vector<size_t> position_;     // token index to its place among the significant ones
   Translation* out_ = nullptr;
 };
 
@@ -248,8 +249,7 @@ size_t Translation::SourceOffset(size_t outputOffset) const {
   return best->source + (delta < best->sourceLength ? delta : 0);
 }
 
-bool TranslateSql(std::string_view oracleSql, const TranslateOptions& options, Translation& out,
-                  OraError& error) {
+bool TranslateSql(std::string_view oracleSql, const TranslateOptions& options, Translation& out, OraError& error) {
   out = Translation();
   return Translator(oracleSql, options).Run(out, error);
 }

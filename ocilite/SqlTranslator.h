@@ -40,8 +40,7 @@ struct Translation {
 bool IsHiddenName(const std::string& upperName, bool isDba);
 
 // False, with `error` set (its offset in the original text), for text that cannot be run.
-bool TranslateSql(std::string_view oracleSql, const TranslateOptions& options, Translation& out,
-                  OraError& error);
+bool TranslateSql(std::string_view oracleSql, const TranslateOptions& options, Translation& out, OraError& error);
 
 }  // namespace ocilite
 

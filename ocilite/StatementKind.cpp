@@ -10,9 +10,8 @@ namespace {
 
 // The word after CREATE's modifiers (OR REPLACE, PUBLIC, UNIQUE, ...), and its index.
 size_t ObjectWordIndex(const std::vector<Token>& t, size_t from) {
-  static const char* const kModifiers[] = {"OR", "REPLACE", "PUBLIC", "UNIQUE", "BITMAP", "FORCE",
-                                           "NOFORCE", "EDITIONABLE", "NONEDITIONABLE", "GLOBAL",
-                                           "TEMPORARY", "TEMP"};
+  static const char* const kModifiers[] = {"OR",      "REPLACE",     "PUBLIC",         "UNIQUE", "BITMAP",    "FORCE",
+                                           "NOFORCE", "EDITIONABLE", "NONEDITIONABLE", "GLOBAL", "TEMPORARY", "TEMP"};
   size_t i = from;
   for (bool skipped = true; skipped && i < t.size();) {
     skipped = false;
@@ -28,16 +27,15 @@ size_t ObjectWordIndex(const std::vector<Token>& t, size_t from) {
 }
 
 bool IsUnitWord(const Token& token) {
-  return token.IsWord("PROCEDURE") || token.IsWord("FUNCTION") || token.IsWord("PACKAGE") ||
-         token.IsWord("TRIGGER") || token.IsWord("TYPE");
+  return token.IsWord("PROCEDURE") || token.IsWord("FUNCTION") || token.IsWord("PACKAGE") || token.IsWord("TRIGGER") ||
+         token.IsWord("TYPE");
 }
 
 bool IsSqlObjectWord(const Token& token) {
   return token.IsWord("TABLE") || token.IsWord("VIEW") || token.IsWord("INDEX");
 }
 
-Route DdlRoute(const Token& object, Route sqlRoute, Route unit, Route sequence, Route synonym,
-               Route dbLink) {
+Route DdlRoute(const Token& object, Route sqlRoute, Route unit, Route sequence, Route synonym, Route dbLink) {
   if (IsSqlObjectWord(object)) return sqlRoute;
   if (IsUnitWord(object)) return unit;
   if (object.IsWord("SEQUENCE")) return sequence;
@@ -54,8 +52,8 @@ StatementKind ClassifyDdl(const std::vector<Token>& t) {
     return {OCI_STMT_CREATE, DdlRoute(object, Route::Sql, Route::CreateUnit, Route::CreateSequence,
                                       Route::CreateSynonym, Route::CreateDbLink)};
   }
-  return {OCI_STMT_DROP, DdlRoute(object, Route::Sql, Route::DropUnit, Route::DropSequence,
-                                  Route::DropSynonym, Route::DropDbLink)};
+  return {OCI_STMT_DROP,
+          DdlRoute(object, Route::Sql, Route::DropUnit, Route::DropSequence, Route::DropSynonym, Route::DropDbLink)};
 }
 
 }  // namespace
@@ -78,9 +76,8 @@ StatementKind ClassifyStatement(const std::vector<Token>& t) {
   if (first.IsWord("DECLARE")) return {OCI_STMT_DECLARE, Route::AnonymousBlock};
   if (first.IsWord("COMMIT")) return {0, Route::Commit};
   if (first.IsWord("ROLLBACK")) return {0, Route::Rollback};
-  static const char* const kKnownElsewhere[] = {"GRANT", "REVOKE", "RENAME",
-                                                "LOCK", "SAVEPOINT", "EXPLAIN", "CALL", "AUDIT",
-                                                "ANALYZE", "COMMENT", "SET"};
+  static const char* const kKnownElsewhere[] = {"GRANT", "REVOKE", "RENAME",  "LOCK",    "SAVEPOINT", "EXPLAIN",
+                                                "CALL",  "AUDIT",  "ANALYZE", "COMMENT", "SET"};
   for (const char* word : kKnownElsewhere) {
     if (first.IsWord(word)) return {0, Route::Unsupported};
   }

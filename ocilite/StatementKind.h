@@ -10,11 +10,11 @@
 namespace ocilite {
 
 enum class Route {
-  Sql,             // translated and run by SQLite
+  Sql,  // translated and run by SQLite
   Commit,
   Rollback,
-  Ignored,         // accepted and does nothing (ALTER SESSION)
-  CreateUnit,      // PL/SQL unit: recorded in the dictionary, never run
+  Ignored,     // accepted and does nothing (ALTER SESSION)
+  CreateUnit,  // PL/SQL unit: recorded in the dictionary, never run
   DropUnit,
   CreateSequence,
   DropSequence,

@@ -113,7 +113,8 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
                           : TranslateDdl(session->Db(), request.text, {session->User().name, session->User().isDba},
                                          translation, error);
   if (!translated) return OCI_ERROR;
-  if (type == OCI_STMT_SELECT) return OpenQuery(session, translation, request.text, types, request.commit, result, error);
+  if (type == OCI_STMT_SELECT)
+    return OpenQuery(session, translation, request.text, types, request.commit, result, error);
   bool isDdl = type == OCI_STMT_CREATE || type == OCI_STMT_DROP || type == OCI_STMT_ALTER || type == kTruncateType;
   if (!isDdl && request.iterations == 0) {
     error = MakeOraError(24333);
@@ -151,8 +152,10 @@ int RunStatement(const std::shared_ptr<Session>& session, const ExecuteRequest& 
       break;
     case Route::AnonymousBlock:
       ok = IsNullOnlyBlock(tokens);
-      if (!ok) error = MakeOraError(6550, "this client library records PL/SQL but does not execute it; "
-                                          "only blocks of NULL; statements run");
+      if (!ok)
+        error = MakeOraError(6550,
+                             "this client library records PL/SQL but does not execute it; "
+                             "only blocks of NULL; statements run");
       break;
     case Route::Unsupported:
       ok = false;

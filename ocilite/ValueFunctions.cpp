@@ -97,7 +97,8 @@ void Like(sqlite3_context* context, int argc, sqlite3_value** argv) {
   // SQLite calls like(pattern, text[, escape]).
   if (AnyNull(argc, argv)) return sqlite3_result_null(context);
   std::string escape = argc > 2 ? TextOf(argv[2]) : std::string();
-  sqlite3_result_int(context, Matches(AsText(argv[0]).c_str(), AsText(argv[1]).c_str(), escape.empty() ? 0 : escape[0]));
+  sqlite3_result_int(context,
+                     Matches(AsText(argv[0]).c_str(), AsText(argv[1]).c_str(), escape.empty() ? 0 : escape[0]));
 }
 
 // ZQ_SINGLE(value): the value of the only row, ORA-01427 when there are more.
@@ -171,10 +172,18 @@ void Mod(sqlite3_context* context, int argc, sqlite3_value** argv) {
 void DeleteFormat(void* format) { delete static_cast<std::string*>(format); }
 
 const FunctionEntry kFunctions[] = {
-    {"ZQ_DIV", 2, Divide},        {"ZQ_CONCAT", -1, Concat},   {"ZQ_EMPTY_NULL", 1, EmptyNull},
-    {"ZQ_SUBSTR", 2, Substr},     {"ZQ_SUBSTR", 3, Substr},    {"LIKE", 2, Like},
-    {"LIKE", 3, Like},            {"TO_NUMBER", 1, ToNumber},  {"TO_CHAR", 1, ToChar},
-    {"TO_CHAR", 2, ToChar},       {"ZQ_TRUNC_NUMBER", 1, TruncNumber}, {"ZQ_TRUNC_NUMBER", 2, TruncNumber},
+    {"ZQ_DIV", 2, Divide},
+    {"ZQ_CONCAT", -1, Concat},
+    {"ZQ_EMPTY_NULL", 1, EmptyNull},
+    {"ZQ_SUBSTR", 2, Substr},
+    {"ZQ_SUBSTR", 3, Substr},
+    {"LIKE", 2, Like},
+    {"LIKE", 3, Like},
+    {"TO_NUMBER", 1, ToNumber},
+    {"TO_CHAR", 1, ToChar},
+    {"TO_CHAR", 2, ToChar},
+    {"ZQ_TRUNC_NUMBER", 1, TruncNumber},
+    {"ZQ_TRUNC_NUMBER", 2, TruncNumber},
     {"MOD", 2, Mod},
 };
 

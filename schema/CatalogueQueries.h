@@ -8,12 +8,12 @@
 #include "SchemaSkeleton.h"
 
 struct CatalogueQuery {
-  const char* category;   // text of the category node ("Users" for the users row)
-  const char* scope;      // "User", "All", or empty for the users row
-  bool ownerColumn;       // the second column is the owner: nodes read "OWNER.NAME"
-  TreeImage objectImage;  // image of every node the loader inserts
+  const char* category;      // text of the category node ("Users" for the users row)
+  const char* scope;         // "User", "All", or empty for the users row
+  bool ownerColumn;          // the second column is the owner: nodes read "OWNER.NAME"
+  TreeImage objectImage;     // image of every node the loader inserts
   SkeletonNodeId scopeNode;  // the node whose children the loader replaces
-  const char* query;      // sent unchanged
+  const char* query;         // sent unchanged
 };
 
 constexpr int kCatalogueQueryCount = 19;

@@ -34,8 +34,8 @@ HTREEITEM AppendNode(HWND tree, HTREEITEM parent, const std::string& text, int i
   insert.hInsertAfter = TVI_LAST;
   insert.item.mask = TVIF_TEXT;
   insert.item.pszText = const_cast<char*>(text.c_str());
-  HTREEITEM item = reinterpret_cast<HTREEITEM>(
-      SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+  HTREEITEM item =
+      reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
   TVITEMA images = {};
   images.mask = TVIF_HANDLE | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
   images.hItem = item;

@@ -20,13 +20,13 @@ struct CommandWord {
 // SQL*Plus takes as one letter, are left out: a script hardly uses them, and a statement may
 // be a single letter.
 const CommandWord kSkipped[] = {
-    {"ACCEPT", 3},    {"ARCHIVE", 7},  {"ATTRIBUTE", 4}, {"BREAK", 3},      {"BTITLE", 3},     {"CLEAR", 2},
-    {"COLUMN", 3},    {"COMPUTE", 4},  {"CONNECT", 4},   {"COPY", 4},       {"DEFINE", 3},     {"DEL", 3},
-    {"DESCRIBE", 4},  {"DISCONNECT", 4}, {"EDIT", 2},    {"EXIT", 4},       {"GET", 3},        {"HELP", 4},
-    {"HISTORY", 4},   {"HOST", 2},     {"PASSWORD", 5},  {"PAUSE", 3},      {"PRINT", 3},      {"PROMPT", 3},
-    {"QUIT", 4},      {"RECOVER", 7},  {"REMARK", 3},    {"REPFOOTER", 4},  {"REPHEADER", 4},  {"SAVE", 3},
-    {"SET", 3},       {"SHOW", 3},     {"SHUTDOWN", 8},  {"SPOOL", 3},      {"START", 3},      {"STARTUP", 7},
-    {"STORE", 5},     {"TIMING", 4},   {"TTITLE", 3},    {"UNDEFINE", 5},   {"VARIABLE", 3},   {"WHENEVER", 8},
+    {"ACCEPT", 3},   {"ARCHIVE", 7},    {"ATTRIBUTE", 4}, {"BREAK", 3},     {"BTITLE", 3},    {"CLEAR", 2},
+    {"COLUMN", 3},   {"COMPUTE", 4},    {"CONNECT", 4},   {"COPY", 4},      {"DEFINE", 3},    {"DEL", 3},
+    {"DESCRIBE", 4}, {"DISCONNECT", 4}, {"EDIT", 2},      {"EXIT", 4},      {"GET", 3},       {"HELP", 4},
+    {"HISTORY", 4},  {"HOST", 2},       {"PASSWORD", 5},  {"PAUSE", 3},     {"PRINT", 3},     {"PROMPT", 3},
+    {"QUIT", 4},     {"RECOVER", 7},    {"REMARK", 3},    {"REPFOOTER", 4}, {"REPHEADER", 4}, {"SAVE", 3},
+    {"SET", 3},      {"SHOW", 3},       {"SHUTDOWN", 8},  {"SPOOL", 3},     {"START", 3},     {"STARTUP", 7},
+    {"STORE", 5},    {"TIMING", 4},     {"TTITLE", 3},    {"UNDEFINE", 5},  {"VARIABLE", 3},  {"WHENEVER", 8},
     {"XQUERY", 6},
 };
 const CommandWord kExecute = {"EXECUTE", 4};
@@ -71,7 +71,8 @@ bool IsSqlSet(const std::string& text, std::size_t afterSet) {
 ClientCommandLine::Kind KindOf(const std::string& text, std::size_t at, std::size_t wordEnd) {
   if (text[at] == '@') return ClientCommandLine::Skipped;
   if (Abbreviates(text, at, wordEnd, kExecute)) return ClientCommandLine::Execute;
-  if (Abbreviates(text, at, wordEnd, kSet)) return IsSqlSet(text, wordEnd) ? ClientCommandLine::None : ClientCommandLine::Skipped;
+  if (Abbreviates(text, at, wordEnd, kSet))
+    return IsSqlSet(text, wordEnd) ? ClientCommandLine::None : ClientCommandLine::Skipped;
   // Every statement's first word comes here: only the commands of its first letter are tried.
   const char first = UpperAscii(text[at]);
   const CommandWord* word = std::lower_bound(std::begin(kSkipped), std::end(kSkipped), first,

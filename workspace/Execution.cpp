@@ -47,8 +47,8 @@ std::string FetchMessage(FillEnd end, StatementSource& source, const ResultList&
 
 bool StopsScript(FillEnd end) { return end == FillEnd::Failed || end == FillEnd::OutOfMemory; }
 
-ExecutionOutcome RunOneStatement(const std::string& textRun, const SplitStatement& statement,
-                                 std::size_t caretBase, StatementSource& source, ResultList& list) {
+ExecutionOutcome RunOneStatement(const std::string& textRun, const SplitStatement& statement, std::size_t caretBase,
+                                 StatementSource& source, ResultList& list) {
   ExecutionOutcome outcome;
   const ExecutedStatement run = Run(source, statement.text);
   if (run.result != DB_OK) {
@@ -143,8 +143,8 @@ ExecutionOutcome ExecuteStatementAtCaret(const EditorRequest& request, Statement
   std::vector<SplitStatement> statements;
   SplitStatements(request.sqlText, request.sqlSeparator, request.plsqlSeparator, statements);
   if (statements.empty()) return RunScript(statements, request.sqlText, request.sqlText, source, list);
-  const SplitStatement& statement = statements[StatementAtCaret(
-      request.sqlText, statements, request.selectionStart, request.sqlSeparator, request.plsqlSeparator)];
+  const SplitStatement& statement = statements[StatementAtCaret(request.sqlText, statements, request.selectionStart,
+                                                                request.sqlSeparator, request.plsqlSeparator)];
   return RunOneStatement(ScriptBytes(request.sqlText, statement), statement, 0, source, list);
 }
 

@@ -6,9 +6,9 @@
 #include <string>
 
 enum class UnitKind {
-  None,    // an ordinary statement, ended by the SQL separator
-  Plsql,   // a block or stored unit: its literals and comments hide separators
-  Java     // Java source: only the separator line counts, Java's own quoting is not SQL's
+  None,   // an ordinary statement, ended by the SQL separator
+  Plsql,  // a block or stored unit: its literals and comments hide separators
+  Java    // Java source: only the separator line counts, Java's own quoting is not SQL's
 };
 
 // The kind of the statement whose first word stands at `head`:

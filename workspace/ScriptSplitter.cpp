@@ -21,8 +21,7 @@ bool SameIgnoringCase(const std::string& text, std::size_t at, const std::string
 
 // A separator that begins or ends with a word byte (GO) counts only as a whole word, so
 // that it is never found inside a name (CATEGORY) within text[begin, end).
-bool WholeWordAt(const std::string& text, std::size_t at, std::size_t begin, std::size_t end,
-                 const std::string& sep) {
+bool WholeWordAt(const std::string& text, std::size_t at, std::size_t begin, std::size_t end, const std::string& sep) {
   const std::size_t after = at + sep.size();
   return (!IsWordByte(sep.front()) || at == begin || !IsWordByte(text[at - 1])) &&
          (!IsWordByte(sep.back()) || after == end || !IsWordByte(text[after]));
@@ -93,7 +92,10 @@ class Scanner {
  public:
   Scanner(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
           std::vector<SplitStatement>& statements)
-      : text_(text), sql_(sqlSeparator), plsql_(plsqlSeparator), statements_(statements),
+      : text_(text),
+        sql_(sqlSeparator),
+        plsql_(plsqlSeparator),
+        statements_(statements),
         statementStops_(Stops(true, sqlSeparator, plsqlSeparator)),
         unitStops_(Stops(true, plsqlSeparator, "")),
         javaStops_(Stops(false, plsqlSeparator, "")) {}
@@ -115,9 +117,12 @@ class Scanner {
     if (command.kind != ClientCommandLine::None) return Command(command);
     std::size_t body = head;
     switch (plsql_.empty() ? UnitKind::None : UnitAt(text_, head, body)) {
-      case UnitKind::Plsql: return Read(start, body, Reading::Unit);
-      case UnitKind::Java: return Read(start, body, Reading::Java);
-      case UnitKind::None: break;
+      case UnitKind::Plsql:
+        return Read(start, body, Reading::Unit);
+      case UnitKind::Java:
+        return Read(start, body, Reading::Java);
+      case UnitKind::None:
+        break;
     }
     return Read(start, head, Reading::Statement);
   }
@@ -134,8 +139,9 @@ class Scanner {
 
   // From `from` to the separator that ends the statement begun at `start`.
   std::size_t Read(std::size_t start, std::size_t from, Reading reading) {
-    const StopTable& stops =
-        reading == Reading::Statement ? statementStops_ : reading == Reading::Unit ? unitStops_ : javaStops_;
+    const StopTable& stops = reading == Reading::Statement ? statementStops_
+                             : reading == Reading::Unit    ? unitStops_
+                                                           : javaStops_;
     const char* const bytes = text_.data();
     const std::size_t size = text_.size();
     std::size_t at = from;

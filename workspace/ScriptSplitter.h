@@ -27,13 +27,12 @@ struct SplitStatement {
 // and comments, and empty statements, are never sent; SQL*Plus command lines at the start of
 // a statement are skipped (`skippedCommands` counts them), except EXECUTE, which runs as a
 // block. With both separators empty the whole text is one statement.
-int SplitStatements(const std::string& text, const std::string& sqlSeparator,
-                    const std::string& plsqlSeparator, std::vector<SplitStatement>& statements,
-                    int& skippedCommands);
-int SplitStatements(const std::string& text, const std::string& sqlSeparator,
-                    const std::string& plsqlSeparator, std::vector<SplitStatement>& statements);
-int SplitStatements(const std::string& text, const std::string& sqlSeparator,
-                    const std::string& plsqlSeparator, std::vector<std::string>& statements);
+int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
+                    std::vector<SplitStatement>& statements, int& skippedCommands);
+int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
+                    std::vector<SplitStatement>& statements);
+int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
+                    std::vector<std::string>& statements);
 
 // The split text's own bytes of a statement (an EXECUTE command's text, as typed).
 std::string ScriptBytes(const std::string& splitText, const SplitStatement& statement);

@@ -5,10 +5,8 @@ const SqlTemplate kSqlTemplates[kSqlTemplateCount] = {
      "SELECT column1, column2 FROM tablename WHERE column1 > 0 order by column2"},
     {32815, "-- Comment: select count(*) from a table", "SELECT COUNT(*) FROM tablename"},
     {32808, "-- Comment: select oracle version", "SELECT * FROM V$VERSION"},
-    {32809, "-- Comment: select oracle tables",
-     "SELECT * FROM ALL_TABLES WHERE TABLE_NAME = 'TABLENAME'"},
-    {32810, "-- Comment: select oracle columns",
-     "SELECT * FROM ALL_TAB_COLUMNS WHERE TABLE_NAME = 'TABLENAME'"},
+    {32809, "-- Comment: select oracle tables", "SELECT * FROM ALL_TABLES WHERE TABLE_NAME = 'TABLENAME'"},
+    {32810, "-- Comment: select oracle columns", "SELECT * FROM ALL_TAB_COLUMNS WHERE TABLE_NAME = 'TABLENAME'"},
     {32781, "-- Comment: insert into table", "INSERT INTO tablename VALUES(1, 'data')"},
     {32816, "-- Comment: update a table", "UPDATE tablename SET column2 = 'datax' where column1 = 1"},
     {32782, "-- Comment: delete from table", "DELETE FROM tablename WHERE column1 = 1"},
@@ -30,6 +28,5 @@ const SqlTemplate* FindSqlTemplate(int commandId) {
 
 std::string AppendTemplate(const std::string& sqlText, const SqlTemplate& sqlTemplate,
                            const std::string& sqlSeparator) {
-  return sqlText + "\r\n" + sqlTemplate.commentLine + "\r\n" + sqlTemplate.statement +
-         sqlSeparator + "\r\n";
+  return sqlText + "\r\n" + sqlTemplate.commentLine + "\r\n" + sqlTemplate.statement + sqlSeparator + "\r\n";
 }

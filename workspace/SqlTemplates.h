@@ -23,7 +23,6 @@ extern const char* const kTemplateReadyMessage;
 const SqlTemplate* FindSqlTemplate(int commandId);
 
 // `sqlText` followed by CR LF, the comment line, CR LF, the statement, the separator, CR LF.
-std::string AppendTemplate(const std::string& sqlText, const SqlTemplate& sqlTemplate,
-                           const std::string& sqlSeparator);
+std::string AppendTemplate(const std::string& sqlText, const SqlTemplate& sqlTemplate, const std::string& sqlSeparator);
 
 #endif

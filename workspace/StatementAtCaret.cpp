@@ -31,8 +31,8 @@ std::size_t ReachOf(const std::string& text, const SplitStatement& statement, st
 
 }  // namespace
 
-std::size_t StatementAtCaret(const std::string& text, const std::vector<SplitStatement>& statements,
-                             std::size_t caret, const std::string& sqlSeparator, const std::string& plsqlSeparator) {
+std::size_t StatementAtCaret(const std::string& text, const std::vector<SplitStatement>& statements, std::size_t caret,
+                             const std::string& sqlSeparator, const std::string& plsqlSeparator) {
   const std::size_t last = statements.size() - 1;
   for (std::size_t k = 0; k < last; ++k) {
     if (caret <= ReachOf(text, statements[k], statements[k + 1].offset, sqlSeparator, plsqlSeparator)) return k;

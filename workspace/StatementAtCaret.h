@@ -14,7 +14,7 @@
 // its line, so a caret at the end of the statement's last line still runs it. A caret in
 // the blank lines or comments between two statements takes the one that follows; behind
 // the last statement, the last.
-std::size_t StatementAtCaret(const std::string& text, const std::vector<SplitStatement>& statements,
-                             std::size_t caret, const std::string& sqlSeparator, const std::string& plsqlSeparator);
+std::size_t StatementAtCaret(const std::string& text, const std::vector<SplitStatement>& statements, std::size_t caret,
+                             const std::string& sqlSeparator, const std::string& plsqlSeparator);
 
 #endif

@@ -118,8 +118,11 @@ void CZenquillView::DispatchTreeSelection() {
       LoadScopeNode(row.query, fixedTreeNodes[row.scopeNode], row.objectImage, row.ownerColumn);
       return;
     }
-    case TreeAction::kShowColumns: ShowTableColumns(node.text); return;
-    case TreeAction::kNothing: return;
+    case TreeAction::kShowColumns:
+      ShowTableColumns(node.text);
+      return;
+    case TreeAction::kNothing:
+      return;
   }
 }
 

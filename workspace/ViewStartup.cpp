@@ -52,8 +52,7 @@ std::string CZenquillView::StartupFolderFile(const char* name) {
 
 void CZenquillView::OfferRecoveredText() {
   std::string text;
-  if (recovery.Take(text) &&
-      fw::AppMessageBox(Hwnd(), kRestoreQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+  if (recovery.Take(text) && fw::AppMessageBox(Hwnd(), kRestoreQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES) {
     sqlText = text;
     recovery.Adopt(text);
     WriteControls();

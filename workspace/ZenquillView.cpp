@@ -5,8 +5,7 @@
 #include "ZenquillDoc.h"
 #include "resource.h"
 
-CZenquillView::CZenquillView()
-    : fw::FormView(IDD_ZENQUILL_FORM), recovery(StartupFolderFile(kRecoveryFile)) {}
+CZenquillView::CZenquillView() : fw::FormView(IDD_ZENQUILL_FORM), recovery(StartupFolderFile(kRecoveryFile)) {}
 
 CZenquillView::~CZenquillView() {
   if (treeImages) ImageList_Destroy(treeImages);
@@ -85,10 +84,17 @@ void CZenquillView::OnDestroy() {
 
 INT_PTR CZenquillView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); return TRUE;
-    case WM_TIMER: OnTimer(wParam); return FALSE;
-    case WM_DESTROY: OnDestroy(); return FALSE;
-    case WM_NOTIFY: return OnSchemaNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_SIZE:
+      OnSize(LOWORD(lParam), HIWORD(lParam));
+      return TRUE;
+    case WM_TIMER:
+      OnTimer(wParam);
+      return FALSE;
+    case WM_DESTROY:
+      OnDestroy();
+      return FALSE;
+    case WM_NOTIFY:
+      return OnSchemaNotify(*reinterpret_cast<const NMHDR*>(lParam));
   }
   return fw::FormView::OnMessage(msg, wParam, lParam);
 }

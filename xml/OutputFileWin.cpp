@@ -9,8 +9,8 @@ namespace xml {
 std::intptr_t OutputFile::RawCreate(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return kNoHandle;
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   return file == INVALID_HANDLE_VALUE ? kNoHandle : reinterpret_cast<std::intptr_t>(file);
 }
 
@@ -27,8 +27,6 @@ bool OutputFile::RawWrite(std::intptr_t handle, const char* bytes, std::size_t c
   return true;
 }
 
-bool OutputFile::RawClose(std::intptr_t handle) {
-  return ::CloseHandle(reinterpret_cast<HANDLE>(handle)) != FALSE;
-}
+bool OutputFile::RawClose(std::intptr_t handle) { return ::CloseHandle(reinterpret_cast<HANDLE>(handle)) != FALSE; }
 
 }  // namespace xml

@@ -11,8 +11,8 @@ class SystemSaveXmlDesktop : public SaveXmlDesktop {
   bool ChooseFile(HWND owner, ChosenXmlFile& file) override { return ShowSaveXmlDialog(owner, file); }
 
   bool OpenWithShell(const std::string& path) override {
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;
   }
 
@@ -27,6 +27,7 @@ SaveXmlDesktop& SystemDesktop() {
 }
 
 bool ShowSaveXmlDialog(HWND owner, ChosenXmlFile& file) {
-  const fw::FileDialogOptions options = {"XML Files (*.xml)\0*.xml\0All Files (*.*)\0*.*\0", "*.xml", "xml", true, false};
+  const fw::FileDialogOptions options = {"XML Files (*.xml)\0*.xml\0All Files (*.*)\0*.*\0", "*.xml", "xml", true,
+                                         false};
   return fw::ChooseFile(owner, options, file);
 }

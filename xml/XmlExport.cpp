@@ -68,7 +68,8 @@ bool WriteDataFile(const std::string& path, const std::string& stylesheetName, c
   try {
     const std::vector<std::string> names = ElementNamesOf(table);
     int status = kWriterOk;
-    for (int row = 0; row < table.RowCount() && status == kWriterOk; ++row) status = WriteRow(writer, names, table, row);
+    for (int row = 0; row < table.RowCount() && status == kWriterOk; ++row)
+      status = WriteRow(writer, names, table, row);
   } catch (const std::bad_alloc&) {
     // Closing ends the document, so the rows left out would not show: the file goes.
     writer.Close();
@@ -78,8 +79,7 @@ bool WriteDataFile(const std::string& path, const std::string& stylesheetName, c
   return writer.Close() == kWriterOk;
 }
 
-bool ExportTable(const std::string& dataPath, std::size_t nameOffset, bool withStylesheet,
-                 const TableSource& table) {
+bool ExportTable(const std::string& dataPath, std::size_t nameOffset, bool withStylesheet, const TableSource& table) {
   std::string stylesheetName;
   if (withStylesheet) {
     stylesheetName = StylesheetNameFor(dataPath.substr(nameOffset));

@@ -24,8 +24,7 @@ bool WriteDataFile(const std::string& path, const std::string& stylesheetName, c
 // nameOffset; the stylesheet goes into the same folder. A stylesheet that cannot be written
 // does not stop the data file, which names it all the same. True when the data file was
 // written whole.
-bool ExportTable(const std::string& dataPath, std::size_t nameOffset, bool withStylesheet,
-                 const TableSource& table);
+bool ExportTable(const std::string& dataPath, std::size_t nameOffset, bool withStylesheet, const TableSource& table);
 
 }  // namespace xml
 

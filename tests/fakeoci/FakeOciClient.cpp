@@ -3,7 +3,7 @@
 FakeOciClient::FakeOciClient() : library_(OpenLibrary(kClientLibraryPath)) {
   if (!library_) return;
   bool complete = true;
-#define ZQ_RESOLVE_CONTROL(name)                                            \
+#define ZQ_RESOLVE_CONTROL(name)                                           \
   name = reinterpret_cast<decltype(&::name)>(FindSymbol(library_, #name)); \
   complete = complete && name != nullptr;
   ZQ_FAKE_OCI_CONTROLS(ZQ_RESOLVE_CONTROL)

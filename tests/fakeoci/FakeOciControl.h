@@ -34,9 +34,10 @@ int FakeOciInvalidHandleUses(void);
 }
 #endif
 
-#define ZQ_FAKE_OCI_CONTROLS(X)                                                      \
-  X(FakeOciReset) X(FakeOciCallCount) X(FakeOciCall) X(FakeOciScriptStatus)          \
-  X(FakeOciSetAttribute) X(FakeOciAddColumn) X(FakeOciSetColumnAttribute) X(FakeOciAddRow) \
-  X(FakeOciSetErrorText) X(FakeOciLiveHandles) X(FakeOciInvalidHandleUses)
+#define ZQ_FAKE_OCI_CONTROLS(X)                                                                        \
+  X(FakeOciReset)                                                                                      \
+  X(FakeOciCallCount) X(FakeOciCall) X(FakeOciScriptStatus) X(FakeOciSetAttribute) X(FakeOciAddColumn) \
+      X(FakeOciSetColumnAttribute) X(FakeOciAddRow) X(FakeOciSetErrorText) X(FakeOciLiveHandles)       \
+          X(FakeOciInvalidHandleUses)
 
 #endif

@@ -17,9 +17,7 @@ OCI_EXPORT void FakeOciScriptStatus(const char* callPrefix, int occurrence, int 
   TheState().scripts.push_back({callPrefix, occurrence, status, 0});
 }
 
-OCI_EXPORT void FakeOciSetAttribute(unsigned attribute, unsigned value) {
-  TheState().attributes[attribute] = value;
-}
+OCI_EXPORT void FakeOciSetAttribute(unsigned attribute, unsigned value) { TheState().attributes[attribute] = value; }
 
 OCI_EXPORT void FakeOciAddColumn(const char* name, unsigned displaySize) {
   TheState().columns.push_back({name, static_cast<ub2>(displaySize), {}});
@@ -31,8 +29,7 @@ OCI_EXPORT void FakeOciSetColumnAttribute(unsigned attribute, unsigned value) {
 
 OCI_EXPORT void FakeOciAddRow(int count, const char* const* values) {
   Row row;
-  for (int i = 0; i < count; ++i)
-    row.push_back(values[i] ? std::optional<std::string>(values[i]) : std::nullopt);
+  for (int i = 0; i < count; ++i) row.push_back(values[i] ? std::optional<std::string>(values[i]) : std::nullopt);
   TheState().rows.push_back(row);
 }
 

@@ -22,8 +22,7 @@ ub4 Attribute(ub4 id) {
 
 void FillDefines(Handle& statement, const Row& row, sword& status) {
   for (auto& [position, define] : statement.defines) {
-    const std::optional<std::string>& value =
-        position <= row.size() ? row[position - 1] : std::optional<std::string>();
+    const std::optional<std::string>& value = position <= row.size() ? row[position - 1] : std::optional<std::string>();
     if (!value) {
       *define.indicator = OCI_IND_NULL;
       continue;
@@ -51,9 +50,8 @@ sword GetStatementAttribute(const Handle& statement, void* value, ub4 attribute)
       *static_cast<ub2*>(value) = static_cast<ub2>(Attribute(attribute));
       return OCI_SUCCESS;
     case OCI_ATTR_ROW_COUNT:
-      *static_cast<ub4*>(value) = statement.executedAsQuery
-                                      ? static_cast<ub4>(statement.fetchedRows)
-                                      : Attribute(attribute);
+      *static_cast<ub4*>(value) =
+          statement.executedAsQuery ? static_cast<ub4>(statement.fetchedRows) : Attribute(attribute);
       return OCI_SUCCESS;
     case OCI_ATTR_PARAM_COUNT:
       if (!statement.executedAsQuery) return OCI_ERROR;
@@ -89,8 +87,7 @@ sword GetParameterAttribute(const Handle& parameter, void* value, ub4* size, ub4
 }  // namespace
 
 OCI_EXPORT sword OCIInitialize(ub4 mode, dvoid* ctxp, dvoid* (*malocfp)(dvoid*, size_t),
-                               dvoid* (*ralocfp)(dvoid*, dvoid*, size_t),
-                               void (*mfreefp)(dvoid*, dvoid*)) {
+                               dvoid* (*ralocfp)(dvoid*, dvoid*, size_t), void (*mfreefp)(dvoid*, dvoid*)) {
   bool hooks = ctxp || malocfp || ralocfp || mfreefp;
   return Record("OCIInitialize mode=" + N(mode) + (hooks ? " hooks" : ""));
 }
@@ -101,8 +98,7 @@ OCI_EXPORT sword OCIEnvInit(OCIEnv** envp, ub4 mode, size_t xtramem_sz, dvoid**)
   return status;
 }
 
-OCI_EXPORT sword OCIHandleAlloc(const dvoid* parenth, dvoid** hndlpp, ub4 type, size_t xtramem_sz,
-                                dvoid**) {
+OCI_EXPORT sword OCIHandleAlloc(const dvoid* parenth, dvoid** hndlpp, ub4 type, size_t xtramem_sz, dvoid**) {
   sword status = Record("OCIHandleAlloc type=" + N(type) + " extra=" + N(xtramem_sz));
   *hndlpp = nullptr;
   if (!Find(parenth, OCI_HTYPE_ENV)) return OCI_INVALID_HANDLE;
@@ -110,23 +106,21 @@ OCI_EXPORT sword OCIHandleAlloc(const dvoid* parenth, dvoid** hndlpp, ub4 type, 
   return status;
 }
 
-OCI_EXPORT sword OCIServerAttach(OCIServer* srvhp, OCIError* errhp, const OraText* dblink,
-                                 sb4 dblink_len, ub4 mode) {
-  sword status = Record("OCIServerAttach dblink=" + Text(dblink, dblink_len) +
-                        " length=" + N(dblink_len) + " mode=" + N(mode));
+OCI_EXPORT sword OCIServerAttach(OCIServer* srvhp, OCIError* errhp, const OraText* dblink, sb4 dblink_len, ub4 mode) {
+  sword status =
+      Record("OCIServerAttach dblink=" + Text(dblink, dblink_len) + " length=" + N(dblink_len) + " mode=" + N(mode));
   if (!Find(srvhp, OCI_HTYPE_SERVER) || !Find(errhp, OCI_HTYPE_ERROR)) return OCI_INVALID_HANDLE;
   return status;
 }
 
-OCI_EXPORT sword OCIAttrSet(dvoid* trgthndlp, ub4 trghndltyp, dvoid* attributep, ub4 size,
-                            ub4 attrtype, OCIError* errhp) {
+OCI_EXPORT sword OCIAttrSet(dvoid* trgthndlp, ub4 trghndltyp, dvoid* attributep, ub4 size, ub4 attrtype,
+                            OCIError* errhp) {
   bool isText = attrtype == OCI_ATTR_USERNAME || attrtype == OCI_ATTR_PASSWORD;
   bool isCount = attrtype == OCI_ATTR_PREFETCH_ROWS && attributep && size == sizeof(ub4);
-  std::string value = isText ? " value=" + Text(attributep, size)
+  std::string value = isText    ? " value=" + Text(attributep, size)
                       : isCount ? " value=" + N(*static_cast<const ub4*>(attributep))
                                 : "";
-  sword status = Record("OCIAttrSet htype=" + N(trghndltyp) + " attr=" + N(attrtype) + value +
-                        " size=" + N(size));
+  sword status = Record("OCIAttrSet htype=" + N(trghndltyp) + " attr=" + N(attrtype) + value + " size=" + N(size));
   Handle* target = Find(trgthndlp, trghndltyp);
   if (!target || !Find(errhp, OCI_HTYPE_ERROR)) return OCI_INVALID_HANDLE;
   if (!Proceeds(status)) return status;
@@ -135,14 +129,13 @@ OCI_EXPORT sword OCIAttrSet(dvoid* trgthndlp, ub4 trghndltyp, dvoid* attributep,
   return status;
 }
 
-OCI_EXPORT sword OCIAttrGet(const dvoid* trgthndlp, ub4 trghndltyp, dvoid* attributep,
-                            ub4* sizep, ub4 attrtype, OCIError* errhp) {
+OCI_EXPORT sword OCIAttrGet(const dvoid* trgthndlp, ub4 trghndltyp, dvoid* attributep, ub4* sizep, ub4 attrtype,
+                            OCIError* errhp) {
   sword status = Record("OCIAttrGet htype=" + N(trghndltyp) + " attr=" + N(attrtype));
   Handle* source = Find(trgthndlp, trghndltyp);
   if (!source || !Find(errhp, OCI_HTYPE_ERROR)) return OCI_INVALID_HANDLE;
   if (!Proceeds(status)) return status;
-  if (trghndltyp == OCI_DTYPE_PARAM)
-    return GetParameterAttribute(*source, attributep, sizep, attrtype);
+  if (trghndltyp == OCI_DTYPE_PARAM) return GetParameterAttribute(*source, attributep, sizep, attrtype);
   if (trghndltyp == OCI_HTYPE_ENV) {
     if (attrtype != OCI_ATTR_ENV_CHARSET_ID) return OCI_ERROR;
     *static_cast<ub2*>(attributep) = static_cast<ub2>(Attribute(attrtype));
@@ -151,11 +144,11 @@ OCI_EXPORT sword OCIAttrGet(const dvoid* trgthndlp, ub4 trghndltyp, dvoid* attri
   return GetStatementAttribute(*source, attributep, attrtype);
 }
 
-OCI_EXPORT sword OCIBindByPos(OCIStmt*, OCIBind**, OCIError*, ub4 position, dvoid*, sb4 value_sz,
-                              ub2 dty, dvoid*, ub2*, ub2*, ub4, ub4*, ub4 mode) {
+OCI_EXPORT sword OCIBindByPos(OCIStmt*, OCIBind**, OCIError*, ub4 position, dvoid*, sb4 value_sz, ub2 dty, dvoid*, ub2*,
+                              ub2*, ub4, ub4*, ub4 mode) {
   // Nothing in the system binds variables; a call here is itself the finding.
-  return Record("OCIBindByPos position=" + N(position) + " size=" + N(value_sz) +
-                " type=" + N(dty) + " mode=" + N(mode));
+  return Record("OCIBindByPos position=" + N(position) + " size=" + N(value_sz) + " type=" + N(dty) +
+                " mode=" + N(mode));
 }
 
 OCI_EXPORT sword OCIHandleFree(dvoid* hndlp, ub4 type) {
@@ -164,30 +157,26 @@ OCI_EXPORT sword OCIHandleFree(dvoid* hndlp, ub4 type) {
   return status;
 }
 
-OCI_EXPORT sword OCISessionBegin(OCISvcCtx* svchp, OCIError* errhp, OCISession* usrhp, ub4 credt,
-                                 ub4 mode) {
+OCI_EXPORT sword OCISessionBegin(OCISvcCtx* svchp, OCIError* errhp, OCISession* usrhp, ub4 credt, ub4 mode) {
   sword status = Record("OCISessionBegin credentials=" + N(credt) + " mode=" + N(mode));
   Handle* context = Find(svchp, OCI_HTYPE_SVCCTX);
-  if (!context || !Find(errhp, OCI_HTYPE_ERROR) || !Find(usrhp, OCI_HTYPE_SESSION))
-    return OCI_INVALID_HANDLE;
+  if (!context || !Find(errhp, OCI_HTYPE_ERROR) || !Find(usrhp, OCI_HTYPE_SESSION)) return OCI_INVALID_HANDLE;
   if (!context->server) return OCI_ERROR;
   return status;
 }
 
 OCI_EXPORT sword OCISessionEnd(OCISvcCtx* svchp, OCIError* errhp, OCISession* usrhp, ub4 mode) {
   sword status = Record("OCISessionEnd mode=" + N(mode));
-  if (!Find(svchp, OCI_HTYPE_SVCCTX) || !Find(errhp, OCI_HTYPE_ERROR) ||
-      !Find(usrhp, OCI_HTYPE_SESSION))
+  if (!Find(svchp, OCI_HTYPE_SVCCTX) || !Find(errhp, OCI_HTYPE_ERROR) || !Find(usrhp, OCI_HTYPE_SESSION))
     return OCI_INVALID_HANDLE;
   return status;
 }
 
-OCI_EXPORT sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iters,
-                                ub4 rowoff, const OCISnapshot* snap_in, OCISnapshot* snap_out,
-                                ub4 mode) {
+OCI_EXPORT sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errhp, ub4 iters, ub4 rowoff,
+                                const OCISnapshot* snap_in, OCISnapshot* snap_out, ub4 mode) {
   bool snapshots = snap_in || snap_out;
-  sword status = Record("OCIStmtExecute iters=" + N(iters) + " rowoff=" + N(rowoff) +
-                        " mode=" + N(mode) + (snapshots ? " snapshots" : ""));
+  sword status = Record("OCIStmtExecute iters=" + N(iters) + " rowoff=" + N(rowoff) + " mode=" + N(mode) +
+                        (snapshots ? " snapshots" : ""));
   Handle* context = Find(svchp, OCI_HTYPE_SVCCTX);
   Handle* statement = Find(stmtp, OCI_HTYPE_STMT);
   if (!context || !statement || !Find(errhp, OCI_HTYPE_ERROR)) return OCI_INVALID_HANDLE;
@@ -201,20 +190,18 @@ OCI_EXPORT sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errh
   return status;
 }
 
-OCI_EXPORT sword OCIStmtPrepare(OCIStmt* stmtp, OCIError* errhp, const OraText* stmt,
-                                ub4 stmt_len, ub4 language, ub4 mode) {
-  sword status = Record("OCIStmtPrepare text=" + Text(stmt, stmt_len) + " length=" +
-                        N(stmt_len) + " language=" + N(language) + " mode=" + N(mode));
+OCI_EXPORT sword OCIStmtPrepare(OCIStmt* stmtp, OCIError* errhp, const OraText* stmt, ub4 stmt_len, ub4 language,
+                                ub4 mode) {
+  sword status = Record("OCIStmtPrepare text=" + Text(stmt, stmt_len) + " length=" + N(stmt_len) +
+                        " language=" + N(language) + " mode=" + N(mode));
   Handle* statement = Find(stmtp, OCI_HTYPE_STMT);
   if (!statement || !Find(errhp, OCI_HTYPE_ERROR)) return OCI_INVALID_HANDLE;
   if (Proceeds(status)) statement->prepared = true;
   return status;
 }
 
-OCI_EXPORT sword OCIStmtFetch(OCIStmt* stmtp, OCIError* errhp, ub4 nrows, ub2 orientation,
-                              ub4 mode) {
-  sword status = Record("OCIStmtFetch rows=" + N(nrows) + " orientation=" + N(orientation) +
-                        " mode=" + N(mode));
+OCI_EXPORT sword OCIStmtFetch(OCIStmt* stmtp, OCIError* errhp, ub4 nrows, ub2 orientation, ub4 mode) {
+  sword status = Record("OCIStmtFetch rows=" + N(nrows) + " orientation=" + N(orientation) + " mode=" + N(mode));
   Handle* statement = Find(stmtp, OCI_HTYPE_STMT);
   if (!statement || !Find(errhp, OCI_HTYPE_ERROR)) return OCI_INVALID_HANDLE;
   if (!Proceeds(status)) return status;
@@ -225,12 +212,11 @@ OCI_EXPORT sword OCIStmtFetch(OCIStmt* stmtp, OCIError* errhp, ub4 nrows, ub2 or
   return status;
 }
 
-OCI_EXPORT sword OCIDefineByPos(OCIStmt* stmtp, OCIDefine** defnp, OCIError* errhp, ub4 position,
-                                dvoid* valuep, sb4 value_sz, ub2 dty, dvoid* indp, ub2* rlenp,
-                                ub2* rcodep, ub4 mode) {
+OCI_EXPORT sword OCIDefineByPos(OCIStmt* stmtp, OCIDefine** defnp, OCIError* errhp, ub4 position, dvoid* valuep,
+                                sb4 value_sz, ub2 dty, dvoid* indp, ub2* rlenp, ub2* rcodep, ub4 mode) {
   bool arrays = rlenp || rcodep;
-  sword status = Record("OCIDefineByPos position=" + N(position) + " size=" + N(value_sz) +
-                        " type=" + N(dty) + " mode=" + N(mode) + (arrays ? " arrays" : ""));
+  sword status = Record("OCIDefineByPos position=" + N(position) + " size=" + N(value_sz) + " type=" + N(dty) +
+                        " mode=" + N(mode) + (arrays ? " arrays" : ""));
   Handle* statement = Find(stmtp, OCI_HTYPE_STMT);
   if (!statement || !Find(errhp, OCI_HTYPE_ERROR)) return OCI_INVALID_HANDLE;
   if (!Proceeds(status)) return status;
@@ -239,10 +225,10 @@ OCI_EXPORT sword OCIDefineByPos(OCIStmt* stmtp, OCIDefine** defnp, OCIError* err
   return status;
 }
 
-OCI_EXPORT sword OCIErrorGet(dvoid* hndlp, ub4 recordno, OraText* sqlstate, sb4* errcodep,
-                             OraText* bufp, ub4 bufsiz, ub4 type) {
-  sword status = Record("OCIErrorGet record=" + N(recordno) + " size=" + N(bufsiz) +
-                        " type=" + N(type) + (sqlstate ? " sqlstate" : ""));
+OCI_EXPORT sword OCIErrorGet(dvoid* hndlp, ub4 recordno, OraText* sqlstate, sb4* errcodep, OraText* bufp, ub4 bufsiz,
+                             ub4 type) {
+  sword status = Record("OCIErrorGet record=" + N(recordno) + " size=" + N(bufsiz) + " type=" + N(type) +
+                        (sqlstate ? " sqlstate" : ""));
   if (!Find(hndlp, type)) return OCI_INVALID_HANDLE;
   const std::optional<std::string>& text = TheState().errorText;
   if (!Proceeds(status)) return status;
@@ -256,8 +242,7 @@ OCI_EXPORT sword OCIErrorGet(dvoid* hndlp, ub4 recordno, OraText* sqlstate, sb4*
   return status;
 }
 
-OCI_EXPORT sword OCIParamGet(const dvoid* hndlp, ub4 htype, OCIError* errhp, dvoid** parmdpp,
-                             ub4 pos) {
+OCI_EXPORT sword OCIParamGet(const dvoid* hndlp, ub4 htype, OCIError* errhp, dvoid** parmdpp, ub4 pos) {
   sword status = Record("OCIParamGet htype=" + N(htype) + " position=" + N(pos));
   Handle* statement = Find(hndlp, htype);
   if (!statement || !Find(errhp, OCI_HTYPE_ERROR)) return OCI_INVALID_HANDLE;

@@ -29,12 +29,12 @@ using Row = std::vector<std::optional<std::string>>;
 // One object behind every handle or descriptor the double gives out.
 struct Handle {
   ub4 type = 0;
-  Handle* server = nullptr;   // service context: the attached server
-  Handle* session = nullptr;  // service context: the begun session
+  Handle* server = nullptr;                        // service context: the attached server
+  Handle* session = nullptr;                       // service context: the begun session
   bool prepared = false, executedAsQuery = false;  // statement
   size_t fetchedRows = 0;
-  std::map<ub4, Define> defines;  // statement: by position
-  ub4 position = 0;               // parameter descriptor
+  std::map<ub4, Define> defines;               // statement: by position
+  ub4 position = 0;                            // parameter descriptor
   std::vector<std::unique_ptr<Handle>> owned;  // statement: its descriptors and defines
 };
 
@@ -68,9 +68,7 @@ Handle* AllocateOwned(Handle& statement, ub4 type);
 bool Free(const void* pointer, ub4 type);
 
 // Succeeded, or succeeded with a warning: the call's effect happens.
-inline bool Proceeds(sword status) {
-  return status == OCI_SUCCESS || status == OCI_SUCCESS_WITH_INFO;
-}
+inline bool Proceeds(sword status) { return status == OCI_SUCCESS || status == OCI_SUCCESS_WITH_INFO; }
 
 }  // namespace fakeoci
 

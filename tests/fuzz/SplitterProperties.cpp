@@ -43,7 +43,8 @@ bool OnlyFiller(const std::string& text, size_t begin, size_t end, const std::st
 bool IsExecuteBlock(const std::string& text, const SplitStatement& s) {
   const std::string lead = "BEGIN ", trail = "; END;";
   if (s.lead != lead.size() || s.trail != trail.size() || s.text.size() < lead.size() + trail.size() ||
-      s.text.compare(0, lead.size(), lead) != 0 || s.text.compare(s.text.size() - trail.size(), trail.size(), trail) != 0) {
+      s.text.compare(0, lead.size(), lead) != 0 ||
+      s.text.compare(s.text.size() - trail.size(), trail.size(), trail) != 0) {
     return false;
   }
   for (size_t k = 0; k < s.ScriptLength(); ++k) {
@@ -55,8 +56,8 @@ bool IsExecuteBlock(const std::string& text, const SplitStatement& s) {
 
 }  // namespace
 
-std::string CheckOutcome(const std::string& text, const std::vector<SplitStatement>& found,
-                         const std::string& sql, const std::string& plsql) {
+std::string CheckOutcome(const std::string& text, const std::vector<SplitStatement>& found, const std::string& sql,
+                         const std::string& plsql) {
   if (sql.empty() && plsql.empty()) {
     const bool whole = found.size() == 1 && found[0].text == text && found[0].offset == 0;
     return whole ? "" : "without separators the text must come back whole";
@@ -78,9 +79,11 @@ std::string CheckOutcome(const std::string& text, const std::vector<SplitStateme
     if (text.compare(s.offset, s.text.size(), s.text) != 0) return where + "differs from the text at its offset";
     if (s.text.empty()) return where + "is empty";
     const bool isLast = k + 1 == found.size();
-    if (!isLast && (IsTrimmable(s.text.front()) || IsTrimmable(s.text.back()))) return where + "was cut but not trimmed";
+    if (!isLast && (IsTrimmable(s.text.front()) || IsTrimmable(s.text.back())))
+      return where + "was cut but not trimmed";
     if (!OnlyFiller(text, previousEnd, s.offset, sql, plsql)) {
-      return where + "bytes " + std::to_string(previousEnd) + ".." + std::to_string(s.offset) + " before it were dropped";
+      return where + "bytes " + std::to_string(previousEnd) + ".." + std::to_string(s.offset) +
+             " before it were dropped";
     }
     previousEnd = s.offset + s.text.size();
   }
@@ -90,8 +93,7 @@ std::string CheckOutcome(const std::string& text, const std::vector<SplitStateme
   return "";
 }
 
-std::string CheckSplit(const std::string& text, const std::string& sqlSeparator,
-                       const std::string& plsqlSeparator) {
+std::string CheckSplit(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator) {
   std::vector<SplitStatement> found;
   const int count = SplitStatements(text, sqlSeparator, plsqlSeparator, found);
   if (count != static_cast<int>(found.size())) return "count differs from the statements appended";

@@ -13,8 +13,7 @@
 // EXECUTE command's block holds them); the statements come in order without overlapping;
 // none is empty; cut statements carry no white space at their ends; and nothing is lost:
 // between and after them stand only blanks, separators, comments and SQL*Plus command lines.
-std::string CheckSplit(const std::string& text, const std::string& sqlSeparator,
-                       const std::string& plsqlSeparator);
+std::string CheckSplit(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator);
 
 // The same checks on a given outcome (not the count), so that the checker can be tested.
 std::string CheckOutcome(const std::string& text, const std::vector<SplitStatement>& found,

@@ -88,14 +88,14 @@ void Run(OciliteScratch& db, const std::string& text) {
   OCIHandleAlloc(db.Env(), &handle, OCI_HTYPE_STMT, 0, nullptr);
   OCIStmt* statement = static_cast<OCIStmt*>(handle);
   ub2 type = 0;
-  if (OCIStmtPrepare(statement, db.Err(), reinterpret_cast<const OraText*>(text.data()),
-                     static_cast<ub4>(text.size()), OCI_NTV_SYNTAX, OCI_DEFAULT) != OCI_SUCCESS) {
+  if (OCIStmtPrepare(statement, db.Err(), reinterpret_cast<const OraText*>(text.data()), static_cast<ub4>(text.size()),
+                     OCI_NTV_SYNTAX, OCI_DEFAULT) != OCI_SUCCESS) {
     ExpectErrorText(db, text);
   } else {
     OCIAttrGet(statement, OCI_HTYPE_STMT, &type, nullptr, OCI_ATTR_STMT_TYPE, db.Err());
     const bool isQuery = type == OCI_STMT_SELECT;
-    const sword executed = OCIStmtExecute(db.Svc(), statement, db.Err(), isQuery ? 0 : 1, 0, nullptr, nullptr,
-                                          OCI_DEFAULT);
+    const sword executed =
+        OCIStmtExecute(db.Svc(), statement, db.Err(), isQuery ? 0 : 1, 0, nullptr, nullptr, OCI_DEFAULT);
     if (executed != OCI_SUCCESS) {
       ExpectErrorText(db, text);
       ExpectErrorOffset(db, statement, text);

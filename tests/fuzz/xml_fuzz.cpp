@@ -59,8 +59,10 @@ Texts Fields(const std::string& text) {
 std::string AsParsed(const std::string& cell) {
   std::string utf8 = CXmlEncoder::ToUtf8(cell), out;
   for (size_t k = 0; k < utf8.size(); ++k) {
-    if (utf8[k] != '\r') out += utf8[k];
-    else if (k + 1 == utf8.size() || utf8[k + 1] != '\n') out += '\n';
+    if (utf8[k] != '\r')
+      out += utf8[k];
+    else if (k + 1 == utf8.size() || utf8[k + 1] != '\n')
+      out += '\n';
   }
   return out;
 }

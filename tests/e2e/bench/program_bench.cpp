@@ -25,9 +25,9 @@ using programbench::Stopwatch;
 const char kQuery[] = "SELECT * FROM MEASUREMENTS";
 const char kAllRows[] = "Rows 100000";
 const int kRows = 100000;
-const int kSortColumn = 2;                      // SENSOR: its first cell differs up and down
-const unsigned kLongStepMs = 30 * 60 * 1000;    // a loaded machine can be very slow
-const char kSettings[] = "VIEWXML=0\r\n";       // no viewer opened in the display
+const int kSortColumn = 2;                    // SENSOR: its first cell differs up and down
+const unsigned kLongStepMs = 30 * 60 * 1000;  // a loaded machine can be very slow
+const char kSettings[] = "VIEWXML=0\r\n";     // no viewer opened in the display
 
 struct Figures {
   double baseline = -1, startup = -1, readAll = -1, save = -1;
@@ -104,8 +104,8 @@ bool MeasureProgram(Workbench& bench, int clicks, Figures& figures) {
 }
 
 // The memory the loaded rows hold, as table rows; `what` is how many rows, in words.
-std::vector<std::string> MemoryRows(const programbench::ProcessMemory& before, const programbench::ProcessMemory& loaded,
-                                    int rows, const std::string& what) {
+std::vector<std::string> MemoryRows(const programbench::ProcessMemory& before,
+                                    const programbench::ProcessMemory& loaded, int rows, const std::string& what) {
   using namespace benchfig;
   const double mb = 1024.0 * 1024.0;
   const bool read = before.workingSet > 0 && loaded.peakWorkingSet > 0;  // else never sampled
@@ -120,8 +120,7 @@ std::vector<std::string> MemoryRows(const programbench::ProcessMemory& before, c
 // The table's head: the windowless fetch, and F5 to `allRows` against it.
 std::vector<std::string> FetchRows(const std::string& figure, double baseline, double readAll, const char* allRows) {
   using namespace benchfig;
-  return {"| " + figure + " | value |",
-          "|---|---|",
+  return {"| " + figure + " | value |", "|---|---|",
           TableRow("fetch through DatabaseDocument, no window (baseline)", baseline, "s"),
           TableRow("F5, Yes, to \"" + std::string(allRows) + "\"", readAll, "s"),
           TableRow("F5 over the baseline (the cost of the list)", Ratio(readAll, baseline), "x")};
@@ -158,8 +157,9 @@ struct NetworkRun {
   long long roundTrips = -1;  // from the execute to the last fetch
 };
 
-const char kRoundTripsQuery[] = "SELECT VALUE FROM V$MYSTAT JOIN V$STATNAME USING (STATISTIC#) "
-                                "WHERE NAME = 'SQL*Net roundtrips to/from client'";
+const char kRoundTripsQuery[] =
+    "SELECT VALUE FROM V$MYSTAT JOIN V$STATNAME USING (STATISTIC#) "
+    "WHERE NAME = 'SQL*Net roundtrips to/from client'";
 
 // The session's round trips so far, the reading's own execute included.
 long long ReadRoundTrips(Workbench& bench) {
@@ -202,8 +202,9 @@ bool MeasureNetwork() {
   // Without prefetching, 100,000 rows at 20 ms would take over half an hour.
   for (int latency : {0, 1, 20}) runs.push_back({"MEASUREMENTS", kRows, latency, true});
   bool measured = true;
-  std::printf("| table | rows | latency | prefetch | F5, Yes, to the last row | round trips | over 0 ms |\n"
-              "|---|---|---|---|---|---|---|\n");
+  std::printf(
+      "| table | rows | latency | prefetch | F5, Yes, to the last row | round trips | over 0 ms |\n"
+      "|---|---|---|---|---|---|---|\n");
   double atZero = -1;
   for (NetworkRun& run : runs) {
     measured = MeasureNetworkRun(run) && measured;

@@ -19,7 +19,9 @@ std::string FileBytes(const std::string& path) {
   return file ? std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()) : "<missing>";
 }
 
-void WriteFileBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
 
 std::string Workbench::SettingsFile() const { return FileBytes(work_ + "\\Zenquill.ini"); }
 
@@ -76,8 +78,11 @@ std::string Workbench::AnswerConnect(const std::string& user, const std::string&
   e2e::SetText(GetDlgItem(dialog, IDC_CONNECT_PASSWORD), password);
   e2e::Click(GetDlgItem(dialog, loginButton));
   e2e::PostClick(GetDlgItem(dialog, IDOK));
-  e2e::WaitUntil([&] { return Message() != kMark || e2e::FindTopWindow({"#32770", "Zenquill", app_.Id()}); },
-                 kPatienceMs);
+  e2e::WaitUntil(
+      [&] {
+        return Message() != kMark || e2e::FindTopWindow({"#32770", "Zenquill", app_.Id()});
+      },
+      kPatienceMs);
   const std::string outcome = Message();
   return outcome == kMark ? "" : outcome;
 }
@@ -131,7 +136,8 @@ void Workbench::RunQuietCommand(int commandId) { SendMessageA(main_, WM_COMMAND,
 bool Workbench::MenuEnabled(UINT commandId) {
   std::vector<e2e::MenuItem> menu;
   std::string error;
-  const e2e::MenuItem* item = e2e::ReadMenuBar(main_, true, menu, error) ? e2e::FindMenuCommand(menu, commandId) : nullptr;
+  const e2e::MenuItem* item =
+      e2e::ReadMenuBar(main_, true, menu, error) ? e2e::FindMenuCommand(menu, commandId) : nullptr;
   if (!item) ADD_FAILURE() << "no menu item " << commandId << " " << error;
   return item && item->enabled;
 }

@@ -6,7 +6,7 @@ namespace exece2e {
 namespace {
 
 const UINT kSessionCommands[] = {ID_DATABASE_DISCONNECT, ID_DATABASE_EXECUTE, ID_DATABASE_EXECUTE_STATEMENT,
-                                  ID_FILE_SAVE_AS};
+                                 ID_FILE_SAVE_AS};
 
 struct LoginCase {
   const char* name;

@@ -19,7 +19,9 @@ TEST_F(Execute, QueriesAndChanges) {
   ASSERT_TRUE(bench.StartConnected("execute-query"));
   EXPECT_EQ("Rows 4", bench.Execute("SELECT * FROM DEPT ORDER BY DEPTNO;\r\n"));
   EXPECT_EQ((Texts{"DEPTNO", "DNAME", "LOC"}), bench.List().Columns());
-  EXPECT_EQ((Rows{{"10", "ACCOUNTING", "NEW YORK"}, {"20", "RESEARCH", "DALLAS"}, {"30", "SALES", "CHICAGO"},
+  EXPECT_EQ((Rows{{"10", "ACCOUNTING", "NEW YORK"},
+                  {"20", "RESEARCH", "DALLAS"},
+                  {"30", "SALES", "CHICAGO"},
                   {"40", "OPERATIONS", "BOSTON"}}),
             bench.List().Rows());
   EXPECT_EQ(-1, bench.List().SelectedRow());
@@ -32,12 +34,14 @@ TEST_F(Execute, QueriesAndChanges) {
 
 TEST_F(Execute, ScriptCollectsRowsUnderHeadingsOfTheWidestQuery) {
   ASSERT_TRUE(bench.StartConnected("execute-script"));
-  EXPECT_EQ("Rows 10", bench.Execute("SELECT DEPTNO, DNAME FROM DEPT ORDER BY DEPTNO;\r\nUPDATE DEPT SET LOC = LOC;\r\n"
-                                     "SELECT * FROM SALGRADE ORDER BY GRADE;\r\nSELECT ENAME FROM EMP WHERE EMPNO = 7839;"));
+  EXPECT_EQ("Rows 10",
+            bench.Execute("SELECT DEPTNO, DNAME FROM DEPT ORDER BY DEPTNO;\r\nUPDATE DEPT SET LOC = LOC;\r\n"
+                          "SELECT * FROM SALGRADE ORDER BY GRADE;\r\nSELECT ENAME FROM EMP WHERE EMPNO = 7839;"));
   EXPECT_EQ((Texts{"Column 1", "Column 2", "Column 3"}), bench.List().Columns());
   const Rows rows = bench.List().Rows();
   ASSERT_EQ(10u, rows.size());
-  EXPECT_EQ((Rows{{"10", "ACCOUNTING", ""}, {"1", "700", "1200"}, {"KING", "", ""}}), (Rows{rows[0], rows[4], rows[9]}));
+  EXPECT_EQ((Rows{{"10", "ACCOUNTING", ""}, {"1", "700", "1200"}, {"KING", "", ""}}),
+            (Rows{rows[0], rows[4], rows[9]}));
 }
 
 TEST_F(Execute, FailingStatementPutsTheCaretAtTheError) {
@@ -55,8 +59,9 @@ TEST_F(Execute, FailingThirdStatementIsSelectedAndNotRecorded) {
   ASSERT_TRUE(bench.StartConnected("execute-third"));
   ASSERT_EQ("Rows 1", bench.Execute("SELECT 'A' FROM DUAL"));
   ASSERT_EQ("Rows 1", bench.Execute("SELECT 'B' FROM DUAL"));
-  const std::string script = "SELECT * FROM DEPT;\r\nUPDATE DEPT SET LOC = 'X' WHERE DEPTNO = 40;\r\n"
-                             "SELECT * FROM NO_SUCH_TABLE;\r\nSELECT * FROM EMP;\r\n";
+  const std::string script =
+      "SELECT * FROM DEPT;\r\nUPDATE DEPT SET LOC = 'X' WHERE DEPTNO = 40;\r\n"
+      "SELECT * FROM NO_SUCH_TABLE;\r\nSELECT * FROM EMP;\r\n";
   EXPECT_EQ("ORA-00942: table or view does not exist, approx. offset in selected area 14", bench.Execute(script));
   const int at = static_cast<int>(script.find("SELECT * FROM NO_SUCH_TABLE"));
   EXPECT_EQ(std::make_pair(at, at + 27), bench.EditorSelection());
@@ -86,9 +91,10 @@ TEST_F(Execute, ReadAllQuestionAtFiveHundredRows) {
   // DIGITS holds 0 to 9; BIG the numbers 0 to 1199.
   std::string script = "CREATE TABLE DIGITS (N NUMBER);\r\nCREATE TABLE BIG (N NUMBER);\r\n";
   for (char digit = '0'; digit <= '9'; ++digit) script += std::string("INSERT INTO DIGITS VALUES (") + digit + ");\r\n";
-  script += "INSERT INTO BIG SELECT A.N * 100 + B.N * 10 + C.N FROM DIGITS A, DIGITS B, DIGITS C;\r\n"
-            "INSERT INTO BIG SELECT 1000 + A.N * 10 + B.N FROM DIGITS A, DIGITS B;\r\n"
-            "INSERT INTO BIG SELECT 1100 + A.N * 10 + B.N FROM DIGITS A, DIGITS B;\r\n";
+  script +=
+      "INSERT INTO BIG SELECT A.N * 100 + B.N * 10 + C.N FROM DIGITS A, DIGITS B, DIGITS C;\r\n"
+      "INSERT INTO BIG SELECT 1000 + A.N * 10 + B.N FROM DIGITS A, DIGITS B;\r\n"
+      "INSERT INTO BIG SELECT 1100 + A.N * 10 + B.N FROM DIGITS A, DIGITS B;\r\n";
   ASSERT_EQ("Rows 0", bench.Execute(script));
   for (bool yes : {false, true}) {
     SCOPED_TRACE(yes ? "Yes" : "No");

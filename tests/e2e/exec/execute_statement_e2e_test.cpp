@@ -9,8 +9,9 @@ namespace {
 TEST(ExecuteStatement, RunsTheStatementAtTheCaret) {
   Workbench bench;
   ASSERT_TRUE(bench.StartConnected("execute-statement"));
-  const std::string script = "SELECT * FROM DEPT;\r\n\r\nSELECT ENAME, SAL FROM EMP\r\n WHERE DEPTNO = 10;\r\n\r\n"
-                             "  SELECT NO_SUCH_COLUMN FROM DEPT;\r\n";
+  const std::string script =
+      "SELECT * FROM DEPT;\r\n\r\nSELECT ENAME, SAL FROM EMP\r\n WHERE DEPTNO = 10;\r\n\r\n"
+      "  SELECT NO_SUCH_COLUMN FROM DEPT;\r\n";
   bench.SetEditorText(script);
   const int second = static_cast<int>(script.find("WHERE"));
   bench.SelectInEditor(second, second);

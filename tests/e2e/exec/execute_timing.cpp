@@ -45,8 +45,7 @@ int main() {
     const char* query;
     const char* expected;
   } runs[] = {
-      {"1,200 rows", "SELECT * FROM WIDE WHERE C1 * 10000 + C2 * 1000 + C3 * 100 + C4 * 10 + C5 < 1200",
-       "Rows 1200"},
+      {"1,200 rows", "SELECT * FROM WIDE WHERE C1 * 10000 + C2 * 1000 + C3 * 100 + C4 * 10 + C5 < 1200", "Rows 1200"},
       {"100,000 rows", "SELECT * FROM WIDE", "Rows 100000"},
   };
   std::string report = "F5 to the last row shown, read all, 10 columns, under Wine:\n";

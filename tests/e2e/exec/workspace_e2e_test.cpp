@@ -29,8 +29,11 @@ TEST_F(Workspace, BackAndForwardWalkTheExecutedTexts) {
     int command;
     char shown;
     bool forward;
-  } walk[] = {{ID_SQL_BACK, 'B', true},    {ID_SQL_BACK, 'A', true},     {ID_SQL_BACK, 'A', true},
-              {ID_SQL_FORWARD, 'B', true}, {ID_SQL_FORWARD, 'C', false}};
+  } walk[] = {{ID_SQL_BACK, 'B', true},
+              {ID_SQL_BACK, 'A', true},
+              {ID_SQL_BACK, 'A', true},
+              {ID_SQL_FORWARD, 'B', true},
+              {ID_SQL_FORWARD, 'C', false}};
   for (const auto& step : walk) {
     bench.RunQuietCommand(step.command);
     EXPECT_EQ(std::string("SELECT '") + step.shown + "' FROM DUAL", bench.EditorText());

@@ -71,8 +71,8 @@ bool AppProcess::Start(const LaunchOptions& options) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   const char* folder = options.workingFolder.empty() ? nullptr : options.workingFolder.c_str();
-  if (!CreateProcessA(options.program.c_str(), command.data(), nullptr, nullptr, FALSE, 0,
-                      environment.data(), folder, &startup, &info_)) {
+  if (!CreateProcessA(options.program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, environment.data(), folder,
+                      &startup, &info_)) {
     error_ = "cannot start " + options.program + " (error " + std::to_string(GetLastError()) + ")";
     info_ = {};
     return false;
@@ -81,9 +81,7 @@ bool AppProcess::Start(const LaunchOptions& options) {
   return true;
 }
 
-bool AppProcess::Running() const {
-  return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
+bool AppProcess::Running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
 DWORD AppProcess::ExitCode() const {
   DWORD code = STILL_ACTIVE;

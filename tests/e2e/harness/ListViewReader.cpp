@@ -4,9 +4,7 @@
 
 namespace e2e {
 
-HWND ListViewReader::Header() const {
-  return reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
-}
+HWND ListViewReader::Header() const { return reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0)); }
 
 std::vector<std::string> ListViewReader::Columns() {
   HWND header = Header();
@@ -25,9 +23,7 @@ std::vector<std::string> ListViewReader::Columns() {
   return headings;
 }
 
-int ListViewReader::RowCount() const {
-  return static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
-}
+int ListViewReader::RowCount() const { return static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0)); }
 
 std::string ListViewReader::Cell(int row, int column) {
   return texts_.Read([&](RemoteBuffer& buffer, void* text, int capacity) {
@@ -44,8 +40,7 @@ std::vector<std::vector<std::string>> ListViewReader::Rows() {
   const int columns = static_cast<int>(SendMessageA(Header(), HDM_GETITEMCOUNT, 0, 0));
   std::vector<std::vector<std::string>> rows(RowCount());
   for (size_t row = 0; row < rows.size(); ++row)
-    for (int column = 0; column < columns; ++column)
-      rows[row].push_back(Cell(static_cast<int>(row), column));
+    for (int column = 0; column < columns; ++column) rows[row].push_back(Cell(static_cast<int>(row), column));
   return rows;
 }
 
@@ -76,8 +71,7 @@ bool ListViewReader::ClickHeading(int column) {
   const RECT rect = HeadingRect(column);
   if (rect.right <= rect.left) return false;
   const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  return PostMessageA(Header(), WM_LBUTTONDOWN, MK_LBUTTON, at) &&
-         PostMessageA(Header(), WM_LBUTTONUP, 0, at);
+  return PostMessageA(Header(), WM_LBUTTONDOWN, MK_LBUTTON, at) && PostMessageA(Header(), WM_LBUTTONUP, 0, at);
 }
 
 }  // namespace e2e

@@ -9,9 +9,9 @@ namespace e2e {
 
 // At the start of a buffer in the program; the probe's text follows it.
 struct MenuProbeRequest {
-  HWND window;    // whose menu bar to read
-  LONG refresh;   // nonzero: send WM_INITMENUPOPUP for each popup before reading it
-  DWORD capacity; // bytes available for the text after this structure
+  HWND window;     // whose menu bar to read
+  LONG refresh;    // nonzero: send WM_INITMENUPOPUP for each popup before reading it
+  DWORD capacity;  // bytes available for the text after this structure
 };
 
 // The probe's export, a thread procedure taking the request's address in the program. It

@@ -56,8 +56,7 @@ bool ReadMenuBar(HWND window, bool refresh, std::vector<MenuItem>& menu, std::st
   RemoteBuffer buffer(window, sizeof(MenuProbeRequest) + kTextCapacity);
   const MenuProbeRequest request = {window, refresh ? 1 : 0, kTextCapacity};
   DWORD written = 0;
-  if (!buffer.Write(0, &request, sizeof request) ||
-      !probe.Call(kMenuProbeExport, buffer.At(0), 10000, written)) {
+  if (!buffer.Write(0, &request, sizeof request) || !probe.Call(kMenuProbeExport, buffer.At(0), 10000, written)) {
     error = probe.Error();
     return false;
   }

@@ -5,9 +5,9 @@ namespace e2e {
 RemoteBuffer::RemoteBuffer(HWND window, size_t size) : size_(size) {
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
-  process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
-                             PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION,
-                         FALSE, processId);
+  process_ = OpenProcess(
+      PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION,
+      FALSE, processId);
   if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
 }
 

@@ -36,8 +36,7 @@ RemoteLibrary::RemoteLibrary(HWND window, const std::string& path) {
 RemoteLibrary::~RemoteLibrary() {
   DWORD ignored = 0;
   if (remote_)
-    RunThread(Kernel32Routine("FreeLibrary"), reinterpret_cast<void*>(static_cast<UINT_PTR>(remote_)),
-              10000, ignored);
+    RunThread(Kernel32Routine("FreeLibrary"), reinterpret_cast<void*>(static_cast<UINT_PTR>(remote_)), 10000, ignored);
   if (local_) FreeLibrary(local_);
   if (process_) CloseHandle(process_);
 }
@@ -55,8 +54,7 @@ bool RemoteLibrary::Call(const char* name, void* argument, unsigned timeoutMs, D
   return false;
 }
 
-bool RemoteLibrary::RunThread(LPTHREAD_START_ROUTINE start, void* argument, unsigned timeoutMs,
-                              DWORD& result) {
+bool RemoteLibrary::RunThread(LPTHREAD_START_ROUTINE start, void* argument, unsigned timeoutMs, DWORD& result) {
   HANDLE thread = CreateRemoteThread(process_, nullptr, 0, start, argument, 0, nullptr);
   if (!thread) return false;
   const bool finished = WaitForSingleObject(thread, timeoutMs) == WAIT_OBJECT_0;

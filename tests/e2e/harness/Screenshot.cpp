@@ -44,8 +44,7 @@ bool SaveScreenshot(const std::string& path) {
   Gdiplus::GpBitmap* image = nullptr;
   bool saved = false;
   if (Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(bitmap, nullptr, &image) == Gdiplus::Ok) {
-    saved = Gdiplus::DllExports::GdipSaveImageToFile(image, Wide(path).c_str(), &kPngEncoder,
-                                                     nullptr) == Gdiplus::Ok;
+    saved = Gdiplus::DllExports::GdipSaveImageToFile(image, Wide(path).c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok;
     Gdiplus::DllExports::GdipDisposeImage(image);
   }
   DeleteObject(bitmap);

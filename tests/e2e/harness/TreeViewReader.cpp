@@ -3,8 +3,7 @@
 namespace e2e {
 
 HTREEITEM TreeViewReader::Next(HTREEITEM item, UINT relation) const {
-  return reinterpret_cast<HTREEITEM>(
-      SendMessageA(tree_, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+  return reinterpret_cast<HTREEITEM>(SendMessageA(tree_, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
 }
 
 TreeNode TreeViewReader::Item(HTREEITEM item) {
@@ -63,8 +62,7 @@ bool TreeViewReader::Select(HTREEITEM item) {
 }
 
 bool TreeViewReader::Expand(HTREEITEM item, bool expand) {
-  return SendMessageA(tree_, TVM_EXPAND, expand ? TVE_EXPAND : TVE_COLLAPSE,
-                      reinterpret_cast<LPARAM>(item)) != FALSE;
+  return SendMessageA(tree_, TVM_EXPAND, expand ? TVE_EXPAND : TVE_COLLAPSE, reinterpret_cast<LPARAM>(item)) != FALSE;
 }
 
 }  // namespace e2e

@@ -19,7 +19,7 @@ struct TreeNode {
   int selectedImage = 0;
   bool expanded = false;
   bool selected = false;
-  int childrenFlag = 0;          // cChildren as the program set it (1: shows a button)
+  int childrenFlag = 0;            // cChildren as the program set it (1: shows a button)
   std::vector<TreeNode> children;  // the items the control holds, expanded or not
 };
 

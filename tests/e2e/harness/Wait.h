@@ -12,8 +12,7 @@ constexpr unsigned kDefaultTimeoutMs = 10000;
 
 // Calls `condition` every `pollMs` until it returns true (then true) or `timeoutMs` have
 // passed (then false). The condition is always asked at least once.
-bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs = kDefaultTimeoutMs,
-               unsigned pollMs = 25);
+bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs = kDefaultTimeoutMs, unsigned pollMs = 25);
 
 }  // namespace e2e
 

@@ -16,8 +16,7 @@ bool Matches(HWND hwnd, const WindowQuery& query) {
     if (owner != query.processId) return false;
   }
   char text[512] = "";
-  if (query.className &&
-      (!GetClassNameA(hwnd, text, sizeof text) || lstrcmpiA(text, query.className) != 0))
+  if (query.className && (!GetClassNameA(hwnd, text, sizeof text) || lstrcmpiA(text, query.className) != 0))
     return false;
   if (query.caption) {
     GetWindowTextA(hwnd, text, sizeof text);
@@ -66,10 +65,12 @@ HWND WaitForDialog(const char* caption, DWORD processId, unsigned timeoutMs) {
   query.caption = caption;
   query.processId = processId;
   HWND found = nullptr;
-  const bool ready = WaitUntil([&] {
-    found = FindTopWindow(query);
-    return found && GetWindow(found, GW_CHILD) != nullptr;
-  }, timeoutMs);
+  const bool ready = WaitUntil(
+      [&] {
+        found = FindTopWindow(query);
+        return found && GetWindow(found, GW_CHILD) != nullptr;
+      },
+      timeoutMs);
   return ready ? found : nullptr;
 }
 

@@ -31,7 +31,8 @@ std::string ProductVersion(const std::string& program) {
   char* text = nullptr;
   UINT length = 0;
   if (!VerQueryValueA(data.data(), "\\StringFileInfo\\040904E4\\ProductVersion", reinterpret_cast<void**>(&text),
-                      &length) || length == 0)
+                      &length) ||
+      length == 0)
     return "<no product version>";
   return std::string(text);
 }

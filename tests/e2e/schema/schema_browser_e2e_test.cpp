@@ -168,7 +168,7 @@ TEST_F(SchemaBrowserE2e, BeforeConnectingTheSkeletonLoadsNothing) {
   EXPECT_EQ(1, database.image);
   EXPECT_TRUE(database.expanded);
   const std::vector<std::pair<std::string, int>> categories = {
-      {"Tables", 0},    {"Views", 4},    {"Indexes", 7},     {"Procedures", 5}, {"Triggers", 8},
+      {"Tables", 0},    {"Views", 4},     {"Indexes", 7},      {"Procedures", 5}, {"Triggers", 8},
       {"Sequenses", 9}, {"Synonyms", 11}, {"Constraints", 10}, {"DBLinks", 6},    {"Users", 3}};
   ASSERT_EQ(categories.size(), database.children.size());
   for (size_t k = 0; k < categories.size(); ++k) {

@@ -81,7 +81,8 @@ std::pair<DWORD, DWORD> Selection(HWND edit) {
   list_ = e2e::WaitForControl(main_, 1001, kPatienceMs);
   message_ = e2e::WaitForControl(main_, 1003, kPatienceMs);
   tree_ = e2e::WaitForControl(main_, 1019, kPatienceMs);
-  if (!editor_ || !list_ || !message_ || !tree_) return ::testing::AssertionFailure() << "the form's controls are missing";
+  if (!editor_ || !list_ || !message_ || !tree_)
+    return ::testing::AssertionFailure() << "the form's controls are missing";
   return ::testing::AssertionSuccess();
 }
 

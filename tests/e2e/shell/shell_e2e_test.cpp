@@ -30,21 +30,53 @@ struct ExpectedPopup {
 
 const std::vector<ExpectedPopup> kMenuBar = {
     {"&File",
-     {{"&New\tCtrl+N", 57600}, {"&Open...\tCtrl+O", 57601}, {"&Save\tCtrl+S", 57603}, {"Save as...", 57604},
-      {"Save XML &data ...\tCtrl+D", 32817}, {nullptr, 0}, {"E&xit", 57665}}},
-    {"&Edit", {{"&Undo\tCtrl+Z", 57643}, {nullptr, 0}, {"Cu&t\tCtrl+X", 57635}, {"&Copy\tCtrl+C", 57634},
-               {"&Paste\tCtrl+V", 57637}}},
+     {{"&New\tCtrl+N", 57600},
+      {"&Open...\tCtrl+O", 57601},
+      {"&Save\tCtrl+S", 57603},
+      {"Save as...", 57604},
+      {"Save XML &data ...\tCtrl+D", 32817},
+      {nullptr, 0},
+      {"E&xit", 57665}}},
+    {"&Edit",
+     {{"&Undo\tCtrl+Z", 57643},
+      {nullptr, 0},
+      {"Cu&t\tCtrl+X", 57635},
+      {"&Copy\tCtrl+C", 57634},
+      {"&Paste\tCtrl+V", 57637}}},
     {"&Database",
-     {{"E&xecute\tF5", 32772}, {"Execute &Statement\tCtrl+Enter", 32825}, {nullptr, 0}, {"&Connect\tF7", 32773},
+     {{"E&xecute\tF5", 32772},
+      {"Execute &Statement\tCtrl+Enter", 32825},
+      {nullptr, 0},
+      {"&Connect\tF7", 32773},
       {"D&isconnect\tF8", 32774}}},
     {"&Sql",
-     {{"&Back", 32789}, {"&Forward", 32790}, {nullptr, 0}, {"Se&lect", 32780}, {"Select cou&nt", 32815},
-      {"Select &version", 32808}, {"Select all &tables", 32809}, {"Select all &columns", 32810}, {nullptr, 0},
-      {"&Insert", 32781}, {"&Update", 32816}, {"&Delete", 32782}, {nullptr, 0}, {"Create &table", 32783},
-      {"Drop t&able", 32784}, {nullptr, 0}, {"&Commit", 32812}, {"&Rollback", 32814}}},
+     {{"&Back", 32789},
+      {"&Forward", 32790},
+      {nullptr, 0},
+      {"Se&lect", 32780},
+      {"Select cou&nt", 32815},
+      {"Select &version", 32808},
+      {"Select all &tables", 32809},
+      {"Select all &columns", 32810},
+      {nullptr, 0},
+      {"&Insert", 32781},
+      {"&Update", 32816},
+      {"&Delete", 32782},
+      {nullptr, 0},
+      {"Create &table", 32783},
+      {"Drop t&able", 32784},
+      {nullptr, 0},
+      {"&Commit", 32812},
+      {"&Rollback", 32814}}},
     {"&Links",
-     {{"&Halvern", 32803}, {"Halvern &download", 32804}, {nullptr, 0}, {"&Oracle", 32805},
-      {"Oracle &technet", 32806}, {"Oracle &metalink", 32807}, {nullptr, 0}, {"&Google", 32811}}},
+     {{"&Halvern", 32803},
+      {"Halvern &download", 32804},
+      {nullptr, 0},
+      {"&Oracle", 32805},
+      {"Oracle &technet", 32806},
+      {"Oracle &metalink", 32807},
+      {nullptr, 0},
+      {"&Google", 32811}}},
     {"Se&tup", {{"&Configuration", 32801}}},
     {"&View", {{"&Toolbar", 59392}, {"&Status Bar", 59393}}},
     {"&Help", {{"&Help Topics", 57670}, {nullptr, 0}, {"&About Zenquill...", 57664}}},
@@ -107,11 +139,18 @@ TEST_F(MainWindow, EnablingWhileNotConnected) {
   const struct {
     UINT id;
     bool enabled;
-  } cases[] = {{ID_DATABASE_EXECUTE, false}, {ID_DATABASE_EXECUTE_STATEMENT, false},
-               {ID_DATABASE_DISCONNECT, false}, {ID_FILE_SAVE_AS, false},
-               {ID_DATABASE_CONNECT, true},  {ID_FILE_NEW, true},            {ID_FILE_SAVE_XML, true},
-               {ID_EDIT_COPY, true},         {ID_LINKS_GOOGLE, true},        {ID_SQL_SELECT, true},
-               {ID_APP_ABOUT, true},         {ID_HELP, true}};
+  } cases[] = {{ID_DATABASE_EXECUTE, false},
+               {ID_DATABASE_EXECUTE_STATEMENT, false},
+               {ID_DATABASE_DISCONNECT, false},
+               {ID_FILE_SAVE_AS, false},
+               {ID_DATABASE_CONNECT, true},
+               {ID_FILE_NEW, true},
+               {ID_FILE_SAVE_XML, true},
+               {ID_EDIT_COPY, true},
+               {ID_LINKS_GOOGLE, true},
+               {ID_SQL_SELECT, true},
+               {ID_APP_ABOUT, true},
+               {ID_HELP, true}};
   for (const auto& c : cases) {
     const e2e::MenuItem* item = e2e::FindMenuCommand(menu, c.id);
     ASSERT_NE(nullptr, item) << c.id;
@@ -315,13 +354,12 @@ TEST(Closing, FileExitEndsTheProgram) {
   EXPECT_EQ(0u, s.Process().ExitCode());
 }
 
-
 TEST(Links, EachLinkCommandHandsItsAddressToTheShell) {
   RecordingBrowser browser;
   ShellSession s;
   ASSERT_TRUE(s.StartPastConnect("links"));
-  const UINT links[] = {ID_LINKS_HALVERN, ID_LINKS_HALVERN_DOWNLOAD, ID_LINKS_ORACLE, ID_LINKS_ORACLE_TECHNET,
-                        ID_LINKS_ORACLE_METALINK, ID_LINKS_GOOGLE};
+  const UINT links[] = {ID_LINKS_HALVERN,        ID_LINKS_HALVERN_DOWNLOAD, ID_LINKS_ORACLE,
+                        ID_LINKS_ORACLE_TECHNET, ID_LINKS_ORACLE_METALINK,  ID_LINKS_GOOGLE};
   std::string expected;
   for (UINT id : links) {
     e2e::PostCommand(s.Main(), id);

@@ -23,8 +23,7 @@ HWND FindStartDialog(DWORD processId) {
   for (HWND window : e2e::TopWindowsOf(processId)) {
     char className[16] = "";
     GetClassNameA(window, className, sizeof className);
-    if (std::string(className) == "#32770" && e2e::GetText(window).empty() && IsWindowVisible(window))
-      return window;
+    if (std::string(className) == "#32770" && e2e::GetText(window).empty() && IsWindowVisible(window)) return window;
   }
   return nullptr;
 }

@@ -15,8 +15,8 @@ struct Statement {
 const Statement kUpdate = {"UPDATE ORDER_LINES SET QUANTITY = QUANTITY WHERE LINE_ID = 1",
                            "Execute succeeded! Rows changed 1"};
 const Statement kFailing = {"SELECT * FROM NO_SUCH_TABLE", "ORA-00942"};
-const Statement kScript = {"SELECT * FROM DEPT;\r\nUPDATE DEPT SET LOC = LOC WHERE DEPTNO = 10;\r\nSELECT ENAME FROM EMP;",
-                           "Rows 18"};
+const Statement kScript = {
+    "SELECT * FROM DEPT;\r\nUPDATE DEPT SET LOC = LOC WHERE DEPTNO = 10;\r\nSELECT ENAME FROM EMP;", "Rows 18"};
 // Alternated so that every cycle changes the tree's selection and loads a catalogue.
 const std::vector<std::string> kScopes[] = {{"Database", "Tables", "User"}, {"Database", "Indexes", "User"}};
 

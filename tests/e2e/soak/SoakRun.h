@@ -15,8 +15,8 @@ struct SoakReport {
   int cyclesRun = 0;
   double seconds = 0;
   ResourceSample start, tenth, end;
-  std::string error;                // a cycle that went wrong, or the program not starting
-  std::vector<std::string> grown;   // resources that grew by more than 2% after the tenth
+  std::string error;               // a cycle that went wrong, or the program not starting
+  std::vector<std::string> grown;  // resources that grew by more than 2% after the tenth
 };
 
 // Runs `cycles` cycles (at least 10) in the scratch folder `name`; writes one line per sample

@@ -36,7 +36,8 @@ TEST(GrowthRule, NamesWhatGrewByMoreThanTheAllowance) {
 }
 
 TEST(GrowthRule, NothingMayAppearFromNothing) {
-  EXPECT_EQ(std::vector<std::string>{"GDI objects"}, GrownBeyond(Sample(1, 0, 1, 1), Sample(1, 1, 1, 1), kAllowedGrowth));
+  EXPECT_EQ(std::vector<std::string>{"GDI objects"},
+            GrownBeyond(Sample(1, 0, 1, 1), Sample(1, 1, 1, 1), kAllowedGrowth));
 }
 
 // Twenty cycles, sampled after the second and the last: enough to see a handle or an object
@@ -48,8 +49,9 @@ TEST(Soak, TwentyCyclesLeaveNoGrowingResource) {
   EXPECT_GT(report.end.handles, 0u) << "the system reported no handles at all";
   EXPECT_GT(report.end.privateBytes, 0u) << "the system reported no private bytes";
   EXPECT_GT(report.end.windows, 0u) << "no window of the program found";
-  EXPECT_TRUE(report.grown.empty()) << "grew: " << ::testing::PrintToString(report.grown) << "\nafter the tenth: "
-                                    << Describe(report.tenth) << "\nat the end: " << Describe(report.end);
+  EXPECT_TRUE(report.grown.empty()) << "grew: " << ::testing::PrintToString(report.grown)
+                                    << "\nafter the tenth: " << Describe(report.tenth)
+                                    << "\nat the end: " << Describe(report.end);
 }
 
 }  // namespace

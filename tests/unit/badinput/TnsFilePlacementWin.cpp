@@ -25,8 +25,8 @@ bool PlaceTnsNamesFile(const std::string& bytes) {
   fs::create_directories(folder);
   std::ofstream(folder / "tnsnames.ora", std::ios::binary) << bytes;
   const std::string home = ScratchHome().string();
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kOracleKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kOracleKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
     return false;
   LONG written = RegSetValueExA(key, "ORACLE_HOME", 0, REG_SZ, reinterpret_cast<const BYTE*>(home.c_str()),
                                 static_cast<DWORD>(home.size() + 1));

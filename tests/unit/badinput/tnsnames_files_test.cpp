@@ -77,7 +77,8 @@ TEST(TnsFile, MegabyteLinesAreReadWhole) {
       {"one entry on a 1 MB line", Entry("BEFORE") + wideEntry + Entry("AFTER"), {"BEFORE", "WIDE", "AFTER"}},
       {"a 1 MB alias", longAlias + " = (x)\n" + Entry("AFTER"), {longAlias, "AFTER"}},
       {"a 1 MB comment of open parentheses", Entry("BEFORE") + comment + Entry("AFTER"), {"BEFORE", "AFTER"}},
-      {"an unbalanced 1 MB last line, no line break", Entry("BEFORE") + "OPEN = " + std::string(1u << 20, '('),
+      {"an unbalanced 1 MB last line, no line break",
+       Entry("BEFORE") + "OPEN = " + std::string(1u << 20, '('),
        {"BEFORE"}},
   };
   for (const auto& c : cases) EXPECT_TRUE(c.expected == NamesOf(c.text)) << c.name;

@@ -4,12 +4,11 @@
 
 ListHost::ListHost() {
   InitCommonControls();
-  top_ = CreateWindowExA(0, "STATIC", "list host", WS_OVERLAPPEDWINDOW, 0, 0, 700, 300, nullptr,
-                         nullptr, GetModuleHandleA(nullptr), nullptr);
-  list_ = CreateWindowExA(0, WC_LISTVIEWA, "",
-                          WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_ALIGNLEFT,
-                          0, 0, 650, 250, top_, reinterpret_cast<HMENU>(1001),
-                          GetModuleHandleA(nullptr), nullptr);
+  top_ = CreateWindowExA(0, "STATIC", "list host", WS_OVERLAPPEDWINDOW, 0, 0, 700, 300, nullptr, nullptr,
+                         GetModuleHandleA(nullptr), nullptr);
+  list_ =
+      CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_ALIGNLEFT,
+                      0, 0, 650, 250, top_, reinterpret_cast<HMENU>(1001), GetModuleHandleA(nullptr), nullptr);
   SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
 }
 

@@ -15,9 +15,12 @@ enum class Ink { Face, Light, Dark };
 
 COLORREF ColourOf(Ink ink) {
   switch (ink) {
-    case Ink::Light: return GetSysColor(COLOR_BTNHIGHLIGHT);
-    case Ink::Dark: return GetSysColor(COLOR_BTNSHADOW);
-    default: return GetSysColor(COLOR_BTNFACE);
+    case Ink::Light:
+      return GetSysColor(COLOR_BTNHIGHLIGHT);
+    case Ink::Dark:
+      return GetSysColor(COLOR_BTNSHADOW);
+    default:
+      return GetSysColor(COLOR_BTNFACE);
   }
 }
 
@@ -47,8 +50,7 @@ class HeaderPainter {
     RECT client = {};
     GetClientRect(host.Header(), &client);
     auto canvas = std::make_unique<Canvas>(client.right, client.bottom);
-    SendMessageA(host.Header(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas->Dc()),
-                 PRF_CLIENT | PRF_ERASEBKGND);
+    SendMessageA(host.Header(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas->Dc()), PRF_CLIENT | PRF_ERASEBKGND);
     return canvas;
   }
 
@@ -103,9 +105,7 @@ class HeaderPainter {
   CSortListCtrl list;
 
  private:
-  HFONT HeaderFont() {
-    return reinterpret_cast<HFONT>(SendMessageA(host.Header(), WM_GETFONT, 0, 0));
-  }
+  HFONT HeaderFont() { return reinterpret_cast<HFONT>(SendMessageA(host.Header(), WM_GETFONT, 0, 0)); }
 
   HFONT font_ = nullptr;
   bool attached_ = false;
@@ -139,12 +139,9 @@ const std::vector<MarkProbe> kAscending = {
 };
 
 const std::vector<MarkProbe> kDescending = {
-    {"light start", -3, 0, false, 2, -1, Ink::Light},
-    {"light end is not painted", -4, -1, true, -2, 1, Ink::Face},
-    {"dark start", -4, -1, true, -2, 0, Ink::Dark},
-    {"top corner", -5, -1, false, 2, -1, Ink::Dark},
-    {"top edge", -4, 0, false, 2, -1, Ink::Dark},
-    {"below the tip", -4, -1, true, -2, 2, Ink::Face},
+    {"light start", -3, 0, false, 2, -1, Ink::Light}, {"light end is not painted", -4, -1, true, -2, 1, Ink::Face},
+    {"dark start", -4, -1, true, -2, 0, Ink::Dark},   {"top corner", -5, -1, false, 2, -1, Ink::Dark},
+    {"top edge", -4, 0, false, 2, -1, Ink::Dark},     {"below the tip", -4, -1, true, -2, 2, Ink::Face},
 };
 
 const MarkCase kMarkCases[] = {
@@ -300,8 +297,8 @@ TEST_P(AlignmentTest, PutsTheLabelBetweenTheMargins) {
   const RECT got = drawn->InkBounds(textArea, face);
   const RECT want = expected->InkBounds(textArea, face);
   ASSERT_LT(want.left, want.right);
-  EXPECT_TRUE(EqualRect(&want, &got)) << "label at " << got.left << ".." << got.right
-                                      << ", expected " << want.left << ".." << want.right;
+  EXPECT_TRUE(EqualRect(&want, &got)) << "label at " << got.left << ".." << got.right << ", expected " << want.left
+                                      << ".." << want.right;
 }
 
 const AlignCase kAlignCases[] = {

@@ -24,15 +24,16 @@ struct SortCase {
 
 const SortCase kSortCases[] = {
     {"NumbersSortAsText", {"10", "9", "100"}, true, {"10", "100", "9"}},
-    {"NullBetweenMAndO", {"Oslo", "NULL", "Madrid", "Zurich", "Athens"}, true,
+    {"NullBetweenMAndO",
+     {"Oslo", "NULL", "Madrid", "Zurich", "Athens"},
+     true,
      {"Athens", "Madrid", "NULL", "Oslo", "Zurich"}},
-    {"IgnoresCase", {"Delta", "charlie", "Bravo", "alpha"}, true,
-     {"alpha", "Bravo", "charlie", "Delta"}},
-    {"Descending", {"alpha", "Delta", "Bravo", "charlie"}, false,
-     {"Delta", "charlie", "Bravo", "alpha"}},
+    {"IgnoresCase", {"Delta", "charlie", "Bravo", "alpha"}, true, {"alpha", "Bravo", "charlie", "Delta"}},
+    {"Descending", {"alpha", "Delta", "Bravo", "charlie"}, false, {"Delta", "charlie", "Bravo", "alpha"}},
     {"HyphenIsText", {"cooper", "coop", "co-op"}, true, {"co-op", "coop", "cooper"}},
     {"LongCellsCompareWhole",
-     {std::string(300, 'x') + "b", std::string(300, 'x') + "c", std::string(300, 'x') + "a"}, true,
+     {std::string(300, 'x') + "b", std::string(300, 'x') + "c", std::string(300, 'x') + "a"},
+     true,
      {std::string(300, 'x') + "a", std::string(300, 'x') + "b", std::string(300, 'x') + "c"}},
     {"EmptyCellsFirst", {"b", "", "a"}, true, {"", "a", "b"}},
 };
@@ -266,8 +267,8 @@ TEST_F(HeaderClickTest, OutOfMemoryLeavesRowsItemDataAndStateAsTheyWere) {
 
 TEST(SortListAttach, RejectsWindowsThatAreNotListViews) {
   ListHost host;
-  HWND button = CreateWindowExA(0, "BUTTON", "b", WS_CHILD, 0, 0, 10, 10, GetParent(host.List()),
-                                nullptr, nullptr, nullptr);
+  HWND button =
+      CreateWindowExA(0, "BUTTON", "b", WS_CHILD, 0, 0, 10, 10, GetParent(host.List()), nullptr, nullptr, nullptr);
   CSortListCtrl list;
   EXPECT_FALSE(list.Attach(nullptr));
   EXPECT_FALSE(list.Attach(button));

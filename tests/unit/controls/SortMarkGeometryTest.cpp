@@ -57,11 +57,9 @@ struct RoomCase {
 };
 
 const RoomCase kRooms[] = {
-    {"UnsortedJustEnough", 13, false, true},   // 13 - 4*3 = 1 pixel left
-    {"UnsortedExactlyMargins", 12, false, false},
-    {"SortedJustEnough", 31, true, true},      // 31 - 10*3 = 1
-    {"SortedExactlyMargins", 30, true, false},
-    {"SortedNarrowerThanMargins", 20, true, false},
+    {"UnsortedJustEnough", 13, false, true},                                             // 13 - 4*3 = 1 pixel left
+    {"UnsortedExactlyMargins", 12, false, false}, {"SortedJustEnough", 31, true, true},  // 31 - 10*3 = 1
+    {"SortedExactlyMargins", 30, true, false},    {"SortedNarrowerThanMargins", 20, true, false},
 };
 
 class RoomTest : public ::testing::TestWithParam<RoomCase> {};

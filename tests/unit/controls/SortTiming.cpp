@@ -32,8 +32,7 @@ void Measure(int rows) {
     QueryPerformanceCounter(&start);
     list.SortByColumn(1, ascending);
     QueryPerformanceCounter(&end);
-    std::printf("%6d rows, %s: %8.1f ms\n", rows, ascending ? "ascending " : "descending",
-                Milliseconds(start, end));
+    std::printf("%6d rows, %s: %8.1f ms\n", rows, ascending ? "ascending " : "descending", Milliseconds(start, end));
   }
 }
 

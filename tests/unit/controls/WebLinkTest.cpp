@@ -48,10 +48,10 @@ class LinkHost {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "ZqLinkHost";
     RegisterClassA(&wc);  // fails harmlessly once registered
-    parent = CreateWindowExA(0, "ZqLinkHost", "link host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 100,
-                             nullptr, nullptr, wc.hInstance, nullptr);
-    control = CreateWindowExA(0, "STATIC", kAddress, WS_CHILD | WS_VISIBLE | staticStyle, 10, 10,
-                              300, 20, parent, reinterpret_cast<HMENU>(1015), wc.hInstance, nullptr);
+    parent = CreateWindowExA(0, "ZqLinkHost", "link host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 100, nullptr, nullptr,
+                             wc.hInstance, nullptr);
+    control = CreateWindowExA(0, "STATIC", kAddress, WS_CHILD | WS_VISIBLE | staticStyle, 10, 10, 300, 20, parent,
+                              reinterpret_cast<HMENU>(1015), wc.hInstance, nullptr);
     other = CreateWindowExA(0, "STATIC", "plain", WS_CHILD | WS_VISIBLE, 10, 40, 300, 20, parent,
                             reinterpret_cast<HMENU>(1016), wc.hInstance, nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
@@ -94,8 +94,7 @@ TEST(WebLink, StartsUnvisitedInLinkColour) {
 
 TEST(WebLink, AttachesToStaticsOnly) {
   LinkHost host;
-  HWND button = CreateWindowExA(0, "BUTTON", "b", WS_CHILD, 0, 0, 10, 10, host.parent, nullptr,
-                                nullptr, nullptr);
+  HWND button = CreateWindowExA(0, "BUTTON", "b", WS_CHILD, 0, 0, 10, 10, host.parent, nullptr, nullptr, nullptr);
   EXPECT_FALSE(host.link.Attach(nullptr));
   EXPECT_FALSE(host.link.Attach(button));
   EXPECT_TRUE(host.Attach());
@@ -168,10 +167,14 @@ TEST_P(StaticKindTest, OnlyTextStaticsArePaintedAsLinks) {
 }
 
 const StaticKind kStaticKinds[] = {
-    {"Left", SS_LEFT, true},          {"Centre", SS_CENTER, true},
-    {"Right", SS_RIGHT, true},        {"Icon", SS_ICON, false},
-    {"BlackFrame", SS_BLACKFRAME, false}, {"Simple", SS_SIMPLE, false},
-    {"EtchedLine", SS_ETCHEDHORZ, false}, {"OwnerDrawn", SS_OWNERDRAW, false},
+    {"Left", SS_LEFT, true},
+    {"Centre", SS_CENTER, true},
+    {"Right", SS_RIGHT, true},
+    {"Icon", SS_ICON, false},
+    {"BlackFrame", SS_BLACKFRAME, false},
+    {"Simple", SS_SIMPLE, false},
+    {"EtchedLine", SS_ETCHEDHORZ, false},
+    {"OwnerDrawn", SS_OWNERDRAW, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Kinds, StaticKindTest, ::testing::ValuesIn(kStaticKinds),
@@ -279,12 +282,12 @@ TEST(WebLinkParent, IgnoresOtherControls) {
   ASSERT_TRUE(host.Attach());
   Canvas canvas(10, 10);
   LRESULT result = 7;
-  EXPECT_FALSE(host.link.HandleParentMessage(
-      WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(canvas.Dc()), reinterpret_cast<LPARAM>(host.other), result));
-  EXPECT_FALSE(host.link.HandleParentMessage(
-      WM_COMMAND, MAKEWPARAM(1016, STN_CLICKED), reinterpret_cast<LPARAM>(host.other), result));
-  EXPECT_FALSE(host.link.HandleParentMessage(
-      WM_COMMAND, MAKEWPARAM(1015, STN_DBLCLK), reinterpret_cast<LPARAM>(host.control), result));
+  EXPECT_FALSE(host.link.HandleParentMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(canvas.Dc()),
+                                             reinterpret_cast<LPARAM>(host.other), result));
+  EXPECT_FALSE(host.link.HandleParentMessage(WM_COMMAND, MAKEWPARAM(1016, STN_CLICKED),
+                                             reinterpret_cast<LPARAM>(host.other), result));
+  EXPECT_FALSE(host.link.HandleParentMessage(WM_COMMAND, MAKEWPARAM(1015, STN_DBLCLK),
+                                             reinterpret_cast<LPARAM>(host.control), result));
   EXPECT_EQ(7, result);
   EXPECT_TRUE(host.shell.opened.empty());
 }

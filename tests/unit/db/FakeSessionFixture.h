@@ -40,8 +40,8 @@ class FakeSession : public ::testing::Test {
   }
   ExecuteOutcome Run(const std::string& statement) {
     ExecuteOutcome outcome{DB_OK, -1, -1, -1, -1};
-    outcome.result = document->Execute(statement, outcome.isQuery, outcome.columnCount,
-                                       outcome.rowCount, outcome.errorOffset);
+    outcome.result =
+        document->Execute(statement, outcome.isQuery, outcome.columnCount, outcome.rowCount, outcome.errorOffset);
     return outcome;
   }
 

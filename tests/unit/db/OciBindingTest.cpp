@@ -48,14 +48,27 @@ TEST(OciStatusMap, MapsEachStatusOfTheTableAndEverythingElseToError) {
     sword status;
     DbResult expected;
   } cases[] = {
-      {0, DB_OK},         {1, DB_SUCCESS_WITH_INFO}, {99, DB_NEED_DATA},    {100, DB_NO_DATA},
-      {-3123, DB_STILL_EXECUTING}, {-2, DB_INVALID_HANDLE}, {-24200, DB_CONTINUE},
-      {-1, DB_ERROR},     {2, DB_ERROR},             {98, DB_ERROR},        {101, DB_ERROR},
-      {-3, DB_ERROR},     {-3122, DB_ERROR},         {-24199, DB_ERROR},    {INT_MIN, DB_ERROR},
-      {INT_MAX, DB_ERROR}, {3, DB_ERROR},            {8, DB_ERROR},         {9, DB_ERROR},
+      {0, DB_OK},
+      {1, DB_SUCCESS_WITH_INFO},
+      {99, DB_NEED_DATA},
+      {100, DB_NO_DATA},
+      {-3123, DB_STILL_EXECUTING},
+      {-2, DB_INVALID_HANDLE},
+      {-24200, DB_CONTINUE},
+      {-1, DB_ERROR},
+      {2, DB_ERROR},
+      {98, DB_ERROR},
+      {101, DB_ERROR},
+      {-3, DB_ERROR},
+      {-3122, DB_ERROR},
+      {-24199, DB_ERROR},
+      {INT_MIN, DB_ERROR},
+      {INT_MAX, DB_ERROR},
+      {3, DB_ERROR},
+      {8, DB_ERROR},
+      {9, DB_ERROR},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(c.expected, OciBinding::MapOciStatus(c.status)) << "status " << c.status;
+  for (const auto& c : cases) EXPECT_EQ(c.expected, OciBinding::MapOciStatus(c.status)) << "status " << c.status;
 }
 
 TEST_F(BindingTest, CompleteLibraryBindsSilentlyAndUnloadsClean) {
@@ -123,8 +136,7 @@ TEST_F(BindingTest, UnboundDocumentAnswersNotLoadedAndSaysSo) {
     EXPECT_EQ(DB_NOT_LOADED, document.Connect("ORCL", "scott", "tiger", LOGIN_NORMAL));
     EXPECT_EQ(DB_NOT_CONNECTED, document.Disconnect());
     int isQuery = -1, columns = -1, rows = -1, offset = -1;
-    EXPECT_EQ(DB_NOT_CONNECTED, document.Execute("SELECT 1 FROM DUAL", isQuery, columns, rows,
-                                                 offset));
+    EXPECT_EQ(DB_NOT_CONNECTED, document.Execute("SELECT 1 FROM DUAL", isQuery, columns, rows, offset));
     std::vector<std::string> texts{"stale"};
     EXPECT_EQ(DB_NOT_CONNECTED, document.DescribeColumns(1, texts));
     EXPECT_TRUE(texts.empty());

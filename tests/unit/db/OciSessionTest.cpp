@@ -45,12 +45,10 @@ TEST_F(FakeSession, BlankUserAndPasswordTogetherMeanExternalCredentials) {
     fake.FakeOciReset();
     DatabaseDocument session;
     EXPECT_EQ(DB_OK, session.Connect("ORCL", c.user, c.password, LOGIN_NORMAL));
-    EXPECT_EQ(Calls{std::string("OCIAttrSet htype=9 attr=22 ") + c.userCall},
-              fake.Calls("OCIAttrSet htype=9 attr=22"));
+    EXPECT_EQ(Calls{std::string("OCIAttrSet htype=9 attr=22 ") + c.userCall}, fake.Calls("OCIAttrSet htype=9 attr=22"));
     EXPECT_EQ(Calls{std::string("OCIAttrSet htype=9 attr=23 ") + c.passwordCall},
               fake.Calls("OCIAttrSet htype=9 attr=23"));
-    EXPECT_EQ(Calls{std::string("OCISessionBegin ") + c.beginCall + " mode=0"},
-              fake.Calls("OCISessionBegin"));
+    EXPECT_EQ(Calls{std::string("OCISessionBegin ") + c.beginCall + " mode=0"}, fake.Calls("OCISessionBegin"));
   }
 }
 
@@ -59,10 +57,8 @@ TEST_F(FakeSession, LoginTypeChoosesTheSessionMode) {
     int loginType;
     const char* beginCall;
   } cases[] = {
-      {LOGIN_NORMAL, "OCISessionBegin credentials=1 mode=0"},
-      {LOGIN_SYSOPER, "OCISessionBegin credentials=1 mode=4"},
-      {LOGIN_SYSDBA, "OCISessionBegin credentials=1 mode=2"},
-      {3, "OCISessionBegin credentials=1 mode=0"},
+      {LOGIN_NORMAL, "OCISessionBegin credentials=1 mode=0"}, {LOGIN_SYSOPER, "OCISessionBegin credentials=1 mode=4"},
+      {LOGIN_SYSDBA, "OCISessionBegin credentials=1 mode=2"}, {3, "OCISessionBegin credentials=1 mode=0"},
       {-1, "OCISessionBegin credentials=1 mode=0"},
   };
   for (const auto& c : cases) {
@@ -145,9 +141,8 @@ TEST_F(FakeSession, FailedConnectReportsItsStepAndLeaksNothing) {
     auto session = std::make_unique<DatabaseDocument>();
     EXPECT_EQ(c.expected, session->Connect("ORCL", "scott", "tiger", LOGIN_NORMAL));
     ExecuteOutcome outcome{DB_OK, 0, 0, 0, 0};
-    EXPECT_EQ(DB_NOT_CONNECTED, session->Execute("SELECT 1 FROM DUAL", outcome.isQuery,
-                                                 outcome.columnCount, outcome.rowCount,
-                                                 outcome.errorOffset));
+    EXPECT_EQ(DB_NOT_CONNECTED, session->Execute("SELECT 1 FROM DUAL", outcome.isQuery, outcome.columnCount,
+                                                 outcome.rowCount, outcome.errorOffset));
     EXPECT_EQ(c.errorText, session->GetErrorText());
     EXPECT_EQ(DB_OK, session->Connect("ORCL", "scott", "tiger", LOGIN_NORMAL));
     EXPECT_EQ(5, fake.FakeOciLiveHandles());

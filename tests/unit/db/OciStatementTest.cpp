@@ -73,8 +73,7 @@ TEST_F(FakeStatement, ManualCommitSetBeforeConnectHolds) {
 TEST_F(FakeStatement, StatementIsPreparedAsNativeSql) {
   AsUpdate();
   ASSERT_EQ(DB_OK, Run("DROP TABLE t").result);
-  EXPECT_EQ(Texts{"OCIStmtPrepare text=DROP TABLE t length=12 language=1 mode=0"},
-            fake.Calls("OCIStmtPrepare"));
+  EXPECT_EQ(Texts{"OCIStmtPrepare text=DROP TABLE t length=12 language=1 mode=0"}, fake.Calls("OCIStmtPrepare"));
 }
 
 TEST_F(FakeStatement, QueryNeverCommitsAndRunsNoIterations) {
@@ -246,8 +245,12 @@ const std::string kLongText(70000, 'x');  // past what an indicator can hold
 
 const FetchCase kFetchCases[] = {
     {"WarningDeliversItsRow", OCI_SUCCESS_WITH_INFO, {"ABC", "1666", "short"}, DB_OK, {"ABC", "1666", "short"}, 0},
-    {"CutValuesAreMarked", OCI_SUCCESS, {"ABCDEFG", std::string(200, '9'), kLongText}, DB_OK,
-     {"ABC...", "#####", std::string(65534, 'x') + "..."}, 3},
+    {"CutValuesAreMarked",
+     OCI_SUCCESS,
+     {"ABCDEFG", std::string(200, '9'), kLongText},
+     DB_OK,
+     {"ABC...", "#####", std::string(65534, 'x') + "..."},
+     3},
     {"NoData", OCI_SUCCESS, {}, DB_NO_DATA, {}, 0},
     {"Error", OCI_ERROR, {"ABC", "1666", "short"}, DB_ERROR, {}, 0},
 };
@@ -326,8 +329,7 @@ TEST_F(FakeStatement, NoQueryToDescribeOrFetch) {
 
 TEST_F(FakeStatement, AtMost4096ColumnsAreDefined) {
   AsQuery();
-  for (int column = 1; column <= 4097; ++column)
-    fake.FakeOciAddColumn(("C" + std::to_string(column)).c_str(), 5);
+  for (int column = 1; column <= 4097; ++column) fake.FakeOciAddColumn(("C" + std::to_string(column)).c_str(), 5);
   Texts row(4097, "v");
   row[4095] = "last";
   std::vector<const char*> values;

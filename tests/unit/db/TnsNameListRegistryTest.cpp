@@ -26,14 +26,13 @@ bool KeyExists(const char* subkey) {
   return true;
 }
 
-void SetValue(const char* subkey, const char* name, const std::string& value,
-              DWORD type = REG_SZ, bool terminated = true) {
+void SetValue(const char* subkey, const char* name, const std::string& value, DWORD type = REG_SZ,
+              bool terminated = true) {
   HKEY key = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, subkey, 0, nullptr, 0,
-                                           KEY_ALL_ACCESS, nullptr, &key, nullptr));
+  ASSERT_EQ(ERROR_SUCCESS,
+            RegCreateKeyExA(HKEY_LOCAL_MACHINE, subkey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
   DWORD size = static_cast<DWORD>(value.size() + (terminated ? 1 : 0));
-  EXPECT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, type,
-                                          reinterpret_cast<const BYTE*>(value.c_str()), size));
+  EXPECT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(value.c_str()), size));
   RegCloseKey(key);
 }
 

@@ -39,8 +39,7 @@ void SetChecked(HWND dialog, int id, bool on) {
 
 void Press(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-MessageBoxAnswerer::MessageBoxAnswerer(bool answerNo)
-    : timer_(SetTimer(nullptr, 0, 30, OnTimer)), answerNo_(answerNo) {
+MessageBoxAnswerer::MessageBoxAnswerer(bool answerNo) : timer_(SetTimer(nullptr, 0, 30, OnTimer)), answerNo_(answerNo) {
   activeAnswerer = this;
 }
 

@@ -21,8 +21,8 @@ struct Scripted {
   int errorOffset = 0;
   int failsFromRun = 0;  // when not 0: Execute fails from this run of the text on
   bool describeFails = false;
-  int fetchFailsAfter = -1;  // FetchRow fails once this many rows were read
-  int valuesCut = 0;         // reported once the rows were read
+  int fetchFailsAfter = -1;   // FetchRow fails once this many rows were read
+  int valuesCut = 0;          // reported once the rows were read
   int fetchThrowsAfter = -1;  // FetchRow runs out of memory once this many rows were read
 };
 
@@ -61,13 +61,15 @@ class FakeResultList : public ResultList {
   bool redraw = true;
   int rowsAddedWhileDrawing = 0;
   Texts questions;
-  std::vector<int> askedAt;       // rows in the list at each question
+  std::vector<int> askedAt;  // rows in the list at each question
   std::vector<bool> drawnAtQuestion;
-  std::vector<bool> answers;      // in order; No once they run out
-  int capacity = -1;              // rows the list can take; -1 for any number
+  std::vector<bool> answers;  // in order; No once they run out
+  int capacity = -1;          // rows the list can take; -1 for any number
 
   void Clear() override { headings.clear(), widths.clear(), rows.clear(); }
-  void AddColumn(const std::string& heading, int width) override { headings.push_back(heading), widths.push_back(width); }
+  void AddColumn(const std::string& heading, int width) override {
+    headings.push_back(heading), widths.push_back(width);
+  }
   bool AppendRow(const Texts& values) override;
   int RowCount() const override { return static_cast<int>(rows.size()); }
   void SetRedraw(bool on) override { redraw = on; }

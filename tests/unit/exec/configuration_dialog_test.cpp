@@ -60,7 +60,8 @@ TEST_F(ConfigurationDialog, OkWritesEveryKeyAsEntered) {
     Press(d, IDOK);
   }});
   EXPECT_EQ(IDOK, dialog.DoModal());
-  EXPECT_EQ("[Zenquill]\r\nSEPARATOR=\r\nPLSEPARATOR=GO\r\nAUTOCOMMIT=0\r\nXSL=1\r\nVIEWXML=0\r\n", SettingsFileBytes());
+  EXPECT_EQ("[Zenquill]\r\nSEPARATOR=\r\nPLSEPARATOR=GO\r\nAUTOCOMMIT=0\r\nXSL=1\r\nVIEWXML=0\r\n",
+            SettingsFileBytes());
 }
 
 TEST_F(ConfigurationDialog, TooLongSeparatorIsRefusedUntilShortened) {

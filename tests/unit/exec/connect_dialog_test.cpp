@@ -28,7 +28,8 @@ class ConnectDialogTest : public ::testing::Test {
     RemoveSettingsFile();
     fs::create_directories(home / "network" / "admin");
     std::ofstream(home / "network" / "admin" / "tnsnames.ora", std::ios::binary)
-        << "ORCL2 = (DESCRIPTION = (ADDRESS = (HOST = b)))\r\n# (\r\nORCL =\r\n  (DESCRIPTION =\r\n  )\r\ndemo = (x)\r\n";
+        << "ORCL2 = (DESCRIPTION = (ADDRESS = (HOST = b)))\r\n# (\r\nORCL =\r\n  (DESCRIPTION =\r\n  )\r\ndemo = "
+           "(x)\r\n";
     RegCreateKeyExA(HKEY_LOCAL_MACHINE, kOracleKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
     const std::string value = home.string();
     RegSetValueExA(key, "ORACLE_HOME", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
@@ -68,7 +69,8 @@ struct OpeningCase {
 
 const OpeningCase kOpenings[] = {
     {"NothingStoredSelectsTheFirstAlias", "", {"demo", 0, "", "", IDC_LOGIN_NORMAL}},
-    {"LowerCaseSelectsTheFirstAliasStartingWithIt", "DATABASE=orcl\r\nUSER=scott\r\nMODE=2\r\n",
+    {"LowerCaseSelectsTheFirstAliasStartingWithIt",
+     "DATABASE=orcl\r\nUSER=scott\r\nMODE=2\r\n",
      {"ORCL", 1, "scott", "", IDC_LOGIN_SYSDBA}},
     {"WholeNameSelects", "DATABASE=ORCL2\r\nMODE=1\r\n", {"ORCL2", 2, "", "", IDC_LOGIN_SYSOPER}},
     {"PrefixSelects", "DATABASE=DEM\r\nMODE=3\r\n", {"demo", 0, "", "", IDC_LOGIN_NORMAL}},

@@ -177,9 +177,23 @@ TEST_F(Shell, ToolbarButtonsFollowTheUpdateHandlersWhenIdle) {
 }
 
 TEST_F(Shell, ToolbarHoldsTheTwelveButtonsInOrderWithSeparators) {
-  const int expected[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_DATABASE_EXECUTE, 0,
-                          ID_DATABASE_CONNECT, ID_DATABASE_DISCONNECT, 0, ID_EDIT_CUT, ID_EDIT_COPY,
-                          ID_EDIT_PASTE, 0, ID_SQL_BACK, ID_SQL_FORWARD, 0, ID_HELP};
+  const int expected[] = {ID_FILE_NEW,
+                          ID_FILE_OPEN,
+                          ID_FILE_SAVE,
+                          0,
+                          ID_DATABASE_EXECUTE,
+                          0,
+                          ID_DATABASE_CONNECT,
+                          ID_DATABASE_DISCONNECT,
+                          0,
+                          ID_EDIT_CUT,
+                          ID_EDIT_COPY,
+                          ID_EDIT_PASTE,
+                          0,
+                          ID_SQL_BACK,
+                          ID_SQL_FORWARD,
+                          0,
+                          ID_HELP};
   const int count = static_cast<int>(SendMessageA(ToolBar(), TB_BUTTONCOUNT, 0, 0));
   ASSERT_EQ(17, count);
   int image = 0;
@@ -200,11 +214,19 @@ TEST_F(Shell, TooltipsAreTheTextAfterTheLineBreak) {
   const struct {
     UINT id;
     const char* tip;
-  } cases[] = {{ID_FILE_NEW, "New"}, {ID_FILE_OPEN, "Open"}, {ID_FILE_SAVE, "Save"},
-               {ID_DATABASE_EXECUTE, "Execute"}, {ID_DATABASE_CONNECT, "Connect"},
-               {ID_DATABASE_DISCONNECT, "Disconnect"}, {ID_EDIT_CUT, "Cut"}, {ID_EDIT_COPY, "Copy"},
-               {ID_EDIT_PASTE, "Paste"}, {ID_SQL_BACK, "Previos SQL"}, {ID_SQL_FORWARD, "Next SQL"},
-               {ID_HELP, "Help"}, {ID_APP_ABOUT, "About"}};
+  } cases[] = {{ID_FILE_NEW, "New"},
+               {ID_FILE_OPEN, "Open"},
+               {ID_FILE_SAVE, "Save"},
+               {ID_DATABASE_EXECUTE, "Execute"},
+               {ID_DATABASE_CONNECT, "Connect"},
+               {ID_DATABASE_DISCONNECT, "Disconnect"},
+               {ID_EDIT_CUT, "Cut"},
+               {ID_EDIT_COPY, "Copy"},
+               {ID_EDIT_PASTE, "Paste"},
+               {ID_SQL_BACK, "Previos SQL"},
+               {ID_SQL_FORWARD, "Next SQL"},
+               {ID_HELP, "Help"},
+               {ID_APP_ABOUT, "About"}};
   for (const auto& c : cases) {
     NMTTDISPINFOA info = {};
     info.hdr.hwndFrom = ToolBar();
@@ -310,7 +332,9 @@ TEST_F(Shell, TextExchangeLeavesAnEqualShortTextAndItsCaretAlone) {
   const struct {
     std::string text;
     bool replaced;
-  } cases[] = {{"SELECT 1 FROM DUAL", false}, {std::string(255, 'x'), false}, {std::string(256, 'x'), true},
+  } cases[] = {{"SELECT 1 FROM DUAL", false},
+               {std::string(255, 'x'), false},
+               {std::string(256, 'x'), true},
                {std::string(4000, 'y'), true}};
   for (const auto& c : cases) {
     SetWindowTextA(editor, c.text.c_str());

@@ -21,17 +21,17 @@ struct CatalogueCase {
 };
 
 const CatalogueCase kAllQueries[] = {
-    {0, "EMP", "SCOTT"},          {2, "EMP_DEPT", "SCOTT"},    {5, "EMP_SAL_CHECK", "SCOTT"},
+    {0, "EMP", "SCOTT"},          {2, "EMP_DEPT", "SCOTT"},      {5, "EMP_SAL_CHECK", "SCOTT"},
     {7, "RAISE_SALARY", "SCOTT"}, {9, "EMP_DEPTNO_IX", "SCOTT"}, {11, "FK_EMP_DEPT", "SCOTT"},
-    {13, "EMP_SEQ", "SCOTT"},     {15, "SCOTT_DEPT", "PUBLIC"}, {17, "SALES.EXAMPLE.COM", "SCOTT"},
+    {13, "EMP_SEQ", "SCOTT"},     {15, "SCOTT_DEPT", "PUBLIC"},  {17, "SALES.EXAMPLE.COM", "SCOTT"},
 };
 
 const CatalogueCase kUsersQuery = {4, "SCOTT", ""};
 
 const CatalogueCase kUserQueries[] = {
-    {1, "SALGRADE", ""}, {3, "EMP_DEPT", ""}, {6, "EMP_SAL_CHECK", ""}, {8, "RAISE_SALARY", ""},
-    {10, "PK_EMP", ""},  {12, "PK_DEPT", ""}, {14, "EMP_SEQ", ""},       {16, "EMPLOYEES", ""},
-    {18, "SALES.EXAMPLE.COM", ""},
+    {1, "SALGRADE", ""},     {3, "EMP_DEPT", ""},   {6, "EMP_SAL_CHECK", ""},
+    {8, "RAISE_SALARY", ""}, {10, "PK_EMP", ""},    {12, "PK_DEPT", ""},
+    {14, "EMP_SEQ", ""},     {16, "EMPLOYEES", ""}, {18, "SALES.EXAMPLE.COM", ""},
 };
 
 // The statement of a Sql menu template, as the program appends it.
@@ -124,9 +124,11 @@ TEST_F(CatalogueTest, ColumnsQueryWithOwnerAsTheDba) {
   ASSERT_EQ(DB_OK, columns.result) << columns.error;
   EXPECT_EQ((std::vector<std::string>{"EMPNO", "ENAME", "JOB", "MGR", "HIREDATE", "SAL", "COMM", "DEPTNO"}),
             ColumnValues(columns, "COLUMN_NAME"));
-  EXPECT_EQ((std::vector<std::string>{"NUMBER", "VARCHAR2", "VARCHAR2", "NUMBER", "DATE", "NUMBER", "NUMBER", "NUMBER"}),
-            ColumnValues(columns, "DATA_TYPE"));
-  EXPECT_EQ((std::vector<std::string>{"22", "10", "9", "22", "7", "22", "22", "22"}), ColumnValues(columns, "DATA_LENGTH"));
+  EXPECT_EQ(
+      (std::vector<std::string>{"NUMBER", "VARCHAR2", "VARCHAR2", "NUMBER", "DATE", "NUMBER", "NUMBER", "NUMBER"}),
+      ColumnValues(columns, "DATA_TYPE"));
+  EXPECT_EQ((std::vector<std::string>{"22", "10", "9", "22", "7", "22", "22", "22"}),
+            ColumnValues(columns, "DATA_LENGTH"));
   EXPECT_EQ((std::vector<std::string>{"4", "NULL", "NULL", "4", "NULL", "7", "7", "2"}),
             ColumnValues(columns, "DATA_PRECISION"));
   EXPECT_EQ((std::vector<std::string>{"N", "Y", "Y", "Y", "Y", "Y", "Y", "Y"}), ColumnValues(columns, "NULLABLE"));
@@ -135,7 +137,8 @@ TEST_F(CatalogueTest, ColumnsQueryWithOwnerAsTheDba) {
 
 TEST_F(CatalogueTest, ColumnsQueryWithoutOwnerListsWhatTheUserSees) {
   Outcome scott = RunSql(scott_, ColumnsQuery("EMP_DEPT"));
-  EXPECT_EQ((std::vector<std::string>{"EMPNO", "ENAME", "JOB", "SAL", "DNAME", "LOC"}), ColumnValues(scott, "COLUMN_NAME"));
+  EXPECT_EQ((std::vector<std::string>{"EMPNO", "ENAME", "JOB", "SAL", "DNAME", "LOC"}),
+            ColumnValues(scott, "COLUMN_NAME"));
   Outcome hidden = RunSql(scott_, ColumnsQuery("HELP"));
   EXPECT_TRUE(hidden.rows.empty());
 }

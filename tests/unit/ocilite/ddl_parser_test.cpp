@@ -46,8 +46,8 @@ TEST(DdlParserTest, DescendingSequenceStartsAtItsMaximum) {
 TEST(DdlParserTest, SynonymWithOwnersAndLink) {
   SynonymDefinition spec;
   OraError error;
-  ASSERT_TRUE(ParseCreateSynonym(SignificantTokens("CREATE OR REPLACE PUBLIC SYNONYM e FOR scott.emp@sales.example.com"),
-                                 spec, error))
+  ASSERT_TRUE(ParseCreateSynonym(
+      SignificantTokens("CREATE OR REPLACE PUBLIC SYNONYM e FOR scott.emp@sales.example.com"), spec, error))
       << error.text;
   EXPECT_TRUE(spec.isPublic);
   EXPECT_EQ("E", spec.name.name);
@@ -59,8 +59,8 @@ TEST(DdlParserTest, SynonymWithOwnersAndLink) {
 TEST(DdlParserTest, DatabaseLink) {
   DbLinkDefinition spec;
   OraError error;
-  ASSERT_TRUE(ParseCreateDbLink(SignificantTokens("CREATE DATABASE LINK hq.acme CONNECT TO scott IDENTIFIED BY tiger USING 'HQ'"),
-                                spec, error))
+  ASSERT_TRUE(ParseCreateDbLink(
+      SignificantTokens("CREATE DATABASE LINK hq.acme CONNECT TO scott IDENTIFIED BY tiger USING 'HQ'"), spec, error))
       << error.text;
   EXPECT_EQ("HQ.ACME", spec.name);
   EXPECT_EQ("SCOTT", spec.user);
@@ -110,7 +110,8 @@ TEST(DdlParserTest, TriggerHeader) {
 TEST(DdlParserTest, InsteadOfStatementTrigger) {
   UnitDefinition spec;
   OraError error;
-  ASSERT_TRUE(ParseCreateUnit(SignificantTokens("CREATE TRIGGER t INSTEAD OF INSERT ON v BEGIN NULL; END;"), spec, error));
+  ASSERT_TRUE(
+      ParseCreateUnit(SignificantTokens("CREATE TRIGGER t INSTEAD OF INSERT ON v BEGIN NULL; END;"), spec, error));
   EXPECT_EQ("INSTEAD OF", spec.trigger.timing);
   EXPECT_FALSE(spec.trigger.forEachRow);
 }

@@ -23,9 +23,9 @@ const std::string* Find(const std::vector<std::string>& statements, const std::s
 
 TEST(DictionaryViewsTest, ThreeScopesForEveryFamily) {
   std::vector<std::string> statements = DictionaryViewStatements({"SCOTT"});
-  const char* const families[] = {"TABLES",    "VIEWS",     "INDEXES",  "CONSTRAINTS", "TAB_COLUMNS", "OBJECTS",
-                                  "IND_COLUMNS", "CONS_COLUMNS", "SOURCE", "SEQUENCES", "SYNONYMS",    "DB_LINKS",
-                                  "PROCEDURES", "TRIGGERS",  "USERS"};
+  const char* const families[] = {"TABLES",   "VIEWS",       "INDEXES",      "CONSTRAINTS", "TAB_COLUMNS",
+                                  "OBJECTS",  "IND_COLUMNS", "CONS_COLUMNS", "SOURCE",      "SEQUENCES",
+                                  "SYNONYMS", "DB_LINKS",    "PROCEDURES",   "TRIGGERS",    "USERS"};
   for (const char* family : families) {
     for (const char* scope : {"DBA_", "ALL_", "USER_"}) {
       EXPECT_NE(nullptr, Find(statements, std::string("CREATE TEMP VIEW ") + scope + family + " ")) << scope << family;

@@ -31,7 +31,8 @@ class OciSession {
     svc_ = Allocate<OCISvcCtx>(OCI_HTYPE_SVCCTX);
     OCIAttrSet(svc_, OCI_HTYPE_SVCCTX, srv_, 0, OCI_ATTR_SERVER, err_);
     sess_ = Allocate<OCISession>(OCI_HTYPE_SESSION);
-    OCIAttrSet(sess_, OCI_HTYPE_SESSION, const_cast<char*>(user.data()), static_cast<ub4>(user.size()), OCI_ATTR_USERNAME, err_);
+    OCIAttrSet(sess_, OCI_HTYPE_SESSION, const_cast<char*>(user.data()), static_cast<ub4>(user.size()),
+               OCI_ATTR_USERNAME, err_);
     OCIAttrSet(sess_, OCI_HTYPE_SESSION, const_cast<char*>(password.data()), static_cast<ub4>(password.size()),
                OCI_ATTR_PASSWORD, err_);
     sword begun = OCISessionBegin(svc_, err_, sess_, OCI_CRED_RDBMS, OCI_DEFAULT);
@@ -66,7 +67,8 @@ class OciSession {
   std::string ErrorText() {
     char text[512] = {};
     sb4 code = 0;
-    if (OCIErrorGet(err_, 1, nullptr, &code, reinterpret_cast<OraText*>(text), sizeof text, OCI_HTYPE_ERROR) != OCI_SUCCESS) {
+    if (OCIErrorGet(err_, 1, nullptr, &code, reinterpret_cast<OraText*>(text), sizeof text, OCI_HTYPE_ERROR) !=
+        OCI_SUCCESS) {
       return "(none)";
     }
     return text;
@@ -86,8 +88,9 @@ class OciSession {
 
   // The session's round trips so far, read as a user reads them, on a statement of its own.
   ub4 RoundTrips() {
-    const std::string sql = "SELECT VALUE FROM V$MYSTAT JOIN V$STATNAME USING (STATISTIC#) "
-                            "WHERE NAME = 'SQL*Net roundtrips to/from client'";
+    const std::string sql =
+        "SELECT VALUE FROM V$MYSTAT JOIN V$STATNAME USING (STATISTIC#) "
+        "WHERE NAME = 'SQL*Net roundtrips to/from client'";
     OCIStmt* statement = Allocate<OCIStmt>(OCI_HTYPE_STMT);
     char value[32] = {};
     sb2 indicator = 0;
@@ -95,7 +98,8 @@ class OciSession {
     OCIStmtPrepare(statement, err_, reinterpret_cast<const OraText*>(sql.data()), static_cast<ub4>(sql.size()),
                    OCI_NTV_SYNTAX, OCI_DEFAULT);
     OCIStmtExecute(svc_, statement, err_, 0, 0, nullptr, nullptr, OCI_DEFAULT);
-    OCIDefineByPos(statement, &define, err_, 1, value, sizeof value, SQLT_STR, &indicator, nullptr, nullptr, OCI_DEFAULT);
+    OCIDefineByPos(statement, &define, err_, 1, value, sizeof value, SQLT_STR, &indicator, nullptr, nullptr,
+                   OCI_DEFAULT);
     const sword fetched = OCIStmtFetch(statement, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT);
     OCIHandleFree(statement, OCI_HTYPE_STMT);
     EXPECT_EQ(OCI_SUCCESS, fetched) << ErrorText();
@@ -147,7 +151,8 @@ TEST_F(OciCallsTest, NullOrWrongHandlesAreRefused) {
                                    nullptr, OCI_DEFAULT));
   EXPECT_EQ(expected, OCISessionBegin(svc_, err_, nullptr, OCI_CRED_RDBMS, OCI_DEFAULT));
   EXPECT_EQ(expected, OCISessionEnd(nullptr, err_, sess_, OCI_DEFAULT));
-  EXPECT_EQ(expected, OCIStmtPrepare(nullptr, err_, reinterpret_cast<const OraText*>("X"), 1, OCI_NTV_SYNTAX, OCI_DEFAULT));
+  EXPECT_EQ(expected,
+            OCIStmtPrepare(nullptr, err_, reinterpret_cast<const OraText*>("X"), 1, OCI_NTV_SYNTAX, OCI_DEFAULT));
   EXPECT_EQ(expected, OCIStmtExecute(svc_, reinterpret_cast<OCIStmt*>(wrongStatement), err_, 0, 0, nullptr, nullptr,
                                      OCI_DEFAULT));
   EXPECT_EQ(expected, OCIStmtExecute(nullptr, stmt_, err_, 0, 0, nullptr, nullptr, OCI_DEFAULT));
@@ -164,8 +169,8 @@ TEST_F(OciCallsTest, NullOrWrongHandlesAreRefused) {
 TEST_F(OciCallsTest, FreedHandleIsNoLongerValid) {
   OCIStmt* statement = Allocate<OCIStmt>(OCI_HTYPE_STMT);
   ASSERT_EQ(OCI_SUCCESS, OCIHandleFree(statement, OCI_HTYPE_STMT));
-  EXPECT_EQ(OCI_INVALID_HANDLE, OCIStmtPrepare(statement, err_, reinterpret_cast<const OraText*>("X"), 1,
-                                               OCI_NTV_SYNTAX, OCI_DEFAULT));
+  EXPECT_EQ(OCI_INVALID_HANDLE,
+            OCIStmtPrepare(statement, err_, reinterpret_cast<const OraText*>("X"), 1, OCI_NTV_SYNTAX, OCI_DEFAULT));
   EXPECT_EQ(OCI_INVALID_HANDLE, OCIHandleFree(statement, OCI_HTYPE_STMT));
 }
 
@@ -182,8 +187,8 @@ TEST_P(StatementTypeTest, PrepareReportsTheType) {
 }
 
 const TypeCase kTypeCases[] = {
-    {"SELECT * FROM EMP", OCI_STMT_SELECT}, {"UPDATE EMP SET SAL = 1", OCI_STMT_UPDATE},
-    {"DELETE FROM EMP", OCI_STMT_DELETE},   {"INSERT INTO BONUS VALUES (1)", OCI_STMT_INSERT},
+    {"SELECT * FROM EMP", OCI_STMT_SELECT},         {"UPDATE EMP SET SAL = 1", OCI_STMT_UPDATE},
+    {"DELETE FROM EMP", OCI_STMT_DELETE},           {"INSERT INTO BONUS VALUES (1)", OCI_STMT_INSERT},
     {"CREATE TABLE X (A NUMBER)", OCI_STMT_CREATE}, {"DROP TABLE X", OCI_STMT_DROP},
     {"ALTER TABLE X ADD B NUMBER", OCI_STMT_ALTER}, {"BEGIN NULL; END;", OCI_STMT_BEGIN},
     {"DECLARE BEGIN NULL; END;", OCI_STMT_DECLARE}, {"this is no SQL", 0},
@@ -195,7 +200,8 @@ INSTANTIATE_TEST_SUITE_P(Types, StatementTypeTest, ::testing::ValuesIn(kTypeCase
 // between versions reads it.
 TEST_F(OciCallsTest, DescribesColumnsAsTheServerDoes) {
   ASSERT_EQ(OCI_SUCCESS, Query("SELECT ENAME, SAL, HIREDATE, ENAME || JOB, SUM(SAL) FROM EMP GROUP BY ENAME, SAL, "
-                               "HIREDATE, JOB")) << ErrorText();
+                               "HIREDATE, JOB"))
+      << ErrorText();
   ub4 count = 0;
   OCIAttrGet(stmt_, OCI_HTYPE_STMT, &count, nullptr, OCI_ATTR_PARAM_COUNT, err_);
   ASSERT_EQ(5u, count);
@@ -203,8 +209,8 @@ TEST_F(OciCallsTest, DescribesColumnsAsTheServerDoes) {
     const char* name;
     ub4 type, dataSize, charSize, precision, scale, displaySize;
   } columns[] = {
-      {"ENAME", SQLT_CHR, 10, 10, 0, 0, 10},      {"SAL", SQLT_NUM, 22, 0, 7, 2, 9},
-      {"HIREDATE", SQLT_DAT, 7, 0, 0, 0, 9},       {"ENAME||JOB", SQLT_CHR, 4000, 4000, 0, 0, 4000},
+      {"ENAME", SQLT_CHR, 10, 10, 0, 0, 10},   {"SAL", SQLT_NUM, 22, 0, 7, 2, 9},
+      {"HIREDATE", SQLT_DAT, 7, 0, 0, 0, 9},   {"ENAME||JOB", SQLT_CHR, 4000, 4000, 0, 0, 4000},
       {"SUM(SAL)", SQLT_NUM, 22, 0, 0, 0, 22},
   };
   for (ub4 position = 1; position <= count; ++position) {
@@ -216,10 +222,10 @@ TEST_F(OciCallsTest, DescribesColumnsAsTheServerDoes) {
     ub4 length = 0;
     OCIAttrGet(param, OCI_DTYPE_PARAM, &name, &length, OCI_ATTR_NAME, err_);
     EXPECT_EQ(expected.name, std::string(reinterpret_cast<char*>(name), length));
-    const ub4 attributes[] = {OCI_ATTR_DATA_TYPE, OCI_ATTR_DATA_SIZE, OCI_ATTR_CHAR_SIZE, OCI_ATTR_PRECISION,
-                              OCI_ATTR_SCALE, OCI_ATTR_DISP_SIZE};
-    const ub4 values[] = {expected.type, expected.dataSize, expected.charSize, expected.precision, expected.scale,
-                          expected.displaySize};
+    const ub4 attributes[] = {OCI_ATTR_DATA_TYPE, OCI_ATTR_DATA_SIZE, OCI_ATTR_CHAR_SIZE,
+                              OCI_ATTR_PRECISION, OCI_ATTR_SCALE,     OCI_ATTR_DISP_SIZE};
+    const ub4 values[] = {expected.type,      expected.dataSize, expected.charSize,
+                          expected.precision, expected.scale,    expected.displaySize};
     for (size_t k = 0; k < 6; ++k) {
       ub4 value = 0;
       EXPECT_EQ(OCI_SUCCESS, OCIAttrGet(param, OCI_DTYPE_PARAM, &value, nullptr, attributes[k], err_));
@@ -250,7 +256,8 @@ TEST_P(AggregateTest, WarnsOfSkippedNulls) {
   sb2 indicators[2] = {};
   OCIDefine* define = nullptr;
   OCIDefineByPos(stmt_, &define, err_, 1, first, sizeof first, SQLT_STR, &indicators[0], nullptr, nullptr, OCI_DEFAULT);
-  OCIDefineByPos(stmt_, &define, err_, 2, second, sizeof second, SQLT_STR, &indicators[1], nullptr, nullptr, OCI_DEFAULT);
+  OCIDefineByPos(stmt_, &define, err_, 2, second, sizeof second, SQLT_STR, &indicators[1], nullptr, nullptr,
+                 OCI_DEFAULT);
   EXPECT_EQ(c.status, OCIStmtFetch(stmt_, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT));
   EXPECT_STREQ(c.first, first);
   EXPECT_STREQ(c.second, second);
@@ -264,8 +271,8 @@ const AggregateCase kAggregateCases[] = {
     {"SELECT SUM(SAL), MAX(ENAME) FROM EMP", OCI_SUCCESS, "29025", "WARD"},
     {"SELECT MIN(SAL * 1.5), SUM(SAL / 2) FROM EMP WHERE DEPTNO = 10", OCI_SUCCESS, "1950", "4375"},
     // The same aggregates serve as window functions.
-    {"SELECT MAX(SAL) OVER (ORDER BY EMPNO), SUM(SAL) OVER (ORDER BY EMPNO) FROM EMP ORDER BY EMPNO DESC",
-     OCI_SUCCESS, "5000", "29025"},
+    {"SELECT MAX(SAL) OVER (ORDER BY EMPNO), SUM(SAL) OVER (ORDER BY EMPNO) FROM EMP ORDER BY EMPNO DESC", OCI_SUCCESS,
+     "5000", "29025"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Aggregates, AggregateTest, ::testing::ValuesIn(kAggregateCases));
@@ -351,10 +358,12 @@ TEST_F(OciCallsTest, RoundTripsAreCountedAsTheClientMakesThem) {
     ASSERT_EQ(OCI_SUCCESS, Prepare(c.sql));
     ub4 prefetch = c.prefetch;
     if (prefetch) {
-      ASSERT_EQ(OCI_SUCCESS, OCIAttrSet(stmt_, OCI_HTYPE_STMT, &prefetch, sizeof prefetch, OCI_ATTR_PREFETCH_ROWS, err_));
+      ASSERT_EQ(OCI_SUCCESS,
+                OCIAttrSet(stmt_, OCI_HTYPE_STMT, &prefetch, sizeof prefetch, OCI_ATTR_PREFETCH_ROWS, err_));
     }
     const bool query = StatementType() == OCI_STMT_SELECT;
-    ASSERT_EQ(OCI_SUCCESS, OCIStmtExecute(svc_, stmt_, err_, query ? 0 : 1, 0, nullptr, nullptr, OCI_DEFAULT)) << ErrorText();
+    ASSERT_EQ(OCI_SUCCESS, OCIStmtExecute(svc_, stmt_, err_, query ? 0 : 1, 0, nullptr, nullptr, OCI_DEFAULT))
+        << ErrorText();
     while (query && OCIStmtFetch(stmt_, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT) == OCI_SUCCESS) {
     }
     EXPECT_EQ(c.trips, RoundTrips() - before - kReading);
@@ -381,12 +390,15 @@ TEST_F(OciCallsTest, ParseErrorOffsetOnStatementAndErrorHandle) {
 TEST_F(OciCallsTest, ErrorRecordsAndBuffers) {
   char text[16] = {};
   sb4 code = 0;
-  EXPECT_EQ(OCI_NO_DATA, OCIErrorGet(err_, 1, nullptr, &code, reinterpret_cast<OraText*>(text), sizeof text, OCI_HTYPE_ERROR));
+  EXPECT_EQ(OCI_NO_DATA,
+            OCIErrorGet(err_, 1, nullptr, &code, reinterpret_cast<OraText*>(text), sizeof text, OCI_HTYPE_ERROR));
   Query("SELECT * FROM NOSUCH");
-  EXPECT_EQ(OCI_SUCCESS, OCIErrorGet(err_, 1, nullptr, &code, reinterpret_cast<OraText*>(text), sizeof text, OCI_HTYPE_ERROR));
+  EXPECT_EQ(OCI_SUCCESS,
+            OCIErrorGet(err_, 1, nullptr, &code, reinterpret_cast<OraText*>(text), sizeof text, OCI_HTYPE_ERROR));
   EXPECT_EQ(942, code);
   EXPECT_STREQ("ORA-00942: tabl", text);
-  EXPECT_EQ(OCI_NO_DATA, OCIErrorGet(err_, 2, nullptr, &code, reinterpret_cast<OraText*>(text), sizeof text, OCI_HTYPE_ERROR));
+  EXPECT_EQ(OCI_NO_DATA,
+            OCIErrorGet(err_, 2, nullptr, &code, reinterpret_cast<OraText*>(text), sizeof text, OCI_HTYPE_ERROR));
 }
 
 TEST_F(OciCallsTest, BindVariablesAreNotSupported) {

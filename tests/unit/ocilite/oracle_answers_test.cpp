@@ -34,13 +34,12 @@ TEST_P(OracleAnswerTest, GivesOraclesAnswer) {
   }
 }
 
-#define ANSWERS(area, ...)                                                                                     \
-  const Answer k##area[] = {__VA_ARGS__};                                                                      \
-  INSTANTIATE_TEST_SUITE_P(area, OracleAnswerTest, ::testing::ValuesIn(k##area),                              \
+#define ANSWERS(area, ...)                                                       \
+  const Answer k##area[] = {__VA_ARGS__};                                        \
+  INSTANTIATE_TEST_SUITE_P(area, OracleAnswerTest, ::testing::ValuesIn(k##area), \
                            [](const ::testing::TestParamInfo<Answer>& info) { return info.param.name; });
 
-ANSWERS(Numbers,
-        {"division_keeps_fraction", "SELECT 10/4, 7/7, -1/8 FROM DUAL", "2.5|1|-.125"},
+ANSWERS(Numbers, {"division_keeps_fraction", "SELECT 10/4, 7/7, -1/8 FROM DUAL", "2.5|1|-.125"},
         {"salary_third", "SELECT SAL/3 FROM EMP WHERE EMPNO = 7839", "1666.66666666667"},
         {"average_salary", "SELECT AVG(SAL) FROM EMP", "2073.21428571429"},
         {"large_and_small", "SELECT 1e20 * 3, 1/1000000 FROM DUAL", "300000000000000000000|.000001"},
@@ -50,18 +49,17 @@ ANSWERS(Numbers,
         {"sum_by_department", "SELECT DEPTNO, COUNT(*), SUM(SAL) FROM EMP GROUP BY DEPTNO ORDER BY DEPTNO",
          "10|3|8750;20|5|10875;30|6|9400"})
 
-ANSWERS(Nulls,
-        {"empty_string_is_null", "SELECT NVL('', 'X'), LENGTH('') FROM DUAL", "X|NULL"},
+ANSWERS(Nulls, {"empty_string_is_null", "SELECT NVL('', 'X'), LENGTH('') FROM DUAL", "X|NULL"},
         {"concat_skips_null", "SELECT 'A' || NULL || 'B' FROM DUAL", "AB"},
-        {"empty_function_result", "SELECT NVL(TRIM('  '), 'none'), NVL(SUBSTR('A', 5), 'none') FROM DUAL",
-         "none|none"},
+        {"empty_function_result", "SELECT NVL(TRIM('  '), 'none'), NVL(SUBSTR('A', 5), 'none') FROM DUAL", "none|none"},
         {"nulls_last_ascending", "SELECT COMM FROM EMP WHERE DEPTNO = 30 ORDER BY COMM", "0;300;500;1400;NULL;NULL"},
-        {"nulls_first_descending", "SELECT COMM FROM EMP WHERE DEPTNO = 30 ORDER BY COMM DESC", "NULL;NULL;1400;500;300;0"},
-        {"nulls_first_asked", "SELECT COMM FROM EMP WHERE DEPTNO = 30 ORDER BY COMM NULLS FIRST", "NULL;NULL;0;300;500;1400"},
+        {"nulls_first_descending", "SELECT COMM FROM EMP WHERE DEPTNO = 30 ORDER BY COMM DESC",
+         "NULL;NULL;1400;500;300;0"},
+        {"nulls_first_asked", "SELECT COMM FROM EMP WHERE DEPTNO = 30 ORDER BY COMM NULLS FIRST",
+         "NULL;NULL;0;300;500;1400"},
         {"empty_literal_is_null", "SELECT COUNT(*) FROM DUAL WHERE '' IS NULL", "1"})
 
-ANSWERS(Text,
-        {"like_is_case_sensitive", "SELECT COUNT(*) FROM EMP WHERE ENAME LIKE 'k%'", "0"},
+ANSWERS(Text, {"like_is_case_sensitive", "SELECT COUNT(*) FROM EMP WHERE ENAME LIKE 'k%'", "0"},
         {"like_matches_case", "SELECT ENAME FROM EMP WHERE ENAME LIKE 'K%'", "KING"},
         {"like_escape", "SELECT COUNT(*) FROM DUAL WHERE 'A_B' LIKE 'A\\_B' ESCAPE '\\'", "1"},
         {"substr_from_zero", "SELECT SUBSTR('ORACLE', 0, 2), SUBSTR('ORACLE', 1, 2) FROM DUAL", "OR|OR"},
@@ -69,10 +67,9 @@ ANSWERS(Text,
         {"mod", "SELECT MOD(11, 4), MOD(-11, 4), MOD(11, 0), MOD(7.5, 2) FROM DUAL", "3|-3|11|1.5"},
         {"concat_number", "SELECT ENAME || ' earns ' || SAL/2 FROM EMP WHERE EMPNO = 7369", "SMITH earns 400"})
 
-ANSWERS(Queries,
-        {"minus", "SELECT DEPTNO FROM DEPT MINUS SELECT DEPTNO FROM EMP", "40"},
-        {"sqlite_keyword_as_column", "SELECT STATUS, DEFERRABLE FROM USER_CONSTRAINTS WHERE CONSTRAINT_NAME = 'PK_DEPT'",
-         "ENABLED|NOT DEFERRABLE"})
+ANSWERS(Queries, {"minus", "SELECT DEPTNO FROM DEPT MINUS SELECT DEPTNO FROM EMP", "40"},
+        {"sqlite_keyword_as_column",
+         "SELECT STATUS, DEFERRABLE FROM USER_CONSTRAINTS WHERE CONSTRAINT_NAME = 'PK_DEPT'", "ENABLED|NOT DEFERRABLE"})
 
 ANSWERS(Errors,
         {"not_single_group", "SELECT DEPTNO, COUNT(*) FROM EMP", "ORA-00937: not a single-group group function"},
@@ -84,33 +81,35 @@ ANSWERS(Errors,
         {"ambiguous_column", "SELECT DEPTNO FROM EMP, DEPT", "ORA-00918: column ambiguously defined"},
         {"group_function_in_where", "SELECT ENAME FROM EMP WHERE COUNT(*) > 1", "ORA-00934"},
         {"argument_count", "SELECT ADD_MONTHS(SYSDATE) FROM DUAL", "ORA-00909: invalid number of arguments"},
-        {"nesting_bounded", "SELECT ((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((("
-                            "(((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((("
-                            "((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((1",
+        {"nesting_bounded",
+         "SELECT ((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((("
+         "(((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((("
+         "((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((1",
          "ORA-03001: unimplemented feature: nesting deeper than 200 levels"},
         {"no_from", "SELECT 1", "ORA-00923: FROM keyword not found where expected"},
         {"missing_expression", "SELECT * FROM EMP WHERE", "ORA-00936: missing expression"},
         {"connect_by_join", "SELECT ENAME FROM EMP, DEPT START WITH MGR IS NULL CONNECT BY PRIOR EMPNO = MGR",
          "ORA-03001: unimplemented feature: CONNECT BY over a join"},
         {"level_needs_connect_by", "SELECT LEVEL FROM DUAL", "ORA-01788"},
-        {"grouping_sets_bounded", "SELECT COUNT(*) FROM EMP GROUP BY CUBE(EMPNO, ENAME, JOB, MGR, HIREDATE, SAL, COMM, DEPTNO, "
-                                  "EMPNO + 1)",
+        {"grouping_sets_bounded",
+         "SELECT COUNT(*) FROM EMP GROUP BY CUBE(EMPNO, ENAME, JOB, MGR, HIREDATE, SAL, COMM, DEPTNO, "
+         "EMPNO + 1)",
          "ORA-03001: unimplemented feature: more than 256 grouping sets"},
         {"rownum_in_a_disjunction", "SELECT ENAME FROM EMP WHERE ROWNUM < 3 OR SAL > 0",
          "ORA-03001: unimplemented feature: ROWNUM in this condition"},
         {"outer_join_of_an_expression", "SELECT E.ENAME FROM EMP E, DEPT D WHERE (E.DEPTNO + 0)(+) = D.DEPTNO",
          "ORA-03001: unimplemented feature: (+) on an expression"})
 
-ANSWERS(Dates,
-        {"shown_as_dd_mon_rr", "SELECT HIREDATE FROM EMP WHERE ENAME = 'KING'", "17-NOV-81"},
+ANSWERS(Dates, {"shown_as_dd_mon_rr", "SELECT HIREDATE FROM EMP WHERE ENAME = 'KING'", "17-NOV-81"},
         {"plus_days", "SELECT HIREDATE + 30, HIREDATE - 17 FROM EMP WHERE ENAME = 'KING'", "17-DEC-81|31-OCT-81"},
         {"date_minus_date", "SELECT TO_DATE('01-JAN-82') - HIREDATE FROM EMP WHERE ENAME = 'KING'", "45"},
         {"equal_to_text", "SELECT ENAME FROM EMP WHERE HIREDATE = '03-DEC-81' ORDER BY ENAME", "FORD;JAMES"},
         {"between_texts", "SELECT ENAME FROM EMP WHERE HIREDATE BETWEEN '01-JAN-81' AND '31-MAR-81' ORDER BY ENAME",
          "ALLEN;WARD"},
         {"ordered_as_dates", "SELECT MIN(HIREDATE), MAX(HIREDATE) FROM EMP", "17-DEC-80|23-MAY-87"},
-        {"to_char_formats", "SELECT TO_CHAR(HIREDATE, 'YYYY-MM-DD HH24:MI:SS'), TO_CHAR(HIREDATE, 'FMMonth DD, YYYY') "
-                            "FROM EMP WHERE ENAME = 'KING'",
+        {"to_char_formats",
+         "SELECT TO_CHAR(HIREDATE, 'YYYY-MM-DD HH24:MI:SS'), TO_CHAR(HIREDATE, 'FMMonth DD, YYYY') "
+         "FROM EMP WHERE ENAME = 'KING'",
          "1981-11-17 00:00:00|November 17, 1981"},
         {"to_char_days", "SELECT TO_CHAR(HIREDATE, 'DY Day D DDD J Q WW \"x\" HH12 AM') FROM EMP WHERE ENAME = 'KING'",
          "TUE Tuesday   3 321 2444926 4 46 x 12 AM"},
@@ -120,20 +119,21 @@ ANSWERS(Dates,
          "SELECT ADD_MONTHS('31-JAN-81', 1), MONTHS_BETWEEN('01-MAR-81', '01-JAN-81'), LAST_DAY('17-NOV-81'), "
          "NEXT_DAY('17-NOV-81', 'FRIDAY') FROM DUAL",
          "28-FEB-81|2|30-NOV-81|20-NOV-81"},
-        {"trunc_round", "SELECT TRUNC(HIREDATE, 'YYYY'), ROUND(HIREDATE, 'MONTH'), TRUNC(HIREDATE + 0.75) "
-                        "FROM EMP WHERE ENAME = 'KING'",
+        {"trunc_round",
+         "SELECT TRUNC(HIREDATE, 'YYYY'), ROUND(HIREDATE, 'MONTH'), TRUNC(HIREDATE + 0.75) "
+         "FROM EMP WHERE ENAME = 'KING'",
          "01-JAN-81|01-DEC-81|17-NOV-81"},
         {"extract", "SELECT EXTRACT(YEAR FROM HIREDATE), EXTRACT(MONTH FROM HIREDATE) FROM EMP WHERE ENAME = 'KING'",
          "1981|11"},
-        {"dates_beside_using_join",
-         "SELECT * FROM DEPT JOIN EMP USING (DEPTNO) WHERE EMPNO = 7839", "10|ACCOUNTING|NEW YORK|7839|KING|PRESIDENT|NULL|17-NOV-81|5000|NULL"},
+        {"dates_beside_using_join", "SELECT * FROM DEPT JOIN EMP USING (DEPTNO) WHERE EMPNO = 7839",
+         "10|ACCOUNTING|NEW YORK|7839|KING|PRESIDENT|NULL|17-NOV-81|5000|NULL"},
         {"date_literal", "SELECT COUNT(*) FROM EMP WHERE HIREDATE < DATE '1981-03-01'", "3"},
-        {"number_formats", "SELECT TO_CHAR(SAL, '$9,999.99'), TO_CHAR(1234.5, 'FM9,999.00'), TO_CHAR(800, '9,999') "
-                           "FROM EMP WHERE ENAME = 'KING'",
+        {"number_formats",
+         "SELECT TO_CHAR(SAL, '$9,999.99'), TO_CHAR(1234.5, 'FM9,999.00'), TO_CHAR(800, '9,999') "
+         "FROM EMP WHERE ENAME = 'KING'",
          " $5,000.00|1,234.50|   800"})
 
-ANSWERS(Constraints,
-        {"too_long", "INSERT INTO DEPT VALUES (50, 'ABCDEFGHIJKLMNOPQ', 'X')", "ORA-12899"},
+ANSWERS(Constraints, {"too_long", "INSERT INTO DEPT VALUES (50, 'ABCDEFGHIJKLMNOPQ', 'X')", "ORA-12899"},
         {"too_many_digits", "INSERT INTO DEPT VALUES (100, 'X', 'Y')", "ORA-01438"},
         {"primary_key_null", "INSERT INTO DEPT (DNAME) VALUES ('X')", "ORA-01400"},
         {"empty_key_is_null", "INSERT INTO DEPT VALUES ('', 'X', 'Y')", "ORA-01400"},
@@ -144,84 +144,104 @@ ANSWERS(Constraints,
         {"date_column_takes_text", "INSERT INTO EMP (EMPNO, HIREDATE) VALUES (1, 'not a date')", "ORA-01858"},
         {"number_column_takes_text", "UPDATE EMP SET SAL = 'much' WHERE EMPNO = 7839", "ORA-01722"})
 
-ANSWERS(Functions,
-        {"round_trunc_numbers", "SELECT ROUND(45.926, 2), ROUND(45.926), ROUND(1250, -2), TRUNC(45.926, 1), "
-                                "TRUNC(-45.926), ROUND(-2.5) FROM DUAL",
-         "45.93|46|1300|45.9|-45|-3"},
-        {"remainder", "SELECT REMAINDER(11, 4), REMAINDER(10, 4), MOD(10, 4) FROM DUAL", "-1|2|2"},
-        {"null_functions", "SELECT NVL2(COMM, 'Y', 'N'), NULLIF(SAL, 5000), COALESCE(COMM, MGR, 0) FROM EMP WHERE EMPNO = 7839",
-         "N|NULL|0"},
-        {"padding", "SELECT LPAD(ENAME, 8, '*'), RPAD(ENAME, 7, '-'), LPAD('ABC', 2), RPAD('X', 3) || '#' FROM EMP "
-                    "WHERE EMPNO = 7839",
-         "****KING|KING---|AB|X  #"},
-        {"initcap", "SELECT INITCAP('the SCOTT schema'), INITCAP(ENAME) FROM EMP WHERE EMPNO = 7839", "The Scott Schema|King"},
-        {"greatest_least", "SELECT GREATEST(SAL, 3000, 1000), LEAST(SAL, 3000), GREATEST('APPLE', 'BANANA'), LEAST(1, NULL) "
-                           "FROM EMP WHERE EMPNO = 7369",
-         "3000|800|BANANA|NULL"},
-        {"arithmetic", "SELECT CEIL(15.2), FLOOR(-15.2), SIGN(-7), SIGN(0), POWER(2, 10), SQRT(16), POWER(2, -1) FROM DUAL",
-         "16|-16|-1|0|1024|4|.5"},
-        {"instr", "SELECT INSTR('CORPORATE FLOOR', 'OR', 3, 2), INSTR('CORPORATE FLOOR', 'OR', -3, 2), "
-                  "INSTR('CORPORATE FLOOR', 'OR'), INSTR('ABC', 'Z') FROM DUAL",
-         "14|2|2|0"},
-        {"translate_replace", "SELECT TRANSLATE('SQL*Plus User''s Guide', ' */''', '___'), REPLACE('JACK and JUE', 'J', 'BL'), "
-                              "REPLACE('ABCABC', 'B') FROM DUAL",
-         "SQL_Plus_Users_Guide|BLACK and BLUE|ACAC"},
-        {"trim_from", "SELECT TRIM(LEADING '0' FROM '000123'), TRIM(TRAILING 'x' FROM 'axxx'), TRIM(BOTH '*' FROM '**a**'), "
-                      "TRIM('  b  ') || '#', TRIM('0' FROM '0100') FROM DUAL",
-         "123|a|a|b#|1"},
-        {"ascii_chr", "SELECT ASCII('A'), ASCII('abc'), CHR(75) || CHR(105) FROM DUAL", "65|97|Ki"},
-        {"conversions", "SELECT TO_NUMBER('12.50') + 1, CAST('42' AS NUMBER) * 2, CAST(SAL AS VARCHAR2(10)) || '#', "
-                        "CAST('17-NOV-81' AS DATE) + 1 FROM EMP WHERE EMPNO = 7839",
-         "13.5|84|5000#|18-NOV-81"},
-        {"regexp_like", "SELECT ENAME FROM EMP WHERE REGEXP_LIKE(ENAME, '^[AJ].*S$') ORDER BY ENAME", "ADAMS;JAMES;JONES"},
-        {"regexp_like_ignoring_case", "SELECT COUNT(*) FROM EMP WHERE REGEXP_LIKE(ENAME, '^k', 'i')", "1"},
-        {"regexp_substr_instr", "SELECT REGEXP_SUBSTR('500 Oracle Parkway, Redwood Shores, CA', ',[^,]+,'), "
-                                "REGEXP_SUBSTR('a1b22c333', '[0-9]+', 1, 2), REGEXP_INSTR('a1b22c333', '[0-9]+', 1, 3) FROM DUAL",
-         ", Redwood Shores,|22|7"},
-        {"regexp_replace", "SELECT REGEXP_REPLACE('555.123.4567', '([0-9]{3})\\.([0-9]{3})\\.([0-9]{4})', '(\\1) \\2-\\3'), "
-                           "REGEXP_REPLACE('a  b   c', ' +', ' ') FROM DUAL",
-         "(555) 123-4567|a b c"})
+ANSWERS(
+    Functions,
+    {"round_trunc_numbers",
+     "SELECT ROUND(45.926, 2), ROUND(45.926), ROUND(1250, -2), TRUNC(45.926, 1), "
+     "TRUNC(-45.926), ROUND(-2.5) FROM DUAL",
+     "45.93|46|1300|45.9|-45|-3"},
+    {"remainder", "SELECT REMAINDER(11, 4), REMAINDER(10, 4), MOD(10, 4) FROM DUAL", "-1|2|2"},
+    {"null_functions",
+     "SELECT NVL2(COMM, 'Y', 'N'), NULLIF(SAL, 5000), COALESCE(COMM, MGR, 0) FROM EMP WHERE EMPNO = 7839", "N|NULL|0"},
+    {"padding",
+     "SELECT LPAD(ENAME, 8, '*'), RPAD(ENAME, 7, '-'), LPAD('ABC', 2), RPAD('X', 3) || '#' FROM EMP "
+     "WHERE EMPNO = 7839",
+     "****KING|KING---|AB|X  #"},
+    {"initcap", "SELECT INITCAP('the SCOTT schema'), INITCAP(ENAME) FROM EMP WHERE EMPNO = 7839",
+     "The Scott Schema|King"},
+    {"greatest_least",
+     "SELECT GREATEST(SAL, 3000, 1000), LEAST(SAL, 3000), GREATEST('APPLE', 'BANANA'), LEAST(1, NULL) "
+     "FROM EMP WHERE EMPNO = 7369",
+     "3000|800|BANANA|NULL"},
+    {"arithmetic", "SELECT CEIL(15.2), FLOOR(-15.2), SIGN(-7), SIGN(0), POWER(2, 10), SQRT(16), POWER(2, -1) FROM DUAL",
+     "16|-16|-1|0|1024|4|.5"},
+    {"instr",
+     "SELECT INSTR('CORPORATE FLOOR', 'OR', 3, 2), INSTR('CORPORATE FLOOR', 'OR', -3, 2), "
+     "INSTR('CORPORATE FLOOR', 'OR'), INSTR('ABC', 'Z') FROM DUAL",
+     "14|2|2|0"},
+    {"translate_replace",
+     "SELECT TRANSLATE('SQL*Plus User''s Guide', ' */''', '___'), REPLACE('JACK and JUE', 'J', 'BL'), "
+     "REPLACE('ABCABC', 'B') FROM DUAL",
+     "SQL_Plus_Users_Guide|BLACK and BLUE|ACAC"},
+    {"trim_from",
+     "SELECT TRIM(LEADING '0' FROM '000123'), TRIM(TRAILING 'x' FROM 'axxx'), TRIM(BOTH '*' FROM '**a**'), "
+     "TRIM('  b  ') || '#', TRIM('0' FROM '0100') FROM DUAL",
+     "123|a|a|b#|1"},
+    {"ascii_chr", "SELECT ASCII('A'), ASCII('abc'), CHR(75) || CHR(105) FROM DUAL", "65|97|Ki"},
+    {"conversions",
+     "SELECT TO_NUMBER('12.50') + 1, CAST('42' AS NUMBER) * 2, CAST(SAL AS VARCHAR2(10)) || '#', "
+     "CAST('17-NOV-81' AS DATE) + 1 FROM EMP WHERE EMPNO = 7839",
+     "13.5|84|5000#|18-NOV-81"},
+    {"regexp_like", "SELECT ENAME FROM EMP WHERE REGEXP_LIKE(ENAME, '^[AJ].*S$') ORDER BY ENAME", "ADAMS;JAMES;JONES"},
+    {"regexp_like_ignoring_case", "SELECT COUNT(*) FROM EMP WHERE REGEXP_LIKE(ENAME, '^k', 'i')", "1"},
+    {"regexp_substr_instr",
+     "SELECT REGEXP_SUBSTR('500 Oracle Parkway, Redwood Shores, CA', ',[^,]+,'), "
+     "REGEXP_SUBSTR('a1b22c333', '[0-9]+', 1, 2), REGEXP_INSTR('a1b22c333', '[0-9]+', 1, 3) FROM DUAL",
+     ", Redwood Shores,|22|7"},
+    {"regexp_replace",
+     "SELECT REGEXP_REPLACE('555.123.4567', '([0-9]{3})\\.([0-9]{3})\\.([0-9]{4})', '(\\1) \\2-\\3'), "
+     "REGEXP_REPLACE('a  b   c', ' +', ' ') FROM DUAL",
+     "(555) 123-4567|a b c"})
 
-ANSWERS(TopN,
-        {"rownum_below", "SELECT COUNT(*) FROM EMP WHERE ROWNUM < 4", "3"},
+ANSWERS(TopN, {"rownum_below", "SELECT COUNT(*) FROM EMP WHERE ROWNUM < 4", "3"},
         {"rownum_up_to", "SELECT COUNT(*) FROM EMP WHERE DEPTNO = 30 AND ROWNUM <= 10", "6"},
         {"rownum_one", "SELECT ENAME FROM EMP WHERE EMPNO = 7839 AND ROWNUM = 1", "KING"},
         {"rownum_above_one", "SELECT COUNT(*) FROM EMP WHERE ROWNUM > 1", "0"},
-        {"top_n_subquery", "SELECT ROWNUM, ENAME FROM (SELECT ENAME FROM EMP ORDER BY SAL DESC, ENAME) WHERE ROWNUM <= 3",
+        {"top_n_subquery",
+         "SELECT ROWNUM, ENAME FROM (SELECT ENAME FROM EMP ORDER BY SAL DESC, ENAME) WHERE ROWNUM <= 3",
          "1|KING;2|FORD;3|SCOTT"},
         {"fetch_first", "SELECT ENAME, SAL FROM EMP ORDER BY SAL DESC, ENAME FETCH FIRST 3 ROWS ONLY",
          "KING|5000;FORD|3000;SCOTT|3000"},
-        {"fetch_with_ties", "SELECT COUNT(*) FROM (SELECT ENAME FROM EMP ORDER BY SAL DESC FETCH FIRST 2 ROWS WITH TIES)", "3"},
+        {"fetch_with_ties",
+         "SELECT COUNT(*) FROM (SELECT ENAME FROM EMP ORDER BY SAL DESC FETCH FIRST 2 ROWS WITH TIES)", "3"},
         {"offset", "SELECT ENAME FROM EMP ORDER BY EMPNO OFFSET 12 ROWS", "FORD;MILLER"},
         {"offset_fetch_next", "SELECT ENAME FROM EMP ORDER BY EMPNO OFFSET 2 ROWS FETCH NEXT 1 ROW ONLY", "WARD"})
 
 ANSWERS(OuterJoins,
-        {"outer_left_of_equals", "SELECT D.DNAME, COUNT(E.EMPNO) FROM EMP E, DEPT D WHERE E.DEPTNO(+) = D.DEPTNO "
-                                 "GROUP BY D.DNAME ORDER BY D.DNAME",
+        {"outer_left_of_equals",
+         "SELECT D.DNAME, COUNT(E.EMPNO) FROM EMP E, DEPT D WHERE E.DEPTNO(+) = D.DEPTNO "
+         "GROUP BY D.DNAME ORDER BY D.DNAME",
          "ACCOUNTING|3;OPERATIONS|0;RESEARCH|5;SALES|6"},
-        {"outer_right_of_equals", "SELECT D.DEPTNO, E.ENAME FROM DEPT D, EMP E WHERE D.DEPTNO = E.DEPTNO(+) AND D.DEPTNO = 40",
-         "40|NULL"},
-        {"outer_with_filter", "SELECT D.DEPTNO, E.ENAME FROM DEPT D, EMP E WHERE D.DEPTNO = E.DEPTNO(+) "
-                              "AND E.JOB(+) = 'PRESIDENT' ORDER BY D.DEPTNO",
+        {"outer_right_of_equals",
+         "SELECT D.DEPTNO, E.ENAME FROM DEPT D, EMP E WHERE D.DEPTNO = E.DEPTNO(+) AND D.DEPTNO = 40", "40|NULL"},
+        {"outer_with_filter",
+         "SELECT D.DEPTNO, E.ENAME FROM DEPT D, EMP E WHERE D.DEPTNO = E.DEPTNO(+) "
+         "AND E.JOB(+) = 'PRESIDENT' ORDER BY D.DEPTNO",
          "10|KING;20|NULL;30|NULL;40|NULL"},
-        {"outer_two_columns", "SELECT COUNT(*), COUNT(M.EMPNO) FROM EMP E, EMP M WHERE E.MGR = M.EMPNO(+) AND E.DEPTNO = M.DEPTNO(+)",
+        {"outer_two_columns",
+         "SELECT COUNT(*), COUNT(M.EMPNO) FROM EMP E, EMP M WHERE E.MGR = M.EMPNO(+) AND E.DEPTNO = M.DEPTNO(+)",
          "14|11"})
 
-ANSWERS(Hierarchies,
-        {"levels_and_siblings", "SELECT LEVEL, ENAME FROM EMP START WITH MGR IS NULL CONNECT BY PRIOR EMPNO = MGR "
-                                "ORDER SIBLINGS BY ENAME",
-         "1|KING;2|BLAKE;3|ALLEN;3|JAMES;3|MARTIN;3|TURNER;3|WARD;2|CLARK;3|MILLER;2|JONES;3|FORD;4|SMITH;3|SCOTT;4|ADAMS"},
-        {"path", "SELECT SYS_CONNECT_BY_PATH(ENAME, '/') FROM EMP WHERE EMPNO = 7876 START WITH MGR IS NULL "
-                 "CONNECT BY PRIOR EMPNO = MGR",
-         "/KING/JONES/SCOTT/ADAMS"},
-        {"root", "SELECT ENAME, CONNECT_BY_ROOT ENAME FROM EMP WHERE LEVEL = 2 START WITH ENAME = 'JONES' "
-                 "CONNECT BY PRIOR EMPNO = MGR ORDER BY ENAME",
-         "FORD|JONES;SCOTT|JONES"},
-        {"subtree", "SELECT COUNT(*) FROM EMP START WITH ENAME = 'BLAKE' CONNECT BY PRIOR EMPNO = MGR", "6"},
-        {"nocycle", "SELECT COUNT(*) FROM EMP START WITH EMPNO = 7839 CONNECT BY NOCYCLE PRIOR EMPNO = MGR", "14"},
-        {"level_in_connect_by", "SELECT COUNT(*) FROM EMP START WITH MGR IS NULL CONNECT BY PRIOR EMPNO = MGR AND LEVEL <= 2", "4"},
-        {"star_shows_the_table", "SELECT * FROM DEPT START WITH DEPTNO = 10 CONNECT BY PRIOR DEPTNO = DEPTNO - 10",
-         "10|ACCOUNTING|NEW YORK;20|RESEARCH|DALLAS;30|SALES|CHICAGO;40|OPERATIONS|BOSTON"})
+ANSWERS(
+    Hierarchies,
+    {"levels_and_siblings",
+     "SELECT LEVEL, ENAME FROM EMP START WITH MGR IS NULL CONNECT BY PRIOR EMPNO = MGR "
+     "ORDER SIBLINGS BY ENAME",
+     "1|KING;2|BLAKE;3|ALLEN;3|JAMES;3|MARTIN;3|TURNER;3|WARD;2|CLARK;3|MILLER;2|JONES;3|FORD;4|SMITH;3|SCOTT;4|ADAMS"},
+    {"path",
+     "SELECT SYS_CONNECT_BY_PATH(ENAME, '/') FROM EMP WHERE EMPNO = 7876 START WITH MGR IS NULL "
+     "CONNECT BY PRIOR EMPNO = MGR",
+     "/KING/JONES/SCOTT/ADAMS"},
+    {"root",
+     "SELECT ENAME, CONNECT_BY_ROOT ENAME FROM EMP WHERE LEVEL = 2 START WITH ENAME = 'JONES' "
+     "CONNECT BY PRIOR EMPNO = MGR ORDER BY ENAME",
+     "FORD|JONES;SCOTT|JONES"},
+    {"subtree", "SELECT COUNT(*) FROM EMP START WITH ENAME = 'BLAKE' CONNECT BY PRIOR EMPNO = MGR", "6"},
+    {"nocycle", "SELECT COUNT(*) FROM EMP START WITH EMPNO = 7839 CONNECT BY NOCYCLE PRIOR EMPNO = MGR", "14"},
+    {"level_in_connect_by",
+     "SELECT COUNT(*) FROM EMP START WITH MGR IS NULL CONNECT BY PRIOR EMPNO = MGR AND LEVEL <= 2", "4"},
+    {"star_shows_the_table", "SELECT * FROM DEPT START WITH DEPTNO = 10 CONNECT BY PRIOR DEPTNO = DEPTNO - 10",
+     "10|ACCOUNTING|NEW YORK;20|RESEARCH|DALLAS;30|SALES|CHICAGO;40|OPERATIONS|BOSTON"})
 
 ANSWERS(Grouping,
         {"rollup", "SELECT DEPTNO, SUM(SAL) FROM EMP GROUP BY ROLLUP(DEPTNO) ORDER BY DEPTNO",
@@ -232,18 +252,21 @@ ANSWERS(Grouping,
         {"above_all", "SELECT ENAME FROM EMP WHERE SAL > ALL (SELECT SAL FROM EMP WHERE DEPTNO = 20)", "KING"},
         {"equal_any", "SELECT COUNT(*) FROM EMP WHERE SAL = ANY (SELECT SAL FROM EMP WHERE DEPTNO = 30)", "6"},
         {"below_some_list", "SELECT COUNT(*) FROM EMP WHERE SAL < SOME (1000, 1200)", "3"},
-        {"listagg", "SELECT DEPTNO, LISTAGG(ENAME, ',') WITHIN GROUP (ORDER BY ENAME) FROM EMP GROUP BY DEPTNO ORDER BY DEPTNO",
+        {"listagg",
+         "SELECT DEPTNO, LISTAGG(ENAME, ',') WITHIN GROUP (ORDER BY ENAME) FROM EMP GROUP BY DEPTNO ORDER BY DEPTNO",
          "10|CLARK,KING,MILLER;20|ADAMS,FORD,JONES,SCOTT,SMITH;30|ALLEN,BLAKE,JAMES,MARTIN,TURNER,WARD"})
 
 ANSWERS(Dictionary,
         {"user_objects", "SELECT OBJECT_TYPE FROM USER_OBJECTS WHERE OBJECT_NAME = 'EMP_DEPTNO_IX'", "INDEX"},
         {"tab", "SELECT TABTYPE FROM TAB WHERE TNAME = 'EMP_DEPT'", "VIEW"},
-        {"index_columns", "SELECT COLUMN_NAME, COLUMN_POSITION FROM USER_IND_COLUMNS WHERE INDEX_NAME = 'EMP_DEPTNO_IX'",
-         "DEPTNO|1"},
-        {"constraint_columns", "SELECT C.COLUMN_NAME FROM USER_CONS_COLUMNS C, USER_CONSTRAINTS K "
-                               "WHERE C.CONSTRAINT_NAME = K.CONSTRAINT_NAME AND K.TABLE_NAME = 'DEPT' AND K.CONSTRAINT_TYPE = 'P'",
+        {"index_columns",
+         "SELECT COLUMN_NAME, COLUMN_POSITION FROM USER_IND_COLUMNS WHERE INDEX_NAME = 'EMP_DEPTNO_IX'", "DEPTNO|1"},
+        {"constraint_columns",
+         "SELECT C.COLUMN_NAME FROM USER_CONS_COLUMNS C, USER_CONSTRAINTS K "
+         "WHERE C.CONSTRAINT_NAME = K.CONSTRAINT_NAME AND K.TABLE_NAME = 'DEPT' AND K.CONSTRAINT_TYPE = 'P'",
          "DEPTNO"},
-        {"user_indexes", "SELECT TABLE_NAME, UNIQUENESS FROM USER_INDEXES WHERE INDEX_NAME = 'EMP_DEPTNO_IX'", "EMP|NONUNIQUE"},
+        {"user_indexes", "SELECT TABLE_NAME, UNIQUENESS FROM USER_INDEXES WHERE INDEX_NAME = 'EMP_DEPTNO_IX'",
+         "EMP|NONUNIQUE"},
         {"user_synonyms", "SELECT COUNT(*) FROM USER_SYNONYMS WHERE SYNONYM_NAME = 'NO_SUCH'", "0"},
         {"all_objects", "SELECT OWNER, OBJECT_TYPE FROM ALL_OBJECTS WHERE OBJECT_NAME = 'DEPT' AND OWNER = 'SCOTT'",
          "SCOTT|TABLE"})
@@ -285,7 +308,8 @@ const Stored kStored[] = {
      "SELECT ENAME, SAL FROM EMP WHERE DEPTNO = 10",
      "SELECT COUNT(*), COUNT(JOB), SUM(SAL) FROM BONUS", "6|3|8750", 6},
     {"CREATE OR REPLACE PROCEDURE P AS\nBEGIN\n  NULL;\nEND;",
-     "SELECT LINE, TYPE, TEXT FROM USER_SOURCE WHERE NAME = 'P' AND LINE > 2 ORDER BY LINE", "3|PROCEDURE|  NULL;\n;4|PROCEDURE|END;"},
+     "SELECT LINE, TYPE, TEXT FROM USER_SOURCE WHERE NAME = 'P' AND LINE > 2 ORDER BY LINE",
+     "3|PROCEDURE|  NULL;\n;4|PROCEDURE|END;"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Stores, StoredValueTest, ::testing::ValuesIn(kStored));
@@ -322,10 +346,14 @@ TEST_F(DemoSessionTest, SessionDateFormatIsHonoured) {
 }
 
 TEST_F(DemoSessionTest, ViewsAnswerAsTheirQueryAndKeepItsText) {
-  EXPECT_EQ(0u, RunSql(scott_, "SELECT TEXT FROM USER_VIEWS WHERE VIEW_NAME = 'EMP_DEPT'").rows.at(0).at(0).find("SELECT E.EMPNO"));
+  EXPECT_EQ(0u, RunSql(scott_, "SELECT TEXT FROM USER_VIEWS WHERE VIEW_NAME = 'EMP_DEPT'")
+                    .rows.at(0)
+                    .at(0)
+                    .find("SELECT E.EMPNO"));
   const char* query = "SELECT ENAME, SAL/3 THIRD, HIREDATE /* hired */ FROM EMP";
   ASSERT_EQ(DB_OK, RunSql(scott_, std::string("CREATE VIEW THIRDS AS ") + query).result);
-  EXPECT_EQ("1666.66666666667|17-NOV-81", Joined(RunSql(scott_, "SELECT THIRD, HIREDATE FROM THIRDS WHERE ENAME = 'KING'")));
+  EXPECT_EQ("1666.66666666667|17-NOV-81",
+            Joined(RunSql(scott_, "SELECT THIRD, HIREDATE FROM THIRDS WHERE ENAME = 'KING'")));
   EXPECT_EQ(query, Joined(RunSql(scott_, "SELECT TEXT FROM USER_VIEWS WHERE VIEW_NAME = 'THIRDS'")));
 }
 

@@ -18,12 +18,12 @@ TEST_F(DemoSessionTest, ProcedureIsRecordedNotRun) {
 
 TEST_F(DemoSessionTest, TriggerHeaderGoesIntoTheDictionary) {
   Outcome created = RunSql(scott_,
-                        "CREATE TRIGGER DEPT_AUDIT AFTER INSERT OR DELETE ON DEPT FOR EACH ROW "
-                        "WHEN (NEW.DEPTNO > 0) BEGIN NULL; END;");
+                           "CREATE TRIGGER DEPT_AUDIT AFTER INSERT OR DELETE ON DEPT FOR EACH ROW "
+                           "WHEN (NEW.DEPTNO > 0) BEGIN NULL; END;");
   ASSERT_EQ(DB_OK, created.result) << created.error;
   Outcome trigger = RunSql(scott_,
-                        "SELECT TRIGGER_TYPE, TRIGGERING_EVENT, TABLE_OWNER, TABLE_NAME, WHEN_CLAUSE, DESCRIPTION "
-                        "FROM USER_TRIGGERS WHERE TRIGGER_NAME = 'DEPT_AUDIT'");
+                           "SELECT TRIGGER_TYPE, TRIGGERING_EVENT, TABLE_OWNER, TABLE_NAME, WHEN_CLAUSE, DESCRIPTION "
+                           "FROM USER_TRIGGERS WHERE TRIGGER_NAME = 'DEPT_AUDIT'");
   EXPECT_EQ((std::vector<std::vector<std::string>>{{"AFTER EACH ROW", "INSERT OR DELETE", "SCOTT", "DEPT",
                                                     "( NEW . DEPTNO > 0 )",
                                                     "DEPT_AUDIT AFTER INSERT OR DELETE ON DEPT FOR EACH ROW"}}),
@@ -45,7 +45,9 @@ TEST_F(DemoSessionTest, MalformedUnitIsRefused) {
 }
 
 TEST_F(DemoSessionTest, DatabaseLinksAreRecorded) {
-  ASSERT_EQ(DB_OK, RunSql(scott_, "CREATE DATABASE LINK HQ.EXAMPLE.COM CONNECT TO SCOTT IDENTIFIED BY tiger USING 'HQ'").result);
+  ASSERT_EQ(
+      DB_OK,
+      RunSql(scott_, "CREATE DATABASE LINK HQ.EXAMPLE.COM CONNECT TO SCOTT IDENTIFIED BY tiger USING 'HQ'").result);
   Outcome links = RunSql(scott_, "SELECT DB_LINK, USERNAME, HOST FROM USER_DB_LINKS ORDER BY DB_LINK");
   EXPECT_EQ((std::vector<std::vector<std::string>>{{"HQ.EXAMPLE.COM", "SCOTT", "HQ"},
                                                    {"SALES.EXAMPLE.COM", "SCOTT", "SALES"}}),

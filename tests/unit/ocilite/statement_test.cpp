@@ -57,7 +57,8 @@ const FailureCase kFailureCases[] = {
     {"syntax_error", "SELECT * FROM EMP WHERE", "ORA-00936: missing expression", 23},
     {"trailing_semicolon", "SELECT * FROM DEPT;", "ORA-00911: invalid character", 18},
     {"open_quote", "SELECT 'abc FROM DUAL", "ORA-01756: quoted string not properly terminated", 7},
-    {"duplicate_key", "INSERT INTO DEPT VALUES (10, 'X', 'Y')", "ORA-00001: unique constraint (DEPT.DEPTNO) violated", 0},
+    {"duplicate_key", "INSERT INTO DEPT VALUES (10, 'X', 'Y')", "ORA-00001: unique constraint (DEPT.DEPTNO) violated",
+     0},
     {"table_exists", "CREATE TABLE EMP (A NUMBER)", "ORA-00955: name is already used by an existing object", 13},
     {"plsql_is_not_run", "BEGIN UPDATE EMP SET SAL = 0; END;",
      "ORA-06550: line 1, column 1: PLS-00000: this client library records PL/SQL but does not execute it; only "
@@ -111,7 +112,8 @@ TEST_F(DemoSessionTest, FetchesEveryRowThenNoData) {
 }
 
 TEST_F(DemoSessionTest, NamesAreUpperCaseUnlessQuoted) {
-  Outcome outcome = RunSql(scott_, "select ename, sal as \"Pay\", count(*), sal*2 doubled from emp group by ename, sal");
+  Outcome outcome =
+      RunSql(scott_, "select ename, sal as \"Pay\", count(*), sal*2 doubled from emp group by ename, sal");
   ASSERT_EQ(DB_OK, outcome.result) << outcome.error;
   EXPECT_EQ((std::vector<std::string>{"ENAME", "Pay", "COUNT(*)", "DOUBLED"}), outcome.columns);
 }
@@ -143,8 +145,8 @@ TEST_F(DemoSessionTest, DualSysdateUserAndVersion) {
 
 TEST_F(DemoSessionTest, OracleFunctionsAndDateLiterals) {
   Outcome outcome = RunSql(scott_,
-                        "SELECT NVL(COMM, -1), DECODE(DEPTNO, 10, 'TEN', 20, 'TWENTY', 'OTHER'), TO_CHAR(SAL), "
-                        "TO_NUMBER('42') FROM EMP WHERE HIREDATE < DATE '1981-01-01'");
+                           "SELECT NVL(COMM, -1), DECODE(DEPTNO, 10, 'TEN', 20, 'TWENTY', 'OTHER'), TO_CHAR(SAL), "
+                           "TO_NUMBER('42') FROM EMP WHERE HIREDATE < DATE '1981-01-01'");
   ASSERT_EQ(DB_OK, outcome.result) << outcome.error;
   EXPECT_EQ((std::vector<std::vector<std::string>>{{"-1", "TWENTY", "800", "42"}}), outcome.rows);
 }

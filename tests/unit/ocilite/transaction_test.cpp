@@ -9,7 +9,9 @@ class TransactionTest : public DemoSessionTest {
     DemoSessionTest::SetUp();
     ConnectAs(other_, "SCOTT", "tiger");
   }
-  std::string KingsSalarySeenByOther() { return RunSql(other_, "SELECT SAL FROM EMP WHERE EMPNO = 7839").rows.at(0).at(0); }
+  std::string KingsSalarySeenByOther() {
+    return RunSql(other_, "SELECT SAL FROM EMP WHERE EMPNO = 7839").rows.at(0).at(0);
+  }
 
   DatabaseDocument other_;
 };

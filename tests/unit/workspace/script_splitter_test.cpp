@@ -63,7 +63,9 @@ TEST(ScriptSplitter, StatementsBlocksAndRemainders) {
   ExpectSplits({
       {"no separators: empty text", "", {""}, "", ""},
       {"no separators: text unchanged", "\r\nA;\r\nB;\r\n", {"\r\nA;\r\nB;\r\n"}, "", ""},
-      {"blank remainder ignored", "SELECT 1 FROM DUAL; SELECT 2 FROM DUAL;", {"SELECT 1 FROM DUAL", "SELECT 2 FROM DUAL"}},
+      {"blank remainder ignored",
+       "SELECT 1 FROM DUAL; SELECT 2 FROM DUAL;",
+       {"SELECT 1 FROM DUAL", "SELECT 2 FROM DUAL"}},
       {"remainder exactly as typed", "\r\nSELECT 1 FROM DUAL\r\n", {"\r\nSELECT 1 FROM DUAL\r\n"}},
       {"separator inside a literal", "SELECT 'a;b' FROM DUAL;", {"SELECT 'a;b' FROM DUAL"}},
       {"comment line stays with its statement", "-- note; here\r\nSELECT 1;", {"-- note; here\r\nSELECT 1"}},
@@ -73,16 +75,21 @@ TEST(ScriptSplitter, StatementsBlocksAndRemainders) {
       {"tab-only remainder not sent", "SELECT 1;\t", {"SELECT 1"}},
       {"block cut at its slash, END; kept", kBlock + "\r\n/\r\nSELECT 1 FROM DUAL;", {kBlock, "SELECT 1 FROM DUAL"}},
       {"block without slash: untrimmed remainder", "A;\r\nBEGIN NULL; END;\r\n", {"A", "\r\nBEGIN NULL; END;\r\n"}},
-      {"package without BEGIN", "CREATE OR REPLACE PACKAGE P AS PROCEDURE X; END;\r\n/",
+      {"package without BEGIN",
+       "CREATE OR REPLACE PACKAGE P AS PROCEDURE X; END;\r\n/",
        {"CREATE OR REPLACE PACKAGE P AS PROCEDURE X; END;"}},
-      {"block only at a statement's start", "SELECT 1\r\nDECLARE X NUMBER; BEGIN NULL; END;\r\n/",
+      {"block only at a statement's start",
+       "SELECT 1\r\nDECLARE X NUMBER; BEGIN NULL; END;\r\n/",
        {"SELECT 1\r\nDECLARE X NUMBER", "BEGIN NULL; END;"}},
       {"block right after a SQL separator", "SELECT 1;BEGIN NULL; END;", {"SELECT 1", "BEGIN NULL; END;"}},
       {"keywords in any case", "begin null; end;\r\n/\r\nselect 1;", {"begin null; end;", "select 1"}},
       {"lower-case PL/SQL separator never matches", kBlock + "\r\ngo\r\nX;", {kBlock + "\r\ngo\r\nX;"}, ";", "go"},
       {"no PL/SQL separator: blocks cut at semicolons", "BEGIN NULL; END;", {"BEGIN NULL", "END"}, ";", ""},
-      {"no SQL separator: only blocks cut", "A; B;\r\nBEGIN NULL; END;\r\n/\r\nC;",
-       {"A; B;\r\nBEGIN NULL; END;", "\r\nC;"}, "", "/"},
+      {"no SQL separator: only blocks cut",
+       "A; B;\r\nBEGIN NULL; END;\r\n/\r\nC;",
+       {"A; B;\r\nBEGIN NULL; END;", "\r\nC;"},
+       "",
+       "/"},
       {"word SQL separator in any case", "SELECT 1 go SELECT 2 Go", {"SELECT 1", "SELECT 2"}, "GO", "/"},
   });
 }
@@ -99,13 +106,21 @@ TEST(ScriptSplitter, OffsetsPointAtTheFirstSentByte) {
 
 TEST(SplitterMends, KeywordsAreWholeWords) {
   ExpectSplits({
-      {"BEGIN inside a column name", "CREATE TABLE T (BEGIN_DATE DATE);\r\nINSERT INTO T VALUES (1);",
+      {"BEGIN inside a column name",
+       "CREATE TABLE T (BEGIN_DATE DATE);\r\nINSERT INTO T VALUES (1);",
        {"CREATE TABLE T (BEGIN_DATE DATE)", "INSERT INTO T VALUES (1)"}},
       {"word ends before BEGIN", "SELECT XBEGIN FROM T;\r\nX;", {"SELECT XBEGIN FROM T", "X"}},
-      {"_ $ # and digits continue a word", "SELECT MY_DECLARE, BEGIN$, BEGIN#, DECLARE1 FROM T;\r\nX;",
+      {"_ $ # and digits continue a word",
+       "SELECT MY_DECLARE, BEGIN$, BEGIN#, DECLARE1 FROM T;\r\nX;",
        {"SELECT MY_DECLARE, BEGIN$, BEGIN#, DECLARE1 FROM T", "X"}},
-      {"national letter continues a word", "SELECT \xC9" "BEGIN FROM T;\r\nX;", {"SELECT \xC9" "BEGIN FROM T", "X"}},
-      {"CREATED and PACKAGES start nothing", "SELECT CREATED FROM T;\r\nCREATE PACKAGES;\r\nX;",
+      {"national letter continues a word",
+       "SELECT \xC9"
+       "BEGIN FROM T;\r\nX;",
+       {"SELECT \xC9"
+        "BEGIN FROM T",
+        "X"}},
+      {"CREATED and PACKAGES start nothing",
+       "SELECT CREATED FROM T;\r\nCREATE PACKAGES;\r\nX;",
        {"SELECT CREATED FROM T", "CREATE PACKAGES", "X"}},
       {"punctuation ends a word", "X:=1;BEGIN NULL; END;\r\n/", {"X:=1", "BEGIN NULL; END;"}},
   });
@@ -114,15 +129,18 @@ TEST(SplitterMends, KeywordsAreWholeWords) {
 TEST(SplitterMends, ProgramUnitsAcrossLinesAndOfEveryKind) {
   const std::string twoLines = "CREATE OR REPLACE\r\nPACKAGE P AS\r\n  PROCEDURE X;\r\nEND;";
   const std::string afterTab = "create or replace\tpackage P as\r\n  X number;\r\nend;";
-  const std::string trigger = "CREATE TRIGGER TR FOR INSERT ON T COMPOUND TRIGGER\r\n  N NUMBER;\r\n"
-                              "  BEFORE STATEMENT IS BEGIN NULL; END BEFORE STATEMENT;\r\nEND TR;";
+  const std::string trigger =
+      "CREATE TRIGGER TR FOR INSERT ON T COMPOUND TRIGGER\r\n  N NUMBER;\r\n"
+      "  BEFORE STATEMENT IS BEGIN NULL; END BEFORE STATEMENT;\r\nEND TR;";
   const std::string type = "CREATE OR REPLACE TYPE POINT AS OBJECT (X NUMBER, Y NUMBER);";
   ExpectSplits({
       {"line break before the kind", twoLines + "\r\n/\r\nX;", {twoLines, "X"}},
       {"tab before the kind", afterTab + "\r\n/", {afterTab}},
       {"TRIGGER", trigger + "\r\n/\r\nX;", {trigger, "X"}},
       {"TYPE", type + "\r\n/\r\nX;", {type, "X"}},
-      {"CREATE TABLE is no unit", "CREATE TABLE TYPE_LIST (X NUMBER);\r\nX;", {"CREATE TABLE TYPE_LIST (X NUMBER)", "X"}},
+      {"CREATE TABLE is no unit",
+       "CREATE TABLE TYPE_LIST (X NUMBER);\r\nX;",
+       {"CREATE TABLE TYPE_LIST (X NUMBER)", "X"}},
   });
 }
 
@@ -183,7 +201,8 @@ TEST(SplitterMends, TrimsRemoveTheSeparatorInAnyCase) {
 // How SQL*Plus cuts real scripts, one table per rule.
 TEST(SqlPlusScripts, BlockCommentsAreMaskedAndCommentOnlyPiecesNotSent) {
   ExpectSplitsWithBothLineEnds({
-      {"apostrophe inside", "/* don't run twice */\nSELECT 1 FROM dual;\nSELECT 2 FROM dual;",
+      {"apostrophe inside",
+       "/* don't run twice */\nSELECT 1 FROM dual;\nSELECT 2 FROM dual;",
        {"/* don't run twice */\nSELECT 1 FROM dual", "SELECT 2 FROM dual"}},
       {"separator inside", "/* step 1; step 2 */\nSELECT 1 FROM dual;", {"/* step 1; step 2 */\nSELECT 1 FROM dual"}},
       {"comment-only piece", "SELECT 1;\n/* done */;\nSELECT 2;", {"SELECT 1", "SELECT 2"}},
@@ -194,8 +213,11 @@ TEST(SqlPlusScripts, BlockCommentsAreMaskedAndCommentOnlyPiecesNotSent) {
 
 TEST(SqlPlusScripts, AlternativeQuotingIsMasked) {
   ExpectSplitsWithBothLineEnds({
-      {"q'[...]'", "SELECT q'[it's]' FROM dual;\nSELECT 2 FROM dual;", {"SELECT q'[it's]' FROM dual", "SELECT 2 FROM dual"}},
-      {"every delimiter and prefix", "SELECT Q'{a;b}', nq'(c;d)', NQ'<e'>', q'!f'!' FROM dual;\nX;",
+      {"q'[...]'",
+       "SELECT q'[it's]' FROM dual;\nSELECT 2 FROM dual;",
+       {"SELECT q'[it's]' FROM dual", "SELECT 2 FROM dual"}},
+      {"every delimiter and prefix",
+       "SELECT Q'{a;b}', nq'(c;d)', NQ'<e'>', q'!f'!' FROM dual;\nX;",
        {"SELECT Q'{a;b}', nq'(c;d)', NQ'<e'>', q'!f'!' FROM dual", "X"}},
       {"slash line inside", "BEGIN\n  x := q'#\n/\n#';\nEND;\n/", {"BEGIN\n  x := q'#\n/\n#';\nEND;"}},
   });
@@ -203,7 +225,9 @@ TEST(SqlPlusScripts, AlternativeQuotingIsMasked) {
 
 TEST(SqlPlusScripts, QuotedIdentifiersAreMasked) {
   ExpectSplitsWithBothLineEnds({
-      {"apostrophe inside", "SELECT 1 \"it's\" FROM dual;\nSELECT 2 FROM dual;", {"SELECT 1 \"it's\" FROM dual", "SELECT 2 FROM dual"}},
+      {"apostrophe inside",
+       "SELECT 1 \"it's\" FROM dual;\nSELECT 2 FROM dual;",
+       {"SELECT 1 \"it's\" FROM dual", "SELECT 2 FROM dual"}},
       {"separator inside", "SELECT 1 \"a;b\" FROM dual;", {"SELECT 1 \"a;b\" FROM dual"}},
   });
 }
@@ -213,8 +237,9 @@ TEST(SqlPlusScripts, ProgramUnitsRunToTheSlashOnlyAtAStatementsStart) {
   const std::string function = "create noneditionable function f return number is begin return 1; end;";
   const std::string typeBody = "CREATE TYPE BODY t AS MEMBER FUNCTION f RETURN NUMBER IS BEGIN RETURN 1; END; END;";
   const std::string library = "CREATE OR REPLACE LIBRARY lib AS '/lib/x.so';";
-  const std::string java = "CREATE OR REPLACE AND COMPILE JAVA SOURCE NAMED \"Hello\" AS\npublic class Hello {\n"
-                           "  // don't\n  static String s = \"a;b\";\n}";
+  const std::string java =
+      "CREATE OR REPLACE AND COMPILE JAVA SOURCE NAMED \"Hello\" AS\npublic class Hello {\n"
+      "  // don't\n  static String s = \"a;b\";\n}";
   const std::string javaClass = "CREATE AND RESOLVE NOFORCE JAVA CLASS USING BFILE (dir, 'A.class');";
   const std::string withFunction = "WITH FUNCTION f RETURN NUMBER IS BEGIN RETURN 1; END;\nSELECT f FROM dual";
   const std::string commented = "CREATE /* c */ OR REPLACE\n-- d\nPROCEDURE p IS BEGIN NULL; END;";
@@ -227,21 +252,29 @@ TEST(SqlPlusScripts, ProgramUnitsRunToTheSlashOnlyAtAStatementsStart) {
       {"Java class", javaClass + "\n/\nX;", {javaClass, "X"}},
       {"WITH FUNCTION query", withFunction + "\n/\nX;", {withFunction, "X"}},
       {"comments between the keywords", commented + "\n/\nX;", {commented, "X"}},
-      {"EDITIONING view is no unit", "CREATE OR REPLACE EDITIONING VIEW v AS SELECT 1 x FROM dual;\nX;",
+      {"EDITIONING view is no unit",
+       "CREATE OR REPLACE EDITIONING VIEW v AS SELECT 1 x FROM dual;\nX;",
        {"CREATE OR REPLACE EDITIONING VIEW v AS SELECT 1 x FROM dual", "X"}},
-      {"WITH query is no unit", "WITH t AS (SELECT 1 x FROM dual) SELECT x FROM t;\nX;",
+      {"WITH query is no unit",
+       "WITH t AS (SELECT 1 x FROM dual) SELECT x FROM t;\nX;",
        {"WITH t AS (SELECT 1 x FROM dual) SELECT x FROM t", "X"}},
-      {"privileges named like units", "GRANT CREATE SESSION, CREATE PROCEDURE TO app;\nREVOKE CREATE TYPE FROM app;\nX;",
+      {"privileges named like units",
+       "GRANT CREATE SESSION, CREATE PROCEDURE TO app;\nREVOKE CREATE TYPE FROM app;\nX;",
        {"GRANT CREATE SESSION, CREATE PROCEDURE TO app", "REVOKE CREATE TYPE FROM app", "X"}},
   });
 }
 
 TEST(SqlPlusScripts, LoneSlashEndsAnyStatementAndADoubledOneIsDropped) {
   ExpectSplitsWithBothLineEnds({
-      {"ends a statement", "ALTER SESSION SET current_schema = hr\n/\nCREATE TABLE t (x NUMBER);",
+      {"ends a statement",
+       "ALTER SESSION SET current_schema = hr\n/\nCREATE TABLE t (x NUMBER);",
        {"ALTER SESSION SET current_schema = hr", "CREATE TABLE t (x NUMBER)"}},
-      {"after a semicolon", "SELECT 1 FROM dual;\n/\nSELECT 2 FROM dual;", {"SELECT 1 FROM dual", "SELECT 2 FROM dual"}},
-      {"after blanks and a comment", "INSERT INTO t VALUES (1);\n-- again?\n  /  \nX;", {"INSERT INTO t VALUES (1)", "X"}},
+      {"after a semicolon",
+       "SELECT 1 FROM dual;\n/\nSELECT 2 FROM dual;",
+       {"SELECT 1 FROM dual", "SELECT 2 FROM dual"}},
+      {"after blanks and a comment",
+       "INSERT INTO t VALUES (1);\n-- again?\n  /  \nX;",
+       {"INSERT INTO t VALUES (1)", "X"}},
       {"after a block", "BEGIN NULL; END;\n/\n/\nX;", {"BEGIN NULL; END;", "X"}},
       {"alone in the text", "/", {}},
   });
@@ -256,8 +289,11 @@ TEST(SqlPlusScripts, EmptyStatementsAreNotSent) {
 
 TEST(SqlPlusScripts, AlphabeticSeparatorIsAWholeWord) {
   ExpectSplitsWithBothLineEnds({
-      {"not inside a name", "SELECT category FROM t GO\nSELECT go_on FROM t go", {"SELECT category FROM t", "SELECT go_on FROM t"},
-       "GO", "/"},
+      {"not inside a name",
+       "SELECT category FROM t GO\nSELECT go_on FROM t go",
+       {"SELECT category FROM t", "SELECT go_on FROM t"},
+       "GO",
+       "/"},
       {"nor trimmed off one", "SELECT 1 FROM ergo GO", {"SELECT 1 FROM ergo"}, "GO", "/"},
   });
 }
@@ -268,18 +304,34 @@ TEST(SqlPlusScripts, CommandLinesAreSkippedAndExecuteRunsAsABlock) {
       "PAU\nACC p PROMPT 'Don''t'\nVAR n NUMBER\nPRI n\nSHO ERRORS\nHO ls\nWHENEVER SQLERROR EXIT\nCONN scott/tiger\n"
       "DISC\nDESC emp\nEXIT\nQUIT\n";
   ExpectSplitsWithBothLineEnds({
-      {"a line each", "SET ECHO ON\nPROMPT Creating t; don't worry\nCREATE TABLE t (x NUMBER);\nREM it's done\nSPOOL off\n",
-       {"CREATE TABLE t (x NUMBER)"}, ";", "/", 4},
-      {"scripts started", "@@hr_create.sql\n@ other\nSTART x.sql\nSELECT 1 FROM dual;", {"SELECT 1 FROM dual"}, ";", "/", 3},
+      {"a line each",
+       "SET ECHO ON\nPROMPT Creating t; don't worry\nCREATE TABLE t (x NUMBER);\nREM it's done\nSPOOL off\n",
+       {"CREATE TABLE t (x NUMBER)"},
+       ";",
+       "/",
+       4},
+      {"scripts started",
+       "@@hr_create.sql\n@ other\nSTART x.sql\nSELECT 1 FROM dual;",
+       {"SELECT 1 FROM dual"},
+       ";",
+       "/",
+       3},
       {"abbreviations", abbreviated, {}, ";", "/", 21},
       {"hyphen continues a line", "COLUMN a -\n  FORMAT a10\nSELECT 1 FROM dual;", {"SELECT 1 FROM dual"}, ";", "/", 1},
       {"a remark's dashes do not", "REM -----\nSELECT 1 FROM dual;", {"SELECT 1 FROM dual"}, ";", "/", 1},
       {"semicolon is part of the line", "SET SERVEROUTPUT ON;\nX;", {"X"}, ";", "/", 1},
-      {"SQL's own SET statements", "SET TRANSACTION READ ONLY;\nSET ROLE ALL;\nSET CONSTRAINTS ALL DEFERRED;",
+      {"SQL's own SET statements",
+       "SET TRANSACTION READ ONLY;\nSET ROLE ALL;\nSET CONSTRAINTS ALL DEFERRED;",
        {"SET TRANSACTION READ ONLY", "SET ROLE ALL", "SET CONSTRAINTS ALL DEFERRED"}},
-      {"only at a statement's start", "UPDATE emp\nSET sal = 1\nWHERE x = 'a;b';", {"UPDATE emp\nSET sal = 1\nWHERE x = 'a;b'"}},
-      {"EXECUTE", "EXEC dbms_output.put_line('x');\nexecute p(1, -\n  2)\nEXEC\n",
-       {"BEGIN dbms_output.put_line('x'); END;", "BEGIN p(1,  \n  2); END;"}, ";", "/", 1},
+      {"only at a statement's start",
+       "UPDATE emp\nSET sal = 1\nWHERE x = 'a;b';",
+       {"UPDATE emp\nSET sal = 1\nWHERE x = 'a;b'"}},
+      {"EXECUTE",
+       "EXEC dbms_output.put_line('x');\nexecute p(1, -\n  2)\nEXEC\n",
+       {"BEGIN dbms_output.put_line('x'); END;", "BEGIN p(1,  \n  2); END;"},
+       ";",
+       "/",
+       1},
   });
 }
 

@@ -54,7 +54,8 @@ TEST(StartupRules, HomePageOnEveryFifthStart) {
   const struct {
     int start;
     bool opens;
-  } cases[] = {{1, false}, {4, false}, {5, true}, {6, false}, {9, false}, {10, true}, {15, true}, {0, false}, {-5, false}};
+  } cases[] = {{1, false}, {4, false}, {5, true},  {6, false}, {9, false},
+               {10, true}, {15, true}, {0, false}, {-5, false}};
   for (const auto& c : cases) EXPECT_EQ(c.opens, OpensHomePage(c.start)) << c.start;
 }
 
@@ -62,8 +63,16 @@ TEST(StartupRules, SplashDurationOverrideOnlyForPlainNumbers) {
   const struct {
     const char* value;
     unsigned ms;
-  } cases[] = {{nullptr, 4000}, {"", 4000}, {"0", 0}, {"150", 150}, {"600000", 600000}, {"600001", 4000},
-               {"99999999999999999999", 4000}, {"-1", 4000}, {"12ms", 4000}, {" 12", 4000}};
+  } cases[] = {{nullptr, 4000},
+               {"", 4000},
+               {"0", 0},
+               {"150", 150},
+               {"600000", 600000},
+               {"600001", 4000},
+               {"99999999999999999999", 4000},
+               {"-1", 4000},
+               {"12ms", 4000},
+               {" 12", 4000}};
   for (const auto& c : cases) EXPECT_EQ(c.ms, SplashDurationMs(c.value)) << (c.value ? c.value : "null");
   EXPECT_EQ(30000u, RecoveryIntervalMs(nullptr));
   EXPECT_EQ(30000u, RecoveryIntervalMs("12ms"));

@@ -287,8 +287,8 @@ std::string Summary(const std::string& statement) {
     at = lineFeed + 1;
   }
   size_t first = 0;
-  while (first + 1 < lines.size() && (lines[first].empty() || lines[first].rfind("--", 0) == 0 ||
-                                      lines[first].rfind("/*", 0) == 0)) {
+  while (first + 1 < lines.size() &&
+         (lines[first].empty() || lines[first].rfind("--", 0) == 0 || lines[first].rfind("/*", 0) == 0)) {
     ++first;
   }
   return first + 1 == lines.size() ? lines[first] : lines[first] + " ... " + lines.back();
@@ -302,7 +302,8 @@ std::string WithCrLf(const std::string& text) {
 
 TEST(SplitterCorpus, PublicScriptsSplitAsADbaWouldSendThem) {
   const CorpusCase cases[] = {
-      {"sample schema install", kSampleSchemaInstall,
+      {"sample schema install",
+       kSampleSchemaInstall,
        {"BEGIN ... END;",
         "SELECT property_value FROM database_properties WHERE property_name = 'DEFAULT_PERMANENT_TABLESPACE'",
         "DECLARE ... END;", "CREATE USER hr IDENTIFIED BY \"&pass\" ... QUOTA UNLIMITED ON &tbs",
@@ -310,12 +311,14 @@ TEST(SplitterCorpus, PublicScriptsSplitAsADbaWouldSendThem) {
         "SELECT 'Verification:' AS \"Installation verification\" FROM dual",
         "SELECT 'The installation of the sample schema is now finished.'  AS \"Thank you!\" ... FROM dual"},
        21},
-      {"sample schema code", kSampleSchemaCode,
+      {"sample schema code",
+       kSampleSchemaCode,
        {"CREATE OR REPLACE PROCEDURE secure_dml ... END secure_dml;",
         "CREATE OR REPLACE TRIGGER secure_employees ... END secure_employees;",
         "ALTER TRIGGER secure_employees DISABLE", "CREATE OR REPLACE TRIGGER update_job_history ... END;", "COMMIT"},
        9},
-      {"PL/SQL library install", kLibraryInstall,
+      {"PL/SQL library install",
+       kLibraryInstall,
        {"create user &ut3_owner_schema identified by \"&ut3_password\" quota unlimited on users",
         "grant create session, create sequence, create procedure, create type, create table, create view, create "
         "synonym to &ut3_owner_schema",
@@ -324,14 +327,15 @@ TEST(SplitterCorpus, PublicScriptsSplitAsADbaWouldSendThem) {
         "END;",
         "BEGIN dbms_output.put_line('&&line_separator'); END;"},
        9},
-      {"DDL export with EDITIONABLE units", kDdlExport,
-       {"CREATE TABLE \"CLIENT\" ... )",
-        "Insert into CLIENT (ID,NAME,STATUS) values ('1','O''Brien; Kate','ACTIVE')",
+      {"DDL export with EDITIONABLE units",
+       kDdlExport,
+       {"CREATE TABLE \"CLIENT\" ... )", "Insert into CLIENT (ID,NAME,STATUS) values ('1','O''Brien; Kate','ACTIVE')",
         "CREATE OR REPLACE EDITIONABLE PACKAGE \"CLIENT_PKG\" as ... end client_pkg;",
         "CREATE OR REPLACE EDITIONABLE PACKAGE BODY \"CLIENT_PKG\" as ... end client_pkg;",
         "ALTER TABLE \"CLIENT\" MODIFY (\"ID\" NOT NULL ENABLE)"},
        2},
-      {"migration", kMigration,
+      {"migration",
+       kMigration,
        {"ALTER SESSION SET ddl_lock_timeout = 30", "CREATE TABLE customer_notes ( ... )",
         "COMMENT ON TABLE customer_notes IS q'{Free text; the \"notes\" tab's data}'",
         "INSERT INTO customer_notes (note) VALUES (q'!It's done; ship it!')",

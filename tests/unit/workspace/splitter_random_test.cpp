@@ -10,15 +10,29 @@
 
 namespace {
 
-const char* const kPieces[] = {
-    "BEGIN", "begin", "DECLARE", "END;", "CREATE", "OR REPLACE", "PACKAGE", "procedure", "TRIGGER", "TYPE",
-    "X_BEGIN", "'", "''", "--", "-", ";", ";;", "/", "//", "go", "GO", "$$", " ", "\t", "\r\n", "\n", "x", "\xC9",
-    "/*", "*/", "\"", "q'[", "]'", "nq'<", ">'", "Q'!", "!'", "EDITIONABLE", "AND COMPILE JAVA SOURCE", "WITH",
-    "FUNCTION", "\n/\n", "-\n", "@@x", "SET ", "SET ROLE", "PROMPT ", "REM ", "SPO ", "EXEC ", "execute "};
+const char* const kPieces[] = {"BEGIN",    "begin",       "DECLARE",
+                               "END;",     "CREATE",      "OR REPLACE",
+                               "PACKAGE",  "procedure",   "TRIGGER",
+                               "TYPE",     "X_BEGIN",     "'",
+                               "''",       "--",          "-",
+                               ";",        ";;",          "/",
+                               "//",       "go",          "GO",
+                               "$$",       " ",           "\t",
+                               "\r\n",     "\n",          "x",
+                               "\xC9",     "/*",          "*/",
+                               "\"",       "q'[",         "]'",
+                               "nq'<",     ">'",          "Q'!",
+                               "!'",       "EDITIONABLE", "AND COMPILE JAVA SOURCE",
+                               "WITH",     "FUNCTION",    "\n/\n",
+                               "-\n",      "@@x",         "SET ",
+                               "SET ROLE", "PROMPT ",     "REM ",
+                               "SPO ",     "EXEC ",       "execute "};
 const char* const kSeparators[] = {"", ";", "/", "GO", "go", "$$", "\r\n", " ", "'", "--", "BEGIN"};
 
 template <size_t N>
-std::string Pick(std::mt19937& random, const char* const (&choices)[N]) { return choices[random() % N]; }
+std::string Pick(std::mt19937& random, const char* const (&choices)[N]) {
+  return choices[random() % N];
+}
 
 std::string Bytes(std::mt19937& random, size_t most) {
   std::string bytes(random() % (most + 1), '\0');
@@ -47,12 +61,12 @@ TEST(SplitterRandomized, CheckerTellsSoundFromFaultyOutcomes) {
   const OutcomeCase cases[] = {
       {"A; B; -- c", {{"A", 0}, {"B", 3}}, true},
       {"A;\r\nB", {{"A", 0}, {"\r\nB", 2}}, true},
-      {"A; B; C;", {{"A", 0}, {"C", 6}}, false},   // a statement dropped
-      {"A; -- c\nB", {{"A", 0}}, false},           // code after a comment dropped
-      {"A; B;", {{"A; B", 0}, {"B", 3}}, false},   // overlap
-      {"A; B;", {{"B", 3}, {"A", 0}}, false},      // out of order
-      {"A; B;", {{"A", 0}, {"B", 2}}, false},      // wrong offset
-      {"A ; B;", {{"A ", 0}, {"B", 4}}, false},    // not trimmed
+      {"A; B; C;", {{"A", 0}, {"C", 6}}, false},  // a statement dropped
+      {"A; -- c\nB", {{"A", 0}}, false},          // code after a comment dropped
+      {"A; B;", {{"A; B", 0}, {"B", 3}}, false},  // overlap
+      {"A; B;", {{"B", 3}, {"A", 0}}, false},     // out of order
+      {"A; B;", {{"A", 0}, {"B", 2}}, false},     // wrong offset
+      {"A ; B;", {{"A ", 0}, {"B", 4}}, false},   // not trimmed
       {"SET ECHO ON\nEXEC p;\nA;", {{"BEGIN p; END;", 17, 6, 6}, {"A", 20}}, true},
       {"EXEC p;", {{"BEGIN q; END;", 5, 6, 6}}, false},   // a block that is not the command's
       {"SET ECHO ON\nPRUNE x;\nA;", {{"A", 21}}, false},  // no command: a statement dropped

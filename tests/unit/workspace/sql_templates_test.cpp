@@ -22,10 +22,10 @@ const ExpectedTemplate kExpected[] = {
      "SELECT column1, column2 FROM tablename WHERE column1 > 0 order by column2"},
     {32815, "Select cou&nt", "Copy Select count(*) to editor", "Select count",
      "-- Comment: select count(*) from a table", "SELECT COUNT(*) FROM tablename"},
-    {32808, "Select &version", "Copy Select version to editor", "Select version",
-     "-- Comment: select oracle version", "SELECT * FROM V$VERSION"},
-    {32809, "Select all &tables", "Copy Select tables to editor", "Select tables",
-     "-- Comment: select oracle tables", "SELECT * FROM ALL_TABLES WHERE TABLE_NAME = 'TABLENAME'"},
+    {32808, "Select &version", "Copy Select version to editor", "Select version", "-- Comment: select oracle version",
+     "SELECT * FROM V$VERSION"},
+    {32809, "Select all &tables", "Copy Select tables to editor", "Select tables", "-- Comment: select oracle tables",
+     "SELECT * FROM ALL_TABLES WHERE TABLE_NAME = 'TABLENAME'"},
     {32810, "Select all &columns", "Copy Select  columns to editor", "Select columns",
      "-- Comment: select oracle columns", "SELECT * FROM ALL_TAB_COLUMNS WHERE TABLE_NAME = 'TABLENAME'"},
     {32781, "&Insert", "Copy Insert statement to editor", "Insert", "-- Comment: insert into table",
@@ -91,9 +91,10 @@ TEST(SqlTemplates, TableHoldsTheExactTextsInMenuOrderAndIsFoundById) {
 }
 
 TEST(SqlTemplates, Composition) {
-  EXPECT_EQ("\r\n-- Comment: select from a table\r\n"
-            "SELECT column1, column2 FROM tablename WHERE column1 > 0 order by column2;\r\n",
-            AppendTemplate("", kSqlTemplates[0], ";"));
+  EXPECT_EQ(
+      "\r\n-- Comment: select from a table\r\n"
+      "SELECT column1, column2 FROM tablename WHERE column1 > 0 order by column2;\r\n",
+      AppendTemplate("", kSqlTemplates[0], ";"));
   // Two in a row: each block begins and ends with a line break, so an empty line parts them.
   EXPECT_EQ("\r\n-- Comment: Commit transaction\r\nCOMMIT;\r\n\r\n-- Comment: Rollback transaction\r\nROLLBACK;\r\n",
             AppendTemplate(AppendTemplate("", *FindSqlTemplate(32812), ";"), *FindSqlTemplate(32814), ";"));

@@ -56,10 +56,18 @@ TEST(StatementHistory, OneExecutionShowsItselfOnBack) {
 
 TEST(StatementHistory, BackStopsAtFirstForwardAtLastAndAddingCutsNothingOff) {
   StatementHistory history;
-  Walk(history, {{'+', "A", 1, true, false}, {'+', "B", 2, true, false}, {'+', "C", 3, true, false},
-                 {'<', "B", 2, true, true},  {'<', "A", 1, true, true},  {'<', "A", 1, true, true},
-                 {'>', "B", 2, true, true},  {'>', "C", 3, true, false}, {'<', "B", 2, true, true},
-                 {'<', "A", 1, true, true},  {'+', "A", 4, true, false}, {'<', "C", 3, true, true}});
+  Walk(history, {{'+', "A", 1, true, false},
+                 {'+', "B", 2, true, false},
+                 {'+', "C", 3, true, false},
+                 {'<', "B", 2, true, true},
+                 {'<', "A", 1, true, true},
+                 {'<', "A", 1, true, true},
+                 {'>', "B", 2, true, true},
+                 {'>', "C", 3, true, false},
+                 {'<', "B", 2, true, true},
+                 {'<', "A", 1, true, true},
+                 {'+', "A", 4, true, false},
+                 {'<', "C", 3, true, true}});
   EXPECT_EQ((std::vector<std::string>{"A", "B", "C", "A"}), history.Entries());
 }
 

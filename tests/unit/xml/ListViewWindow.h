@@ -17,8 +17,8 @@ class ListViewWindow {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     parent_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
-    list_ = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 400, 300, parent_, nullptr, nullptr,
-                            nullptr);
+    list_ =
+        CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 400, 300, parent_, nullptr, nullptr, nullptr);
     if (!list_) ADD_FAILURE() << "no list view could be created: does Wine have a display?";
   }
   ~ListViewWindow() { DestroyWindow(parent_); }

@@ -12,11 +12,14 @@ using xmltest::FakeTable;
 using xmltest::ReadWholeFile;
 
 TEST(StylesheetName, RemovesTheFirstXmlInAnyCaseAndAppendsXsl) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"report.xml", "report.xsl"},         {"Report.XML", "Report.xsl"},
-      {"a.XmL", "a.xsl"},                   {"data.txt", "data.txt.xsl"},
-      {"my.xmlfile.xml", "myfile.xml.xsl"}, {"myxml", "myxml.xsl"},
-      {"Tom & Jerry.xml", "Tom & Jerry.xsl"}, {"r\xE9sum\xE9.xml", "r\xE9sum\xE9.xsl"}};
+  const std::pair<std::string, std::string> cases[] = {{"report.xml", "report.xsl"},
+                                                       {"Report.XML", "Report.xsl"},
+                                                       {"a.XmL", "a.xsl"},
+                                                       {"data.txt", "data.txt.xsl"},
+                                                       {"my.xmlfile.xml", "myfile.xml.xsl"},
+                                                       {"myxml", "myxml.xsl"},
+                                                       {"Tom & Jerry.xml", "Tom & Jerry.xsl"},
+                                                       {"r\xE9sum\xE9.xml", "r\xE9sum\xE9.xsl"}};
   for (const auto& [bareName, expected] : cases) EXPECT_EQ(expected, xml::StylesheetNameFor(bareName));
 }
 
@@ -25,10 +28,11 @@ const FakeTable kStaff({"ID", "NAME"}, {{"7", "Smith & Sons"}, {"8", "Jones"}});
 TEST(ExportTable, WritesTheDataFileAndItsStylesheetInOneFolder) {
   const std::string folder = xmltest::ScratchFolder("export_both");
   ASSERT_TRUE(xml::ExportTable(folder + "report.xml", folder.size(), true, kStaff));
-  EXPECT_EQ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?xml-stylesheet type=\"text/xsl\" href=\"report.xsl\"?>\n"
-            "<doc>\n  <row>\n    <ID>7</ID>\n    <NAME>Smith &#38; Sons</NAME>\n  </row>\n"
-            "  <row>\n    <ID>8</ID>\n    <NAME>Jones</NAME>\n  </row>\n</doc>\n",
-            ReadWholeFile(folder + "report.xml"));
+  EXPECT_EQ(
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?xml-stylesheet type=\"text/xsl\" href=\"report.xsl\"?>\n"
+      "<doc>\n  <row>\n    <ID>7</ID>\n    <NAME>Smith &#38; Sons</NAME>\n  </row>\n"
+      "  <row>\n    <ID>8</ID>\n    <NAME>Jones</NAME>\n  </row>\n</doc>\n",
+      ReadWholeFile(folder + "report.xml"));
   const std::string stylesheet = ReadWholeFile(folder + "report.xsl");
   EXPECT_NE(std::string::npos, stylesheet.find("      <tr>\n       <th>ID</th>\n       <th>NAME</th>\n      </tr>\n"));
   EXPECT_NE(std::string::npos, stylesheet.find("<td><xsl:value-of select=\"ID\"/></td>\n"
@@ -57,7 +61,8 @@ TEST(ExportTable, DataFileThatCannotBeCreatedFailsAndLeavesTheStylesheet) {
 }
 
 TEST(ExportTable, WriteErrorMeansNotSaved) {
-  EXPECT_FALSE(xml::WriteDataFile(xmltest::kFullDevice, "", FakeTable({"ID", "NAME"}, xmltest::Rows(5000, {"7", "x"}))));
+  EXPECT_FALSE(
+      xml::WriteDataFile(xmltest::kFullDevice, "", FakeTable({"ID", "NAME"}, xmltest::Rows(5000, {"7", "x"}))));
 }
 
 // A table whose cells cannot be read past a row, for want of memory.
@@ -80,9 +85,10 @@ TEST(ExportTable, OutOfMemoryFailsAndLeavesNoDataFile) {
 TEST(ExportTable, EmptyTableGivesTheEmptyDocument) {
   const std::string folder = xmltest::ScratchFolder("export_empty");
   ASSERT_TRUE(xml::ExportTable(folder + "e.xml", folder.size(), true, FakeTable({}, {})));
-  EXPECT_EQ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?xml-stylesheet type=\"text/xsl\" href=\"e.xsl\"?>\n"
-            "<doc>\n</doc>\n",
-            ReadWholeFile(folder + "e.xml"));
+  EXPECT_EQ(
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?xml-stylesheet type=\"text/xsl\" href=\"e.xsl\"?>\n"
+      "<doc>\n</doc>\n",
+      ReadWholeFile(folder + "e.xml"));
 }
 
 }  // namespace

@@ -60,8 +60,8 @@ TEST(OutputFile, OthersMayReadAndWriteWhileOpen) {
   xml::OutputFile file;
   ASSERT_TRUE(file.Create(path));
   for (const DWORD access : {DWORD(GENERIC_READ), DWORD(GENERIC_WRITE)}) {
-    const HANDLE other = CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE other = CreateFileA(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     EXPECT_NE(INVALID_HANDLE_VALUE, other) << access;
     CloseHandle(other);
   }

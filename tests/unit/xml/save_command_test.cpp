@@ -70,8 +70,8 @@ class SaveXmlCommandTest : public testing::Test {
   }
 
   const std::string startDirectory_ = CurrentDirectory();
-  const std::string folder_ = startDirectory_ + "\\" +
-      xmltest::ScratchFolder(testing::UnitTest::GetInstance()->current_test_info()->name());
+  const std::string folder_ =
+      startDirectory_ + "\\" + xmltest::ScratchFolder(testing::UnitTest::GetInstance()->current_test_info()->name());
   xmltest::ListViewWindow window_;
   ScriptedUser user_;
 };
@@ -81,11 +81,12 @@ TEST_F(SaveXmlCommandTest, SavesBothFilesInTheSortedOrderAndOpensTheDataFile) {
   Run();
   EXPECT_EQ((Events{"ReadControls", "Saved XML file!", "WriteControls", "beep", "open " + user_.chosenPath}),
             user_.events);
-  EXPECT_EQ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?xml-stylesheet type=\"text/xsl\" href=\"Report.xsl\"?>\n"
-            "<doc>\n  <row>\n    <ENAME>WARD</ENAME>\n    <COUNT___>3</COUNT___>\n  </row>\n"
-            "  <row>\n    <ENAME>SMITH</ENAME>\n    <COUNT___>1</COUNT___>\n  </row>\n"
-            "  <row>\n    <ENAME>ALLEN</ENAME>\n    <COUNT___>2</COUNT___>\n  </row>\n</doc>\n",
-            ReadWholeFile(user_.chosenPath));
+  EXPECT_EQ(
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?xml-stylesheet type=\"text/xsl\" href=\"Report.xsl\"?>\n"
+      "<doc>\n  <row>\n    <ENAME>WARD</ENAME>\n    <COUNT___>3</COUNT___>\n  </row>\n"
+      "  <row>\n    <ENAME>SMITH</ENAME>\n    <COUNT___>1</COUNT___>\n  </row>\n"
+      "  <row>\n    <ENAME>ALLEN</ENAME>\n    <COUNT___>2</COUNT___>\n  </row>\n</doc>\n",
+      ReadWholeFile(user_.chosenPath));
   EXPECT_NE(std::string::npos, ReadWholeFile(folder_ + "Report.xsl").find("<th>ENAME</th>\n       <th>COUNT___</th>"));
 }
 
@@ -108,9 +109,9 @@ TEST_F(SaveXmlCommandTest, FileThatCannotBeCreatedIsReportedAndStillOpened) {
   user_.chosenPath = folder_ + "missing folder\\report.xml";
   user_.shellSucceeds = false;
   Run();
-  EXPECT_EQ((Events{"ReadControls", "Failed to save XML file!", "WriteControls", "beep", "open " + user_.chosenPath,
-                    "beep"}),
-            user_.events);
+  EXPECT_EQ(
+      (Events{"ReadControls", "Failed to save XML file!", "WriteControls", "beep", "open " + user_.chosenPath, "beep"}),
+      user_.events);
 }
 
 TEST_F(SaveXmlCommandTest, WriteErrorIsNotReportedAsSaved) {

@@ -51,13 +51,17 @@ TEST(MakeElementName, ReplacesEveryCharacterNoNameMayHold) {
                         {"a\tb\x01", "a_b_"},
                         {"A.b-9_c", "A.b-9_c"},
                         {"\xC9t\xE9", "\xC9t\xE9"},
-                        {"a\xD7" "b\xB7" "c", "a_b\xB7" "c"},
+                        {"a\xD7"
+                         "b\xB7"
+                         "c",
+                         "a_b\xB7"
+                         "c"},
                         {"PRICE\x80\xA0", "PRICE__"}};
   for (const Case& c : cases) EXPECT_EQ(c.expected, MakeElementName(c.input)) << c.input;
 }
 
 TEST(MakeElementName, PrefixesWhatCannotStartAName) {
-  const Case cases[] = {{"1ST", "_1ST"}, {".x", "_.x"},  {"-x", "_-x"},   {"", "_"},
+  const Case cases[] = {{"1ST", "_1ST"},     {".x", "_.x"},  {"-x", "_-x"}, {"", "_"},
                         {"\xB7x", "_\xB7x"}, {"(1)", "_1_"}, {"_1", "_1"}};
   for (const Case& c : cases) EXPECT_EQ(c.expected, MakeElementName(c.input)) << c.input;
 }

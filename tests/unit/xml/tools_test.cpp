@@ -73,15 +73,13 @@ TEST(ExportedFilesInTools, HeadingsAndCellsComeThroughTheTransform) {
   const std::string folder = xmltest::ScratchFolder("tools_table");
   const xmltest::FakeTable table(
       {"COUNT(*)", "A/B", "1ST", "Column 1", "MY COL#2", "x:y", "", "\xC9t\xE9"},
-      {{"<>&'\"#", "line1\r\nline2\rline3\nend", HighBytes(), "\x01tab\there\x1F", "", "plain", "#1 <b>",
-        "7"},
+      {{"<>&'\"#", "line1\r\nline2\rline3\nend", HighBytes(), "\x01tab\there\x1F", "", "plain", "#1 <b>", "7"},
        {"2", "", "", "", "", "", "", "last"}});
   ASSERT_TRUE(xml::ExportTable(folder + "Tom & Jerry.xml", folder.size(), true, table));
-  const Rows expected = {
-      {"COUNT___", "A_B", "_1ST", "Column_1", "MY_COL_2", "x_y", "_", "\xC3\x89t\xC3\xA9"},
-      {"<>&'\"#", "line1\nline2\nline3\nend", HighBytesAsUtf8(), kReplacement + "tab\there" + kReplacement,
-       "", "plain", "#1 <b>", "7"},
-      {"2", "", "", "", "", "", "", "last"}};
+  const Rows expected = {{"COUNT___", "A_B", "_1ST", "Column_1", "MY_COL_2", "x_y", "_", "\xC3\x89t\xC3\xA9"},
+                         {"<>&'\"#", "line1\nline2\nline3\nend", HighBytesAsUtf8(),
+                          kReplacement + "tab\there" + kReplacement, "", "plain", "#1 <b>", "7"},
+                         {"2", "", "", "", "", "", "", "last"}};
   EXPECT_EQ(expected, TransformedTable(folder, "Tom & Jerry.xml", "Tom & Jerry.xsl"));
 }
 

@@ -58,7 +58,8 @@ TEST(XmlWriter, NoRowsAndAnEscapedHref) {
             ReadWholeFile(path));
 }
 
-const std::string kStylesheetHead = kDeclaration +
+const std::string kStylesheetHead =
+    kDeclaration +
     "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">\n"
     "<xsl:template match=\"/\">\n  <html>\n  <body bgcolor=\"#FFFFFF\" text=\"#000000\">\n"
     "    <table border=\"3\">\n      <tr>\n";
@@ -79,7 +80,8 @@ TEST(XslWriter, TwoColumnsAreByteExact) {
   ASSERT_EQ(0, writer.Close());
   EXPECT_EQ(kStylesheetHead + "       <th>ID</th>\n       <th>COUNT___</th>\n" + kRowTemplateStart +
                 "       <td><xsl:value-of select=\"ID\"/></td>\n"
-                "       <td><xsl:value-of select=\"COUNT___\"/></td>\n" + kStylesheetTail,
+                "       <td><xsl:value-of select=\"COUNT___\"/></td>\n" +
+                kStylesheetTail,
             ReadWholeFile(path));
 }
 

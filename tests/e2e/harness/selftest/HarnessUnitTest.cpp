@@ -17,9 +17,7 @@ struct TextCase {
 
 class MenuLabelTest : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(MenuLabelTest, ShowsWhatTheUserReads) {
-  EXPECT_EQ(GetParam().expected, e2e::MenuLabel(GetParam().input));
-}
+TEST_P(MenuLabelTest, ShowsWhatTheUserReads) { EXPECT_EQ(GetParam().expected, e2e::MenuLabel(GetParam().input)); }
 
 const TextCase kLabels[] = {
     {"Plain", "Refresh", "Refresh"},
@@ -36,9 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, MenuLabelTest, ::testing::ValuesIn(kLabels),
 
 class WindowsPathTest : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(WindowsPathTest, MapsHostPathsToDriveZ) {
-  EXPECT_EQ(GetParam().expected, e2e::WindowsPath(GetParam().input));
-}
+TEST_P(WindowsPathTest, MapsHostPathsToDriveZ) { EXPECT_EQ(GetParam().expected, e2e::WindowsPath(GetParam().input)); }
 
 const TextCase kPaths[] = {
     {"HostPath", "/work/build/app.exe", "Z:\\work\\build\\app.exe"},

@@ -14,9 +14,8 @@ namespace {
 HWND note = nullptr;
 
 HWND Child(HWND parent, const char* cls, DWORD style, int x, int y, int w, int h, int id) {
-  return CreateWindowExA(WS_EX_CLIENTEDGE, cls, "", WS_CHILD | WS_VISIBLE | style, x, y, w, h,
-                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleA(nullptr), nullptr);
+  return CreateWindowExA(WS_EX_CLIENTEDGE, cls, "", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
 }
 
 void FillList(HWND list) {
@@ -44,8 +43,7 @@ void FillList(HWND list) {
   }
 }
 
-HTREEITEM AddTreeItem(HWND tree, HTREEITEM parent, const char* text, int image, int selectedImage,
-                      int children) {
+HTREEITEM AddTreeItem(HWND tree, HTREEITEM parent, const char* text, int image, int selectedImage, int children) {
   TVINSERTSTRUCTA insert = {};
   insert.hParent = parent;
   insert.hInsertAfter = TVI_LAST;
@@ -82,8 +80,8 @@ void OnCreate(HWND hwnd, const char* arguments) {
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
   SendMessageA(combo, CB_SETCURSEL, 1, 0);
   FillList(Child(hwnd, WC_LISTVIEWA, LVS_REPORT, 10, 50, 380, 200, IDC_LIST));
-  FillTree(Child(hwnd, WC_TREEVIEWA, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
-                 400, 50, 190, 200, IDC_TREE));
+  FillTree(Child(hwnd, WC_TREEVIEWA, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS, 400, 50, 190,
+                 200, IDC_TREE));
   HWND panel = Child(hwnd, "STATIC", 0, 10, 260, 200, 40, IDC_PANEL);
   Child(panel, "EDIT", 0, 5, 5, 150, 24, IDC_NESTED);  // a control one level further down
   SetWindowTextA(note, StartNote(arguments).c_str());
@@ -106,8 +104,12 @@ void OnCommand(HWND hwnd, int id) {
     case ID_OPEN_DIALOG:
       DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TESTAPP_DIALOG), hwnd, DialogProc, 0);
       break;
-    case ID_REFRESH: SetWindowTextA(note, "F5 pressed"); break;
-    case ID_EXIT: DestroyWindow(hwnd); break;
+    case ID_REFRESH:
+      SetWindowTextA(note, "F5 pressed");
+      break;
+    case ID_EXIT:
+      DestroyWindow(hwnd);
+      break;
   }
 }
 
@@ -133,12 +135,18 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       OnCreate(hwnd, static_cast<const char*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
       return 0;
-    case WM_COMMAND: OnCommand(hwnd, LOWORD(wParam)); return 0;
-    case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); return 0;
+    case WM_COMMAND:
+      OnCommand(hwnd, LOWORD(wParam));
+      return 0;
+    case WM_NOTIFY:
+      OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+      return 0;
     case WM_INITMENUPOPUP:  // an update handler: nothing to undo
       EnableMenuItem(reinterpret_cast<HMENU>(wParam), ID_UNDO, MF_BYCOMMAND | MF_GRAYED);
       return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
@@ -158,8 +166,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int show) {
   RECT frame = {0, 0, 600, 400};
   AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, TRUE);
   HWND hwnd = CreateWindowA("ZqHarnessTestApp", "Harness Test App", WS_OVERLAPPEDWINDOW, 20, 20,
-                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                            instance, arguments);
+                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, arguments);
   ShowWindow(hwnd, show);
   HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_TESTAPP));
   MSG msg;
