@@ -1,5 +1,5 @@
 // A soak run: cycles through the real program with resource samples at the start, after a
-// tenth of the cycles and at the end.
+// tenth of the cycles (the fifth at the earliest) and at the end.
 #ifndef ZENQUILL_TESTS_E2E_SOAK_SOAKRUN_H
 #define ZENQUILL_TESTS_E2E_SOAK_SOAKRUN_H
 
@@ -14,9 +14,9 @@ namespace soak {
 struct SoakReport {
   int cyclesRun = 0;
   double seconds = 0;
-  ResourceSample start, tenth, end;
+  ResourceSample start, baseline, end;
   std::string error;               // a cycle that went wrong, or the program not starting
-  std::vector<std::string> grown;  // resources that grew by more than 2% after the tenth
+  std::vector<std::string> grown;  // resources that grew by more than 2% after the baseline
 };
 
 // Runs `cycles` cycles (at least 10) in the scratch folder `name`; writes one line per sample

@@ -50,7 +50,7 @@ TEST(Soak, TwentyCyclesLeaveNoGrowingResource) {
   EXPECT_GT(report.end.privateBytes, 0u) << "the system reported no private bytes";
   EXPECT_GT(report.end.windows, 0u) << "no window of the program found";
   EXPECT_TRUE(report.grown.empty()) << "grew: " << ::testing::PrintToString(report.grown)
-                                    << "\nafter the tenth: " << Describe(report.tenth)
+                                    << "\nat the baseline: " << Describe(report.baseline)
                                     << "\nat the end: " << Describe(report.end);
 }
 
