@@ -44,33 +44,10 @@ int MaxBytesPerCharacter(ub2 charsetId) {
   return kUnknownMaxBytes;
 }
 
-bool SizedByDisplaySize(ub2 dataType) {
-  switch (dataType) {
-    case SQLT_CHR:
-    case SQLT_AFC:
-    case SQLT_NUM:
-    case SQLT_IBFLOAT:
-    case SQLT_IBDOUBLE:
-    case SQLT_DAT:
-    case SQLT_TIMESTAMP:
-    case SQLT_TIMESTAMP_TZ:
-    case SQLT_TIMESTAMP_LTZ:
-    case SQLT_INTERVAL_YM:
-    case SQLT_INTERVAL_DS:
-    case SQLT_BIN:
-    case SQLT_RDD:
-    case SQLT_RID:
-    case SQLT_LNG:
-    case SQLT_CLOB:
-    case SQLT_LBI:
-    case SQLT_BLOB:
-      return false;
-    default:
-      return true;
-  }
-}
+namespace {
 
-size_t ColumnBufferBytes(const ColumnType& column, int maxBytesPerCharacter) {
+// The buffer the rule gives a type it knows; 0 for any other type.
+size_t KnownTypeBytes(const ColumnType& column, int maxBytesPerCharacter) {
   size_t bytes = kLargestColumnBuffer;
   switch (column.dataType) {
     case SQLT_CHR:
@@ -109,8 +86,22 @@ size_t ColumnBufferBytes(const ColumnType& column, int maxBytesPerCharacter) {
     case SQLT_BLOB:
       break;
     default:
-      bytes = static_cast<size_t>(std::max(column.displaySize, column.dataSize)) + 1;
+      return 0;
   }
+  return bytes;
+}
+
+}  // namespace
+
+bool SizedByDisplaySize(ub2 dataType) {
+  ColumnType column;
+  column.dataType = dataType;
+  return KnownTypeBytes(column, 1) == 0;
+}
+
+size_t ColumnBufferBytes(const ColumnType& column, int maxBytesPerCharacter) {
+  size_t bytes = KnownTypeBytes(column, maxBytesPerCharacter);
+  if (bytes == 0) bytes = static_cast<size_t>(std::max(column.displaySize, column.dataSize)) + 1;
   return std::min(bytes, kLargestColumnBuffer);
 }
 
