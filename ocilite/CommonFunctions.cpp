@@ -14,28 +14,16 @@ namespace ocilite {
 
 namespace {
 
-// Reads the number arguments; false when one is NULL (the result is then NULL) or no number.
-bool Numbers(sqlite3_context* context, int argc, sqlite3_value** argv, double* numbers) {
-  if (AnyNull(argc, argv)) {
-    sqlite3_result_null(context);
-    return false;
-  }
-  for (int k = 0; k < argc; ++k) {
-    if (!NumberArgument(context, argv[k], numbers[k])) return false;
-  }
-  return true;
-}
-
 void RoundNumber(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double n[2] = {0, 0};
-  if (!Numbers(context, argc, argv, n)) return;
+  if (!NumberArguments(context, argc, argv, n)) return;
   double scale = std::pow(10.0, std::trunc(n[1]));
   ResultNumber(context, std::round(n[0] * scale) / scale);
 }
 
 void Remainder(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double n[2] = {0, 0};
-  if (!Numbers(context, argc, argv, n)) return;
+  if (!NumberArguments(context, argc, argv, n)) return;
   if (n[1] == 0) return RaiseOraError(context, 1476);
   ResultNumber(context, std::remainder(n[0], n[1]));  // the quotient rounded half to even, as Oracle's
 }
@@ -43,7 +31,7 @@ void Remainder(sqlite3_context* context, int argc, sqlite3_value** argv) {
 template <double (*F)(double)>
 void Unary(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double n = 0;
-  if (Numbers(context, argc, argv, &n)) ResultNumber(context, F(n));
+  if (NumberArguments(context, argc, argv, &n)) ResultNumber(context, F(n));
 }
 
 double Sign(double n) { return n > 0 ? 1 : n < 0 ? -1 : 0; }
@@ -52,14 +40,14 @@ double Floor(double n) { return std::floor(n); }
 
 void SquareRoot(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double n = 0;
-  if (!Numbers(context, argc, argv, &n)) return;
+  if (!NumberArguments(context, argc, argv, &n)) return;
   if (n < 0) return RaiseOraError(context, 1428, "'" + AsText(argv[0]) + "'");
   ResultNumber(context, std::sqrt(n));
 }
 
 void Power(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double n[2] = {0, 0};
-  if (Numbers(context, argc, argv, n)) ResultNumber(context, std::pow(n[0], n[1]));
+  if (NumberArguments(context, argc, argv, n)) ResultNumber(context, std::pow(n[0], n[1]));
 }
 
 // LPAD/RPAD(text, width[, fill]): cut or filled to `width` characters.
@@ -165,7 +153,7 @@ void Ascii(sqlite3_context* context, int argc, sqlite3_value** argv) {
 
 void Chr(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double code = 0;
-  if (!Numbers(context, argc, argv, &code)) return;
+  if (!NumberArguments(context, argc, argv, &code)) return;
   ResultText(context, std::string(1, static_cast<char>(static_cast<long>(code) & 0xFF)));
 }
 

@@ -107,6 +107,9 @@ const Message kMessages[] = {
     {12726, "unmatched bracket in regular expression"},
     {12727, "invalid back reference in regular expression"},
     {12728, "invalid range in regular expression"},
+    {1426, "numeric overflow"},
+    {30485, "missing ORDER BY expression in the window specification"},
+    {30487, "ORDER BY not allowed here"},
 };
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }

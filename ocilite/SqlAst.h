@@ -51,9 +51,18 @@ struct OrderItem {
   int nulls = 0;  // 0: Oracle's default, 1: NULLS FIRST, 2: NULLS LAST
 };
 
+// One end of a windowing clause: UNBOUNDED PRECEDING|FOLLOWING, CURRENT ROW, or n PRECEDING|FOLLOWING.
+struct FrameBound {
+  std::string kind;  // as written, without the offset: "UNBOUNDED PRECEDING", "PRECEDING", "CURRENT ROW", ...
+  ExprPtr offset;
+};
+
 struct WindowSpec {
   std::vector<ExprPtr> partitionBy;
   std::vector<OrderItem> orderBy;
+  std::string frameUnit;  // ROWS or RANGE; empty: the default frame
+  FrameBound frameStart;
+  FrameBound frameEnd;  // CURRENT ROW when the clause names one end only
 };
 
 struct Expr {
@@ -104,6 +113,7 @@ struct Hierarchy {
   ExprPtr startWith;  // null: every row is a root
   ExprPtr connectBy;  // PRIOR columns name the parent row "ZQ$P"
   bool noCycle = false;
+  bool generator = false;  // no PRIOR: each row joins every row while the condition holds (CONNECT BY LEVEL <= n)
   std::vector<OrderItem> siblings;
   std::vector<ExprPtr> paths;  // SYS_CONNECT_BY_PATH(value, separator) calls
   std::vector<ExprPtr> roots;  // CONNECT_BY_ROOT operands

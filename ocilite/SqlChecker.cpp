@@ -7,6 +7,7 @@
 #include <set>
 
 #include "OracleDate.h"
+#include "SqlAnalytics.h"
 #include "SqlTranslator.h"
 
 namespace ocilite {
@@ -26,13 +27,7 @@ struct Scope {
 };
 
 bool IsAggregate(const Expr& e) {
-  if (e.kind != ExprKind::Function || e.over) return false;
-  static const char* const kAggregates[] = {"COUNT",  "SUM",      "AVG",    "MIN",    "MAX",
-                                            "STDDEV", "VARIANCE", "MEDIAN", "LISTAGG"};
-  for (const char* name : kAggregates) {
-    if (e.text == name) return true;
-  }
-  return false;
+  return e.kind == ExprKind::Function && !e.over && IsAggregateName(e.text);
 }
 
 bool HasAggregate(const Expr* e) {
@@ -94,6 +89,7 @@ SqlType FunctionType(const std::string& name, const std::vector<ExprPtr>& args) 
   for (const char* n : kNumber) {
     if (name == n) return SqlType::Number;
   }
+  if (GivesNumber(name)) return SqlType::Number;
   for (const char* n : kText) {
     if (name == n) return SqlType::Text;
   }
@@ -358,6 +354,7 @@ class Checker {
   bool CoreCheck(SelectCore& core, const Scope& outer, std::vector<CatalogColumn>& columns,
                  std::vector<OrderItem>* orderBy) {
     if (core.nested) return QueryCheck(*core.nested, outer, columns);
+    SplitNestedAggregates(core);
     HierarchyScope hierarchy(hierarchy_, core.hierarchy.get());
     Scope scope;
     scope.outer = &outer;
@@ -385,7 +382,29 @@ class Checker {
     // ORDER BY sees the select list's names as well as the tables' columns.
     Scope orderScope = scope;
     orderScope.sources.insert(orderScope.sources.begin(), Source{"", columns});
-    return Orders(*orderBy, orderScope);
+    return GroupingOrders(core, *orderBy) && Orders(*orderBy, orderScope);
+  }
+
+  static bool IsGroupingCall(const Expr& e) { return e.kind == ExprKind::Function && e.text == "GROUPING"; }
+
+  // ORDER BY GROUPING(x): the rows of a ROLLUP or CUBE are ordered after they are put together,
+  // so by the select list's column that shows it; without one GROUPING is 0 and orders nothing.
+  bool GroupingOrders(const SelectCore& core, std::vector<OrderItem>& orders) {
+    for (size_t k = orders.size(); k-- > 0;) {
+      Expr& order = *orders[k].expr;
+      if (!IsGroupingCall(order)) continue;
+      if (core.groupingSets.empty()) {
+        orders.erase(orders.begin() + static_cast<long>(k));
+        continue;
+      }
+      auto shown = std::find_if(core.items.begin(), core.items.end(),
+                                [&](const SelectItem& item) { return Key(*item.expr) == Key(order); });
+      if (shown == core.items.end()) return Fail(3001, order.start, "ORDER BY GROUPING() not in the select list");
+      order.kind = ExprKind::Number;
+      order.text = std::to_string(shown - core.items.begin() + 1);
+      order.args.clear();
+    }
+    return true;
   }
 
   // A hierarchical query runs over one source; * shows that source's columns only.
@@ -411,12 +430,38 @@ class Checker {
       }
     }
     core.items = std::move(items);
+    if (!RowGenerator(core)) return false;
     if (h.startWith && !Rewrite(h.startWith, scope)) return false;
     if (!Rewrite(h.connectBy, scope) || !Orders(h.siblings, scope)) return false;
     if (h.startWith) Qualify(h.startWith, h.name, false, false);
     Qualify(h.connectBy, h.name, true, false);
     for (OrderItem& order : h.siblings) Qualify(order.expr, h.name, false, false);
     return true;
+  }
+
+  static bool HasPrior(const Expr& e) {
+    if (e.kind == ExprKind::Unary && e.text == "PRIOR") return true;
+    return std::any_of(e.args.begin(), e.args.end(), [](const ExprPtr& arg) { return HasPrior(*arg); });
+  }
+
+  static bool IsDual(const TableRef& table) { return table.kind == TableRef::Kind::Table && table.names.back() == "DUAL"; }
+
+  // CONNECT BY without PRIOR makes rows rather than walking a tree: no row is its own
+  // ancestor there. Over DUAL the n-th row made is the one at level n, so ROWNUM in the
+  // condition is LEVEL.
+  bool RowGenerator(SelectCore& core) {
+    Hierarchy& h = *core.hierarchy;
+    h.generator = !HasPrior(*h.connectBy);
+    const Expr* rownum = FindRownum(*h.connectBy);
+    if (!rownum) return true;
+    if (!h.generator || !IsDual(*core.from[0])) return Fail(3001, rownum->start, "ROWNUM in CONNECT BY over a table");
+    RownumAsLevel(*h.connectBy);
+    return true;
+  }
+
+  static void RownumAsLevel(Expr& e) {
+    if (IsRownum(e)) e.text = "LEVEL";
+    for (ExprPtr& arg : e.args) RownumAsLevel(*arg);
   }
 
   // Names the hierarchy's columns for its recursive query: the row's own as `name`, PRIOR ones
@@ -738,9 +783,7 @@ class Checker {
       if (e->kind == ExprKind::Subquery && !columns.empty()) e->type = columns[0].type;
     }
     if (!RewriteAll(e->args, scope)) return false;
-    if (e->over) {
-      if (!RewriteAll(e->over->partitionBy, scope) || !Orders(e->over->orderBy, scope)) return false;
-    }
+    if (e->over && !WindowCheck(*e, scope)) return false;
     if (!Orders(e->withinGroup, scope)) return false;
     switch (e->kind) {
       case ExprKind::Number:
@@ -803,6 +846,22 @@ class Checker {
         break;
       default:
         break;
+    }
+    return true;
+  }
+
+  // OVER (...): its partitions, order and frame; RATIO_TO_REPORT takes no order, and a RANGE
+  // offset needs a number to order by.
+  bool WindowCheck(Expr& e, const Scope& scope) {
+    WindowSpec& window = *e.over;
+    if (!RewriteAll(window.partitionBy, scope) || !Orders(window.orderBy, scope)) return false;
+    if (e.text == "RATIO_TO_REPORT" && !window.orderBy.empty()) return Fail(30487, window.orderBy[0].expr->start);
+    for (FrameBound* bound : {&window.frameStart, &window.frameEnd}) {
+      if (!bound->offset) continue;
+      if (!Rewrite(bound->offset, scope)) return false;
+      if (window.frameUnit == "RANGE" && window.orderBy[0].expr->type == SqlType::Date) {
+        return Fail(3001, bound->offset->start, "RANGE offset over a DATE");
+      }
     }
     return true;
   }

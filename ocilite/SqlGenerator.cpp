@@ -350,8 +350,11 @@ class Generator {
     for (size_t k = 0; k < h.roots.size(); ++k) Text(", \"ZQ$P\".\"ZQ$ROOT" + std::to_string(k) + "\"");
     Text(" FROM \"ZQ$H\" AS \"ZQ$P\" JOIN \"ZQ$R\" AS " + row + " ON ");
     Expression(*h.connectBy);
-    Text(" AND ZQ_CONNECT_CYCLE(instr(\"ZQ$P\".\"ZQ$IDS\", ',' || " + row + ".\"ZQ$N\" || ','), " +
-         (h.noCycle ? "1" : "0") + ")) SELECT * FROM \"ZQ$H\") AS " + row);
+    if (!h.generator) {
+      Text(" AND ZQ_CONNECT_CYCLE(instr(\"ZQ$P\".\"ZQ$IDS\", ',' || " + row + ".\"ZQ$N\" || ','), " +
+           (h.noCycle ? "1" : "0") + ")");
+    }
+    Text(") SELECT * FROM \"ZQ$H\") AS " + row);
   }
 
   // The one source of a grouped core, its rows filtered and limited before they are grouped,
@@ -447,6 +450,7 @@ class Generator {
 
   void Function(const Expr& e) {
     if (e.text == "LISTAGG") return ListAgg(e);
+    if (e.text == "RATIO_TO_REPORT" && e.over && e.args.size() == 1) return RatioToReport(e);
     Emit(e.text, e.start);
     Text("(");
     if (e.distinct) Text("DISTINCT ");
@@ -460,7 +464,38 @@ class Generator {
       List(e.over->partitionBy);
     }
     Orders(e.over->partitionBy.empty() ? "ORDER BY " : " ORDER BY ", e.over->orderBy);
+    WindowFrame(*e.over);
     Text(")");
+  }
+
+  void WindowFrame(const WindowSpec& window) {
+    if (window.frameUnit.empty()) return;
+    Text(" " + window.frameUnit + " BETWEEN ");
+    FrameBound(window.frameStart);
+    Text(" AND ");
+    FrameBound(window.frameEnd);
+  }
+
+  void FrameBound(const ocilite::FrameBound& bound) {
+    if (bound.offset) {
+      Expression(*bound.offset);
+      Text(" ");
+    }
+    Text(bound.kind);
+  }
+
+  // RATIO_TO_REPORT(x) OVER (PARTITION BY ...): x over the sum of x in its partition.
+  void RatioToReport(const Expr& e) {
+    Emit("ZQ_DIV(", e.start);
+    Expression(*e.args[0]);
+    Text(", SUM(");
+    Expression(*e.args[0]);
+    Text(") OVER (");
+    if (!e.over->partitionBy.empty()) {
+      Text("PARTITION BY ");
+      List(e.over->partitionBy);
+    }
+    Text("))");
   }
 
   void Case(const Expr& e) {

@@ -921,10 +921,35 @@ class Parser {
       if (Accept("ORDER")) {
         if (!Expect("BY") || !OrderList(out->over->orderBy)) return false;
       }
-      if (Peek("ROWS") || Peek("RANGE")) return Unsupported("windowing clause");
+      if ((Peek("ROWS") || Peek("RANGE")) && !WindowFrame(*out->over)) return false;
       if (!ExpectClose()) return false;
     }
     out->end = PrevEnd();
+    return true;
+  }
+
+  // ROWS|RANGE BETWEEN bound AND bound, or ROWS|RANGE bound (up to the current row).
+  bool WindowFrame(WindowSpec& window) {
+    if (window.orderBy.empty()) return Fail(30485);
+    window.frameUnit = ToUpper(Cur().text);
+    ++i_;
+    if (!Accept("BETWEEN")) {
+      window.frameEnd.kind = "CURRENT ROW";
+      return WindowBound(window.frameStart);
+    }
+    return WindowBound(window.frameStart) && Expect("AND") && WindowBound(window.frameEnd);
+  }
+
+  bool WindowBound(FrameBound& bound) {
+    if (Accept("CURRENT")) {
+      bound.kind = "CURRENT ROW";
+      return Expect("ROW");
+    }
+    bool unbounded = Accept("UNBOUNDED");
+    if (!unbounded && !Additive(bound.offset)) return false;
+    if (!Peek("PRECEDING") && !Peek("FOLLOWING")) return Fail(905);
+    bound.kind = (unbounded ? "UNBOUNDED " : "") + ToUpper(Cur().text);
+    ++i_;
     return true;
   }
 

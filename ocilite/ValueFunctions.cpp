@@ -195,6 +195,8 @@ void RegisterValueFunctions(sqlite3* db) {
   RegisterDateFunctions(db);
   RegisterCommonFunctions(db);
   RegisterRegexpFunctions(db);
+  RegisterMathFunctions(db);
+  RegisterStatisticalAggregates(db);
 }
 
 const std::string& SessionDateFormat(sqlite3* db) {

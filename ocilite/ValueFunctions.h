@@ -21,6 +21,13 @@ void RegisterDateFunctions(sqlite3* db);
 void RegisterCommonFunctions(sqlite3* db);
 void RegisterRegexpFunctions(sqlite3* db);
 
+// LN, EXP, LOG, the trigonometric functions and the rest of Oracle's numeric ones (MathFunctions.cpp).
+void RegisterMathFunctions(sqlite3* db);
+
+// STDDEV, VARIANCE, their _SAMP and _POP forms and MEDIAN, as aggregates and over windows
+// (StatisticalAggregates.cpp).
+void RegisterStatisticalAggregates(sqlite3* db);
+
 // The session's NLS_DATE_FORMAT (ALTER SESSION SET NLS_DATE_FORMAT changes it).
 const std::string& SessionDateFormat(sqlite3* db);
 void SetSessionDateFormat(sqlite3* db, const std::string& format);
