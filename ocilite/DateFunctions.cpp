@@ -88,6 +88,20 @@ DateTime AddMonthsTo(const DateTime& date, int months) {
   return moved;
 }
 
+// ZQ_ADD_INTERVAL_MONTHS(date, months): date + INTERVAL 'n' MONTH, the same day and time so
+// many months on; ORA-01839 when that month has no such day (ADD_MONTHS would take its last).
+void AddIntervalMonths(sqlite3_context* context, int argc, sqlite3_value** argv) {
+  DateTime date;
+  double months = 0;
+  if (AnyNull(argc, argv)) return sqlite3_result_null(context);
+  if (!DateArgument(context, argv[0], date) || !NumberArgument(context, argv[1], months)) return;
+  int index = date.year * 12 + (date.month - 1) + static_cast<int>(std::lround(months));
+  date.year = index / 12;
+  date.month = index % 12 + 1;
+  if (date.day > DaysInMonth(date.year, date.month)) return RaiseOraError(context, 1839);
+  ResultDate(context, date);
+}
+
 void AddMonths(sqlite3_context* context, int argc, sqlite3_value** argv) {
   DateTime date;
   double months = 0;
@@ -244,7 +258,7 @@ const FunctionEntry kFunctions[] = {
     {"ZQ_DATE_TO_CHAR", 2, DateText}, {"TO_DATE", 1, ToDate},
     {"TO_DATE", 2, ToDate},           {"ZQ_DATE_PLUS", 2, DatePlus},
     {"ZQ_DATE_MINUS", 2, DateMinus},  {"ZQ_DATE_INVALID", 2, DateInvalid},
-    {"ADD_MONTHS", 2, AddMonths},     {"MONTHS_BETWEEN", 2, MonthsBetween},
+    {"ZQ_ADD_INTERVAL_MONTHS", 2, AddIntervalMonths}, {"ADD_MONTHS", 2, AddMonths},     {"MONTHS_BETWEEN", 2, MonthsBetween},
     {"LAST_DAY", 1, LastDay},         {"NEXT_DAY", 2, NextDay},
     {"ZQ_TRUNC_DATE", 1, TruncDate},  {"ZQ_TRUNC_DATE", 2, TruncDate},
     {"ZQ_ROUND_DATE", 1, RoundDate},  {"ZQ_ROUND_DATE", 2, RoundDate},

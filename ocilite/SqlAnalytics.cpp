@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "SqlInterval.h"
+
 namespace ocilite {
 
 namespace {
@@ -78,10 +80,12 @@ bool IsAggregateName(const std::string& name) {
                        "STDDEV_SAMP", "VAR_POP", "VAR_SAMP"});
 }
 
-bool GivesNumber(const std::string& name) {
-  return Listed(name, {"STDDEV_POP", "STDDEV_SAMP", "VAR_POP", "VAR_SAMP", "MEDIAN", "RATIO_TO_REPORT",
+SqlType KnownType(const std::string& name) {
+  if (name == kIntervalMonths || name == kIntervalDays) return SqlType::Text;  // as Oracle shows one
+  bool number = Listed(name, {"STDDEV_POP", "STDDEV_SAMP", "VAR_POP", "VAR_SAMP", "MEDIAN", "RATIO_TO_REPORT",
                        "REGEXP_COUNT", "SIN", "COS", "TAN", "ASIN", "ACOS", "ATAN", "ATAN2", "SINH", "COSH", "TANH",
                        "BITAND", "WIDTH_BUCKET", "NANVL", "CUME_DIST", "PERCENT_RANK", "NTILE"});
+  return number ? SqlType::Number : SqlType::Unknown;
 }
 
 bool SplitNestedAggregates(SelectCore& core) {

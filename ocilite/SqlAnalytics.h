@@ -13,8 +13,9 @@ namespace ocilite {
 // COUNT, SUM, ..., STDDEV_POP, MEDIAN: a function that aggregates its group's rows.
 bool IsAggregateName(const std::string& name);
 
-// A function this library adds that always gives a NUMBER (LN, VAR_POP, REGEXP_COUNT, ...).
-bool GivesNumber(const std::string& name);
+// The type of what a function gives, for those beyond the everyday ones (LN, VAR_POP,
+// REGEXP_COUNT, an INTERVAL literal's call, ...); Unknown for the rest.
+SqlType KnownType(const std::string& name);
 
 // A core whose select list nests aggregates becomes one over its own grouped rows: the inner
 // aggregates (and GROUP BY expressions under an outer one) are the columns of a subquery that

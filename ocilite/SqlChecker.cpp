@@ -8,6 +8,7 @@
 
 #include "OracleDate.h"
 #include "SqlAnalytics.h"
+#include "SqlInterval.h"
 #include "SqlTranslator.h"
 
 namespace ocilite {
@@ -89,7 +90,7 @@ SqlType FunctionType(const std::string& name, const std::vector<ExprPtr>& args) 
   for (const char* n : kNumber) {
     if (name == n) return SqlType::Number;
   }
-  if (GivesNumber(name)) return SqlType::Number;
+  if (SqlType known = KnownType(name); known != SqlType::Unknown) return known;
   for (const char* n : kText) {
     if (name == n) return SqlType::Text;
   }
@@ -924,6 +925,8 @@ class Checker {
   static void DateArithmetic(ExprPtr& e) {
     ExprPtr& left = e->args[0];
     ExprPtr& right = e->args[1];
+    if (e->text == "+" && right->type == SqlType::Date) std::swap(left, right);
+    if (IntervalArithmetic(e)) return;
     if (e->text == "-" && left->type == SqlType::Date) {
       if (right->type == SqlType::Text) Convert(right, SqlType::Date);
       SqlType type = right->type == SqlType::Date ? SqlType::Number : SqlType::Date;
@@ -935,6 +938,25 @@ class Checker {
     } else {
       ToCall(e, "ZQ_DATE_INVALID", SqlType::Unknown);  // ORA-00932 when it runs
     }
+  }
+
+  static bool IsCallOf(const Expr& e, const char* name) { return e.kind == ExprKind::Function && e.text == name; }
+
+  // date ± INTERVAL: days as a number of days, months by ZQ_ADD_INTERVAL_MONTHS.
+  static bool IntervalArithmetic(ExprPtr& e) {
+    ExprPtr& right = e->args[1];
+    if (e->args[0]->type != SqlType::Date) return false;
+    if (IsCallOf(*right, kIntervalDays)) {
+      ExprPtr days = std::move(right->args[0]);
+      right = std::move(days);
+      return false;  // then as date ± number
+    }
+    if (!IsCallOf(*right, kIntervalMonths)) return false;
+    ExprPtr months = std::move(right->args[0]);
+    if (e->text == "-") months->text = months->text[0] == '-' ? months->text.substr(1) : "-" + months->text;
+    right = std::move(months);
+    ToCall(e, "ZQ_ADD_INTERVAL_MONTHS", SqlType::Date);
+    return true;
   }
 
   // Turns an operator node into a call of `name` with the same arguments.

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "Cursor.h"
+#include "SqlInterval.h"
 #include "SqlLexer.h"
 
 namespace ocilite {
@@ -779,6 +781,8 @@ class Parser {
       out = Node(ExprKind::DateLiteral, start);
       out->text = StringContent(t_[i_ + 1].text);
       i_ += 2;
+    } else if (token.IsWord("INTERVAL") && i_ + 1 < t_.size() && t_[i_ + 1].kind == TokenKind::String) {
+      return IntervalLiteral(out);
     } else if (IsName(token) || (token.kind == TokenKind::Word && PeekSymbol('(', 1))) {
       return NameExpr(out);
     } else {
@@ -787,6 +791,47 @@ class Parser {
     out->end = PrevEnd();
     if (PeekSymbol('(') && PeekSymbol('+', 1)) return Unsupported("(+) on an expression");
     return true;
+  }
+
+  // INTERVAL 'text' field[(precision)] [TO field[(fractional precision)]]: a call that gives
+  // its months or days (SqlInterval.h).
+  bool IntervalLiteral(ExprPtr& out) {
+    size_t start = Cur().offset;
+    std::string text = StringContent(t_[i_ + 1].text);
+    i_ += 2;
+    Interval interval;
+    std::string first, last;
+    if (AtEnd() || Cur().kind != TokenKind::Word) return Fail(905);
+    first = ToUpper(Cur().text);
+    ++i_;
+    if (!FieldPrecision(&interval.precision)) return false;
+    if (Accept("TO")) {
+      if (AtEnd() || Cur().kind != TokenKind::Word) return Fail(905);
+      last = ToUpper(Cur().text);
+      ++i_;
+      if (!FieldPrecision(nullptr)) return false;
+    }
+    if (int code = ReadInterval(text, first, last, interval)) {
+      error_ = MakeOraError(code, "", start);
+      return false;
+    }
+    out = Node(ExprKind::Function, start);
+    out->text = interval.yearToMonth ? kIntervalMonths : kIntervalDays;
+    for (double number : {interval.amount, static_cast<double>(interval.precision)}) {
+      out->args.push_back(Node(ExprKind::Number, start));
+      out->args.back()->text = OracleNumberText(number);
+    }
+    out->end = PrevEnd();
+    return true;
+  }
+
+  // An optional (n) after an interval's field.
+  bool FieldPrecision(int* precision) {
+    if (!AcceptSymbol('(')) return true;
+    if (AtEnd() || Cur().kind != TokenKind::Number) return Fail(936);
+    if (precision) *precision = std::atoi(std::string(Cur().text).c_str());
+    ++i_;
+    return ExpectClose();
   }
 
   static std::string StringContent(std::string_view quoted) {

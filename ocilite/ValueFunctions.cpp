@@ -8,6 +8,7 @@
 #include "Cursor.h"
 #include "FunctionArguments.h"
 #include "OracleDate.h"
+#include "SqlInterval.h"
 #include "sqlite3.h"
 
 namespace ocilite {
@@ -197,6 +198,7 @@ void RegisterValueFunctions(sqlite3* db) {
   RegisterRegexpFunctions(db);
   RegisterMathFunctions(db);
   RegisterStatisticalAggregates(db);
+  RegisterIntervalFunctions(db);
 }
 
 const std::string& SessionDateFormat(sqlite3* db) {
