@@ -143,7 +143,7 @@ void ToChar(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double number = 0;
   if (!NumberArgument(context, argv[0], number)) return;
   std::string text;
-  if (!FormatNumber(number, TextOf(argv[1]), text)) return RaiseOraError(context, 1481);
+  if (!FormatNumberModel(number, TextOf(argv[1]), text)) return RaiseOraError(context, 1481);
   ResultText(context, text);
 }
 
@@ -199,6 +199,7 @@ void RegisterValueFunctions(sqlite3* db) {
   RegisterMathFunctions(db);
   RegisterStatisticalAggregates(db);
   RegisterIntervalFunctions(db);
+  RegisterNumberModelFunctions(db);
 }
 
 const std::string& SessionDateFormat(sqlite3* db) {

@@ -35,6 +35,13 @@ void SetSessionDateFormat(sqlite3* db, const std::string& format);
 // A number by an Oracle number format model (9 0 , . $ FM); false when the model is not one.
 bool FormatNumber(double value, const std::string& format, std::string& text);
 
+// A number by any of the number format models ocilite knows: FormatNumber's, with the signs
+// S, MI and PR, EEEE, V and X (NumberModels.cpp); false when the model is not one.
+bool FormatNumberModel(double value, const std::string& format, std::string& text);
+
+// TO_NUMBER(text, model), by the same models (NumberModels.cpp).
+void RegisterNumberModelFunctions(sqlite3* db);
+
 }  // namespace ocilite
 
 #endif
