@@ -108,6 +108,7 @@ const Message kMessages[] = {
     {12727, "invalid back reference in regular expression"},
     {12728, "invalid range in regular expression"},
     {1426, "numeric overflow"},
+    {1862, "the numeric value does not match the length of the format item"},
     {1867, "the interval is invalid"},
     {1873, "the leading precision of the interval is too small"},
     {30485, "missing ORDER BY expression in the window specification"},
