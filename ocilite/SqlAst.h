@@ -80,7 +80,8 @@ struct Expr {
   bool hasElse = false;
   bool outerJoin = false;  // column(+): its table's rows may be missing (an old-style outer join)
   std::unique_ptr<WindowSpec> over;
-  std::vector<OrderItem> withinGroup;  // LISTAGG(...) WITHIN GROUP (ORDER BY ...)
+  std::vector<OrderItem> withinGroup;  // LISTAGG(...) WITHIN GROUP (ORDER BY ...), or KEEP's order
+  int keep = 0;                        // KEEP (DENSE_RANK FIRST|LAST ORDER BY ...): 1 FIRST, 2 LAST
   int groupIndex = -1;                 // set by the checks: the GROUP BY expression this one is, under ROLLUP/CUBE
   SqlType type = SqlType::Unknown;     // set by the checks
 };

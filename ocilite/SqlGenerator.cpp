@@ -423,6 +423,22 @@ class Generator {
     Text(")");
   }
 
+  // MIN(x) KEEP (DENSE_RANK FIRST|LAST ORDER BY k ...) as ZQ_KEEP('MIN', last, x, k, order, ...).
+  void Keep(const Expr& e) {
+    Emit("ZQ_KEEP(" + QuoteText(e.text) + (e.keep == 2 ? ", 1, " : ", 0, "), e.start);
+    if (e.star) {
+      Text("1");
+    } else {
+      Expression(*e.args[0]);
+    }
+    for (const OrderItem& order : e.withinGroup) {
+      Text(", ");
+      Expression(*order.expr);
+      Text(", " + std::to_string((order.descending ? 1 : 0) + (order.nulls == 1 ? 2 : 0)));
+    }
+    Text(")");
+  }
+
   // value op ANY|ALL: over a list, the comparisons ORed or ANDed; over a subquery, whether
   // one of its values (ANY) or none of them (ALL) decides it, the values renamed so that
   // none hides a column of `value`.
@@ -450,6 +466,7 @@ class Generator {
 
   void Function(const Expr& e) {
     if (e.text == "LISTAGG") return ListAgg(e);
+    if (e.keep) return Keep(e);
     if (e.text == "RATIO_TO_REPORT" && e.over && e.args.size() == 1) return RatioToReport(e);
     Emit(e.text, e.start);
     Text("(");

@@ -956,7 +956,8 @@ class Parser {
         return false;
       }
     }
-    if (Peek("WITHIN") || Peek("KEEP")) return Unsupported(ToUpper(Cur().text) + " GROUP");
+    if (Peek("KEEP") && !Keep(*out)) return false;
+    if (Peek("WITHIN")) return Unsupported("WITHIN GROUP");
     if (Accept("OVER")) {
       out->over = std::make_unique<WindowSpec>();
       if (!ExpectOpen()) return false;
@@ -970,6 +971,20 @@ class Parser {
       if (!ExpectClose()) return false;
     }
     out->end = PrevEnd();
+    return true;
+  }
+
+  // KEEP (DENSE_RANK FIRST|LAST ORDER BY ...) after MIN, MAX, SUM, AVG or COUNT.
+  bool Keep(Expr& call) {
+    ++i_;
+    if (!ExpectOpen() || !Expect("DENSE_RANK")) return false;
+    call.keep = Accept("FIRST") ? 1 : Accept("LAST") ? 2 : 0;
+    if (!call.keep) return Fail(905);
+    if (!Expect("ORDER") || !Expect("BY") || !OrderList(call.withinGroup) || !ExpectClose()) return false;
+    bool known = call.text == "MIN" || call.text == "MAX" || call.text == "SUM" || call.text == "AVG" ||
+                 call.text == "COUNT";
+    if (!known || call.distinct) return Unsupported("KEEP after " + std::string(call.distinct ? "DISTINCT" : call.text));
+    if (Peek("OVER")) return Unsupported("KEEP with OVER");
     return true;
   }
 

@@ -200,6 +200,7 @@ void RegisterValueFunctions(sqlite3* db) {
   RegisterStatisticalAggregates(db);
   RegisterIntervalFunctions(db);
   RegisterNumberModelFunctions(db);
+  RegisterKeepAggregate(db);
 }
 
 const std::string& SessionDateFormat(sqlite3* db) {

@@ -39,6 +39,9 @@ bool FormatNumber(double value, const std::string& format, std::string& text);
 // S, MI and PR, EEEE, V and X (NumberModels.cpp); false when the model is not one.
 bool FormatNumberModel(double value, const std::string& format, std::string& text);
 
+// ZQ_KEEP, which runs MIN(x) KEEP (DENSE_RANK FIRST|LAST ORDER BY ...) and the like (KeepAggregate.cpp).
+void RegisterKeepAggregate(sqlite3* db);
+
 // TO_NUMBER(text, model), by the same models (NumberModels.cpp).
 void RegisterNumberModelFunctions(sqlite3* db);
 
