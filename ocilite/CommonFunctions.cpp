@@ -87,6 +87,46 @@ void InitCap(sqlite3_context* context, int argc, sqlite3_value** argv) {
   ResultText(context, text);
 }
 
+// NLS_UPPER/NLS_LOWER(text[, parameter]): the parameter names a linguistic sort, which
+// single-byte text does not need.
+template <int (*Change)(int)>
+void NlsCase(sqlite3_context* context, int, sqlite3_value** argv) {
+  if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(context);
+  std::string text = AsText(argv[0]);
+  for (char& c : text) c = static_cast<char>(Change(static_cast<unsigned char>(c)));
+  ResultText(context, text);
+}
+
+// SOUNDEX(text): the first letter and the codes of the consonants after it, three digits
+// padded with zeros; letters alike in sound side by side, or parted only by H or W, count once.
+void Soundex(sqlite3_context* context, int argc, sqlite3_value** argv) {
+  static const char kCodes[] = "01230120022455012623010202";  // A..Z
+  if (AnyNull(argc, argv)) return sqlite3_result_null(context);
+  std::string text = AsText(argv[0]);
+  std::string out;
+  char last = 0;
+  for (char c : text) {
+    if (!std::isalpha(static_cast<unsigned char>(c))) continue;
+    char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    char code = kCodes[upper - 'A'];
+    if (out.empty()) {
+      out += upper;
+    } else if (code != '0' && code != last) {
+      out += code;
+    }
+    if (out.size() == 4) break;
+    if (upper != 'H' && upper != 'W') last = code;
+  }
+  if (out.empty()) return sqlite3_result_null(context);
+  ResultText(context, out + std::string(4 - out.size(), '0'));
+}
+
+// LENGTHB: the bytes of the value as text.
+void ByteLength(sqlite3_context* context, int argc, sqlite3_value** argv) {
+  if (AnyNull(argc, argv)) return sqlite3_result_null(context);
+  sqlite3_result_int64(context, static_cast<sqlite3_int64>(AsText(argv[0]).size()));
+}
+
 // INSTR(text, part, position, occurrence): a negative position searches backwards from the end.
 void Instr(sqlite3_context* context, int argc, sqlite3_value** argv) {
   if (AnyNull(argc, argv)) return sqlite3_result_null(context);
@@ -207,6 +247,14 @@ const FunctionEntry kFunctions[] = {
     {"RPAD", 2, RightPad},
     {"RPAD", 3, RightPad},
     {"INITCAP", 1, InitCap},
+    {"NLS_INITCAP", 1, InitCap},
+    {"NLS_INITCAP", 2, InitCap},
+    {"NLS_UPPER", 1, NlsCase<std::toupper>},
+    {"NLS_UPPER", 2, NlsCase<std::toupper>},
+    {"NLS_LOWER", 1, NlsCase<std::tolower>},
+    {"NLS_LOWER", 2, NlsCase<std::tolower>},
+    {"SOUNDEX", 1, Soundex},
+    {"LENGTHB", 1, ByteLength},
     {"INSTR", 3, Instr},
     {"INSTR", 4, Instr},
     {"TRANSLATE", 3, Translate},

@@ -82,9 +82,10 @@ bool IsAggregateName(const std::string& name) {
 
 SqlType KnownType(const std::string& name) {
   if (name == kIntervalMonths || name == kIntervalDays) return SqlType::Text;  // as Oracle shows one
+  if (Listed(name, {"SOUNDEX", "NLS_UPPER", "NLS_LOWER", "NLS_INITCAP"})) return SqlType::Text;
   bool number = Listed(name, {"STDDEV_POP", "STDDEV_SAMP", "VAR_POP", "VAR_SAMP", "MEDIAN", "RATIO_TO_REPORT",
                        "REGEXP_COUNT", "SIN", "COS", "TAN", "ASIN", "ACOS", "ATAN", "ATAN2", "SINH", "COSH", "TANH",
-                       "BITAND", "WIDTH_BUCKET", "NANVL", "CUME_DIST", "PERCENT_RANK", "NTILE"});
+                       "BITAND", "WIDTH_BUCKET", "NANVL", "LENGTHB", "CUME_DIST", "PERCENT_RANK", "NTILE"});
   return number ? SqlType::Number : SqlType::Unknown;
 }
 

@@ -374,7 +374,11 @@ ANSWERS(MoreFunctions,
         {"perl_classes",
          "SELECT REGEXP_SUBSTR('ab 12 cd', '\\w+\\s\\d+'), REGEXP_REPLACE('a1b2', '[\\d]', '#'), "
          "REGEXP_INSTR('abc 9', '\\S\\s'), REGEXP_REPLACE('x1 y2', '\\D') FROM DUAL",
-         "ab 12|a#b#|3|12"})
+         "ab 12|a#b#|3|12"},
+        {"soundex_and_nls_case",
+         "SELECT SOUNDEX('SMYTHE'), SOUNDEX('Smith'), NLS_UPPER('abc'), NLS_LOWER('ABC', 'NLS_SORT = BINARY'), "
+         "NLS_INITCAP('the sky'), LENGTHB('abc') FROM DUAL",
+         "S530|S530|ABC|abc|The Sky|3"})
 
 struct Stored {
   const char* change;
