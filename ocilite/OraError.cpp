@@ -111,6 +111,8 @@ const Message kMessages[] = {
     {1862, "the numeric value does not match the length of the format item"},
     {1867, "the interval is invalid"},
     {1873, "the leading precision of the interval is too small"},
+    {1796, "this operator cannot be used with lists"},
+    {56902, "expect aggregate function inside pivot operation"},
     {30485, "missing ORDER BY expression in the window specification"},
     {30487, "ORDER BY not allowed here"},
 };

@@ -92,6 +92,21 @@ struct SelectItem {
   std::string heading;
 };
 
+// PIVOT (aggregates FOR column(s) IN (values)) or UNPIVOT [INCLUDE|EXCLUDE NULLS] (value
+// column(s) FOR name column(s) IN (column sets)) after a table or subquery. The checks make the
+// table with it a query of its own (SqlPivot.h).
+struct PivotClause {
+  bool unpivot = false;
+  bool includeNulls = false;
+  size_t start = 0;
+  std::vector<SelectItem> aggregates;                // PIVOT's, each with its alias
+  std::vector<std::string> forColumns;               // PIVOT's FOR column(s), UNPIVOT's name column(s)
+  std::vector<SelectItem> values;                    // PIVOT's IN values (one, or a List), with aliases
+  std::vector<std::string> valueColumns;             // UNPIVOT's value column(s)
+  std::vector<std::vector<std::string>> columnSets;  // UNPIVOT's IN column(s)
+  std::vector<ExprPtr> labels;                       // their names (AS ...), null where the columns name them
+};
+
 struct TableRef {
   enum class Kind { Table, Subquery, Join };
   Kind kind = Kind::Table;
@@ -105,6 +120,7 @@ struct TableRef {
   std::unique_ptr<TableRef> right;
   ExprPtr on;
   std::vector<std::string> usingColumns;
+  std::unique_ptr<PivotClause> pivot;
 };
 
 // START WITH ... CONNECT BY [NOCYCLE] ... [ORDER SIBLINGS BY ...]. The checks move the

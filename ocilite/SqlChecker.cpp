@@ -9,6 +9,7 @@
 #include "OracleDate.h"
 #include "SqlAnalytics.h"
 #include "SqlInterval.h"
+#include "SqlPivot.h"
 #include "SqlTranslator.h"
 
 namespace ocilite {
@@ -281,6 +282,7 @@ class Checker {
       for (size_t k = leftEnd; k < scope.sources.size(); ++k) scope.sources[k].joinedOn = shared;
       return !table.on || Rewrite(table.on, scope);
     }
+    if (table.pivot && !Pivot(table, outer)) return false;
     Source source;
     if (table.kind == TableRef::Kind::Subquery) {
       source.name = table.alias;
@@ -289,6 +291,39 @@ class Checker {
       return false;
     }
     scope.sources.push_back(std::move(source));
+    return true;
+  }
+
+  // PIVOT and UNPIVOT become the query they stand for, over the columns of their source.
+  bool Pivot(TableRef& table, const Scope& outer) {
+    std::vector<std::string> names;
+    if (table.kind == TableRef::Kind::Table) {
+      Source source;
+      if (!TableSource(table, outer, source)) return false;
+      for (const CatalogColumn& column : source.columns) names.push_back(column.name);
+    } else if (!ColumnNames(*table.query, outer, names)) {
+      return false;
+    }
+    return ExpandPivot(table, names, error_);
+  }
+
+  // The names of the columns a query gives, read from its text before it is checked.
+  bool ColumnNames(const Query& query, const Scope& outer, std::vector<std::string>& names) {
+    const SelectCore& core = query.cores[0];
+    if (core.nested) return ColumnNames(*core.nested, outer, names);
+    for (const SelectItem& item : core.items) {
+      if (item.expr->kind != ExprKind::Star) {
+        names.push_back(item.alias.empty() ? HeadingOf(*item.expr, sql_) : item.alias);
+        continue;
+      }
+      for (const auto& from : core.from) {
+        if (from->kind != TableRef::Kind::Table) return Fail(3001, item.expr->start, "PIVOT over * of this source");
+        Source source;
+        if (!TableSource(*from, outer, source)) return false;
+        if (!item.expr->names.empty() && item.expr->names.back() != source.name) continue;
+        for (const CatalogColumn& column : source.columns) names.push_back(column.name);
+      }
+    }
     return true;
   }
 

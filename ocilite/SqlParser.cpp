@@ -386,7 +386,55 @@ class Parser {
     } else if (!TableName(*table)) {
       return false;
     }
+    if ((Peek("PIVOT") || Peek("UNPIVOT")) && !Pivot(*table)) return false;
     return TableAlias(*table);
+  }
+
+  // PIVOT [XML] (aggregate [AS alias], ... FOR column|(columns) IN (value [AS alias], ...))
+  // UNPIVOT [INCLUDE|EXCLUDE NULLS] (column|(columns) FOR column|(columns) IN (column|(columns) [AS value], ...))
+  bool Pivot(TableRef& table) {
+    table.pivot = std::make_unique<PivotClause>();
+    PivotClause& pivot = *table.pivot;
+    pivot.start = Here();
+    pivot.unpivot = Accept("UNPIVOT");
+    if (!pivot.unpivot) ++i_;
+    if (Peek("XML")) return Unsupported("PIVOT XML");
+    if (pivot.unpivot && (Peek("INCLUDE") || Peek("EXCLUDE"))) {
+      pivot.includeNulls = Accept("INCLUDE") || !Accept("EXCLUDE");
+      if (!Expect("NULLS")) return false;
+    }
+    if (!ExpectOpen()) return false;
+    if (pivot.unpivot ? !Columns(pivot.valueColumns) : !PivotItems(pivot.aggregates)) return false;
+    if (!Expect("FOR") || !Columns(pivot.forColumns) || !Expect("IN") || !ExpectOpen()) return false;
+    if (Peek("ANY") || Peek("SELECT")) return Unsupported("PIVOT IN " + ToUpper(Cur().text));
+    if (!pivot.unpivot) return PivotItems(pivot.values) && ExpectClose() && ExpectClose();
+    do {
+      pivot.columnSets.emplace_back();
+      pivot.labels.emplace_back();
+      if (!Columns(pivot.columnSets.back())) return false;
+      if (Accept("AS") && !Primary(pivot.labels.back())) return false;
+    } while (AcceptSymbol(','));
+    return ExpectClose() && ExpectClose();
+  }
+
+  // One name, or names in parentheses.
+  bool Columns(std::vector<std::string>& names) {
+    if (AcceptSymbol('(')) return NameList(names);
+    std::string name;
+    if (!Name(name)) return InvalidIdentifier();
+    names.push_back(name);
+    return true;
+  }
+
+  // expression [[AS] alias], ...
+  bool PivotItems(std::vector<SelectItem>& items) {
+    do {
+      SelectItem item;
+      if (!Expression(item.expr)) return false;
+      if (Accept("AS") ? !Name(item.alias) : (!AtEnd() && IsName(Cur()) && !Name(item.alias))) return Fail(923);
+      items.push_back(std::move(item));
+    } while (AcceptSymbol(','));
+    return true;
   }
 
   bool JoinType(std::string& type) {

@@ -380,6 +380,25 @@ ANSWERS(MoreFunctions,
          "NLS_INITCAP('the sky'), LENGTHB('abc') FROM DUAL",
          "S530|S530|ABC|abc|The Sky|3"})
 
+ANSWERS(Pivots,
+        {"pivot",
+         "SELECT * FROM (SELECT DEPTNO, JOB, SAL FROM EMP) "
+         "PIVOT (SUM(SAL) FOR JOB IN ('CLERK' AS CLERK, 'MANAGER' AS MANAGER, 'ANALYST')) ORDER BY DEPTNO",
+         "10|1300|2450|NULL;20|1900|2975|6000;30|950|2850|NULL"},
+        {"pivot_two_aggregates",
+         "SELECT D10_S, D10_N, D20_S, D20_N FROM (SELECT DEPTNO, SAL FROM EMP) "
+         "PIVOT (SUM(SAL) AS S, COUNT(*) AS N FOR DEPTNO IN (10 AS D10, 20 AS D20))",
+         "8750|3|10875|5"},
+        {"pivot_needs_an_aggregate", "SELECT * FROM EMP PIVOT (SAL FOR JOB IN ('CLERK'))", "ORA-56902"},
+        {"unpivot",
+         "SELECT * FROM (SELECT EMPNO, SAL, COMM FROM EMP WHERE EMPNO IN (7499, 7839)) "
+         "UNPIVOT (AMOUNT FOR KIND IN (SAL AS 'SALARY', COMM AS 'COMMISSION')) ORDER BY EMPNO, KIND",
+         "7499|COMMISSION|300;7499|SALARY|1600;7839|SALARY|5000"},
+        {"unpivot_including_nulls",
+         "SELECT KIND, COUNT(*), COUNT(AMOUNT) FROM EMP UNPIVOT INCLUDE NULLS (AMOUNT FOR KIND IN (SAL, COMM)) "
+         "GROUP BY KIND ORDER BY KIND",
+         "COMM|14|4;SAL|14|14"})
+
 struct Stored {
   const char* change;
   const char* query;
@@ -443,6 +462,7 @@ const Heading kHeadings[] = {
     {"SELECT SYSDATE, USER, EMP_SEQ.NEXTVAL FROM DUAL", "SYSDATE|USER|NEXTVAL"},
     {"SELECT COUNT(*) total, deptno FROM EMP GROUP BY deptno", "TOTAL|DEPTNO"},
     {"SELECT * FROM DEPT", "DEPTNO|DNAME|LOC"},
+    {"SELECT * FROM (SELECT JOB, SAL FROM EMP) PIVOT (MAX(SAL) FOR JOB IN ('CLERK', 'ANALYST' AS A))", "'CLERK'|A"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Headings, HeadingTest, ::testing::ValuesIn(kHeadings));
