@@ -89,6 +89,15 @@ SqlType KnownType(const std::string& name) {
   return number ? SqlType::Number : SqlType::Unknown;
 }
 
+bool IsUnbuiltFunction(const std::string& name) {
+  return Listed(name, {"CORR", "COVAR_POP", "COVAR_SAMP", "PERCENTILE_CONT", "PERCENTILE_DISC", "STATS_MODE",
+                       "REGR_SLOPE", "REGR_INTERCEPT", "REGR_COUNT", "REGR_R2", "REGR_AVGX", "REGR_AVGY", "NUMTODSINTERVAL",
+                       "NUMTOYMINTERVAL", "TO_DSINTERVAL", "TO_YMINTERVAL", "TO_TIMESTAMP", "TO_TIMESTAMP_TZ", "FROM_TZ",
+                       "NEW_TIME", "SYS_EXTRACT_UTC", "TZ_OFFSET", "NLSSORT", "DUMP", "VSIZE", "ORA_HASH", "SYS_GUID",
+                       "USERENV", "SYS_CONTEXT", "LNNVL", "ASCIISTR", "UNISTR", "COMPOSE", "DECOMPOSE", "INSTRB",
+                       "SUBSTRB", "BIN_TO_NUM", "TO_BINARY_DOUBLE", "TO_BINARY_FLOAT", "RAWTOHEX", "HEXTORAW"});
+}
+
 bool SplitNestedAggregates(SelectCore& core) {
   if (std::none_of(core.items.begin(), core.items.end(),
                    [](const SelectItem& item) { return item.expr->kind != ExprKind::Star && NestsAggregate(*item.expr); })) {

@@ -863,6 +863,7 @@ class Checker {
           if (e->args.size() != 2) return Fail(909, e->start);
           return HierarchyValue(e, "ZQ$PATH");
         }
+        if (IsUnbuiltFunction(e->text)) return Fail(3001, e->start, e->text);
         RewriteFunction(e);
         break;
       case ExprKind::Case:

@@ -378,7 +378,10 @@ ANSWERS(MoreFunctions,
         {"soundex_and_nls_case",
          "SELECT SOUNDEX('SMYTHE'), SOUNDEX('Smith'), NLS_UPPER('abc'), NLS_LOWER('ABC', 'NLS_SORT = BINARY'), "
          "NLS_INITCAP('the sky'), LENGTHB('abc') FROM DUAL",
-         "S530|S530|ABC|abc|The Sky|3"})
+         "S530|S530|ABC|abc|The Sky|3"},
+        {"known_but_unbuilt", "SELECT CORR(SAL, COMM) FROM EMP", "ORA-03001: unimplemented feature: CORR"},
+        {"ignore_nulls_unbuilt", "SELECT FIRST_VALUE(COMM IGNORE NULLS) OVER (ORDER BY EMPNO) FROM EMP",
+         "ORA-03001: unimplemented feature: IGNORE NULLS"})
 
 ANSWERS(Pivots,
         {"pivot",
