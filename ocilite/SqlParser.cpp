@@ -998,7 +998,7 @@ class Parser {
       if (!ExpressionList(out->args)) return false;
     }
     if (Peek("IGNORE") || Peek("RESPECT") || (Peek("FROM") && (Peek("FIRST", 1) || Peek("LAST", 1)))) {
-      return Unsupported(ToUpper(Cur().text) + " " + ToUpper(t_[i_ + 1].text));
+      return Unsupported(ToUpper(Cur().text) + (i_ + 1 < t_.size() ? " " + ToUpper(t_[i_ + 1].text) : ""));
     }
     if (!ExpectClose()) return false;
     if ((Peek("IGNORE") || Peek("RESPECT")) && Peek("NULLS", 1)) return Unsupported(ToUpper(Cur().text) + " NULLS");
