@@ -1,8 +1,8 @@
 // The everyday number and text functions as Oracle answers them: ROUND of numbers half away
 // from zero and to negative places, REMAINDER, CEIL/FLOOR/POWER/SQRT (SQLite's build has no
 // math functions), LPAD/RPAD, INITCAP, INSTR from a position and for an occurrence,
-// TRANSLATE, REPLACE with NULLs as Oracle's, ASCII/CHR, NVL2, GREATEST/LEAST, and the loop
-// check of hierarchical queries.
+// TRANSLATE, REPLACE with NULLs as Oracle's, ASCII/CHR, NVL2, GREATEST/LEAST, SOUNDEX,
+// NLS_UPPER/NLS_LOWER/NLS_INITCAP, LENGTHB, and the loop and depth checks of hierarchical queries.
 #include <cctype>
 #include <cmath>
 
@@ -233,6 +233,14 @@ void ConnectCycle(sqlite3_context* context, int, sqlite3_value** argv) {
   RaiseOraError(context, 1436);
 }
 
+// ZQ_CONNECT_DEPTH(level): whether a CONNECT BY without PRIOR may go a level deeper. A
+// condition that never stops it ends with Oracle's ORA-30009 rather than running for ever.
+void ConnectDepth(sqlite3_context* context, int, sqlite3_value** argv) {
+  const sqlite3_int64 kDeepest = 1000000;
+  if (sqlite3_value_int64(argv[0]) < kDeepest) return sqlite3_result_int(context, 1);
+  RaiseOraError(context, 30009);
+}
+
 const FunctionEntry kFunctions[] = {
     {"ZQ_ROUND_NUMBER", 1, RoundNumber},
     {"ZQ_ROUND_NUMBER", 2, RoundNumber},
@@ -266,6 +274,7 @@ const FunctionEntry kFunctions[] = {
     {"GREATEST", -1, Greatest},
     {"LEAST", -1, Least},
     {"ZQ_CONNECT_CYCLE", 2, ConnectCycle},
+    {"ZQ_CONNECT_DEPTH", 1, ConnectDepth},
 };
 
 }  // namespace

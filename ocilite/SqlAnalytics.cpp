@@ -77,7 +77,10 @@ class Splitter {
 
 bool IsAggregateName(const std::string& name) {
   return Listed(name, {"COUNT", "SUM", "AVG", "MIN", "MAX", "STDDEV", "VARIANCE", "MEDIAN", "LISTAGG", "STDDEV_POP",
-                       "STDDEV_SAMP", "VAR_POP", "VAR_SAMP"});
+                       "STDDEV_SAMP", "VAR_POP", "VAR_SAMP",
+                       // not run (IsUnbuiltFunction), but aggregates to the grouping checks
+                       "CORR", "COVAR_POP", "COVAR_SAMP", "STATS_MODE", "REGR_SLOPE", "REGR_INTERCEPT", "REGR_COUNT",
+                       "REGR_R2", "REGR_AVGX", "REGR_AVGY"});
 }
 
 SqlType KnownType(const std::string& name) {

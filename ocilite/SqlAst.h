@@ -131,6 +131,7 @@ struct Hierarchy {
   ExprPtr connectBy;  // PRIOR columns name the parent row "ZQ$P"
   bool noCycle = false;
   bool generator = false;  // no PRIOR: each row joins every row while the condition holds (CONNECT BY LEVEL <= n)
+  bool chain = false;      // a generator over DUAL: one row a level
   std::vector<OrderItem> siblings;
   std::vector<ExprPtr> paths;  // SYS_CONNECT_BY_PATH(value, separator) calls
   std::vector<ExprPtr> roots;  // CONNECT_BY_ROOT operands

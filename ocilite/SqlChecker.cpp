@@ -488,6 +488,7 @@ class Checker {
   bool RowGenerator(SelectCore& core) {
     Hierarchy& h = *core.hierarchy;
     h.generator = !HasPrior(*h.connectBy);
+    h.chain = h.generator && IsDual(*core.from[0]);
     const Expr* rownum = FindRownum(*h.connectBy);
     if (!rownum) return true;
     if (!h.generator || !IsDual(*core.from[0])) return Fail(3001, rownum->start, "ROWNUM in CONNECT BY over a table");

@@ -322,8 +322,10 @@ class Generator {
     Orders("ORDER BY ", h.siblings);
     Text(") AS \"ZQ$N\" FROM ");
     Table(*core.from[0]);
-    Text("), \"ZQ$H\" AS (SELECT " + row + ".*, 1 AS \"ZQ$LEVEL\", printf('%010d', " + row +
-         ".\"ZQ$N\") AS \"ZQ$ORDER\", ',' || " + row + ".\"ZQ$N\" || ',' AS \"ZQ$IDS\"");
+    // A row generator walks no tree: no loop to stop, and over DUAL its levels are its order.
+    Text("), \"ZQ$H\" AS (SELECT " + row + ".*, 1 AS \"ZQ$LEVEL\", printf('%010d', " +
+         (h.chain ? "1" : row + ".\"ZQ$N\"") + ") AS \"ZQ$ORDER\", " +
+         (h.generator ? "''" : "',' || " + row + ".\"ZQ$N\" || ','") + " AS \"ZQ$IDS\"");
     for (size_t k = 0; k < h.paths.size(); ++k) {
       Text(", ZQ_CONCAT(");
       Expression(*h.paths[k]->args[1]);
@@ -338,8 +340,10 @@ class Generator {
     }
     Text(" FROM \"ZQ$R\" AS " + row);
     Where(h.startWith.get());
-    Text(" UNION ALL SELECT " + row + ".*, \"ZQ$P\".\"ZQ$LEVEL\" + 1, \"ZQ$P\".\"ZQ$ORDER\" || printf('%010d', " + row +
-         ".\"ZQ$N\"), \"ZQ$P\".\"ZQ$IDS\" || " + row + ".\"ZQ$N\" || ','");
+    Text(" UNION ALL SELECT " + row + ".*, \"ZQ$P\".\"ZQ$LEVEL\" + 1, " +
+         (h.chain ? "printf('%010d', \"ZQ$P\".\"ZQ$LEVEL\" + 1)"
+                  : "\"ZQ$P\".\"ZQ$ORDER\" || printf('%010d', " + row + ".\"ZQ$N\")") +
+         ", " + (h.generator ? "''" : "\"ZQ$P\".\"ZQ$IDS\" || " + row + ".\"ZQ$N\" || ','"));
     for (size_t k = 0; k < h.paths.size(); ++k) {
       Text(", ZQ_CONCAT(\"ZQ$P\".\"ZQ$PATH" + std::to_string(k) + "\", ");
       Expression(*h.paths[k]->args[1]);
@@ -350,7 +354,9 @@ class Generator {
     for (size_t k = 0; k < h.roots.size(); ++k) Text(", \"ZQ$P\".\"ZQ$ROOT" + std::to_string(k) + "\"");
     Text(" FROM \"ZQ$H\" AS \"ZQ$P\" JOIN \"ZQ$R\" AS " + row + " ON ");
     Expression(*h.connectBy);
-    if (!h.generator) {
+    if (h.generator) {
+      Text(" AND ZQ_CONNECT_DEPTH(\"ZQ$P\".\"ZQ$LEVEL\")");
+    } else {
       Text(" AND ZQ_CONNECT_CYCLE(instr(\"ZQ$P\".\"ZQ$IDS\", ',' || " + row + ".\"ZQ$N\" || ','), " +
            (h.noCycle ? "1" : "0") + ")");
     }
