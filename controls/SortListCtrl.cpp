@@ -2,11 +2,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
-#include <new>
+#include <string>
 
-#include "SortKeySet.h"
+#include "ListSelection.h"
 
 namespace {
 
@@ -24,9 +25,45 @@ std::map<HWND, Hook>& Hooks() {
   return hooks;
 }
 
-bool IsListView(HWND hwnd) {
+// An owner-data list keeps no rows: it asks for what it shows, and the rows stay here.
+bool IsOwnerDataListView(HWND hwnd) {
   char name[32] = "";
-  return GetClassNameA(hwnd, name, sizeof name) > 0 && std::strcmp(name, WC_LISTVIEWA) == 0;
+  return GetClassNameA(hwnd, name, sizeof name) > 0 && std::strcmp(name, WC_LISTVIEWA) == 0 &&
+         (GetWindowLongA(hwnd, GWL_STYLE) & LVS_OWNERDATA) != 0;
+}
+
+// Copies as much of `text` as the list's buffer holds, always terminated.
+void CopyText(const char* text, char* buffer, int capacity) {
+  if (!buffer || capacity <= 0) return;
+  const std::size_t length = std::min(std::strlen(text), static_cast<std::size_t>(capacity - 1));
+  std::memcpy(buffer, text, length);
+  buffer[length] = '\0';
+}
+
+void CopyText(const char* text, wchar_t* buffer, int capacity) {
+  if (!buffer || capacity <= 0) return;
+  const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+  std::wstring wide(length > 0 ? length : 1, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+  const std::size_t copied = std::min(wide.size() - 1, static_cast<std::size_t>(capacity - 1));
+  std::wmemcpy(buffer, wide.c_str(), copied);
+  buffer[copied] = L'\0';
+}
+
+// Whether `text` begins with `prefix`, ignoring case as the list's own type-ahead does.
+bool BeginsWith(const char* text, const std::string& prefix) {
+  const int length = static_cast<int>(std::min(std::strlen(text), prefix.size()));
+  return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text, length, prefix.c_str(),
+                        static_cast<int>(prefix.size())) == CSTR_EQUAL;
+}
+
+std::string Narrow(const wchar_t* text) {
+  const int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  if (length <= 1) return std::string();
+  std::string narrow(length, '\0');
+  WideCharToMultiByte(CP_ACP, 0, text, -1, &narrow[0], length, nullptr, nullptr);
+  narrow.pop_back();
+  return narrow;
 }
 
 }  // namespace
@@ -34,7 +71,7 @@ bool IsListView(HWND hwnd) {
 CSortListCtrl::~CSortListCtrl() { Detach(); }
 
 bool CSortListCtrl::Attach(HWND listView) {
-  if (hwnd_ || !IsWindow(listView) || !IsListView(listView) || Hooks().count(listView)) return false;
+  if (hwnd_ || !IsWindow(listView) || !IsOwnerDataListView(listView) || Hooks().count(listView)) return false;
   HWND headerWindow = GetDlgItem(listView, 0);
   if (!headerWindow) return false;
   // The wide form: the list view is a wide window, so nothing is converted on the way.
@@ -59,20 +96,102 @@ void CSortListCtrl::Detach() {
   header.Detach();
 }
 
-bool CSortListCtrl::SortByColumn(int column, bool ascendingOrder) {
-  // Lending and returning item data would repaint row after row; without redrawing the
-  // sort is several times faster, and the list repaints once at the end.
+std::vector<int> CSortListCtrl::SelectedRows() const { return listselection::Selected(hwnd_); }
+
+void CSortListCtrl::Clear() {
   SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-  bool sorted = true;
-  try {
-    SortKeySet keys(hwnd_, column);
-    keys.Sort(ascendingOrder);
-  } catch (const std::bad_alloc&) {
-    sorted = false;
-  }
+  // Counting down to none first: the list then has no rows to go through one by one.
+  SendMessageA(hwnd_, LVM_SETITEMCOUNT, 0, 0);
+  SendMessageA(hwnd_, LVM_DELETEALLITEMS, 0, 0);
+  const HWND headerWindow = reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETHEADER, 0, 0));
+  for (auto columns = SendMessageA(headerWindow, HDM_GETITEMCOUNT, 0, 0); columns > 0; --columns)
+    SendMessageA(hwnd_, LVM_DELETECOLUMN, 0, 0);
+  rows_.Clear();
   SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(hwnd_, nullptr, TRUE);  // turning redrawing on does not repaint by itself
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void CSortListCtrl::AddColumn(const std::string& heading, int width) {
+  LVCOLUMNA column = {};
+  column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+  column.fmt = LVCFMT_LEFT;
+  column.cx = width;
+  column.pszText = const_cast<char*>(heading.c_str());
+  column.iSubItem = rows_.ColumnCount();
+  rows_.AddColumn(heading);
+  SendMessageA(hwnd_, LVM_INSERTCOLUMNA, column.iSubItem, reinterpret_cast<LPARAM>(&column));
+}
+
+bool CSortListCtrl::AppendRow(const results::Row& cells) { return rows_.AppendRow(cells); }
+
+std::size_t CSortListCtrl::AppendRows(const results::RowBatch& rows) {
+  const std::size_t appended = rows_.AppendRows(rows);
+  ShowRowCount();
+  return appended;
+}
+
+void CSortListCtrl::ShowRowCount() {
+  SendMessageA(hwnd_, LVM_SETITEMCOUNT, rows_.RowCount(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+}
+
+bool CSortListCtrl::SortByColumn(int column, bool ascendingOrder) {
+  const listselection::Marks marks = listselection::Take(hwnd_, rows_);
+  const bool sorted = rows_.Sort(column, ascendingOrder);
+  listselection::Restore(hwnd_, rows_, marks);
+  InvalidateRect(hwnd_, nullptr, TRUE);
   return sorted;
+}
+
+bool CSortListCtrl::OnParentNotify(const NMHDR& notify, LRESULT& result) {
+  if (notify.hwndFrom != hwnd_ || !hwnd_) return false;
+  switch (notify.code) {
+    case LVN_GETDISPINFOA:
+      AnswerDisplayInfo(reinterpret_cast<NMLVDISPINFOA&>(const_cast<NMHDR&>(notify)).item);
+      break;
+    case LVN_GETDISPINFOW:
+      AnswerDisplayInfo(reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(notify)).item);
+      break;
+    case LVN_ODFINDITEMA: {
+      const auto& find = reinterpret_cast<const NMLVFINDITEMA&>(notify);
+      result = FindRow(find.lvfi.flags, find.lvfi.psz ? find.lvfi.psz : "", find.iStart);
+      return true;
+    }
+    case LVN_ODFINDITEMW: {
+      const auto& find = reinterpret_cast<const NMLVFINDITEMW&>(notify);
+      result = FindRow(find.lvfi.flags, find.lvfi.psz ? Narrow(find.lvfi.psz) : std::string(), find.iStart);
+      return true;
+    }
+    default:
+      return false;
+  }
+  result = 0;
+  return true;
+}
+
+template <class Item>
+void CSortListCtrl::AnswerDisplayInfo(Item& item) const {
+  if (!(item.mask & LVIF_TEXT) || item.iItem < 0 || item.iItem >= rows_.RowCount()) return;
+  CopyText(rows_.CellText(item.iItem, item.iSubItem), item.pszText, item.cchTextMax);
+}
+
+// Only texts are looked for, in column 0, from `start` to the end and then, when asked to
+// wrap, from the top: as the list itself searches when it holds its rows.
+int CSortListCtrl::FindRow(UINT flags, const std::string& text, int start) const {
+  if (!(flags & (LVFI_STRING | LVFI_PARTIAL))) return -1;
+  const int rows = rows_.RowCount();
+  const bool partial = (flags & LVFI_PARTIAL) != 0;
+  const auto matches = [&](int row) {
+    const char* cell = rows_.CellText(row, 0);
+    return partial ? BeginsWith(cell, text)
+                   : CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, cell, -1, text.c_str(), -1) == CSTR_EQUAL;
+  };
+  const int first = start >= 0 && start < rows ? start : 0;
+  for (int row = first; row < rows; ++row)
+    if (matches(row)) return row;
+  if (flags & LVFI_WRAP)
+    for (int row = 0; row < first; ++row)
+      if (matches(row)) return row;
+  return -1;
 }
 
 bool CSortListCtrl::IsHeaderClick(const NMHDR& notify) const {

@@ -70,6 +70,9 @@ class CSortListCtrl {
   bool HandleMessage(UINT msg, LPARAM lParam, LRESULT& result);
   bool IsHeaderClick(const NMHDR& notify) const;
   LRESULT OnHeaderClicked(const NMHEADERA& notify);
+  template <class Item>
+  void AnswerDisplayInfo(Item& item) const;
+  int FindRow(UINT flags, const std::string& text, int start) const;
 
   HWND hwnd_ = nullptr;
   results::ResultSet rows_;
