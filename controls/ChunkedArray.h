@@ -30,10 +30,6 @@ class ChunkedArray {
     (*this)[size_] = value;
     ++size_;
   }
-  // Forgets the values past `count`, keeping their chunks for the next appends.
-  void Truncate(std::size_t count) {
-    if (count < size_) size_ = count;
-  }
   void Clear() {
     chunks_.clear();
     chunks_.shrink_to_fit();

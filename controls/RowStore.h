@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "ChunkedArray.h"
@@ -32,7 +31,6 @@ class RowStore {
   // The cell's NUL-terminated text; "" for a column the row has no cell in. Valid until the
   // store is cleared.
   const char* CellText(int row, int column) const;
-  std::string_view Cell(int row, int column) const { return CellText(row, column); }
 
   // Frees every block and offset at once and gives the cap back what the rows held.
   void Clear();

@@ -2,11 +2,11 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstring>
 #include <map>
 #include <string>
 
+#include "ListAnswers.h"
 #include "ListSelection.h"
 
 namespace {
@@ -30,40 +30,6 @@ bool IsOwnerDataListView(HWND hwnd) {
   char name[32] = "";
   return GetClassNameA(hwnd, name, sizeof name) > 0 && std::strcmp(name, WC_LISTVIEWA) == 0 &&
          (GetWindowLongA(hwnd, GWL_STYLE) & LVS_OWNERDATA) != 0;
-}
-
-// Copies as much of `text` as the list's buffer holds, always terminated.
-void CopyText(const char* text, char* buffer, int capacity) {
-  if (!buffer || capacity <= 0) return;
-  const std::size_t length = std::min(std::strlen(text), static_cast<std::size_t>(capacity - 1));
-  std::memcpy(buffer, text, length);
-  buffer[length] = '\0';
-}
-
-void CopyText(const char* text, wchar_t* buffer, int capacity) {
-  if (!buffer || capacity <= 0) return;
-  const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-  std::wstring wide(length > 0 ? length : 1, L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
-  const std::size_t copied = std::min(wide.size() - 1, static_cast<std::size_t>(capacity - 1));
-  std::wmemcpy(buffer, wide.c_str(), copied);
-  buffer[copied] = L'\0';
-}
-
-// Whether `text` begins with `prefix`, ignoring case as the list's own type-ahead does.
-bool BeginsWith(const char* text, const std::string& prefix) {
-  const int length = static_cast<int>(std::min(std::strlen(text), prefix.size()));
-  return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text, length, prefix.c_str(),
-                        static_cast<int>(prefix.size())) == CSTR_EQUAL;
-}
-
-std::string Narrow(const wchar_t* text) {
-  const int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (length <= 1) return std::string();
-  std::string narrow(length, '\0');
-  WideCharToMultiByte(CP_ACP, 0, text, -1, &narrow[0], length, nullptr, nullptr);
-  narrow.pop_back();
-  return narrow;
 }
 
 }  // namespace
@@ -142,23 +108,24 @@ bool CSortListCtrl::SortByColumn(int column, bool ascendingOrder) {
   return sorted;
 }
 
-bool CSortListCtrl::OnParentNotify(const NMHDR& notify, LRESULT& result) {
+bool CSortListCtrl::OnParentNotify(NMHDR& notify, LRESULT& result) {
   if (notify.hwndFrom != hwnd_ || !hwnd_) return false;
   switch (notify.code) {
     case LVN_GETDISPINFOA:
-      AnswerDisplayInfo(reinterpret_cast<NMLVDISPINFOA&>(const_cast<NMHDR&>(notify)).item);
+      listanswers::AnswerText(rows_, reinterpret_cast<NMLVDISPINFOA&>(notify).item);
       break;
     case LVN_GETDISPINFOW:
-      AnswerDisplayInfo(reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(notify)).item);
+      listanswers::AnswerText(rows_, reinterpret_cast<NMLVDISPINFOW&>(notify).item);
       break;
     case LVN_ODFINDITEMA: {
       const auto& find = reinterpret_cast<const NMLVFINDITEMA&>(notify);
-      result = FindRow(find.lvfi.flags, find.lvfi.psz ? find.lvfi.psz : "", find.iStart);
+      result = listanswers::FindRow(rows_, find.lvfi.flags, find.lvfi.psz ? find.lvfi.psz : "", find.iStart);
       return true;
     }
     case LVN_ODFINDITEMW: {
       const auto& find = reinterpret_cast<const NMLVFINDITEMW&>(notify);
-      result = FindRow(find.lvfi.flags, find.lvfi.psz ? Narrow(find.lvfi.psz) : std::string(), find.iStart);
+      const std::string text = find.lvfi.psz ? listanswers::Narrow(find.lvfi.psz) : std::string();
+      result = listanswers::FindRow(rows_, find.lvfi.flags, text, find.iStart);
       return true;
     }
     default:
@@ -166,32 +133,6 @@ bool CSortListCtrl::OnParentNotify(const NMHDR& notify, LRESULT& result) {
   }
   result = 0;
   return true;
-}
-
-template <class Item>
-void CSortListCtrl::AnswerDisplayInfo(Item& item) const {
-  if (!(item.mask & LVIF_TEXT) || item.iItem < 0 || item.iItem >= rows_.RowCount()) return;
-  CopyText(rows_.CellText(item.iItem, item.iSubItem), item.pszText, item.cchTextMax);
-}
-
-// Only texts are looked for, in column 0, from `start` to the end and then, when asked to
-// wrap, from the top: as the list itself searches when it holds its rows.
-int CSortListCtrl::FindRow(UINT flags, const std::string& text, int start) const {
-  if (!(flags & (LVFI_STRING | LVFI_PARTIAL))) return -1;
-  const int rows = rows_.RowCount();
-  const bool partial = (flags & LVFI_PARTIAL) != 0;
-  const auto matches = [&](int row) {
-    const char* cell = rows_.CellText(row, 0);
-    return partial ? BeginsWith(cell, text)
-                   : CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, cell, -1, text.c_str(), -1) == CSTR_EQUAL;
-  };
-  const int first = start >= 0 && start < rows ? start : 0;
-  for (int row = first; row < rows; ++row)
-    if (matches(row)) return row;
-  if (flags & LVFI_WRAP)
-    for (int row = 0; row < first; ++row)
-      if (matches(row)) return row;
-  return -1;
 }
 
 bool CSortListCtrl::IsHeaderClick(const NMHDR& notify) const {

@@ -52,7 +52,7 @@ class CSortListCtrl {
   // The list's parent hands every WM_NOTIFY from the list here: the list's requests for
   // cell texts (LVN_GETDISPINFO) and for the row that typed letters begin (LVN_ODFINDITEM)
   // are answered from the rows. True when handled, with the notification's result.
-  bool OnParentNotify(const NMHDR& notify, LRESULT& result);
+  bool OnParentNotify(NMHDR& notify, LRESULT& result);
 
   // Sorts every row by the text of `column`; selected rows stay selected. False when memory
   // ran out: the rows then keep their order too.
@@ -70,9 +70,6 @@ class CSortListCtrl {
   bool HandleMessage(UINT msg, LPARAM lParam, LRESULT& result);
   bool IsHeaderClick(const NMHDR& notify) const;
   LRESULT OnHeaderClicked(const NMHEADERA& notify);
-  template <class Item>
-  void AnswerDisplayInfo(Item& item) const;
-  int FindRow(UINT flags, const std::string& text, int start) const;
 
   HWND hwnd_ = nullptr;
   results::ResultSet rows_;

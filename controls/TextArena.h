@@ -24,12 +24,6 @@ class TextArena {
   // Only after Reserve made room for the text and its NUL.
   Position Append(std::string_view text);
   const char* At(Position position) const { return slots_[position / kBlockSize] + position % kBlockSize; }
-
-  // Forgets the texts from `position` on (a position Append gave, or End()).
-  void Truncate(Position position) { end_ = position; }
-  Position End() const { return end_; }
-  // Bytes taken by the texts, their NULs and the unused ends of full blocks.
-  std::size_t Bytes() const { return end_; }
   void Clear();
 
  private:

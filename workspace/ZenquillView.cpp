@@ -80,7 +80,7 @@ void CZenquillView::OnDestroy() {
 }
 
 // The result list asks its parent, the form, for the texts it shows.
-bool CZenquillView::OnNotify(const NMHDR& notify) {
+bool CZenquillView::OnNotify(NMHDR& notify) {
   LRESULT result = 0;
   if (!resultList.OnParentNotify(notify, result)) return OnSchemaNotify(notify);
   SetWindowLongPtrA(Hwnd(), DWLP_MSGRESULT, result);
@@ -99,7 +99,7 @@ INT_PTR CZenquillView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnDestroy();
       return FALSE;
     case WM_NOTIFY:
-      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+      return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
   }
   return fw::FormView::OnMessage(msg, wParam, lParam);
 }

@@ -22,7 +22,7 @@ LRESULT CALLBACK ListHost::TopProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
   // A list object that has let go of the window (or is gone) no longer sees its notifications.
   const bool served = host->served_ && GetWindowLongPtrW(host->list_, GWLP_WNDPROC) != host->listProc_;
   if (msg == WM_NOTIFY && served &&
-      host->served_->OnParentNotify(*reinterpret_cast<const NMHDR*>(lParam), result))
+      host->served_->OnParentNotify(*reinterpret_cast<NMHDR*>(lParam), result))
     return result;
   return CallWindowProcA(host->topProc_, hwnd, msg, wParam, lParam);
 }
