@@ -9,22 +9,14 @@
 #include <vector>
 
 #include "ListHost.h"
-#include "Settle.h"
 #include "ResultMemoryCap.h"
 #include "ResultSet.h"
+#include "Settle.h"
+#include "SortCase.h"
 #include "SortKey.h"
 #include "SortListCtrl.h"
 
 namespace {
-
-using Texts = std::vector<std::string>;
-
-struct SortCase {
-  const char* name;
-  Texts cells;
-  bool ascending;
-  Texts expected;
-};
 
 const SortCase kSortCases[] = {
     {"NumbersSortAsText", {"10", "9", "100"}, true, {"10", "100", "9"}},

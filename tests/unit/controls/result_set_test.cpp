@@ -5,13 +5,13 @@
 
 #include "ResultMemoryCap.h"
 #include "ResultSet.h"
+#include "SortCase.h"
 #include "TextArena.h"
 
 namespace {
 
 using results::ResultSet;
 using results::RowBatch;
-using Texts = std::vector<std::string>;
 
 // Every cell of a column, top to bottom.
 Texts Column(const ResultSet& set, int column) {
@@ -70,13 +70,6 @@ TEST(RowStore, ClearEmptiesRowsAndColumnsAndTakesRowsAgain) {
   ASSERT_TRUE(set.AppendRow({"e"}));
   EXPECT_EQ("e", set.Cell(0, 0));
 }
-
-struct SortCase {
-  const char* name;
-  Texts cells;
-  bool ascending;
-  Texts expected;
-};
 
 const SortCase kSortCases[] = {
     {"Ascending", {"pear", "Apple", "fig"}, true, {"Apple", "fig", "pear"}},
