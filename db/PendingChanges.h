@@ -16,7 +16,6 @@ extern const char kPendingChangesQuestion[];
 // Asks `choose` only when the session holds pending changes, then runs COMMIT or ROLLBACK.
 // True when the session may end; false when it stays: the user kept it, or the COMMIT or
 // ROLLBACK failed (`error` holds the reason then).
-bool SettlePendingChanges(DatabaseDocument& document, const std::function<PendingChoice()>& choose,
-                          std::string& error);
+bool SettlePendingChanges(DatabaseDocument& document, const std::function<PendingChoice()>& choose, std::string& error);
 
 #endif
