@@ -1,7 +1,5 @@
 // The question before a session ends, against the scripted double: when it is asked, what
 // each answer sends, and the statement rule that stands in for a server that cannot tell.
-#include <algorithm>
-
 #include "FakeSessionFixture.h"
 #include "PendingChanges.h"
 
@@ -9,12 +7,8 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-class PendingChangesTest : public FakeSession {
+class PendingChangesTest : public FakeConnectedSession {
  protected:
-  void SetUp() override {
-    FakeSession::SetUp();
-    ASSERT_EQ(DB_OK, ConnectAsScott());
-  }
   // The server's answer to the transaction query: an id, or NULL (nullptr).
   void ServerAnswers(const char* transactionId) {
     fake.FakeOciSetAttribute(OCI_ATTR_STMT_TYPE, OCI_STMT_SELECT);
