@@ -71,11 +71,10 @@ void CZenquillView::OnSize(int cx, int cy) {
   }
 }
 
-// Closing the window always ends the session: the Disconnect command's handler runs
-// whether or not the command is enabled. Ending normally, the program leaves no recovery
-// copy behind.
+// Closing the window always ends the session, without the question: CanCloseFrame asked it
+// before the window was let go. Ending normally, the program leaves no recovery copy behind.
 void CZenquillView::OnDestroy() {
-  OnCommand(ID_DATABASE_DISCONNECT);
+  EndSession();
   recovery.Discard();
 }
 
