@@ -13,9 +13,15 @@ namespace {
 constexpr int kRows = 1000000;
 
 results::Row RowAt(int row) {
-  return {std::to_string(row),        "SENSOR_" + std::to_string(row % 997), "2026-12-0" + std::to_string(row % 9),
-          std::to_string(row % 1440), std::to_string(row * 7 % 100000) + ".25", "NULL",
-          "OK",                       std::to_string(row % 60),            "N" + std::to_string(row % 4),
+  return {std::to_string(row),
+          "SENSOR_" + std::to_string(row % 997),
+          "2026-12-0" + std::to_string(row % 9),
+          std::to_string(row % 1440),
+          std::to_string(row * 7 % 100000) + ".25",
+          "NULL",
+          "OK",
+          std::to_string(row % 60),
+          "N" + std::to_string(row % 4),
           "site " + std::to_string(row % 31)};
 }
 

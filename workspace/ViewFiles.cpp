@@ -91,7 +91,8 @@ void CZenquillView::ReportFileFailure(const char* message) {
 // Save XML data: the export itself lives in xml/; the view shows what it came to.
 void CZenquillView::OnSaveXmlData() {
   SaveXmlDesktop& desktop = SystemDesktop();
-  const SaveXmlOutcome outcome = SaveXmlData(Hwnd(), xml::ListViewTable(resultList.Handle(), &resultList.Rows()), desktop);
+  const SaveXmlOutcome outcome =
+      SaveXmlData(Hwnd(), xml::ListViewTable(resultList.Handle(), &resultList.Rows()), desktop);
   if (!outcome.chosen) return;
   ReadControls();
   messageText = outcome.message;

@@ -6,10 +6,9 @@ ListHost::ListHost() {
   InitCommonControls();
   top_ = CreateWindowExA(0, "STATIC", "list host", WS_OVERLAPPEDWINDOW, 0, 0, 700, 300, nullptr, nullptr,
                          GetModuleHandleA(nullptr), nullptr);
-  list_ =
-      CreateWindowExA(0, WC_LISTVIEWA, "",
-                      WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_ALIGNLEFT | LVS_OWNERDATA, 0, 0,
-                      650, 250, top_, reinterpret_cast<HMENU>(1001), GetModuleHandleA(nullptr), nullptr);
+  list_ = CreateWindowExA(0, WC_LISTVIEWA, "",
+                          WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_ALIGNLEFT | LVS_OWNERDATA,
+                          0, 0, 650, 250, top_, reinterpret_cast<HMENU>(1001), GetModuleHandleA(nullptr), nullptr);
   SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
   listProc_ = GetWindowLongPtrW(list_, GWLP_WNDPROC);
   SetWindowLongPtrA(top_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -21,8 +20,7 @@ LRESULT CALLBACK ListHost::TopProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
   LRESULT result = 0;
   // A list object that has let go of the window (or is gone) no longer sees its notifications.
   const bool served = host->served_ && GetWindowLongPtrW(host->list_, GWLP_WNDPROC) != host->listProc_;
-  if (msg == WM_NOTIFY && served &&
-      host->served_->OnParentNotify(*reinterpret_cast<NMHDR*>(lParam), result))
+  if (msg == WM_NOTIFY && served && host->served_->OnParentNotify(*reinterpret_cast<NMHDR*>(lParam), result))
     return result;
   return CallWindowProcA(host->topProc_, hwnd, msg, wParam, lParam);
 }

@@ -74,7 +74,10 @@ const CompareCase kCompareCases[] = {
     {"NullBeforeO", "NULL", "Oslo", -1},
     {"AccentedLettersIgnoreCase", "\xE9t\xE9", "\xC9T\xC9", 0},
     {"AccentAfterPlainLetter", "e", "\xE9", -1},
-    {"SharpSIsDoubleS", "stra\xDF" "e", "STRASSE", 0},
+    {"SharpSIsDoubleS",
+     "stra\xDF"
+     "e",
+     "STRASSE", 0},
     {"BlankBeforeLetter", "a b", "ab", -1},
     {"HyphenIsText", "co-op", "coop", -1},
     {"PunctuationBeforeDigits", "#1", "1", -1},
