@@ -1,6 +1,7 @@
 #include "ClientCommands.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 #include "ScriptLexer.h"
@@ -33,14 +34,18 @@ const CommandWord kExecute = {"EXECUTE", 4};
 const CommandWord kRemark = {"REMARK", 3};
 const CommandWord kSet = {"SET", 3};
 
-bool Abbreviates(const std::string& text, std::size_t at, std::size_t end, const CommandWord& word) {
-  if (at == end || UpperAscii(text[at]) != word.name[0]) return false;  // most words differ here
-  const std::size_t length = end - at;
-  if (length < word.shortest || length > word.length) return false;
+bool Abbreviates(const char* bytes, std::size_t length, const char* name, std::size_t nameLength,
+                 std::size_t shortest) {
+  if (length == 0 || UpperAscii(bytes[0]) != name[0]) return false;  // most words differ here
+  if (length < shortest || length > nameLength) return false;
   for (std::size_t k = 0; k < length; ++k) {
-    if (UpperAscii(text[at + k]) != word.name[k]) return false;
+    if (UpperAscii(bytes[k]) != name[k]) return false;
   }
   return true;
+}
+
+bool Abbreviates(const std::string& text, std::size_t at, std::size_t end, const CommandWord& word) {
+  return Abbreviates(text.data() + at, end - at, word.name, word.length, word.shortest);
 }
 
 bool IsLineFiller(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -106,6 +111,10 @@ ClientCommandLine ClientCommandAt(const std::string& text, std::size_t at) {
     line.textEnd = end;
   }
   return line;
+}
+
+bool AbbreviatesWord(const std::string& word, const char* name, std::size_t shortest) {
+  return Abbreviates(word.data(), word.size(), name, std::strlen(name), shortest);
 }
 
 std::string ExecuteBlock(const std::string& text, const ClientCommandLine& command) {

@@ -21,6 +21,10 @@ struct ClientCommandLine {
 // SQL*Plus command (SET TRANSACTION, SET ROLE and SET CONSTRAINTS are SQL).
 ClientCommandLine ClientCommandAt(const std::string& text, std::size_t at);
 
+// Whether `word` is `name` (upper case) or one of its abbreviations of at least `shortest`
+// letters, in any letter case.
+bool AbbreviatesWord(const std::string& word, const char* name, std::size_t shortest);
+
 // The block an EXECUTE command runs: "BEGIN text; END;", the hyphens that continue its lines
 // turned into blanks so that every byte keeps its place after the "BEGIN ".
 std::string ExecuteBlock(const std::string& text, const ClientCommandLine& command);

@@ -91,18 +91,18 @@ enum class Reading { Statement, Unit, Java };
 class Scanner {
  public:
   Scanner(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
-          std::vector<SplitStatement>& statements)
+          std::vector<SplitStatement>& statements, std::vector<SplitCommand>& commands)
       : text_(text),
         sql_(sqlSeparator),
         plsql_(plsqlSeparator),
         statements_(statements),
+        commands_(commands),
         statementStops_(Stops(true, sqlSeparator, plsqlSeparator)),
         unitStops_(Stops(true, plsqlSeparator, "")),
         javaStops_(Stops(false, plsqlSeparator, "")) {}
 
-  int Run(int& skippedCommands) {
+  int Run() {
     for (std::size_t start = 0; start < text_.size();) start = Statement(start);
-    skippedCommands = skipped_;
     return count_;
   }
 
@@ -114,7 +114,7 @@ class Scanner {
     if (PlsqlSeparatorAt(head)) return head + plsql_.size();
     if (SqlSeparatorAt(head)) return head + sql_.size();
     const ClientCommandLine command = ClientCommandAt(text_, head);
-    if (command.kind != ClientCommandLine::None) return Command(command);
+    if (command.kind != ClientCommandLine::None) return Command(head, command);
     std::size_t body = head;
     switch (plsql_.empty() ? UnitKind::None : UnitAt(text_, head, body)) {
       case UnitKind::Plsql:
@@ -127,12 +127,12 @@ class Scanner {
     return Read(start, head, Reading::Statement);
   }
 
-  std::size_t Command(const ClientCommandLine& command) {
+  std::size_t Command(std::size_t head, const ClientCommandLine& command) {
     if (command.kind == ClientCommandLine::Execute) {
       statements_.push_back({ExecuteBlock(text_, command), command.textStart, kExecuteBlockLead, kExecuteBlockTrail});
       ++count_;
     } else {
-      ++skipped_;
+      commands_.push_back({head, command.end, static_cast<std::size_t>(count_)});
     }
     return command.end;
   }
@@ -204,23 +204,30 @@ class Scanner {
   const std::string& sql_;
   const std::string& plsql_;
   std::vector<SplitStatement>& statements_;
+  std::vector<SplitCommand>& commands_;
   const StopTable statementStops_;
   const StopTable unitStops_;
   const StopTable javaStops_;
   int count_ = 0;
-  int skipped_ = 0;
 };
 
 }  // namespace
 
 int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
-                    std::vector<SplitStatement>& statements, int& skippedCommands) {
-  skippedCommands = 0;
+                    std::vector<SplitStatement>& statements, std::vector<SplitCommand>& commands) {
   if (sqlSeparator.empty() && plsqlSeparator.empty()) {
     statements.push_back({text, 0});
     return 1;
   }
-  return Scanner(text, sqlSeparator, plsqlSeparator, statements).Run(skippedCommands);
+  return Scanner(text, sqlSeparator, plsqlSeparator, statements, commands).Run();
+}
+
+int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
+                    std::vector<SplitStatement>& statements, int& skippedCommands) {
+  std::vector<SplitCommand> commands;
+  const int count = SplitStatements(text, sqlSeparator, plsqlSeparator, statements, commands);
+  skippedCommands = static_cast<int>(commands.size());
+  return count;
 }
 
 int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,

@@ -21,6 +21,14 @@ struct SplitStatement {
   std::size_t ScriptLength() const { return text.size() - lead - trail; }
 };
 
+// A SQL*Plus command line that was not sent (every one but EXECUTE): its bytes in the split
+// text, and how many statements of the text come before it.
+struct SplitCommand {
+  std::size_t start;
+  std::size_t end;
+  std::size_t before;
+};
+
 // Appends the statements of `text` to `statements` and returns how many it appended.
 // The SQL separator ends ordinary statements; the PL/SQL separator, alone on its line, ends
 // blocks and program units, and any other statement that is still open. Nothing but blanks
@@ -29,6 +37,8 @@ struct SplitStatement {
 // block. With both separators empty the whole text is one statement.
 int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
                     std::vector<SplitStatement>& statements, int& skippedCommands);
+int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
+                    std::vector<SplitStatement>& statements, std::vector<SplitCommand>& commands);
 int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
                     std::vector<SplitStatement>& statements);
 int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
