@@ -136,6 +136,8 @@ class CZenquillView : public fw::FormView {
   HWND sqlEditor = nullptr;
   std::string sqlText;
   RecoveryCopy recovery;
+  // Substitution variables and rules last for the program's run, as in a SQL*Plus session.
+  SubstitutionSession substitution;
 };
 
 #endif
