@@ -60,15 +60,16 @@ std::size_t TrimmedStart(const std::string& text, std::size_t begin, std::size_t
   return SeparatorStartsAt(text, begin, end, sep) ? BlanksAfter(text, begin + sep.size(), end) : begin;
 }
 
-// Bytes at which a scan must stop and look: where a literal or comment may open, and where
-// a separator may begin (compared upper-cased, so a letter stops in both cases).
+// Bytes at which a scan must stop and look: where a literal or comment may open, where
+// a separator may begin (compared upper-cased, so a letter stops in both cases), and where
+// a line that may end the entry ("." or RUN) begins.
 using StopTable = std::array<bool, 256>;
 
 StopTable Stops(bool masked, const std::string& firstSep, const std::string& secondSep) {
   StopTable stops{};
   for (int b = 0; b < 256; ++b) {
     const char c = static_cast<char>(b);
-    stops[b] = (masked && MayOpenMasked(c)) || (!firstSep.empty() && UpperAscii(c) == firstSep[0]) ||
+    stops[b] = (masked && (MayOpenMasked(c) || c == '\n')) || (!firstSep.empty() && UpperAscii(c) == firstSep[0]) ||
                (!secondSep.empty() && UpperAscii(c) == secondSep[0]);
   }
   return stops;
@@ -86,8 +87,9 @@ enum class Reading { Statement, Unit, Java };
 //   a SQL*Plus command     - its line is skipped, or run as a block (EXECUTE);
 //   a PL/SQL unit          - read up to the PL/SQL separator alone on its line;
 //   anything else          - read up to the SQL separator or a lone PL/SQL separator.
-// A statement is sent from its start (leading comments included) to its separator, both
-// ends trimmed; one that no separator ends is the remainder, sent exactly as it stands.
+// A "." or RUN line ends either reading (see EndEntry). A statement is sent from its start
+// (leading comments included) to its separator, both ends trimmed; one that nothing ends
+// is the remainder, trimmed the same way.
 class Scanner {
  public:
   Scanner(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
@@ -155,13 +157,40 @@ class Scanner {
         return Cut(start, at + sql_.size(), sql_);
       } else if (PlsqlSeparatorAt(at)) {
         return Cut(start, at + plsql_.size(), plsql_);
+      } else if (bytes[at] == '\n' && reading != Reading::Java) {
+        const EntryEnd ending = EntryEndAt(text_, at + 1);
+        if (ending.kind != EntryEnd::None) return EndEntry(start, at + 1, ending);
+        ++at;
       } else {
         ++at;
       }
     }
-    statements_.push_back({text_.substr(start), start});
-    ++count_;
+    Cut(start, size, std::string());
     return size;
+  }
+
+  // The entry begun at `start` ends at the line `lineStart`: RUN sends it; "." sends it only
+  // when a lone PL/SQL separator or RUN follows, and otherwise leaves it unsent.
+  std::size_t EndEntry(std::size_t start, std::size_t lineStart, const EntryEnd& ending) {
+    std::size_t runLine = lineStart;
+    while (IsLineFiller(text_[runLine])) ++runLine;  // the command is listed from its word
+    EntryEnd run = ending;
+    if (ending.kind == EntryEnd::Dot) {
+      runLine = ending.end;
+      while (runLine < text_.size() && IsBlank(text_[runLine])) ++runLine;
+      if (PlsqlSeparatorAt(runLine)) {
+        Cut(start, lineStart, std::string());
+        return runLine + plsql_.size();
+      }
+      run = EntryEndAt(text_, runLine);
+      if (run.kind != EntryEnd::Run) {
+        commands_.push_back({start, ending.end, static_cast<std::size_t>(count_)});
+        return ending.end;
+      }
+    }
+    Cut(start, lineStart, std::string());
+    commands_.push_back({runLine, run.end, static_cast<std::size_t>(count_)});
+    return run.end;
   }
 
   bool SqlSeparatorAt(std::size_t at) const {
@@ -188,11 +217,13 @@ class Scanner {
     return true;
   }
 
-  // Only blanks are trimmed at the start: what stands before the head is blanks and
-  // comments, and "/*" begins with the PL/SQL separator.
+  // Only blanks (tabs too) are trimmed at the start: what stands before the head is blanks
+  // and comments, and "/*" begins with the PL/SQL separator.
   std::size_t Cut(std::size_t start, std::size_t end, const std::string& separator) {
-    const std::size_t stop = TrimmedEnd(text_, start, end, separator);
-    const std::size_t first = BlanksAfter(text_, start, stop);
+    std::size_t stop = TrimmedEnd(text_, start, end, separator);
+    while (stop > start && IsBlank(text_[stop - 1])) --stop;
+    std::size_t first = start;
+    while (first < stop && IsBlank(text_[first])) ++first;
     if (first < stop) {
       statements_.push_back({text_.substr(first, stop - first), first});
       ++count_;

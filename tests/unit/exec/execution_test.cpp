@@ -532,7 +532,7 @@ const AtCaretCase kAtCaret[] = {
     {"BlockIsOneStatement", kBlock, 9, 9, "BEGIN\r\n  NULL;\r\nEND;", "BEGIN\r\n  NULL;\r\nEND;", {}},
     {"OnTheBlocksSeparatorLine", kBlock, 23, 23, "BEGIN\r\n  NULL;\r\nEND;", "BEGIN\r\n  NULL;\r\nEND;", {}},
     {"LineAfterTheBlock", kBlock, 25, 25, "SELECT A", "SELECT A", {}},
-    {"UntrimmedRemainder", "SELECT A; SELECT B", 10, 10, " SELECT B", " SELECT B", {}},
+    {"TrimmedRemainder", "SELECT A; SELECT B", 10, 10, "SELECT B", "SELECT B", {}},
     {"ErrorCaretCountsTheStatementsPlace", "SELECT A;\r\nSELEC X;", 12, 12, "SELEC X", nullptr, {true, 15, 0}},
     {"SelectionIsExactlyExecute", kTwo, 0, 19, "SELECT A", "SELECT A;\r\n\r\n-- the", {}},
     {"NoStatementRunsTheEmptyScript", "\r\n-- nothing\r\n", 2, 2, "", "\r\n-- nothing\r\n", {}},
@@ -546,7 +546,7 @@ TEST_P(AtCaret, RunsTheStatementThatHoldsTheCaret) {
   source.script = {{"SELECT A", Query(1)},
                    {"-- the second\r\nSELECT B", Query(1)},
                    {"BEGIN\r\n  NULL;\r\nEND;", Change(0)},
-                   {" SELECT B", Query(1)},
+                   {"SELECT B", Query(1)},
                    {"SELEC X", Failure(4)}};
   FakeResultList list;
   const ExecutionOutcome outcome = ExecuteStatementAtCaret({c.text, c.selStart, c.selEnd, ";", "/"}, source, list);

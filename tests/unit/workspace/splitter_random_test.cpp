@@ -60,7 +60,8 @@ TEST(SplitterRandomized, CheckerTellsSoundFromFaultyOutcomes) {
   };
   const OutcomeCase cases[] = {
       {"A; B; -- c", {{"A", 0}, {"B", 3}}, true},
-      {"A;\r\nB", {{"A", 0}, {"\r\nB", 2}}, true},
+      {"A;\r\nB", {{"A", 0}, {"B", 4}}, true},
+      {"A;\r\nB ", {{"A", 0}, {"B ", 4}}, false},  // a remainder not trimmed
       {"A; B; C;", {{"A", 0}, {"C", 6}}, false},  // a statement dropped
       {"A; -- c\nB", {{"A", 0}}, false},          // code after a comment dropped
       {"A; B;", {{"A; B", 0}, {"B", 3}}, false},  // overlap
