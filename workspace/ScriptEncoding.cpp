@@ -27,16 +27,6 @@ std::size_t Utf8Sequence(const std::string& bytes, std::size_t at, char32_t& poi
   return length;
 }
 
-void AppendUtf16(std::u16string& wide, char32_t point) {
-  if (point < 0x10000) {
-    wide += static_cast<char16_t>(point);
-  } else {
-    point -= 0x10000;
-    wide += static_cast<char16_t>(0xD800 + (point >> 10));
-    wide += static_cast<char16_t>(0xDC00 + (point & 0x3FF));
-  }
-}
-
 // False at the first byte that is no part of valid UTF-8, unless `lenient`: then that byte
 // becomes U+FFFD and the rest is read on.
 bool Utf8ToUtf16(const std::string& bytes, std::size_t from, bool lenient, std::u16string& wide) {
@@ -44,25 +34,21 @@ bool Utf8ToUtf16(const std::string& bytes, std::size_t from, bool lenient, std::
     char32_t point = 0;
     const std::size_t length = Utf8Sequence(bytes, at, point);
     if (length == 0 && !lenient) return false;
-    AppendUtf16(wide, length == 0 ? kReplacement : point);
+    // No ANSI code page holds a character beyond the first plane: it is one "?" to come.
+    wide += length == 0 || point > 0xFFFF ? kReplacement : static_cast<char16_t>(point);
     at += length == 0 ? 1 : length;
   }
   return true;
 }
 
-void AppendUtf8(std::string& out, char32_t point) {
+void AppendUtf8(std::string& out, char16_t point) {
   if (point < 0x80) {
     out += static_cast<char>(point);
   } else if (point < 0x800) {
     out += static_cast<char>(0xC0 | (point >> 6));
     out += static_cast<char>(0x80 | (point & 0x3F));
-  } else if (point < 0x10000) {
-    out += static_cast<char>(0xE0 | (point >> 12));
-    out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (point & 0x3F));
   } else {
-    out += static_cast<char>(0xF0 | (point >> 18));
-    out += static_cast<char>(0x80 | ((point >> 12) & 0x3F));
+    out += static_cast<char>(0xE0 | (point >> 12));
     out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (point & 0x3F));
   }
@@ -97,13 +83,7 @@ std::string EncodeScript(const std::string& text, ScriptEncoding encoding) {
   if (encoding == ScriptEncoding::Ansi) return text;
   std::string bytes = encoding == ScriptEncoding::Utf8WithBom ? kBom : "";
   const std::u16string wide = xml::AnsiToUtf16(text);
-  for (std::size_t i = 0; i < wide.size(); ++i) {
-    char32_t point = wide[i];
-    if (point >= 0xD800 && point < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] < 0xE000) {
-      point = 0x10000 + ((point - 0xD800) << 10) + (wide[++i] - 0xDC00);
-    }
-    AppendUtf8(bytes, point);
-  }
+  for (const char16_t unit : wide) AppendUtf8(bytes, unit);  // code pages hold no surrogates
   return bytes;
 }
 

@@ -27,8 +27,7 @@ std::u16string AnsiToUtf16(std::string_view text) {
 std::string Utf16ToAnsi(std::u16string_view text, std::size_t& unmappable) {
   unmappable = 0;
   std::string ansi;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t unit = text[i];
+  for (const char16_t unit : text) {
     const char16_t* high = std::find(std::begin(kHighControls), std::end(kHighControls), unit);
     if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
       ansi += static_cast<char>(unit);
@@ -37,7 +36,6 @@ std::string Utf16ToAnsi(std::u16string_view text, std::size_t& unmappable) {
     } else {
       ansi += '?';
       ++unmappable;
-      if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < text.size()) ++i;  // one mark for a surrogate pair
     }
   }
   return ansi;
