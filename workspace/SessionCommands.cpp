@@ -141,12 +141,21 @@ SqlErrorAction Whenever(const std::vector<std::string>& words) {
   return SqlErrorAction::Unchanged;
 }
 
+// Only the commands acted on here are substituted: asking for a value that nothing uses
+// (in a PROMPT or REMARK line) would only hold the run up.
+bool ChangesTheSession(const std::vector<std::string>& words) {
+  return Is(words, 0, "DEFINE", 3) || Is(words, 0, "UNDEFINE", 5) || Is(words, 0, "ACCEPT", 3) ||
+         Is(words, 0, "SET", 3) || Is(words, 0, "WHENEVER", 8);
+}
+
 }  // namespace
 
 SessionCommandOutcome ApplySessionCommand(const std::string& line, SubstitutionSession& session,
                                           const SubstitutionAsker& ask) {
   SessionCommandOutcome outcome;
-  const SubstitutedText substituted = Substitute(Joined(line), session, ask);
+  const std::string joined = Joined(line);
+  if (!ChangesTheSession(Words(joined))) return outcome;
+  const SubstitutedText substituted = Substitute(joined, session, ask);
   if (!substituted.complete) {
     outcome.complete = false;
     outcome.missingName = substituted.missingName;

@@ -17,8 +17,8 @@ struct SessionCommandOutcome {
   SqlErrorAction onSqlError = SqlErrorAction::Unchanged;
 };
 
-// Acts on one command line as the script holds it (continued lines included); its own
-// substitution variables are replaced first, as SQL*Plus does.
+// Acts on one command line as the script holds it (continued lines included); the
+// substitution variables of a line it acts on are replaced first, as SQL*Plus does.
 SessionCommandOutcome ApplySessionCommand(const std::string& line, SubstitutionSession& session,
                                           const SubstitutionAsker& ask);
 

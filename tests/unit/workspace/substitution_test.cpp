@@ -38,6 +38,7 @@ const SubstitutionCase kCases[] = {
     {"UNDEFINE", {"DEFINE a = 1", "DEFINE b = 2", "UNDEF a b"}, "&a", {"3"}, "3", {"Enter value for a:", ""}},
     {"command lines are substituted", {"DEFINE pass = &1"}, "&pass", {"tiger"}, "tiger",
      {"Enter value for 1:", ""}},
+    {"lines acted on only", {"PROMPT &shown", "REM &note"}, "1", {}, "1", {}},
     {"SET DEFINE OFF", {"SET DEFINE OFF"}, "SELECT 'AT&T' FROM dual", {}, "SELECT 'AT&T' FROM dual", {}},
     {"SET DEFINE c, then ON", {"DEFINE x = 1", "SET DEFINE ~"}, "~x &x", {}, "1 &x", {}},
     {"SET DEFINE ON restores &", {"DEFINE x = 1", "SET DEFINE OFF", "SET DEFINE ON"}, "&x", {}, "1", {}},
