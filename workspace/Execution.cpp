@@ -122,8 +122,8 @@ bool RunScriptStatement(const std::string& sent, const std::string& typed, const
                         int& valuesCut, ExecutionOutcome& failure) {
   const ExecutedStatement run = Run(source, sent);
   if (run.result != DB_OK) {
-    failure = StopAt(typed, source.GetErrorText() + Numbered(", approx. offset in selected area ", run.errorOffset),
-                     sqlText);
+    failure =
+        StopAt(typed, source.GetErrorText() + Numbered(", approx. offset in selected area ", run.errorOffset), sqlText);
     return false;
   }
   if (!run.isQuery) return true;
@@ -192,7 +192,9 @@ ExecutionOutcome ExecuteText(const EditorRequest& request, StatementSource& sour
     outcome = RunOneStatement(textRun, statements[0], selected ? request.selectionStart : 0, source, list, steps);
     if (!steps.Finish()) outcome = Stopped(steps);
   }
-  if (!commands.empty()) outcome.message += " (" + std::to_string(commands.size()) + " SQL*Plus commands skipped)";
+  const bool stopped = !steps.MissingName().empty();
+  if (!commands.empty() && !stopped)
+    outcome.message += " (" + std::to_string(commands.size()) + " SQL*Plus commands skipped)";
   return outcome;
 }
 

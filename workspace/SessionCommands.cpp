@@ -35,7 +35,8 @@ std::vector<std::string> Words(const std::string& line) {
 
 std::string Joined(const std::string& line) {
   std::string joined = line;
-  for (std::size_t lineFeed = joined.find('\n'); lineFeed != std::string::npos; lineFeed = joined.find('\n', lineFeed)) {
+  for (std::size_t lineFeed = joined.find('\n'); lineFeed != std::string::npos;
+       lineFeed = joined.find('\n', lineFeed)) {
     std::size_t hyphen = lineFeed;
     while (hyphen > 0 && IsBlank(joined[hyphen - 1])) --hyphen;
     if (hyphen > 0 && joined[hyphen - 1] == '-') joined[hyphen - 1] = ' ';

@@ -24,11 +24,14 @@ std::string Utf16ToAnsi(std::u16string_view text, std::size_t& unmappable) {
   DWORD flags = WC_NO_BEST_FIT_CHARS;
   const char* mark = "?";
   int length = WideCharToMultiByte(CP_ACP, flags, wide, size, nullptr, 0, mark, nullptr);
-  if (length == 0) flags = 0, mark = nullptr, length = WideCharToMultiByte(CP_ACP, 0, wide, size, nullptr, 0, nullptr, nullptr);
+  if (length == 0)
+    flags = 0, mark = nullptr, length = WideCharToMultiByte(CP_ACP, 0, wide, size, nullptr, 0, nullptr, nullptr);
   std::string ansi(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(CP_ACP, flags, wide, size, &ansi[0], length, mark, nullptr);
   // Every "?" that was no "?" before stands for a character the code page lacks.
-  const auto marks = [](auto begin, auto end, auto mark) { return static_cast<std::size_t>(std::count(begin, end, mark)); };
+  const auto marks = [](auto begin, auto end, auto mark) {
+    return static_cast<std::size_t>(std::count(begin, end, mark));
+  };
   const std::size_t before = marks(text.begin(), text.end(), u'?');
   const std::size_t after = marks(ansi.begin(), ansi.end(), '?');
   unmappable = after > before ? after - before : 0;

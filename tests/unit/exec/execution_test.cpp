@@ -323,7 +323,7 @@ const RunCase kRuns[] = {
      0},
     {"CancelStopsBeforeTheStatement",
      {{"A", Change(1)}},
-     "A;\r\nSELECT &x;\r\nA;",
+     "SET ECHO ON\r\nA;\r\nSELECT &x;\r\nA;",
      0,
      0,
      "Stopped: no value for substitution variable x",

@@ -78,8 +78,8 @@ TEST_F(ScriptFile, EncodingsRoundTripThroughTheEditor) {
        "SELECT 'caf\xC3\xA9 \xE2\x82\xAC'"},
       {"UTF-8 with BOM", bom + "CREATE PACKAGE p", "CREATE PACKAGE p", ScriptEncoding::Utf8WithBom, 0,
        bom + "CREATE PACKAGE p"},
-      {"outside the code page", bom + "'\xCE\xA9 \xF0\x9F\x98\x80 \xC3\xA9'", "'? ? \xE9'",
-       ScriptEncoding::Utf8WithBom, 2, bom + "'? ? \xC3\xA9'"},
+      {"outside the code page", bom + "'\xCE\xA9 \xF0\x9F\x98\x80 \xC3\xA9'", "'? ? \xE9'", ScriptEncoding::Utf8WithBom,
+       2, bom + "'? ? \xC3\xA9'"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
