@@ -78,9 +78,9 @@ bool IsNumber(const std::string& text) {
 }
 
 // ACCEPT name [NUM[BER]|CHAR|DATE] [FOR[MAT] f] [DEF[AULT] value] [PROMPT text|NOPR[OMPT]] [HIDE]
-bool Accept(const std::vector<std::string>& words, SubstitutionSession& session, const SubstitutionAsker& ask,
+void Accept(const std::vector<std::string>& words, SubstitutionSession& session, const SubstitutionAsker& ask,
             SessionCommandOutcome& outcome) {
-  if (words.size() < 2) return true;
+  if (words.size() < 2) return;
   const std::string& name = words[1];
   SubstitutionAsk question{EnterValueFor(name), "", false};
   bool number = false;
@@ -102,11 +102,10 @@ bool Accept(const std::vector<std::string>& words, SubstitutionSession& session,
     if (!ask(question, value)) {
       outcome.complete = false;
       outcome.missingName = name;
-      return false;
+      return;
     }
   } while (number && !IsNumber(value));
   session.Define(name, value);
-  return true;
 }
 
 // SET DEFINE|CONCAT|ESCAPE ON|OFF|c, several in one line; other options end the walk.
