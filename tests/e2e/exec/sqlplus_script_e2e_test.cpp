@@ -46,6 +46,7 @@ std::string AnswerAsk(const Workbench& bench, const std::string& value, bool& hi
   const HWND dialog = bench.WaitForDialog("Substitution variable");
   if (!dialog || !e2e::WaitForControl(dialog, IDC_SUBST_HIDDEN, kPatienceMs)) return "<no ask>";
   hidden = IsWindowVisible(GetDlgItem(dialog, IDC_SUBST_HIDDEN)) != 0;
+  EXPECT_TRUE(e2e::SaveScreenshot(e2e::ArtifactPath(hidden ? "substitution-hidden.png" : "substitution-ask.png")));
   const std::string prompt = e2e::GetText(GetDlgItem(dialog, IDC_SUBST_PROMPT));
   e2e::SetText(GetDlgItem(dialog, hidden ? IDC_SUBST_HIDDEN : IDC_SUBST_VALUE), value);
   Workbench::Answer(dialog, IDOK);
