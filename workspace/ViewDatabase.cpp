@@ -73,7 +73,7 @@ void CZenquillView::RunEditorText(ExecutionOutcome (*run)(const EditorRequest&, 
   DWORD start = 0;
   DWORD end = 0;
   SendMessageA(sqlEditor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const EditorRequest request = {sqlText, start, end, sqlSeparator, plsqlSeparator};
+  const EditorRequest request = {sqlText, start, end, sqlSeparator, plsqlSeparator, &substitution};
   ResultListWindow list(resultList, Hwnd());
   DocumentStatements<CZenquillDoc> source(*GetDocument());
   const ExecutionOutcome outcome = run(request, source, list);

@@ -23,6 +23,7 @@ class ResultListWindow : public ResultList {
     if (on) list_.ShowRowCount();
   }
   bool AskToReadAll(const std::string& question) override;
+  bool AskSubstitution(const SubstitutionAsk& ask, std::string& value) override;
 
  private:
   CSortListCtrl& list_;

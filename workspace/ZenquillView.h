@@ -16,6 +16,7 @@
 #include "Execution.h"
 #include "FormView.h"
 #include "RecoveryCopy.h"
+#include "ScriptEncoding.h"
 #include "SchemaSkeleton.h"
 #include "SortListCtrl.h"
 #include "StatementHistory.h"
@@ -143,6 +144,10 @@ class CZenquillView : public fw::FormView {
   HWND sqlEditor = nullptr;
   std::string sqlText;
   RecoveryCopy recovery;
+  // Substitution variables and rules last for the program's run, as in a SQL*Plus session.
+  SubstitutionSession substitution;
+  // The encoding of the file the editor belongs to, which Save writes it back in.
+  ScriptEncoding scriptEncoding = ScriptEncoding::Ansi;
 };
 
 #endif
