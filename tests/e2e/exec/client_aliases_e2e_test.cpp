@@ -15,13 +15,6 @@ const char kOracleKey[] = "SOFTWARE\\ORACLE";
 const char kHomeKey[] = "SOFTWARE\\ORACLE\\KEY_OraClient19Home1";
 const char kDemoEntry[] = "DEMO =\r\n  (DESCRIPTION = (ADDRESS = (PROTOCOL = TCP)(HOST = localhost)(PORT = 1521)))\r\n";
 
-bool KeyExists(const char* subkey) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subkey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
-}
-
 void WriteTnsFile(const fs::path& folder, const std::string& text) {
   fs::create_directories(folder);
   WriteFileBytes((folder / "tnsnames.ora").string(), text);
@@ -37,10 +30,11 @@ struct AliasCase {
 class ClientAliases : public ::testing::TestWithParam<AliasCase> {
  protected:
   void SetUp() override {
-    if (KeyExists(kOracleKey)) GTEST_SKIP() << "an Oracle client is registered here";
+    if (OracleClientRegistered()) GTEST_SKIP() << "an Oracle client is registered here";
     SetEnvironmentVariableA("TNS_ADMIN", nullptr);
   }
   void TearDown() override {
+    if (IsSkipped()) return;  // the registered client's keys are not ours to remove
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, kHomeKey);
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, kOracleKey);
     std::error_code ignored;
