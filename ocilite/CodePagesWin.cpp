@@ -15,10 +15,12 @@ std::wstring Wide(unsigned codePage, std::string_view bytes) {
 
 std::string Narrow(unsigned codePage, const std::wstring& wide) {
   const int size = static_cast<int>(wide.size());
-  // UTF-8 takes no default character; every other code page puts '?' for what it lacks.
+  // UTF-8 takes no default character; every other code page puts '?' for what it lacks,
+  // never a look-alike letter.
   const char* fallback = codePage == CP_UTF8 ? nullptr : "?";
-  std::string bytes(WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, fallback, nullptr), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), size, &bytes[0], static_cast<int>(bytes.size()), fallback, nullptr);
+  const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  std::string bytes(WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, fallback, nullptr), '\0');
+  WideCharToMultiByte(codePage, flags, wide.data(), size, &bytes[0], static_cast<int>(bytes.size()), fallback, nullptr);
   return bytes;
 }
 
