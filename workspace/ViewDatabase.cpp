@@ -20,7 +20,7 @@
 // state the commands' enabling looks at.
 void CZenquillView::OnConnect() {
   ReadControls();
-  ResultListWindow(resultList.Handle(), Hwnd()).Clear();
+  ResultListWindow(resultList, Hwnd()).Clear();
   ConnectDialog dialog;
   // Until the user connects or cancels, the dialog comes back after every failure.
   while (dialog.DoModal() == IDOK) {
@@ -41,8 +41,12 @@ void CZenquillView::OnConnect() {
   Report("Connect to database!");
 }
 
-// A missing session (never opened, or no client library) counts as disconnected.
 void CZenquillView::OnDisconnect() {
+  if (SettlePendingChanges()) EndSession();
+}
+
+// A missing session (never opened, or no client library) counts as disconnected.
+void CZenquillView::EndSession() {
   fw::WaitCursor wait;
   ReadControls();
   const DbResult result = GetDocument()->Disconnect();
@@ -69,8 +73,8 @@ void CZenquillView::RunEditorText(ExecutionOutcome (*run)(const EditorRequest&, 
   DWORD start = 0;
   DWORD end = 0;
   SendMessageA(sqlEditor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const EditorRequest request = {sqlText, start, end, sqlSeparator, plsqlSeparator};
-  ResultListWindow list(resultList.Handle(), Hwnd());
+  const EditorRequest request = {sqlText, start, end, sqlSeparator, plsqlSeparator, &substitution};
+  ResultListWindow list(resultList, Hwnd());
   DocumentStatements<CZenquillDoc> source(*GetDocument());
   const ExecutionOutcome outcome = run(request, source, list);
   if (outcome.recorded) history.AddToHistory(outcome.historyText);
@@ -88,7 +92,7 @@ void CZenquillView::RunQueryIntoList(const std::string& statement) {
   fw::WaitCursor wait;
   ReadControls();
   recovery.Keep(sqlText);
-  ResultListWindow list(resultList.Handle(), Hwnd());
+  ResultListWindow list(resultList, Hwnd());
   DocumentStatements<CZenquillDoc> source(*GetDocument());
   Report(QueryIntoList(statement, source, list).message);
 }
@@ -131,7 +135,7 @@ void CZenquillView::DispatchTreeSelection() {
 // are left out, and the message line says so.
 void CZenquillView::LoadScopeNode(const std::string& query, HTREEITEM scopeNode, int objectImage, bool ownerColumn) {
   RunQueryIntoList(query);
-  const xml::ListViewTable rows(resultList.Handle());
+  const xml::ListViewTable rows(resultList.Handle(), &resultList.Rows());
   std::vector<std::string> texts;
   bool complete = true;
   try {

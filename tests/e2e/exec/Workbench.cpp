@@ -14,6 +14,13 @@ const char kMark[] = "<waiting for the program>";
 
 }  // namespace
 
+bool OracleClientRegistered() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\ORACLE", 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
 std::string FileBytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return file ? std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()) : "<missing>";
@@ -100,9 +107,13 @@ std::string Workbench::Execute(const std::string& sql) {
 }
 
 std::string Workbench::PressF5() {
+  PostF5();
+  return WaitForReport();
+}
+
+void Workbench::PostF5() {
   e2e::SetText(message_, kMark);
   e2e::PostKey(main_, VK_F5);
-  return WaitForReport();
 }
 
 std::string Workbench::PressWithControl(WORD key) {
