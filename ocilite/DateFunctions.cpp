@@ -219,8 +219,7 @@ bool UnitOf(const DateTime& date, std::string name, Unit& unit) {
   }
   unit.start = start;
   if (days > 0) unit.next = DaysToDate(DateToDays(start) + days);
-  unit.roundsUpAt =
-      fixedBoundary ? DateToDays(boundary) : (DateToDays(unit.start) + DateToDays(unit.next)) / 2;
+  unit.roundsUpAt = fixedBoundary ? DateToDays(boundary) : (DateToDays(unit.start) + DateToDays(unit.next)) / 2;
   return true;
 }
 
@@ -258,11 +257,16 @@ const FunctionEntry kFunctions[] = {
     {"ZQ_DATE_TO_CHAR", 2, DateText}, {"TO_DATE", 1, ToDate},
     {"TO_DATE", 2, ToDate},           {"ZQ_DATE_PLUS", 2, DatePlus},
     {"ZQ_DATE_MINUS", 2, DateMinus},  {"ZQ_DATE_INVALID", 2, DateInvalid},
-    {"ZQ_ADD_INTERVAL_MONTHS", 2, AddIntervalMonths}, {"ADD_MONTHS", 2, AddMonths},     {"MONTHS_BETWEEN", 2, MonthsBetween},
+    {"ADD_MONTHS", 2, AddMonths},     {"MONTHS_BETWEEN", 2, MonthsBetween},
     {"LAST_DAY", 1, LastDay},         {"NEXT_DAY", 2, NextDay},
     {"ZQ_TRUNC_DATE", 1, TruncDate},  {"ZQ_TRUNC_DATE", 2, TruncDate},
     {"ZQ_ROUND_DATE", 1, RoundDate},  {"ZQ_ROUND_DATE", 2, RoundDate},
     {"ZQ_EXTRACT", 2, Extract},
+};
+
+// What date arithmetic with an INTERVAL literal calls (SqlInterval.h).
+const FunctionEntry kIntervalFunctions[] = {
+    {"ZQ_ADD_INTERVAL_MONTHS", 2, AddIntervalMonths},
 };
 
 }  // namespace
@@ -270,6 +274,7 @@ const FunctionEntry kFunctions[] = {
 void RegisterDateFunctions(sqlite3* db) {
   // Not deterministic: the session's date format may change between two statements.
   RegisterFunctions(db, kFunctions, false);
+  RegisterFunctions(db, kIntervalFunctions, false);
 }
 
 }  // namespace ocilite

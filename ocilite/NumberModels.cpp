@@ -73,9 +73,12 @@ bool Digits(const Model& model, double value, std::string& text) {
     int slots = 0;
     bool zeros = false;
     for (char c : model.digits) {
-      if (c == 'X' || c == 'x') ++slots;
-      else if (c == '0') zeros = true, ++slots;
-      else return false;
+      if (c == 'X' || c == 'x')
+        ++slots;
+      else if (c == '0')
+        zeros = true, ++slots;
+      else
+        return false;
     }
     char hex[64];
     std::snprintf(hex, sizeof hex, std::isupper(static_cast<unsigned char>(model.digits.back())) ? "%llX" : "%llx",

@@ -17,9 +17,9 @@ const char* const kMonths[] = {"JANUARY", "FEBRUARY", "MARCH",     "APRIL",   "M
 const char* const kDays[] = {"SUNDAY", "MONDAY", "TUESDAY", "WEDNESDAY", "THURSDAY", "FRIDAY", "SATURDAY"};
 
 // The elements of a format model, longest first where one begins another.
-const char* const kElements[] = {"HH24", "HH12", "HH", "MONTH", "MON", "MM", "MI", "DDD", "DAY", "DD", "DY", "D",
-                                 "YYYY", "RRRR", "YY", "RR",    "SS",  "AM", "PM", "J",   "Q",   "WW", "FM",
-                                 "IYYY", "IW",   "W",  "FX"};
+const char* const kElements[] = {"HH24", "HH12", "HH", "MONTH", "MON",  "MM",   "MI", "DDD", "DAY",
+                                 "DD",   "DY",   "D",  "YYYY",  "RRRR", "YY",   "RR", "SS",  "AM",
+                                 "PM",   "J",    "Q",  "WW",    "FM",   "IYYY", "IW", "W",   "FX"};
 enum Element {
   kHh24,
   kHh12,
@@ -54,8 +54,8 @@ enum Element {
 const char* const kSuffixes[] = {"SPTH", "THSP", "SP", "TH"};
 
 bool IsNumberElement(int element) {
-  return element >= 0 && element != kMon && element != kMonth && element != kDy && element != kDay &&
-         element != kAm && element != kPm && element != kFm && element != kFx;
+  return element >= 0 && element != kMon && element != kMonth && element != kDy && element != kDay && element != kAm &&
+         element != kPm && element != kFm && element != kFx;
 }
 
 // ASCII only, and without the locale: every fetched date is written through here.

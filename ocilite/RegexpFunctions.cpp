@@ -96,8 +96,8 @@ struct Search {
 // Reads text, pattern, position (at `positionArg`), occurrence (after the position, where the
 // function takes one) and match parameter; false when the result is NULL (already set) or an
 // error was raised.
-bool ReadSearch(sqlite3_context* context, int argc, sqlite3_value** argv, int positionArg, int flagsArg,
-                Search& search, bool takesOccurrence = true) {
+bool ReadSearch(sqlite3_context* context, int argc, sqlite3_value** argv, int positionArg, int flagsArg, Search& search,
+                bool takesOccurrence = true) {
   for (int k = 0; k < 2; ++k) {
     if (sqlite3_value_type(argv[k]) == SQLITE_NULL) {
       sqlite3_result_null(context);
@@ -108,7 +108,8 @@ bool ReadSearch(sqlite3_context* context, int argc, sqlite3_value** argv, int po
   double position = 1;
   double occurrence = 1;
   if (argc > positionArg && !NumberArgument(context, argv[positionArg], position)) return false;
-  if (takesOccurrence && argc > positionArg + 1 && !NumberArgument(context, argv[positionArg + 1], occurrence)) return false;
+  if (takesOccurrence && argc > positionArg + 1 && !NumberArgument(context, argv[positionArg + 1], occurrence))
+    return false;
   if (position < 1) {
     RaiseOraError(context, 1428, "'" + AsText(argv[positionArg]) + "'");
     return false;
@@ -245,11 +246,8 @@ void RegexpReplace(sqlite3_context* context, int argc, sqlite3_value** argv) {
 }
 
 const FunctionEntry kFunctions[] = {
-    {"REGEXP_LIKE", -1, RegexpLike},
-    {"REGEXP_SUBSTR", -1, RegexpSubstr},
-    {"REGEXP_INSTR", -1, RegexpInstr},
-    {"REGEXP_REPLACE", -1, RegexpReplace},
-    {"REGEXP_COUNT", -1, RegexpCount},
+    {"REGEXP_LIKE", -1, RegexpLike},       {"REGEXP_SUBSTR", -1, RegexpSubstr}, {"REGEXP_INSTR", -1, RegexpInstr},
+    {"REGEXP_REPLACE", -1, RegexpReplace}, {"REGEXP_COUNT", -1, RegexpCount},
 };
 
 }  // namespace

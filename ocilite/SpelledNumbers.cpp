@@ -4,14 +4,14 @@ namespace ocilite {
 
 namespace {
 
-const char* const kOnes[] = {"ZERO",    "ONE",     "TWO",       "THREE",    "FOUR",     "FIVE",    "SIX",
-                             "SEVEN",   "EIGHT",   "NINE",      "TEN",      "ELEVEN",   "TWELVE",  "THIRTEEN",
-                             "FOURTEEN", "FIFTEEN", "SIXTEEN",  "SEVENTEEN", "EIGHTEEN", "NINETEEN"};
+const char* const kOnes[] = {"ZERO",     "ONE",     "TWO",     "THREE",     "FOUR",     "FIVE",    "SIX",
+                             "SEVEN",    "EIGHT",   "NINE",    "TEN",       "ELEVEN",   "TWELVE",  "THIRTEEN",
+                             "FOURTEEN", "FIFTEEN", "SIXTEEN", "SEVENTEEN", "EIGHTEEN", "NINETEEN"};
 const char* const kTens[] = {"", "", "TWENTY", "THIRTY", "FORTY", "FIFTY", "SIXTY", "SEVENTY", "EIGHTY", "NINETY"};
-const char* const kOrdinalOnes[] = {"ZEROTH",     "FIRST",      "SECOND",     "THIRD",        "FOURTH",
-                                    "FIFTH",      "SIXTH",      "SEVENTH",    "EIGHTH",       "NINTH",
-                                    "TENTH",      "ELEVENTH",   "TWELFTH",    "THIRTEENTH",   "FOURTEENTH",
-                                    "FIFTEENTH",  "SIXTEENTH",  "SEVENTEENTH", "EIGHTEENTH",  "NINETEENTH"};
+const char* const kOrdinalOnes[] = {"ZEROTH",    "FIRST",     "SECOND",      "THIRD",      "FOURTH",
+                                    "FIFTH",     "SIXTH",     "SEVENTH",     "EIGHTH",     "NINTH",
+                                    "TENTH",     "ELEVENTH",  "TWELFTH",     "THIRTEENTH", "FOURTEENTH",
+                                    "FIFTEENTH", "SIXTEENTH", "SEVENTEENTH", "EIGHTEENTH", "NINETEENTH"};
 
 // Below a thousand; the last word ordinal when asked.
 std::string BelowThousand(long n, bool ordinal) {

@@ -86,24 +86,61 @@ bool IsAggregateName(const std::string& name) {
 SqlType KnownType(const std::string& name) {
   if (name == kIntervalMonths || name == kIntervalDays) return SqlType::Text;  // as Oracle shows one
   if (Listed(name, {"SOUNDEX", "NLS_UPPER", "NLS_LOWER", "NLS_INITCAP"})) return SqlType::Text;
-  bool number = Listed(name, {"STDDEV_POP", "STDDEV_SAMP", "VAR_POP", "VAR_SAMP", "MEDIAN", "RATIO_TO_REPORT",
-                       "REGEXP_COUNT", "SIN", "COS", "TAN", "ASIN", "ACOS", "ATAN", "ATAN2", "SINH", "COSH", "TANH",
-                       "BITAND", "WIDTH_BUCKET", "NANVL", "LENGTHB", "CUME_DIST", "PERCENT_RANK", "NTILE"});
+  bool number = Listed(name, {"STDDEV_POP",   "STDDEV_SAMP", "VAR_POP", "VAR_SAMP",  "MEDIAN",       "RATIO_TO_REPORT",
+                              "REGEXP_COUNT", "SIN",         "COS",     "TAN",       "ASIN",         "ACOS",
+                              "ATAN",         "ATAN2",       "SINH",    "COSH",      "TANH",         "BITAND",
+                              "WIDTH_BUCKET", "NANVL",       "LENGTHB", "CUME_DIST", "PERCENT_RANK", "NTILE"});
   return number ? SqlType::Number : SqlType::Unknown;
 }
 
 bool IsUnbuiltFunction(const std::string& name) {
-  return Listed(name, {"CORR", "COVAR_POP", "COVAR_SAMP", "PERCENTILE_CONT", "PERCENTILE_DISC", "STATS_MODE",
-                       "REGR_SLOPE", "REGR_INTERCEPT", "REGR_COUNT", "REGR_R2", "REGR_AVGX", "REGR_AVGY", "NUMTODSINTERVAL",
-                       "NUMTOYMINTERVAL", "TO_DSINTERVAL", "TO_YMINTERVAL", "TO_TIMESTAMP", "TO_TIMESTAMP_TZ", "FROM_TZ",
-                       "NEW_TIME", "SYS_EXTRACT_UTC", "TZ_OFFSET", "NLSSORT", "DUMP", "VSIZE", "ORA_HASH", "SYS_GUID",
-                       "USERENV", "SYS_CONTEXT", "LNNVL", "ASCIISTR", "UNISTR", "COMPOSE", "DECOMPOSE", "INSTRB",
-                       "SUBSTRB", "BIN_TO_NUM", "TO_BINARY_DOUBLE", "TO_BINARY_FLOAT", "RAWTOHEX", "HEXTORAW"});
+  return Listed(name, {"CORR",
+                       "COVAR_POP",
+                       "COVAR_SAMP",
+                       "PERCENTILE_CONT",
+                       "PERCENTILE_DISC",
+                       "STATS_MODE",
+                       "REGR_SLOPE",
+                       "REGR_INTERCEPT",
+                       "REGR_COUNT",
+                       "REGR_R2",
+                       "REGR_AVGX",
+                       "REGR_AVGY",
+                       "NUMTODSINTERVAL",
+                       "NUMTOYMINTERVAL",
+                       "TO_DSINTERVAL",
+                       "TO_YMINTERVAL",
+                       "TO_TIMESTAMP",
+                       "TO_TIMESTAMP_TZ",
+                       "FROM_TZ",
+                       "NEW_TIME",
+                       "SYS_EXTRACT_UTC",
+                       "TZ_OFFSET",
+                       "NLSSORT",
+                       "DUMP",
+                       "VSIZE",
+                       "ORA_HASH",
+                       "SYS_GUID",
+                       "USERENV",
+                       "SYS_CONTEXT",
+                       "LNNVL",
+                       "ASCIISTR",
+                       "UNISTR",
+                       "COMPOSE",
+                       "DECOMPOSE",
+                       "INSTRB",
+                       "SUBSTRB",
+                       "BIN_TO_NUM",
+                       "TO_BINARY_DOUBLE",
+                       "TO_BINARY_FLOAT",
+                       "RAWTOHEX",
+                       "HEXTORAW"});
 }
 
 bool SplitNestedAggregates(SelectCore& core) {
-  if (std::none_of(core.items.begin(), core.items.end(),
-                   [](const SelectItem& item) { return item.expr->kind != ExprKind::Star && NestsAggregate(*item.expr); })) {
+  if (std::none_of(core.items.begin(), core.items.end(), [](const SelectItem& item) {
+        return item.expr->kind != ExprKind::Star && NestsAggregate(*item.expr);
+      })) {
     return false;
   }
   auto query = std::make_unique<Query>();

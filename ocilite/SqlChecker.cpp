@@ -28,9 +28,7 @@ struct Scope {
   std::vector<Source> commonTables;  // WITH names visible here and below
 };
 
-bool IsAggregate(const Expr& e) {
-  return e.kind == ExprKind::Function && !e.over && IsAggregateName(e.text);
-}
+bool IsAggregate(const Expr& e) { return e.kind == ExprKind::Function && !e.over && IsAggregateName(e.text); }
 
 bool HasAggregate(const Expr* e) {
   if (!e) return false;
@@ -480,7 +478,9 @@ class Checker {
     return std::any_of(e.args.begin(), e.args.end(), [](const ExprPtr& arg) { return HasPrior(*arg); });
   }
 
-  static bool IsDual(const TableRef& table) { return table.kind == TableRef::Kind::Table && table.names.back() == "DUAL"; }
+  static bool IsDual(const TableRef& table) {
+    return table.kind == TableRef::Kind::Table && table.names.back() == "DUAL";
+  }
 
   // CONNECT BY without PRIOR makes rows rather than walking a tree: no row is its own
   // ancestor there. Over DUAL the n-th row made is the one at level n, so ROWNUM in the

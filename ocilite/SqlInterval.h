@@ -13,8 +13,8 @@ namespace ocilite {
 
 struct Interval {
   bool yearToMonth = false;
-  double amount = 0;   // months for YEAR TO MONTH, days for DAY TO SECOND
-  int precision = 2;   // the leading field's digits
+  double amount = 0;  // months for YEAR TO MONTH, days for DAY TO SECOND
+  int precision = 2;  // the leading field's digits
 };
 
 // The calls the parser makes of a literal, by its kind.

@@ -1037,9 +1037,10 @@ class Parser {
     call.keep = Accept("FIRST") ? 1 : Accept("LAST") ? 2 : 0;
     if (!call.keep) return Fail(905);
     if (!Expect("ORDER") || !Expect("BY") || !OrderList(call.withinGroup) || !ExpectClose()) return false;
-    bool known = call.text == "MIN" || call.text == "MAX" || call.text == "SUM" || call.text == "AVG" ||
-                 call.text == "COUNT";
-    if (!known || call.distinct) return Unsupported("KEEP after " + std::string(call.distinct ? "DISTINCT" : call.text));
+    bool known =
+        call.text == "MIN" || call.text == "MAX" || call.text == "SUM" || call.text == "AVG" || call.text == "COUNT";
+    if (!known || call.distinct)
+      return Unsupported("KEEP after " + std::string(call.distinct ? "DISTINCT" : call.text));
     if (Peek("OVER")) return Unsupported("KEEP with OVER");
     return true;
   }

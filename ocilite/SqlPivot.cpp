@@ -177,7 +177,8 @@ class Expander {
       ExprPtr equal = Binary("=", ColumnNode(pivot_.forColumns[k], value.expr->start), std::move(part));
       condition = condition ? Binary("AND", std::move(condition), std::move(equal)) : std::move(equal);
     }
-    ExprPtr operand = out->star || out->args.empty() ? Node(ExprKind::Number, out->start, "1") : std::move(out->args[0]);
+    ExprPtr operand =
+        out->star || out->args.empty() ? Node(ExprKind::Number, out->start, "1") : std::move(out->args[0]);
     ExprPtr choice = Node(ExprKind::Case, out->start);
     choice->args.push_back(std::move(condition));
     choice->args.push_back(std::move(operand));
