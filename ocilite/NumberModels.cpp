@@ -67,41 +67,46 @@ Model Parse(const std::string& format) {
   return model;
 }
 
-// The value's digits alone by the model, with no sign: false when the model is none.
+// The digits of each kind of model, without a sign; "#" when the value does not fit.
+bool HexDigits(const Model& model, double value, std::string& text) {
+  size_t slots = 0;
+  bool zeros = false;
+  for (char c : model.digits) {
+    if (c != 'X' && c != 'x' && c != '0') return false;
+    zeros = zeros || c == '0';
+    ++slots;
+  }
+  char hex[32];
+  bool upper = std::isupper(static_cast<unsigned char>(model.digits.back())) != 0;
+  std::snprintf(hex, sizeof hex, upper ? "%llX" : "%llx", static_cast<unsigned long long>(std::llround(value)));
+  text = hex;
+  text = text.size() > slots ? "#" : std::string(slots - text.size(), zeros ? '0' : ' ') + text;
+  return true;
+}
+
+void ScientificDigits(const Model& model, double value, std::string& text) {
+  size_t point = model.digits.find_first_of(".Dd");
+  int decimals = point == std::string::npos ? 0 : static_cast<int>(model.digits.size() - point - 1);
+  char number[64];
+  std::snprintf(number, sizeof number, "%.*E", decimals, value);
+  text = number;
+}
+
+bool PlainDigits(const Model& model, double value, std::string& text) {
+  if (!FormatNumber(value * std::pow(10.0, model.shift), model.digits, text)) return false;
+  if (text.find('#') != std::string::npos) {
+    text = "#";
+    return true;
+  }
+  size_t first = text.find_first_not_of(' ');
+  if (first != std::string::npos && first > 0) text.erase(first - 1, 1);  // FormatNumber's sign place
+  return true;
+}
+
 bool Digits(const Model& model, double value, std::string& text) {
-  if (model.hex) {
-    int slots = 0;
-    bool zeros = false;
-    for (char c : model.digits) {
-      if (c == 'X' || c == 'x')
-        ++slots;
-      else if (c == '0')
-        zeros = true, ++slots;
-      else
-        return false;
-    }
-    char hex[64];
-    std::snprintf(hex, sizeof hex, std::isupper(static_cast<unsigned char>(model.digits.back())) ? "%llX" : "%llx",
-                  static_cast<unsigned long long>(std::llround(value)));
-    text = hex;
-    if (static_cast<int>(text.size()) > slots) return text.assign(model.digits.size() + 1, '#'), true;
-    text = std::string(static_cast<size_t>(slots) - text.size(), zeros ? '0' : ' ') + text;
-    return true;
-  }
-  if (model.scientific) {
-    size_t point = model.digits.find_first_of(".Dd");
-    int decimals = point == std::string::npos ? 0 : static_cast<int>(model.digits.size() - point - 1);
-    char number[64];
-    std::snprintf(number, sizeof number, "%.*E", decimals, value);
-    text = number;
-    return true;
-  }
-  std::string plain;
-  if (!FormatNumber(value * std::pow(10.0, model.shift), model.digits, plain)) return false;
-  if (plain.find('#') != std::string::npos) return text.assign(plain.size(), '#'), true;
-  size_t first = plain.find_first_not_of(' ');
-  if (first != std::string::npos && first > 0) plain.erase(first - 1, 1);  // FormatNumber's sign place
-  text = plain;
+  if (model.hex) return HexDigits(model, value, text);
+  if (!model.scientific) return PlainDigits(model, value, text);
+  ScientificDigits(model, value, text);
   return true;
 }
 
@@ -113,7 +118,10 @@ bool FormatNumberModel(double value, const std::string& format, std::string& tex
   if (model.hex && negative) return false;
   std::string digits;
   if (!Digits(model, std::fabs(value), digits)) return false;
-  if (digits.find('#') != std::string::npos) return text.assign(format.size() + 1, '#'), true;
+  if (digits == "#") {
+    text.assign(format.size() + 1, '#');
+    return true;
+  }
   size_t first = digits.find_first_not_of(' ');
   std::string padding = digits.substr(0, first == std::string::npos ? digits.size() : first);
   std::string shown = digits.substr(padding.size());

@@ -1,10 +1,9 @@
 #include "SqlInterval.h"
 
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <algorithm>
-#include <vector>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
 
 #include "FunctionArguments.h"
 #include "sqlite3.h"

@@ -2,6 +2,7 @@
 // over one row) and _POP forms, and MEDIAN (the mean of the middle two of an even count).
 // Each keeps its values in order, so that it also works over a sliding window.
 #include <cmath>
+#include <iterator>
 #include <set>
 
 #include "FunctionArguments.h"
