@@ -40,9 +40,29 @@ bool LookUpColumns(sqlite3* db, const std::vector<std::string>& names, std::vect
   return true;
 }
 
+// The DEFAULT of a table's column, as SQLite keeps its SQL.
+std::string ColumnDefault(sqlite3* db, const std::vector<std::string>& table, const std::string& column) {
+  const char* sql = table.size() > 1 ? "SELECT dflt_value FROM pragma_table_info(?1, ?2) WHERE name = ?3"
+                                     : "SELECT dflt_value FROM pragma_table_info(?1) WHERE name = ?3";
+  sqlite3_stmt* statement = nullptr;
+  if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) return std::string();
+  sqlite3_bind_text(statement, 1, table.back().c_str(), -1, SQLITE_TRANSIENT);
+  if (table.size() > 1) sqlite3_bind_text(statement, 2, table.front().c_str(), -1, SQLITE_TRANSIENT);
+  sqlite3_bind_text(statement, 3, column.c_str(), -1, SQLITE_TRANSIENT);
+  std::string value;
+  if (sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_text(statement, 0)) {
+    value = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+  }
+  sqlite3_finalize(statement);
+  return value;
+}
+
 CheckOptions Options(sqlite3* db, bool isDba) {
   CheckOptions options;
   options.isDba = isDba;
+  options.columnDefault = [db](const std::vector<std::string>& table, const std::string& column) {
+    return ColumnDefault(db, table, column);
+  };
   options.catalog = [db](const std::vector<std::string>& names, std::vector<CatalogColumn>& columns) {
     return LookUpColumns(db, names, columns);
   };

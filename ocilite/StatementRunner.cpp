@@ -7,6 +7,7 @@
 #include "SqlTranslator.h"
 #include "StatementKind.h"
 #include "ValueFunctions.h"
+#include "ViolationErrors.h"
 #include "sqlite3.h"
 
 namespace ocilite {
@@ -123,8 +124,7 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
   // DDL commits what is pending, as in Oracle; DML joins the session's transaction.
   bool started = isDdl ? session->Commit(error) : session->BeginTransaction(error);
   if (!started || !RunTranslated(*session, translation, request.text, result.rowCount, error)) {
-    // SQLite names no side of a broken foreign key: a DELETE can only have left children behind.
-    if (error.code == 2291 && type == OCI_STMT_DELETE) error = MakeOraError(2292, "FOREIGN KEY", error.offset);
+    ExplainViolation(session->Db(), request.text, type, error);
     return OCI_ERROR;
   }
   if (isDdl) result.rowCount = 0;
