@@ -7,6 +7,7 @@
 #define ZENQUILL_OCILITE_SQLTRANSLATOR_H
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,8 @@ namespace ocilite {
 struct TranslateOptions {
   std::string schema;  // where unqualified CREATE/DROP/ALTER names go
   bool isDba = false;  // whether DBA_ views may be named
+  // The name for a constraint CREATE TABLE leaves unnamed (Oracle's SYS_Cn); none: left unnamed.
+  std::function<std::string()> constraintName;
 };
 
 struct Translation {

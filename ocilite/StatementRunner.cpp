@@ -6,6 +6,7 @@
 #include "SqlFrontEnd.h"
 #include "SqlTranslator.h"
 #include "StatementKind.h"
+#include "SystemNames.h"
 #include "ValueFunctions.h"
 #include "ViolationErrors.h"
 #include "sqlite3.h"
@@ -110,9 +111,9 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
   std::vector<SqlType> types;
   bool isDml = type == OCI_STMT_SELECT || type == OCI_STMT_INSERT || type == OCI_STMT_UPDATE ||
                type == OCI_STMT_DELETE || type == kMergeType || type == kTruncateType;
+  TranslateOptions ddl{session->User().name, session->User().isDba, [&session] { return NextConstraintName(*session); }};
   bool translated = isDml ? TranslateDml(session->Db(), request.text, session->User().isDba, translation, types, error)
-                          : TranslateDdl(session->Db(), request.text, {session->User().name, session->User().isDba},
-                                         translation, error);
+                          : TranslateDdl(session->Db(), request.text, ddl, translation, error);
   if (!translated) return OCI_ERROR;
   if (type == OCI_STMT_SELECT)
     return OpenQuery(session, translation, request.text, types, request.commit, result, error);
@@ -124,7 +125,7 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
   // DDL commits what is pending, as in Oracle; DML joins the session's transaction.
   bool started = isDdl ? session->Commit(error) : session->BeginTransaction(error);
   if (!started || !RunTranslated(*session, translation, request.text, result.rowCount, error)) {
-    ExplainViolation(session->Db(), request.text, type, error);
+    ExplainViolation(session->Db(), session->User().name, request.text, type, error);
     return OCI_ERROR;
   }
   if (isDdl) result.rowCount = 0;

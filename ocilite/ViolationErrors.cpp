@@ -4,48 +4,138 @@
 
 #include "OciApi.h"
 #include "SqlParser.h"
-#include "SqliteFiles.h"
+#include "StatementKind.h"
 #include "sqlite3.h"
 
 namespace ocilite {
 
 namespace {
 
-// Whether an UPDATE sets one of its table's own foreign key columns: then a broken key is a
-// missing parent, otherwise the table is the parent of a row left behind.
-bool SetsForeignKey(sqlite3* db, const std::string& text) {
-  DmlStatement statement;
-  OraError ignored;
-  if (!ParseDml(text, statement, ignored)) return false;
-  const std::vector<std::string>& names = statement.target.names;
-  std::string sql = "SELECT \"from\" FROM pragma_foreign_key_list(?1" + std::string(names.size() > 1 ? ", ?2)" : ")");
+// Every row of a one-column query with text parameters.
+std::vector<std::string> Texts(sqlite3* db, const std::string& sql, const std::vector<std::string>& parameters) {
+  std::vector<std::string> rows;
   sqlite3_stmt* query = nullptr;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &query, nullptr) != SQLITE_OK) return false;
-  sqlite3_bind_text(query, 1, names.back().c_str(), -1, SQLITE_TRANSIENT);
-  if (names.size() > 1) sqlite3_bind_text(query, 2, names.front().c_str(), -1, SQLITE_TRANSIENT);
-  bool sets = false;
-  while (!sets && sqlite3_step(query) == SQLITE_ROW) {
-    std::string column = reinterpret_cast<const char*>(sqlite3_column_text(query, 0));
-    for (const Assignment& assignment : statement.assignments) {
-      const std::vector<std::string>& columns = assignment.columns;
-      sets = sets || std::find(columns.begin(), columns.end(), column) != columns.end();
-    }
+  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &query, nullptr) != SQLITE_OK) return rows;
+  for (size_t k = 0; k < parameters.size(); ++k) {
+    sqlite3_bind_text(query, static_cast<int>(k + 1), parameters[k].c_str(), -1, SQLITE_TRANSIENT);
+  }
+  while (sqlite3_step(query) == SQLITE_ROW) {
+    const unsigned char* text = sqlite3_column_text(query, 0);
+    rows.push_back(text ? reinterpret_cast<const char*>(text) : "");
   }
   sqlite3_finalize(query);
-  return sets;
+  return rows;
+}
+
+std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+
+bool Mentions(const std::vector<std::string>& columns, const std::vector<std::string>& wanted) {
+  for (const std::string& column : wanted) {
+    if (std::find(columns.begin(), columns.end(), column) != columns.end()) return true;
+  }
+  return false;
+}
+
+// The columns a statement stores into: its INSERT list or its assignments.
+std::vector<std::string> StoredColumns(const DmlStatement& statement) {
+  std::vector<std::string> columns = statement.columns;
+  for (const Assignment& assignment : statement.assignments) {
+    columns.insert(columns.end(), assignment.columns.begin(), assignment.columns.end());
+  }
+  return columns;
+}
+
+// The columns of "UNIQUE constraint failed: T.A, T.B" as ORA-00001 first carried them: (T.A, T.B).
+std::vector<std::string> ViolatedColumns(const std::string& text) {
+  size_t open = text.find('(');
+  size_t close = text.rfind(')');
+  std::vector<std::string> columns;
+  if (open == std::string::npos || close == std::string::npos || close < open) return columns;
+  std::string list = text.substr(open + 1, close - open - 1);
+  for (size_t from = 0; from <= list.size();) {
+    size_t end = std::min(list.find(", ", from), list.size());
+    std::string column = list.substr(from, end - from);
+    columns.push_back(column.substr(column.rfind('.') == std::string::npos ? 0 : column.rfind('.') + 1));
+    from = end + 2;
+  }
+  return columns;
+}
+
+std::string ConstraintOf(const std::vector<TableConstraint>& constraints, char type,
+                         const std::vector<std::string>& columns, bool exact) {
+  for (const TableConstraint& c : constraints) {
+    bool types = c.type == type || (type == 'U' && c.type == 'P');
+    bool fits = exact ? c.columns == columns : columns.empty() || Mentions(c.columns, columns);
+    if (types && fits && !c.name.empty()) return c.name;
+  }
+  return std::string();
 }
 
 }  // namespace
 
-void ExplainViolation(sqlite3* db, const std::string& text, int type, OraError& error) {
+std::vector<TableConstraint> TableConstraints(sqlite3* db, const std::string& schema, const std::string& table) {
+  std::vector<std::string> sql =
+      Texts(db, "SELECT sql FROM " + Quoted(schema) + ".sqlite_schema WHERE type = 'table' AND name = ?1", {table});
+  TableDefinition definition;
+  if (sql.empty() || !ParseTableDefinition(sql[0], definition)) return {};
+  return ConstraintsOf(definition);
+}
+
+std::vector<std::pair<std::string, std::string>> ReferencingTables(sqlite3* db, const std::string& schema,
+                                                                    const std::string& table) {
+  std::vector<std::pair<std::string, std::string>> found;
+  for (const std::string& child :
+       Texts(db, "SELECT name FROM " + Quoted(schema) + ".sqlite_schema WHERE type = 'table' AND name <> ?1", {table})) {
+    for (const TableConstraint& c : TableConstraints(db, schema, child)) {
+      if (c.type == 'R' && c.parent == table) {
+        found.push_back({child, c.name});
+        break;
+      }
+    }
+  }
+  return found;
+}
+
+void ExplainViolation(sqlite3* db, const std::string& user, const std::string& text, int type, OraError& error) {
+  DmlStatement statement;
+  OraError ignored;
+  ParseDml(text, statement, ignored);
+  const TableRef& target = statement.inserts.empty() ? statement.target : statement.inserts[0].target;
+  std::string schema = target.names.size() > 1 ? target.names.front() : user;
+  std::string table = target.names.empty() ? std::string() : target.names.back();
+  std::vector<TableConstraint> constraints = TableConstraints(db, schema, table);
+  std::vector<std::string> stored = StoredColumns(statement);
   if (error.code == 1400 && type == OCI_STMT_UPDATE) {
     size_t open = error.text.find('(');
     size_t close = error.text.rfind(')');
     std::string column = open < close ? error.text.substr(open + 1, close - open - 1) : std::string();
     error = MakeOraError(1407, column, error.offset);
   }
-  bool parentSide = type == OCI_STMT_DELETE || (type == OCI_STMT_UPDATE && !SetsForeignKey(db, text));
-  if (error.code == 2291 && parentSide) error = MakeOraError(2292, "FOREIGN KEY", error.offset);
+  std::string name;
+  if (error.code == 2291) {
+    // Setting its own foreign key misses a parent; changing a key the children hold orphans them.
+    std::vector<std::string> foreignKeys;
+    for (const TableConstraint& c : constraints) {
+      if (c.type == 'R') foreignKeys.insert(foreignKeys.end(), c.columns.begin(), c.columns.end());
+    }
+    bool childSide = type == OCI_STMT_INSERT || type == kMergeType ||
+                     (type == OCI_STMT_UPDATE && Mentions(foreignKeys, stored));
+    if (childSide) {
+      name = ConstraintOf(constraints, 'R', stored, false);
+    } else {
+      std::vector<std::pair<std::string, std::string>> children = ReferencingTables(db, schema, table);
+      name = children.empty() ? std::string() : children[0].second;
+      error = MakeOraError(2292, "", error.offset);
+    }
+  } else if (error.code == 1) {
+    name = ConstraintOf(constraints, 'U', ViolatedColumns(error.text), true);
+  } else if (error.code == 2290) {
+    size_t open = error.text.find('(');
+    name = error.text.substr(open + 1, error.text.rfind(')') - open - 1);
+  }
+  if (!name.empty() || error.code == 2291 || error.code == 2292) {
+    error = MakeOraError(error.code, schema + "." + (name.empty() ? "FOREIGN KEY" : name), error.offset);
+  }
 }
 
 }  // namespace ocilite
