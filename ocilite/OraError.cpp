@@ -118,6 +118,13 @@ const Message kMessages[] = {
     {1430, "column being added already exists in table"},
     {957, "duplicate column name"},
     {2443, "Cannot drop constraint  - nonexistent constraint"},
+    {1735, "invalid ALTER TABLE option"},
+    {1758, "table must be empty to add mandatory (NOT NULL) column"},
+    {2293, "cannot validate (%s) - check constraint violated"},
+    {2296, "cannot enable (%s) - null values found"},
+    {2298, "cannot validate (%s) - parent keys not found"},
+    {2299, "cannot validate (%s) - duplicate keys found"},
+    {12983, "cannot drop all columns in a table"},
 };
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }

@@ -1,5 +1,6 @@
 #include "StatementRunner.h"
 
+#include "AlterTable.h"
 #include "DictionaryDdl.h"
 #include "OciApi.h"
 #include "OracleDate.h"
@@ -141,7 +142,11 @@ int RunStatement(const std::shared_ptr<Session>& session, const ExecuteRequest& 
   bool ok = true;
   switch (kind.route) {
     case Route::Sql:
+      if (!ReleaseDroppedTable(*session, tokens, error)) return OCI_ERROR;
       return RunSql(session, request, kind.ociType, result, error);
+    case Route::AlterTable:
+      ok = AlterTable(*session, tokens, request.text, error);
+      break;
     case Route::Commit:
       ok = session->Commit(error);
       break;

@@ -94,17 +94,23 @@ bool IsLimitCheck(const TableConstraint& c) {
 
 bool IsRowidAlias(const std::vector<Token>& t) { return t.size() > 1 && t[1].IsWord("INTEGER"); }
 
-void ItemConstraints(const TableItem& item, size_t index, std::vector<TableConstraint>& out) {
-  std::vector<Token> t = SignificantTokens(item.text);
-  size_t first = item.column.empty() ? 0 : 1;
+// Where each clause of an item begins: a column definition's DEFAULT, NOT NULL and constraints,
+// or the one clause a table constraint is.
+std::vector<size_t> ClauseStarts(const std::vector<Token>& t, bool column) {
   std::vector<size_t> starts;
   int depth = 0;
-  for (size_t k = first; k < t.size(); ++k) {
+  for (size_t k = column ? 1 : 0; k < t.size(); ++k) {
     bool named = k >= 2 && t[k - 2].IsWord("CONSTRAINT");  // the clause began at CONSTRAINT
-    bool clause = item.column.empty() ? k == 0 : StartsColumnClause(t, k) && !named;
+    bool clause = column ? StartsColumnClause(t, k) && !named : k == 0;
     if (depth == 0 && clause) starts.push_back(k);
     depth += t[k].IsSymbol('(') ? 1 : t[k].IsSymbol(')') ? -1 : 0;
   }
+  return starts;
+}
+
+void ItemConstraints(const TableItem& item, size_t index, std::vector<TableConstraint>& out) {
+  std::vector<Token> t = SignificantTokens(item.text);
+  std::vector<size_t> starts = ClauseStarts(t, !item.column.empty());
   for (size_t s = 0; s < starts.size(); ++s) {
     TableConstraint c;
     c.item = index;
@@ -166,6 +172,23 @@ std::vector<TableConstraint> ConstraintsOf(const TableDefinition& definition) {
     }
   }
   return constraints;
+}
+
+ColumnParts SplitColumn(const TableItem& item) {
+  ColumnParts parts;
+  std::vector<Token> t = SignificantTokens(item.text);
+  std::vector<size_t> starts = ClauseStarts(t, true);
+  if (t.empty()) return parts;
+  parts.name = std::string(t[0].text);
+  size_t typeEnd = starts.empty() ? t.size() : starts[0];
+  if (typeEnd > 1) parts.type = TextBetween(item.text, t, 1, typeEnd - 1);
+  for (size_t s = 0; s < starts.size(); ++s) {
+    size_t to = s + 1 < starts.size() ? starts[s + 1] : t.size();
+    TableConstraint c;
+    if (ReadClause(item.text, t, starts[s], to, item.column, c) && IsLimitCheck(c)) continue;
+    parts.clauses.push_back(TextBetween(item.text, t, starts[s], to - 1));
+  }
+  return parts;
 }
 
 std::string CreateTableSql(const std::string& quotedName, const TableDefinition& definition) {

@@ -34,6 +34,16 @@ struct TableConstraint {
   size_t end = 0;
 };
 
+// A column definition cut into its name, its type and its clauses (DEFAULT, NOT NULL and the
+// constraints), without the checks this library adds for the type's limits.
+struct ColumnParts {
+  std::string name;
+  std::string type;
+  std::vector<std::string> clauses;
+};
+
+ColumnParts SplitColumn(const TableItem& item);
+
 // False when `createSql` is not a CREATE TABLE with a parenthesised definition.
 bool ParseTableDefinition(const std::string& createSql, TableDefinition& definition);
 

@@ -4,28 +4,13 @@
 
 #include "OciApi.h"
 #include "SqlParser.h"
+#include "SqliteFiles.h"
 #include "StatementKind.h"
 #include "sqlite3.h"
 
 namespace ocilite {
 
 namespace {
-
-// Every row of a one-column query with text parameters.
-std::vector<std::string> Texts(sqlite3* db, const std::string& sql, const std::vector<std::string>& parameters) {
-  std::vector<std::string> rows;
-  sqlite3_stmt* query = nullptr;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &query, nullptr) != SQLITE_OK) return rows;
-  for (size_t k = 0; k < parameters.size(); ++k) {
-    sqlite3_bind_text(query, static_cast<int>(k + 1), parameters[k].c_str(), -1, SQLITE_TRANSIENT);
-  }
-  while (sqlite3_step(query) == SQLITE_ROW) {
-    const unsigned char* text = sqlite3_column_text(query, 0);
-    rows.push_back(text ? reinterpret_cast<const char*>(text) : "");
-  }
-  sqlite3_finalize(query);
-  return rows;
-}
 
 std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
 
@@ -75,7 +60,7 @@ std::string ConstraintOf(const std::vector<TableConstraint>& constraints, char t
 
 std::vector<TableConstraint> TableConstraints(sqlite3* db, const std::string& schema, const std::string& table) {
   std::vector<std::string> sql =
-      Texts(db, "SELECT sql FROM " + Quoted(schema) + ".sqlite_schema WHERE type = 'table' AND name = ?1", {table});
+      QueryColumn(db, "SELECT sql FROM " + Quoted(schema) + ".sqlite_schema WHERE type = 'table' AND name = ?1", {table});
   TableDefinition definition;
   if (sql.empty() || !ParseTableDefinition(sql[0], definition)) return {};
   return ConstraintsOf(definition);
@@ -85,7 +70,8 @@ std::vector<std::pair<std::string, std::string>> ReferencingTables(sqlite3* db, 
                                                                     const std::string& table) {
   std::vector<std::pair<std::string, std::string>> found;
   for (const std::string& child :
-       Texts(db, "SELECT name FROM " + Quoted(schema) + ".sqlite_schema WHERE type = 'table' AND name <> ?1", {table})) {
+       QueryColumn(db, "SELECT name FROM " + Quoted(schema) + ".sqlite_schema WHERE type = 'table' AND name <> ?1",
+                   {table})) {
     for (const TableConstraint& c : TableConstraints(db, schema, child)) {
       if (c.type == 'R' && c.parent == table) {
         found.push_back({child, c.name});
