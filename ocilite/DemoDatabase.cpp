@@ -43,7 +43,7 @@ bool RunSchemaScript(sqlite3* db, const std::string& script, OraError& error) {
     Translation translation;
     translation.sql = statement;
     bool isTable = words.size() > 1 && words[0].IsWord("CREATE") && words[1].IsWord("TABLE");
-    if (isTable && !TranslateSql(statement, {"", true, nullptr}, translation, error)) return false;
+    if (isTable && !TranslateSql(statement, {"", true}, translation, error)) return false;
     if (!RunScript(db, translation.sql.c_str(), error)) return false;
   }
   return RunScript(db, script.substr(from).c_str(), error);
