@@ -125,6 +125,7 @@ const Message kMessages[] = {
     {2298, "cannot validate (%s) - parent keys not found"},
     {2299, "cannot validate (%s) - duplicate keys found"},
     {12983, "cannot drop all columns in a table"},
+    {42399, "cannot perform a DML operation on a read-only view"},
 };
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
@@ -177,6 +178,7 @@ OraError OraErrorFromSqlite(int sqliteCode, const std::string& message, size_t o
     if (IsOracleFunction(name)) return MakeOraError(3001, name, offset);
     return MakeOraError(904, QuotedPath(name), offset);
   }
+  if (Contains(message, "because it is a view")) return MakeOraError(3001, "DML on a view", offset);
   if (Contains(message, "ambiguous column name")) return MakeOraError(918, "", offset);
   if (Contains(message, "misuse of aggregate")) return MakeOraError(934, "", offset);
   if (Contains(message, "wrong number of arguments")) return MakeOraError(909, "", offset);

@@ -71,6 +71,7 @@ CheckOptions Options(sqlite3* db, bool isDba) {
 
 // The view's own text rides in a comment after AS, "*/" written as "*\/".
 const char kTextOpen[] = "/*ZQ_TEXT:";
+const char kReadOnly[] = "/*ZQ_READ_ONLY*/ ";  // CREATE VIEW ... WITH READ ONLY
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
@@ -91,7 +92,21 @@ const Token* QueryAs(const std::vector<Token>& t) {
   return nullptr;
 }
 
+// Where a view's WITH CHECK OPTION or WITH READ ONLY begins, after its query; the end if nowhere.
+size_t ViewOptionAt(std::string_view sql, const std::vector<Token>& t, size_t from) {
+  int depth = 0;
+  for (size_t k = from; k + 1 < t.size(); ++k) {
+    depth += t[k].IsSymbol('(') ? 1 : t[k].IsSymbol(')') ? -1 : 0;
+    if (depth == 0 && t[k].IsWord("WITH") && (t[k + 1].IsWord("CHECK") || t[k + 1].IsWord("READ"))) {
+      return t[k].offset;
+    }
+  }
+  return sql.size();
+}
+
 }  // namespace
+
+bool IsReadOnlyView(const std::string& createSql) { return createSql.find(kReadOnly) != std::string::npos; }
 
 bool TranslateDdl(sqlite3* db, std::string_view sql, const TranslateOptions& options, Translation& out,
                   OraError& error) {
@@ -99,6 +114,9 @@ bool TranslateDdl(sqlite3* db, std::string_view sql, const TranslateOptions& opt
   const Token* as = QueryAs(tokens);
   if (!as) return TranslateSql(sql, options, out, error);
   size_t queryStart = as->offset + as->length;
+  size_t optionAt = ViewOptionAt(sql, tokens, static_cast<size_t>(as - tokens.data()));
+  bool readOnly = optionAt < sql.size() && SignificantTokens(sql.substr(optionAt))[1].IsWord("READ");
+  sql = sql.substr(0, optionAt);
   QueryPtr query;
   if (!TranslateSql(sql.substr(0, queryStart), options, out, error) || !ParseQueryAt(sql, queryStart, query, error) ||
       !CheckQuery(*query, Options(db, options.isDba), sql, error)) {
@@ -106,7 +124,9 @@ bool TranslateDdl(sqlite3* db, std::string_view sql, const TranslateOptions& opt
   }
   bool isView = tokens[1].IsWord("VIEW") || (tokens.size() > 3 && tokens[3].IsWord("VIEW"));
   std::string text(sql.substr(tokens[as - tokens.data() + 1].offset));
+  text.erase(text.find_last_not_of(" \t\r\n") + 1);
   out.sql += isView ? " " + std::string(kTextOpen) + Replaced(text, "*/", "*\\/") + "*/ " : " ";
+  if (readOnly) out.sql += kReadOnly;
   GenerateQuery(*query, out);
   return true;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "OciApi.h"
+#include "SqlFrontEnd.h"
 #include "SqlParser.h"
 #include "SqliteFiles.h"
 #include "StatementKind.h"
@@ -96,6 +97,12 @@ void ExplainViolation(sqlite3* db, const std::string& user, const std::string& t
     size_t close = error.text.rfind(')');
     std::string column = open < close ? error.text.substr(open + 1, close - open - 1) : std::string();
     error = MakeOraError(1407, column, error.offset);
+  }
+  if (error.code == 3001 && error.text.find("DML on a view") != std::string::npos) {
+    std::vector<std::string> view = QueryColumn(
+        db, "SELECT sql FROM " + Quoted(schema) + ".sqlite_schema WHERE type = 'view' AND name = ?1", {table});
+    if (!view.empty() && IsReadOnlyView(view[0])) error = MakeOraError(42399, "", error.offset);
+    return;
   }
   std::string name;
   if (error.code == 2291) {

@@ -16,7 +16,8 @@ namespace ocilite {
 
 // Rewrites `error`, raised while running `text` (of OCI statement type `type`) for `user`,
 // into Oracle's: the constraint named for ORA-00001, 02290, 02291 and 02292; ORA-02292 for a
-// parent key a DELETE or UPDATE would orphan; ORA-01407 for an UPDATE to NULL.
+// parent key a DELETE or UPDATE would orphan; ORA-01407 for an UPDATE to NULL; ORA-42399 for
+// DML on a view made WITH READ ONLY.
 void ExplainViolation(sqlite3* db, const std::string& user, const std::string& text, int type, OraError& error);
 
 // The constraints of a table in a schema (none when there is no such table).

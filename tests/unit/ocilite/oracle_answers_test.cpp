@@ -381,7 +381,15 @@ ANSWERS(
      "BONUS_CK|SAL > 0"},
     {"alter_drop_missing_constraint", "ALTER TABLE BONUS DROP CONSTRAINT NO_SUCH",
      "ORA-02443: Cannot drop constraint  - nonexistent constraint"},
-    {"alter_rename_to", "ALTER TABLE BONUS RENAME TO REWARDS;\nSELECT COUNT(*) FROM REWARDS", "0"})
+    {"alter_rename_to", "ALTER TABLE BONUS RENAME TO REWARDS;\nSELECT COUNT(*) FROM REWARDS", "0"},
+    {"view_with_check_option",
+     "CREATE VIEW CLERKS AS SELECT EMPNO, ENAME FROM EMP WHERE JOB = 'CLERK' WITH CHECK OPTION;\n"
+     "SELECT COUNT(*), MAX(TEXT) FROM CLERKS, USER_VIEWS WHERE VIEW_NAME = 'CLERKS'",
+     "4|SELECT EMPNO, ENAME FROM EMP WHERE JOB = 'CLERK'"},
+    {"read_only_view",
+     "CREATE VIEW CLERKS AS SELECT EMPNO, ENAME FROM EMP WHERE JOB = 'CLERK' WITH READ ONLY;\nDELETE FROM CLERKS",
+     "ORA-42399: cannot perform a DML operation on a read-only view"},
+    {"dml_on_a_view", "UPDATE EMP_DEPT SET SAL = 1 WHERE EMPNO = 7839", "ORA-03001: unimplemented feature: DML on a view"})
 
 struct Stored {
   const char* change;
