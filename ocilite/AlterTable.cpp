@@ -211,8 +211,8 @@ bool Modify(Session& session, const Target& target, const std::vector<std::strin
     std::string text = now.name + " " + (wanted.type.empty() ? now.type : wanted.type);
     for (const std::string& clause : now.clauses) {
       std::vector<Token> t = SignificantTokens(clause);
-      bool replaced = (t[0].IsWord("DEFAULT") && names("DEFAULT")) ||
-                      ((t[0].IsWord("NOT") || t[0].IsWord("NULL")) && names("NOT"));
+      bool replaced =
+          (t[0].IsWord("DEFAULT") && names("DEFAULT")) || ((t[0].IsWord("NOT") || t[0].IsWord("NULL")) && names("NOT"));
       if (!replaced) text += " " + clause;
     }
     for (const std::string& clause : wanted.clauses) {
@@ -234,7 +234,9 @@ bool DropConstraint(Session& session, const Target& target, const std::vector<To
     if (!t[k].IsSymbol(',')) columns.push_back(IdentifierName(t[k]));
   }
   for (const TableConstraint& c : ConstraintsOf(definition)) {
-    bool found = byName ? c.name == name : t[at].IsWord("PRIMARY") ? c.type == 'P' : c.type == 'U' && c.columns == columns;
+    bool found = byName                    ? c.name == name
+                 : t[at].IsWord("PRIMARY") ? c.type == 'P'
+                                           : c.type == 'U' && c.columns == columns;
     if (!found) continue;
     TableItem& item = definition.items[c.item];
     if (item.column.empty()) {
@@ -316,7 +318,8 @@ bool AlterTable(Session& session, const std::vector<Token>& t, const std::string
     }
     if (what.IsWord("COLUMN") || listed) {
       std::vector<std::string> columns;
-      for (const std::string& item : ItemTexts(text, t, listed ? at + 1 : at + 2)) columns.push_back(ColumnNameOf(item));
+      for (const std::string& item : ItemTexts(text, t, listed ? at + 1 : at + 2))
+        columns.push_back(ColumnNameOf(item));
       return DropColumns(session, target, columns, error);
     }
   }
@@ -332,7 +335,8 @@ bool ReleaseDroppedTable(Session& session, const std::vector<Token>& t, OraError
   OraError ignored;
   if (!ReadTarget(session, t, at, target, next, ignored)) return true;  // the DROP itself says what is wrong
   Session::Trusted trusted(session);
-  std::vector<std::pair<std::string, std::string>> children = ReferencingTables(session.Db(), target.schema, target.table);
+  std::vector<std::pair<std::string, std::string>> children =
+      ReferencingTables(session.Db(), target.schema, target.table);
   if (children.empty()) return true;
   bool cascade = next + 1 < t.size() && t[next].IsWord("CASCADE") && t[next + 1].IsWord("CONSTRAINTS");
   if (!cascade) {

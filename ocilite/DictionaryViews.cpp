@@ -34,7 +34,8 @@ const ViewFamily kFamilies[] = {
      "OWNER, INDEX_NAME, INDEX_TYPE, TABLE_OWNER, TABLE_NAME, TABLE_TYPE, UNIQUENESS, COMPRESSION, "
      "PREFIX_LENGTH, TABLESPACE_NAME, LOGGING, DISTINCT_KEYS, STATUS, NUM_ROWS, SAMPLE_SIZE, LAST_ANALYZED, "
      "PARTITIONED, TEMPORARY, SECONDARY",
-     "SELECT '%S', ZQ_INDEX_NAME(t.sql, t.name, i.name), 'NORMAL', '%S', t.name, 'TABLE', CASE i.\"unique\" WHEN 1 THEN 'UNIQUE' ELSE 'NONUNIQUE' "
+     "SELECT '%S', ZQ_INDEX_NAME(t.sql, t.name, i.name), 'NORMAL', '%S', t.name, 'TABLE', CASE i.\"unique\" WHEN 1 "
+     "THEN 'UNIQUE' ELSE 'NONUNIQUE' "
      "END, 'DISABLED', NULL, 'USERS', 'YES', NULL, 'VALID', NULL, NULL, NULL, 'NO', 'N', 'N' "
      "FROM %O, pragma_index_list(t.name, '%S') i WHERE %U t.type = 'table'",
      nullptr},

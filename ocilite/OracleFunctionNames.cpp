@@ -9,6 +9,7 @@ namespace ocilite {
 namespace {
 
 // Oracle's single-row, aggregate and analytic functions, sorted.
+// clang-format off
 const char* const kNames[] = {
     "ABS", "ACOS", "ADD_MONTHS", "APPROX_COUNT_DISTINCT", "ASCII", "ASCIISTR", "ASIN", "ATAN", "ATAN2", "AVG",
     "BIN_TO_NUM", "BITAND", "CARDINALITY", "CAST", "CEIL", "CHARTOROWID", "CHR", "COALESCE", "COLLECT", "COMPOSE",
@@ -29,6 +30,7 @@ const char* const kNames[] = {
     "TO_MULTI_BYTE", "TO_NCHAR", "TO_NUMBER", "TO_SINGLE_BYTE", "TO_TIMESTAMP", "TO_TIMESTAMP_TZ", "TO_YMINTERVAL",
     "TRANSLATE", "TRIM", "TRUNC", "TZ_OFFSET", "UID", "UNISTR", "UPPER", "USERENV", "VALIDATE_CONVERSION",
     "VARIANCE", "VAR_POP", "VAR_SAMP", "VSIZE", "WIDTH_BUCKET", "XMLAGG", "XMLELEMENT"};
+// clang-format on
 
 }  // namespace
 

@@ -141,7 +141,7 @@ struct Query {
   ExprPtr offset;  // OFFSET n ROWS
   ExprPtr fetch;   // FETCH FIRST|NEXT n ROWS ONLY|WITH TIES
   bool withTies = false;
-  bool fetchPercent = false;  // FETCH FIRST n PERCENT ROWS
+  bool fetchPercent = false;             // FETCH FIRST n PERCENT ROWS
   std::vector<std::string> resultNames;  // set by the checks: the columns the query gives
 };
 

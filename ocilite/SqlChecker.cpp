@@ -337,7 +337,8 @@ class Checker {
       }
     }
     for (size_t k = leftStart; k < scope.sources.size(); ++k) {
-      for (const std::string& column : columns) scope.joinColumns[scope.sources[k].name + "." + column] = natural ? 25155 : 25154;
+      for (const std::string& column : columns)
+        scope.joinColumns[scope.sources[k].name + "." + column] = natural ? 25155 : 25154;
     }
   }
 

@@ -280,8 +280,9 @@ class Generator {
 
   // FETCH FIRST n PERCENT ROWS: n per cent of the query's rows, rounded up.
   void PercentLimit(const ocilite::Query& q) {
-    Text(" LIMIT (SELECT max(CAST(\"ZQ$V\" AS INTEGER) + (\"ZQ$V\" > CAST(\"ZQ$V\" AS INTEGER)), 0) FROM "
-         "(SELECT count(*) * (");
+    Text(
+        " LIMIT (SELECT max(CAST(\"ZQ$V\" AS INTEGER) + (\"ZQ$V\" > CAST(\"ZQ$V\" AS INTEGER)), 0) FROM "
+        "(SELECT count(*) * (");
     Expression(*q.fetch);
     Text(") / 100.0 AS \"ZQ$V\" FROM (");
     const ocilite::Query* outer = membersOnly_;
@@ -646,7 +647,7 @@ class Generator {
 
   static constexpr unsigned kEveryGroup = ~0u;
   Translation& out_;
-  unsigned groupingSet_ = kEveryGroup;  // the GROUP BY entries the core being written groups by
+  unsigned groupingSet_ = kEveryGroup;           // the GROUP BY entries the core being written groups by
   const ocilite::Query* membersOnly_ = nullptr;  // written without its order and row limits, to count its rows
 };
 

@@ -112,7 +112,8 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
   std::vector<SqlType> types;
   bool isDml = type == OCI_STMT_SELECT || type == OCI_STMT_INSERT || type == OCI_STMT_UPDATE ||
                type == OCI_STMT_DELETE || type == kMergeType || type == kTruncateType;
-  TranslateOptions ddl{session->User().name, session->User().isDba, [&session] { return NextConstraintName(*session); }};
+  TranslateOptions ddl{session->User().name, session->User().isDba,
+                       [&session] { return NextConstraintName(*session); }};
   bool translated = isDml ? TranslateDml(session->Db(), request.text, session->User().isDba, translation, types, error)
                           : TranslateDdl(session->Db(), request.text, ddl, translation, error);
   if (!translated) return OCI_ERROR;

@@ -10,7 +10,7 @@ namespace {
 
 // The words that begin a clause of a column definition.
 bool StartsColumnClause(const std::vector<Token>& t, size_t k) {
-  static const char* const kWords[] = {"CONSTRAINT", "PRIMARY", "UNIQUE", "CHECK",  "REFERENCES",
+  static const char* const kWords[] = {"CONSTRAINT", "PRIMARY", "UNIQUE",  "CHECK",    "REFERENCES",
                                        "NOT",        "DEFAULT", "COLLATE", "GENERATED"};
   for (const char* word : kWords) {
     if (t[k].IsWord(word)) return true;
@@ -88,8 +88,8 @@ bool ReadClause(const std::string& text, const std::vector<Token>& t, size_t fro
 
 // The checks this library adds after a type for Oracle's column limits (length, precision).
 bool IsLimitCheck(const TableConstraint& c) {
-  return c.name.empty() && c.type == 'C' && (c.condition.compare(0, 7, "length(") == 0 ||
-                                             c.condition.compare(0, 10, "round(abs(") == 0);
+  return c.name.empty() && c.type == 'C' &&
+         (c.condition.compare(0, 7, "length(") == 0 || c.condition.compare(0, 10, "round(abs(") == 0);
 }
 
 bool IsRowidAlias(const std::vector<Token>& t) { return t.size() > 1 && t[1].IsWord("INTEGER"); }
@@ -168,7 +168,8 @@ std::vector<TableConstraint> ConstraintsOf(const TableDefinition& definition) {
     for (size_t c = first; c < constraints.size(); ++c) {
       // An INTEGER PRIMARY KEY column is SQLite's rowid and has no index of its own.
       bool rowidKey = constraints[c].type == 'P' && rowid && !definition.items[k].column.empty();
-      if ((constraints[c].type == 'P' || constraints[c].type == 'U') && !rowidKey) constraints[c].autoIndex = ++autoIndex;
+      if ((constraints[c].type == 'P' || constraints[c].type == 'U') && !rowidKey)
+        constraints[c].autoIndex = ++autoIndex;
     }
   }
   return constraints;
@@ -205,8 +206,8 @@ std::string ConstraintsJson(const std::string& createSql) {
     if (IsLimitCheck(c)) continue;
     std::string columns;
     for (const std::string& column : c.columns) columns += (columns.empty() ? "" : ",") + JsonText(column);
-    json += std::string(json.empty() ? "" : ",") + "{\"n\":" + JsonText(c.name) + ",\"t\":\"" + c.type +
-            "\",\"c\":[" + columns + "],\"r\":" + JsonText(c.parent) + ",\"d\":" + JsonText(c.deleteRule) +
+    json += std::string(json.empty() ? "" : ",") + "{\"n\":" + JsonText(c.name) + ",\"t\":\"" + c.type + "\",\"c\":[" +
+            columns + "],\"r\":" + JsonText(c.parent) + ",\"d\":" + JsonText(c.deleteRule) +
             ",\"s\":" + JsonText(c.condition) + ",\"i\":" + std::to_string(c.autoIndex) + "}";
   }
   return "[" + json + "]";

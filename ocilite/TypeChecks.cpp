@@ -20,8 +20,8 @@ const char* TypeName(SqlType type) {
 }  // namespace
 
 bool CheckComparable(SqlType expected, SqlType got, size_t offset, OraError& error) {
-  bool dateAndNumber = (expected == SqlType::Date && got == SqlType::Number) ||
-                       (expected == SqlType::Number && got == SqlType::Date);
+  bool dateAndNumber =
+      (expected == SqlType::Date && got == SqlType::Number) || (expected == SqlType::Number && got == SqlType::Date);
   if (!dateAndNumber) return true;
   error = MakeOraError(932, std::string(TypeName(expected)) + " got " + TypeName(got), offset);
   return false;

@@ -60,19 +60,18 @@ std::string ConstraintOf(const std::vector<TableConstraint>& constraints, char t
 }  // namespace
 
 std::vector<TableConstraint> TableConstraints(sqlite3* db, const std::string& schema, const std::string& table) {
-  std::vector<std::string> sql =
-      QueryColumn(db, "SELECT sql FROM " + Quoted(schema) + ".sqlite_schema WHERE type = 'table' AND name = ?1", {table});
+  std::vector<std::string> sql = QueryColumn(
+      db, "SELECT sql FROM " + Quoted(schema) + ".sqlite_schema WHERE type = 'table' AND name = ?1", {table});
   TableDefinition definition;
   if (sql.empty() || !ParseTableDefinition(sql[0], definition)) return {};
   return ConstraintsOf(definition);
 }
 
 std::vector<std::pair<std::string, std::string>> ReferencingTables(sqlite3* db, const std::string& schema,
-                                                                    const std::string& table) {
+                                                                   const std::string& table) {
   std::vector<std::pair<std::string, std::string>> found;
-  for (const std::string& child :
-       QueryColumn(db, "SELECT name FROM " + Quoted(schema) + ".sqlite_schema WHERE type = 'table' AND name <> ?1",
-                   {table})) {
+  for (const std::string& child : QueryColumn(
+           db, "SELECT name FROM " + Quoted(schema) + ".sqlite_schema WHERE type = 'table' AND name <> ?1", {table})) {
     for (const TableConstraint& c : TableConstraints(db, schema, child)) {
       if (c.type == 'R' && c.parent == table) {
         found.push_back({child, c.name});
@@ -111,8 +110,8 @@ void ExplainViolation(sqlite3* db, const std::string& user, const std::string& t
     for (const TableConstraint& c : constraints) {
       if (c.type == 'R') foreignKeys.insert(foreignKeys.end(), c.columns.begin(), c.columns.end());
     }
-    bool childSide = type == OCI_STMT_INSERT || type == kMergeType ||
-                     (type == OCI_STMT_UPDATE && Mentions(foreignKeys, stored));
+    bool childSide =
+        type == OCI_STMT_INSERT || type == kMergeType || (type == OCI_STMT_UPDATE && Mentions(foreignKeys, stored));
     if (childSide) {
       name = ConstraintOf(constraints, 'R', stored, false);
     } else {

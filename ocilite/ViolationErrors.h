@@ -25,7 +25,7 @@ std::vector<TableConstraint> TableConstraints(sqlite3* db, const std::string& sc
 
 // The tables of a schema whose foreign keys reference `table`, each with one such constraint's name.
 std::vector<std::pair<std::string, std::string>> ReferencingTables(sqlite3* db, const std::string& schema,
-                                                                    const std::string& table);
+                                                                   const std::string& table);
 
 }  // namespace ocilite
 
