@@ -15,6 +15,13 @@ namespace {
 
 std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
 
+// A name as an SQL string literal.
+std::string Text(const std::string& name) {
+  std::string literal = "'";
+  for (char c : name) literal += c == '\'' ? std::string("''") : std::string(1, c);
+  return literal + "'";
+}
+
 struct Target {
   std::string schema;
   std::string table;
@@ -106,6 +113,8 @@ OraError CopyError(const OraError& copy, const Target& target, bool addsColumn, 
       return MakeOraError(2293, target.schema + "." + added);
     case 1:
       return MakeOraError(2299, target.schema + "." + added);
+    case 12899:
+      return addsColumn ? copy : MakeOraError(1441);
     default:
       return copy;
   }
@@ -145,8 +154,11 @@ bool Rebuild(Session& session, const Target& target, const TableDefinition& defi
     if (++name >= t.size()) continue;
     Run(db, indexes[k].substr(0, t[name].offset) + schema + "." + indexes[k].substr(t[name].offset), ignored);
   }
-  if (ok && !QueryColumn(db, "SELECT \"table\" FROM pragma_foreign_key_check(?1, ?2)", {target.table, target.schema})
-                 .empty()) {
+  // A foreign key without a unique key to match fails the check itself (ORA-02270).
+  std::string check =
+      "SELECT \"table\" FROM pragma_foreign_key_check(" + Text(target.table) + ", " + Text(target.schema) + ")";
+  ok = ok && Run(db, check, error);
+  if (ok && !QueryColumn(db, check, {}).empty()) {
     error = MakeOraError(2298, target.schema + "." + added);
     ok = false;
   }
@@ -238,6 +250,12 @@ bool DropConstraint(Session& session, const Target& target, const std::vector<To
                  : t[at].IsWord("PRIMARY") ? c.type == 'P'
                                            : c.type == 'U' && c.columns == columns;
     if (!found) continue;
+    bool cascade = std::any_of(t.begin(), t.end(), [](const Token& token) { return token.IsWord("CASCADE"); });
+    if ((c.type == 'P' || c.type == 'U') && !cascade &&
+        !ReferencingTables(session.Db(), target.schema, target.table).empty()) {
+      error = MakeOraError(2273, "", t[at].offset);
+      return false;
+    }
     TableItem& item = definition.items[c.item];
     if (item.column.empty()) {
       definition.items.erase(definition.items.begin() + static_cast<long>(c.item));

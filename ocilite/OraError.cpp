@@ -125,6 +125,10 @@ const Message kMessages[] = {
     {2298, "cannot validate (%s) - parent keys not found"},
     {2299, "cannot validate (%s) - duplicate keys found"},
     {12983, "cannot drop all columns in a table"},
+    {2273, "this unique/primary key is referenced by some foreign keys"},
+    {2260, "table can have only one primary key"},
+    {2270, "no matching unique or primary key for this column-list"},
+    {1441, "cannot decrease column length because some value is too big"},
     {42399, "cannot perform a DML operation on a read-only view"},
 };
 
@@ -178,6 +182,8 @@ OraError OraErrorFromSqlite(int sqliteCode, const std::string& message, size_t o
     if (IsOracleFunction(name)) return MakeOraError(3001, name, offset);
     return MakeOraError(904, QuotedPath(name), offset);
   }
+  if (Contains(message, "has more than one primary key")) return MakeOraError(2260, "", offset);
+  if (Contains(message, "foreign key mismatch")) return MakeOraError(2270, "", offset);
   if (Contains(message, "because it is a view")) return MakeOraError(3001, "DML on a view", offset);
   if (Contains(message, "ambiguous column name")) return MakeOraError(918, "", offset);
   if (Contains(message, "misuse of aggregate")) return MakeOraError(934, "", offset);
