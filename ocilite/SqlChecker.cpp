@@ -830,7 +830,7 @@ class Checker {
       case ExprKind::Pseudo:
         if (IsDefault(*e)) return Fail(936, e->start);  // DEFAULT only stands for a stored value
         if (e->text == "LEVEL") return HierarchyValue(e, "ZQ$LEVEL");
-        e->type = e->text == "USER" ? SqlType::Text : SqlType::Date;
+        e->type = e->text == "USER" || e->text == kTransactionIdName ? SqlType::Text : SqlType::Date;
         if (IsRownum(*e)) {  // in the select list: the row's number before any ORDER BY
           ToCall(e, "ROW_NUMBER", SqlType::Number);
           e->over = std::make_unique<WindowSpec>();

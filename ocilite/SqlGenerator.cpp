@@ -561,7 +561,10 @@ class Generator {
         break;
       case ExprKind::Pseudo:
         if (e.text == "DEFAULT") return Emit("(" + e.names[0] + ")", e.start);  // the column's own DEFAULT
-        Emit(e.text == "USER" ? "ZQ_USER()" : "ZQ_SYSDATE()", e.start);
+        Emit(e.text == "USER"               ? "ZQ_USER()"
+             : e.text == kTransactionIdName ? "ZQ_TRANSACTION_ID()"
+                                            : "ZQ_SYSDATE()",
+             e.start);
         break;
       case ExprKind::Sequence:
         Emit(std::string(e.text == "NEXTVAL" ? "ZQ_NEXTVAL(" : "ZQ_CURRVAL(") +

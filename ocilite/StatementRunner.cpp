@@ -8,6 +8,7 @@
 #include "SqlTranslator.h"
 #include "StatementKind.h"
 #include "SystemNames.h"
+#include "TransactionStatements.h"
 #include "ValueFunctions.h"
 #include "ViolationErrors.h"
 #include "sqlite3.h"
@@ -125,8 +126,11 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
     return OCI_ERROR;
   }
   // DDL commits what is pending, as in Oracle; DML joins the session's transaction.
-  bool started = isDdl ? session->Commit(error) : session->BeginTransaction(error);
-  if (!started || !RunTranslated(*session, translation, request.text, result.rowCount, error)) {
+  auto run = [&](OraError& failure) {
+    return RunTranslated(*session, translation, request.text, result.rowCount, failure);
+  };
+  bool ran = isDdl ? session->Commit(error) && run(error) : session->RunAtomically(run, error);
+  if (!ran) {
     ExplainViolation(session->Db(), session->User().name, request.text, type, error);
     return OCI_ERROR;
   }
@@ -149,10 +153,9 @@ int RunStatement(const std::shared_ptr<Session>& session, const ExecuteRequest& 
       ok = AlterTable(*session, tokens, request.text, error);
       break;
     case Route::Commit:
-      ok = session->Commit(error);
-      break;
     case Route::Rollback:
-      ok = session->Rollback(error);
+    case Route::Savepoint:
+      ok = RunTransactionStatement(*session, kind.route, tokens, error);
       break;
     case Route::Ignored:
       ok = AlterSession(session->Db(), tokens, error);
