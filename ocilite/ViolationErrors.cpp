@@ -57,6 +57,18 @@ std::string ConstraintOf(const std::vector<TableConstraint>& constraints, char t
   return std::string();
 }
 
+// A unique index made by CREATE UNIQUE INDEX over exactly `columns`: Oracle names it instead.
+std::string UniqueIndexOf(sqlite3* db, const std::string& schema, const std::string& table,
+                          const std::vector<std::string>& columns) {
+  for (const std::string& index : QueryColumn(
+           db, "SELECT name FROM pragma_index_list(?1, ?2) WHERE \"unique\" AND origin = 'c'", {table, schema})) {
+    if (QueryColumn(db, "SELECT name FROM pragma_index_info(?1, ?2) ORDER BY seqno", {index, schema}) == columns) {
+      return index;
+    }
+  }
+  return std::string();
+}
+
 }  // namespace
 
 std::vector<TableConstraint> TableConstraints(sqlite3* db, const std::string& schema, const std::string& table) {
@@ -91,11 +103,11 @@ void ExplainViolation(sqlite3* db, const std::string& user, const std::string& t
   std::string table = target.names.empty() ? std::string() : target.names.back();
   std::vector<TableConstraint> constraints = TableConstraints(db, schema, table);
   std::vector<std::string> stored = StoredColumns(statement);
-  if (error.code == 1400 && type == OCI_STMT_UPDATE) {
+  if (error.code == 1400) {  // ("SCOTT"."EMP"."EMPNO"), of an INSERT or an UPDATE
     size_t open = error.text.find('(');
     size_t close = error.text.rfind(')');
     std::string column = open < close ? error.text.substr(open + 1, close - open - 1) : std::string();
-    error = MakeOraError(1407, column, error.offset);
+    error = MakeOraError(type == OCI_STMT_UPDATE ? 1407 : 1400, Quoted(schema) + "." + column, error.offset);
   }
   if (error.code == 3001 && error.text.find("DML on a view") != std::string::npos) {
     std::vector<std::string> view = QueryColumn(
@@ -121,6 +133,7 @@ void ExplainViolation(sqlite3* db, const std::string& user, const std::string& t
     }
   } else if (error.code == 1) {
     name = ConstraintOf(constraints, 'U', ViolatedColumns(error.text), true);
+    if (name.empty()) name = UniqueIndexOf(db, schema, table, ViolatedColumns(error.text));
   } else if (error.code == 2290) {
     size_t open = error.text.find('(');
     name = error.text.substr(open + 1, error.text.rfind(')') - open - 1);

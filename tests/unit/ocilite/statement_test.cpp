@@ -84,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Statements, FailureTest, ::testing::ValuesIn(kFailureCa
 
 TEST_F(DemoSessionTest, NullIntoNotNullColumnIsRefused) {
   ASSERT_EQ(DB_OK, RunSql(scott_, "CREATE TABLE T3 (A NUMBER NOT NULL)").result);
-  EXPECT_EQ("ORA-01400: cannot insert NULL into (\"T3\".\"A\")", RunSql(scott_, "INSERT INTO T3 VALUES (NULL)").error);
+  EXPECT_EQ("ORA-01400: cannot insert NULL into (\"SCOTT\".\"T3\".\"A\")",
+            RunSql(scott_, "INSERT INTO T3 VALUES (NULL)").error);
 }
 
 TEST_F(DemoSessionTest, TextLongerThanItsColumnIsRefused) {
