@@ -57,14 +57,14 @@ bool ReadDefinition(Session& session, const Target& target, TableDefinition& def
 }
 
 // One column definition or table constraint, written as Oracle takes it, as SQLite keeps it.
-std::string TranslatedItem(Session& session, const std::string& item) {
+bool TranslatedItem(Session& session, const std::string& item, std::string& translated, OraError& error) {
   TranslateOptions options{session.User().name, session.User().isDba,
                            [&session] { return NextConstraintName(session); }};
   Translation translation;
-  OraError ignored;
-  if (!TranslateSql("CREATE TABLE \"ZQ$ITEM\" (" + item + ")", options, translation, ignored)) return item;
+  if (!TranslateSql("CREATE TABLE \"ZQ$ITEM\" (" + item + ")", options, translation, error)) return false;
   size_t open = translation.sql.find('(');
-  return translation.sql.substr(open + 1, translation.sql.rfind(')') - open - 1);
+  translated = translation.sql.substr(open + 1, translation.sql.rfind(')') - open - 1);
+  return true;
 }
 
 // The texts of a parenthesised list's top-level items, or of what follows alone.
@@ -82,12 +82,6 @@ std::vector<std::string> ItemTexts(const std::string& text, const std::vector<To
     if (k < t.size() && t[k].IsSymbol(')') && depth < 0) break;
   }
   return items;
-}
-
-bool StartsConstraint(const std::string& item) {
-  std::vector<Token> t = SignificantTokens(item);
-  return !t.empty() && (t[0].IsWord("CONSTRAINT") || t[0].IsWord("PRIMARY") || t[0].IsWord("UNIQUE") ||
-                        t[0].IsWord("CHECK") || t[0].IsWord("FOREIGN"));
 }
 
 TableItem* FindColumn(TableDefinition& definition, const std::string& column) {
@@ -186,8 +180,8 @@ bool Add(Session& session, const Target& target, const std::vector<std::string>&
   std::string added;
   for (const std::string& item : items) {
     TableItem made;
-    made.text = TranslatedItem(session, item);
-    if (!StartsConstraint(item)) {
+    if (!TranslatedItem(session, item, made.text, error)) return false;
+    if (!IsTableConstraint(item)) {
       made.column = ColumnNameOf(item);
       if (FindColumn(definition, made.column)) {
         error = MakeOraError(1430, "", offset);
@@ -230,7 +224,7 @@ bool Modify(Session& session, const Target& target, const std::vector<std::strin
     for (const std::string& clause : wanted.clauses) {
       if (!SignificantTokens(clause)[0].IsWord("NULL")) text += " " + clause;
     }
-    item->text = TranslatedItem(session, text);
+    if (!TranslatedItem(session, text, item->text, error)) return false;
   }
   return Rebuild(session, target, definition, false, std::string(), error);
 }
@@ -324,6 +318,10 @@ bool AlterTable(Session& session, const std::vector<Token>& t, const std::string
   }
   const Token& action = t[at];
   bool listed = at + 1 < t.size() && t[at + 1].IsSymbol('(');
+  if (ItemTexts(text, t, at + 1).empty()) {
+    error = MakeOraError(1735, "", action.offset);
+    return false;
+  }
   if (action.IsWord("ADD")) return Add(session, target, ItemTexts(text, t, at + 1), action.offset, error);
   if (action.IsWord("MODIFY") && !(at + 1 < t.size() && t[at + 1].IsWord("CONSTRAINT"))) {
     return Modify(session, target, ItemTexts(text, t, at + 1), error);

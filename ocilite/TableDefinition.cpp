@@ -18,11 +18,6 @@ bool StartsColumnClause(const std::vector<Token>& t, size_t k) {
   return t[k].IsWord("NULL") && !(k > 0 && t[k - 1].IsWord("NOT"));
 }
 
-bool StartsTableConstraint(const Token& token) {
-  return token.IsWord("CONSTRAINT") || token.IsWord("PRIMARY") || token.IsWord("UNIQUE") || token.IsWord("CHECK") ||
-         token.IsWord("FOREIGN");
-}
-
 // The index of the parenthesis that closes the one at `open`.
 size_t Closing(const std::vector<Token>& t, size_t open) {
   int depth = 0;
@@ -150,7 +145,7 @@ bool ParseTableDefinition(const std::string& createSql, TableDefinition& definit
     if (!end || start >= k) continue;
     TableItem item;
     item.text = TextBetween(createSql, t, start, k - 1);
-    if (!StartsTableConstraint(t[start])) item.column = IdentifierName(t[start]);
+    if (!IsTableConstraint(item.text)) item.column = IdentifierName(t[start]);
     definition.items.push_back(item);
     start = k + 1;
   }
@@ -173,6 +168,12 @@ std::vector<TableConstraint> ConstraintsOf(const TableDefinition& definition) {
     }
   }
   return constraints;
+}
+
+bool IsTableConstraint(const std::string& itemText) {
+  std::vector<Token> t = SignificantTokens(itemText);
+  return !t.empty() && (t[0].IsWord("CONSTRAINT") || t[0].IsWord("PRIMARY") || t[0].IsWord("UNIQUE") ||
+                        t[0].IsWord("CHECK") || t[0].IsWord("FOREIGN"));
 }
 
 ColumnParts SplitColumn(const TableItem& item) {

@@ -44,6 +44,9 @@ struct ColumnParts {
 
 ColumnParts SplitColumn(const TableItem& item);
 
+// Whether an item's text is a table constraint rather than a column definition.
+bool IsTableConstraint(const std::string& itemText);
+
 // False when `createSql` is not a CREATE TABLE with a parenthesised definition.
 bool ParseTableDefinition(const std::string& createSql, TableDefinition& definition);
 
