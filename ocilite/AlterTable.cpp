@@ -217,6 +217,7 @@ bool Modify(Session& session, const Target& target, const std::vector<std::strin
     std::string text = now.name + " " + (wanted.type.empty() ? now.type : wanted.type);
     for (const std::string& clause : now.clauses) {
       std::vector<Token> t = SignificantTokens(clause);
+      if (t.size() > 2 && t[0].IsWord("CONSTRAINT")) t.erase(t.begin(), t.begin() + 2);
       bool replaced =
           (t[0].IsWord("DEFAULT") && names("DEFAULT")) || ((t[0].IsWord("NOT") || t[0].IsWord("NULL")) && names("NOT"));
       if (!replaced) text += " " + clause;

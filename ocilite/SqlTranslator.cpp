@@ -111,7 +111,7 @@ class Translator {
       if (SigIsSymbol(s, ',')) foreignKey = false;
       const Token& word = Sig(s);
       bool starts = word.IsWord("PRIMARY") || word.IsWord("UNIQUE") || word.IsWord("CHECK") || word.IsWord("FOREIGN") ||
-                    (word.IsWord("REFERENCES") && !foreignKey);
+                    (word.IsWord("REFERENCES") && !foreignKey) || (word.IsWord("NOT") && SigIsWord(s + 1, "NULL"));
       foreignKey = foreignKey || word.IsWord("FOREIGN");
       if (starts && s > from && !(s >= 2 && Sig(s - 2).IsWord("CONSTRAINT"))) {
         append_[significant_[s - 1]] += " CONSTRAINT " + options_.constraintName();

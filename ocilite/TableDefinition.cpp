@@ -61,6 +61,10 @@ bool ReadClause(const std::string& text, const std::vector<Token>& t, size_t fro
     c.type = 'C';
     c.condition = TextBetween(text, t, open + 1, close - 1);
     if (!column.empty()) c.columns = {column};
+  } else if (t[k].IsWord("NOT") && k + 1 < to && t[k + 1].IsWord("NULL") && !c.name.empty()) {
+    c.type = 'C';  // Oracle lists a named NOT NULL as a check
+    c.condition = "\"" + column + "\" IS NOT NULL";
+    c.columns = {column};
   } else if (t[k].IsWord("REFERENCES") || t[k].IsWord("FOREIGN")) {
     c.type = 'R';
     size_t references = k;

@@ -356,6 +356,10 @@ ANSWERS(HonestTypesAndDdl,
          "ESCAPE '\\' "
          "AND GENERATED = 'GENERATED NAME'",
          "1"},
+        {"not_null_listed",
+         "CREATE TABLE MEMBERS (ID NUMBER NOT NULL, NAME VARCHAR2(5) CONSTRAINT MEMBERS_NAME_NN NOT NULL);\n"
+         "SELECT CONSTRAINT_TYPE, SEARCH_CONDITION FROM USER_CONSTRAINTS WHERE CONSTRAINT_NAME = 'MEMBERS_NAME_NN'",
+         "C|\"NAME\" IS NOT NULL"},
         {"child_record_named", "DELETE FROM DEPT WHERE DEPTNO = 10",
          "ORA-02292: integrity constraint (SCOTT.FK_DEPTNO) violated - child record found"},
         {"drop_referenced_parent", "DROP TABLE DEPT",
