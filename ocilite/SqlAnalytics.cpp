@@ -78,7 +78,7 @@ class Splitter {
 bool IsAggregateName(const std::string& name) {
   return Listed(name, {"COUNT", "SUM", "AVG", "MIN", "MAX", "STDDEV", "VARIANCE", "MEDIAN", "LISTAGG", "STDDEV_POP",
                        "STDDEV_SAMP", "VAR_POP", "VAR_SAMP",
-                       // not run (IsUnbuiltFunction), but aggregates to the grouping checks
+                       // not run (SQLite knows no such function: ORA-03001), but aggregates to the grouping checks
                        "CORR", "COVAR_POP", "COVAR_SAMP", "STATS_MODE", "REGR_SLOPE", "REGR_INTERCEPT", "REGR_COUNT",
                        "REGR_R2", "REGR_AVGX", "REGR_AVGY"});
 }
@@ -91,50 +91,6 @@ SqlType KnownType(const std::string& name) {
                               "ATAN",         "ATAN2",       "SINH",    "COSH",      "TANH",         "BITAND",
                               "WIDTH_BUCKET", "NANVL",       "LENGTHB", "CUME_DIST", "PERCENT_RANK", "NTILE"});
   return number ? SqlType::Number : SqlType::Unknown;
-}
-
-bool IsUnbuiltFunction(const std::string& name) {
-  return Listed(name, {"CORR",
-                       "COVAR_POP",
-                       "COVAR_SAMP",
-                       "PERCENTILE_CONT",
-                       "PERCENTILE_DISC",
-                       "STATS_MODE",
-                       "REGR_SLOPE",
-                       "REGR_INTERCEPT",
-                       "REGR_COUNT",
-                       "REGR_R2",
-                       "REGR_AVGX",
-                       "REGR_AVGY",
-                       "NUMTODSINTERVAL",
-                       "NUMTOYMINTERVAL",
-                       "TO_DSINTERVAL",
-                       "TO_YMINTERVAL",
-                       "TO_TIMESTAMP",
-                       "TO_TIMESTAMP_TZ",
-                       "FROM_TZ",
-                       "NEW_TIME",
-                       "SYS_EXTRACT_UTC",
-                       "TZ_OFFSET",
-                       "NLSSORT",
-                       "DUMP",
-                       "VSIZE",
-                       "ORA_HASH",
-                       "SYS_GUID",
-                       "USERENV",
-                       "SYS_CONTEXT",
-                       "LNNVL",
-                       "ASCIISTR",
-                       "UNISTR",
-                       "COMPOSE",
-                       "DECOMPOSE",
-                       "INSTRB",
-                       "SUBSTRB",
-                       "BIN_TO_NUM",
-                       "TO_BINARY_DOUBLE",
-                       "TO_BINARY_FLOAT",
-                       "RAWTOHEX",
-                       "HEXTORAW"});
 }
 
 bool SplitNestedAggregates(SelectCore& core) {

@@ -17,9 +17,6 @@ bool IsAggregateName(const std::string& name);
 // REGEXP_COUNT, an INTERVAL literal's call, ...); Unknown for the rest.
 SqlType KnownType(const std::string& name);
 
-// One of Oracle's functions that ocilite knows of and does not run (ORA-03001 names it).
-bool IsUnbuiltFunction(const std::string& name);
-
 // A core whose select list nests aggregates becomes one over its own grouped rows: the inner
 // aggregates (and GROUP BY expressions under an outer one) are the columns of a subquery that
 // groups as the core did. False when the core nests none.
