@@ -450,7 +450,10 @@ ANSWERS(
      "ORDER BY GROUPING(DEPTNO) DESC, DEPTNO",
      "NULL|1|14;10|0|3;20|0|5;30|0|6"},
     {"frame_needs_order", "SELECT SUM(SAL) OVER (ROWS 1 PRECEDING) FROM EMP", "ORA-30485"},
-    {"ratio_takes_no_order", "SELECT RATIO_TO_REPORT(SAL) OVER (ORDER BY SAL) FROM EMP", "ORA-30487"})
+    {"ratio_takes_no_order", "SELECT RATIO_TO_REPORT(SAL) OVER (ORDER BY SAL) FROM EMP", "ORA-30487"},
+    {"frame_ending_before_its_start",
+     "SELECT SUM(SAL) OVER (ORDER BY SAL ROWS BETWEEN CURRENT ROW AND 1 PRECEDING) FROM EMP",
+     "ORA-03001: unimplemented feature: a window frame that ends before it starts"})
 
 ANSWERS(RowGenerators, {"level_on_dual", "SELECT LEVEL FROM DUAL CONNECT BY LEVEL <= 3", "1;2;3"},
         {"rownum_on_dual", "SELECT ROWNUM FROM DUAL CONNECT BY ROWNUM <= 4", "1;2;3;4"},
