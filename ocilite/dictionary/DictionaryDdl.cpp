@@ -2,13 +2,12 @@
 
 #include "dictionary/DdlParser.h"
 #include "functions/SqlFunctions.h"
+#include "sql/DdlHead.h"
 #include "storage/SqliteFiles.h"
 
 namespace ocilite {
 
 namespace {
-
-bool IsOrReplace(const std::vector<Token>& t) { return t.size() > 2 && t[1].IsWord("OR") && t[2].IsWord("REPLACE"); }
 
 // The schema an object goes into; a user reaches another schema only as a DBA, PUBLIC likewise.
 bool ResolveOwner(Session& session, ObjectName& name, bool isPublic, bool creating, OraError& error) {
@@ -50,7 +49,7 @@ bool CreateSynonym(Session& session, const std::vector<Token>& t, OraError& erro
   if (!ParseCreateSynonym(t, definition, error) || !ResolveOwner(session, definition.name, definition.isPublic, true, error))
     return false;
   if (definition.target.owner.empty()) definition.target.owner = session.User().name;
-  const char* sql = IsOrReplace(t) ? "INSERT OR REPLACE INTO main.ZQ$SYNONYMS VALUES (?, ?, ?, ?, ?)"
+  const char* sql = ReadDdlHead(t).orReplace ? "INSERT OR REPLACE INTO main.ZQ$SYNONYMS VALUES (?, ?, ?, ?, ?)"
                                    : "INSERT INTO main.ZQ$SYNONYMS VALUES (?, ?, ?, ?, ?)";
   SqlValue link = definition.dbLink.empty() ? SqlValue(nullptr) : SqlValue(definition.dbLink);
   if (!Insert(session, sql, {definition.name.owner, definition.name.name, definition.target.owner, definition.target.name, link}, 955, error)) {
@@ -71,7 +70,7 @@ bool CreateDbLink(Session& session, const std::vector<Token>& t, OraError& error
 bool CreateUnit(Session& session, const std::vector<Token>& t, const std::string& text, OraError& error) {
   UnitDefinition definition;
   if (!ParseCreateUnit(t, definition, error) || !ResolveOwner(session, definition.name, false, true, error)) return false;
-  size_t typeAt = IsOrReplace(t) ? 3 : 1;
+  size_t typeAt = ReadDdlHead(t).orReplace ? 3 : 1;
   std::string source = text.substr(t[typeAt].offset);
   const TriggerDefinition& trigger = definition.trigger;
   bool isTrigger = definition.type == "TRIGGER";
@@ -80,7 +79,7 @@ bool CreateUnit(Session& session, const std::vector<Token>& t, const std::string
   std::string tableOwner = trigger.table.owner.empty() ? definition.name.owner : trigger.table.owner;
   std::string description = definition.name.name + " " + trigger.timing + " " + trigger.events + " ON " + trigger.table.name +
                             (trigger.forEachRow ? " FOR EACH ROW" : "");
-  const char* sql = IsOrReplace(t) ? "INSERT OR REPLACE INTO main.ZQ$UNITS VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+  const char* sql = ReadDdlHead(t).orReplace ? "INSERT OR REPLACE INTO main.ZQ$UNITS VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
                                    : "INSERT INTO main.ZQ$UNITS VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
   SqlValue when = trigger.whenClause.empty() ? SqlValue(nullptr) : SqlValue(trigger.whenClause);
   return Insert(session, sql,

@@ -3,36 +3,15 @@
 #include <string>
 
 #include "OciApi.h"
+#include "sql/DdlHead.h"
 
 namespace ocilite {
 
 namespace {
 
-// The word after CREATE's modifiers (OR REPLACE, PUBLIC, UNIQUE, ...), and its index.
-size_t ObjectWordIndex(const std::vector<Token>& t, size_t from) {
-  static const char* const kModifiers[] = {"OR",      "REPLACE",     "PUBLIC",         "UNIQUE", "BITMAP",    "FORCE",
-                                           "NOFORCE", "EDITIONABLE", "NONEDITIONABLE", "GLOBAL", "TEMPORARY", "TEMP"};
-  size_t i = from;
-  for (bool skipped = true; skipped && i < t.size();) {
-    skipped = false;
-    for (const char* modifier : kModifiers) {
-      if (t[i].IsWord(modifier)) {
-        ++i;
-        skipped = true;
-        break;
-      }
-    }
-  }
-  return i;
-}
-
 bool IsUnitWord(const Token& token) {
   return token.IsWord("PROCEDURE") || token.IsWord("FUNCTION") || token.IsWord("PACKAGE") || token.IsWord("TRIGGER") ||
          token.IsWord("TYPE");
-}
-
-bool IsSqlObjectWord(const Token& token) {
-  return token.IsWord("TABLE") || token.IsWord("VIEW") || token.IsWord("INDEX");
 }
 
 Route DdlRoute(const Token& object, Route sqlRoute, Route unit, Route sequence, Route synonym, Route dbLink) {
@@ -45,7 +24,7 @@ Route DdlRoute(const Token& object, Route sqlRoute, Route unit, Route sequence, 
 }
 
 StatementKind ClassifyDdl(const std::vector<Token>& t) {
-  size_t objectIndex = ObjectWordIndex(t, 1);
+  size_t objectIndex = ReadDdlHead(t).objectAt;
   if (objectIndex >= t.size()) return {t[0].IsWord("CREATE") ? OCI_STMT_CREATE : OCI_STMT_DROP, Route::Invalid};
   const Token& object = t[objectIndex];
   if (t[0].IsWord("CREATE")) {

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "sql/DdlHead.h"
 #include "sql/SqlLexer.h"
 
 namespace ocilite {
@@ -12,7 +13,9 @@ class Rewriter {
  public:
   Rewriter(std::string_view sql, const DdlRewriteOptions& options) : options_(options), tokens_(Tokenize(sql)) {
     for (size_t k = 0; k < tokens_.size(); ++k) {
-      if (tokens_[k].IsSignificant()) significant_.push_back(k);
+      if (!tokens_[k].IsSignificant()) continue;
+      significant_.push_back(k);
+      significantTokens_.push_back(tokens_[k]);
     }
     skip_.assign(tokens_.size(), false);
     qualify_.assign(tokens_.size(), false);
@@ -50,21 +53,16 @@ class Rewriter {
   // logged-in schema unless the statement names one.
   void ShapeDdl() {
     size_t nameAt = 0;
-    bool orReplace = false;
     if (SigIsWord(0, "CREATE")) {
-      size_t s = 1;
-      if (SigIsWord(1, "OR") && SigIsWord(2, "REPLACE")) {
-        orReplace = true;
-        s = 3;
-      }
-      if (SigIsWord(s, "UNIQUE")) ++s;
-      if (!(SigIsWord(s, "TABLE") || SigIsWord(s, "VIEW") || SigIsWord(s, "INDEX"))) return;
-      nameAt = s + 1;
-      if (SigIsWord(s, "TABLE")) {
+      DdlHead head = ReadDdlHead(significantTokens_);
+      if (head.isPublic || head.otherModifiers || !HasSig(head.objectAt) || !IsSqlObjectWord(Sig(head.objectAt))) return;
+      nameAt = head.objectAt + 1;
+      if (Sig(head.objectAt).IsWord("TABLE")) {
         CheckColumns(nameAt + 1);
         NameConstraints(nameAt + 1);
+        if (head.GlobalTemporary()) DropTemporaryWords(head.globalAt, nameAt + 1);
       }
-      if (orReplace) ReplaceView(nameAt);
+      if (head.orReplace) ReplaceView(nameAt);
     } else if (SigIsWord(0, "DROP") || SigIsWord(0, "ALTER")) {
       if (!(SigIsWord(1, "TABLE") || SigIsWord(1, "VIEW") || SigIsWord(1, "INDEX"))) return;
       nameAt = SigIsWord(2, "IF") && SigIsWord(3, "EXISTS") ? 4 : 2;
@@ -73,6 +71,21 @@ class Rewriter {
       return;
     }
     if (HasSig(nameAt) && !SigIsSymbol(nameAt + 1, '.')) qualify_[significant_[nameAt]] = true;
+  }
+
+  // A global temporary table is an ordinary one here: GLOBAL TEMPORARY and its ON COMMIT
+  // DELETE|PRESERVE ROWS go, and its rows stay as any table's.
+  void DropTemporaryWords(size_t globalAt, size_t from) {
+    skip_[significant_[globalAt]] = skip_[significant_[globalAt + 1]] = true;
+    int depth = 0;
+    for (size_t s = from; s + 3 < significant_.size() && !(depth == 0 && Sig(s).IsWord("AS")); ++s) {
+      depth += SigIsSymbol(s, '(') ? 1 : SigIsSymbol(s, ')') ? -1 : 0;
+      bool onCommit = depth == 0 && Sig(s).IsWord("ON") && Sig(s + 1).IsWord("COMMIT") &&
+                      (Sig(s + 2).IsWord("DELETE") || Sig(s + 2).IsWord("PRESERVE")) && Sig(s + 3).IsWord("ROWS");
+      if (onCommit) {
+        for (size_t k = s; k < s + 4; ++k) skip_[significant_[k]] = true;
+      }
+    }
   }
 
   // SQLite keeps text of any length in a VARCHAR2(n) column and any number in a NUMBER(p,s)
@@ -247,6 +260,7 @@ class Rewriter {
   const DdlRewriteOptions& options_;
   std::vector<Token> tokens_;
   std::vector<size_t> significant_;
+  std::vector<Token> significantTokens_;
   std::vector<bool> skip_;
   std::vector<bool> qualify_;
   std::vector<std::string> append_;  // text to add after a token

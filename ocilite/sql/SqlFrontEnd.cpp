@@ -1,6 +1,7 @@
 #include "sql/SqlFrontEnd.h"
 
 #include "oracle/OracleType.h"
+#include "sql/DdlHead.h"
 #include "sql/SqlChecker.h"
 #include "sql/SqlGenerator.h"
 #include "sql/SqlLexer.h"
@@ -122,7 +123,8 @@ bool TranslateDdl(sqlite3* db, std::string_view sql, const DdlRewriteOptions& op
       !CheckQuery(*query, Options(db, options.isDba), sql, error)) {
     return false;
   }
-  bool isView = tokens[1].IsWord("VIEW") || (tokens.size() > 3 && tokens[3].IsWord("VIEW"));
+  size_t objectAt = ReadDdlHead(tokens).objectAt;
+  bool isView = objectAt < tokens.size() && tokens[objectAt].IsWord("VIEW");
   std::string text(sql.substr(tokens[as - tokens.data() + 1].offset));
   text.erase(text.find_last_not_of(" \t\r\n") + 1);
   out.sql += isView ? " " + std::string(kTextOpen) + Replaced(text, "*/", "*\\/") + "*/ " : " ";

@@ -34,6 +34,8 @@ const TranslateCase kTranslateCases[] = {
      "CREATE TABLE \"SCOTT\".T AS SELECT CAST(A AS VARCHAR2(5)) B FROM U"},
     {"create_table_with_owner_kept", "CREATE TABLE hr.t (a NUMBER)", "CREATE TABLE HR.T (A NUMBER)"},
     {"quoted_table_name", "CREATE TABLE \"t\" (a NUMBER)", "CREATE TABLE \"SCOTT\".\"t\" (A NUMBER)"},
+    {"global_temporary_table_goes_to_schema", "CREATE GLOBAL TEMPORARY TABLE t (a NUMBER) ON COMMIT PRESERVE ROWS",
+     "CREATE   TABLE \"SCOTT\".T (A NUMBER)    "},
     {"create_unique_index", "CREATE UNIQUE INDEX ix ON t (a)", "CREATE UNIQUE INDEX \"SCOTT\".IX ON T (A)"},
     {"drop_table_options", "DROP TABLE t CASCADE CONSTRAINTS PURGE", "DROP TABLE \"SCOTT\".T   "},
     {"drop_view_if_exists", "DROP VIEW IF EXISTS v", "DROP VIEW IF EXISTS \"SCOTT\".V"},
