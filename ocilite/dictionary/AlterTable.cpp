@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "sql/DdlRewriter.h"
-#include "storage/SqliteFiles.h"
 #include "dictionary/SystemNames.h"
 #include "dictionary/TableDefinition.h"
 #include "dictionary/ViolationErrors.h"
+#include "sql/DdlRewriter.h"
 #include "sqlite3.h"
+#include "storage/SqliteFiles.h"
 
 namespace ocilite {
 

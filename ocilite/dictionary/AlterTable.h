@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "oracle/OraError.h"
 #include "oci/Session.h"
+#include "oracle/OraError.h"
 #include "sql/SqlLexer.h"
 
 namespace ocilite {

@@ -1,7 +1,7 @@
 #include "dictionary/DictionaryDdl.h"
 
 #include "dictionary/DdlParser.h"
-#include "functions/SqlFunctions.h"
+#include "oracle/OracleDate.h"
 #include "sql/DdlHead.h"
 #include "storage/SqliteFiles.h"
 
@@ -37,39 +37,47 @@ bool Delete(Session& session, const char* sql, const std::vector<SqlValue>& valu
 
 bool CreateSequence(Session& session, const std::vector<Token>& t, OraError& error) {
   SequenceDefinition definition;
-  if (!ParseCreateSequence(t, definition, error) || !ResolveOwner(session, definition.name, false, true, error)) return false;
+  if (!ParseCreateSequence(t, definition, error) || !ResolveOwner(session, definition.name, false, true, error))
+    return false;
   return Insert(session, "INSERT INTO main.ZQ$SEQUENCES VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                {definition.name.owner, definition.name.name, definition.minValue, definition.maxValue, definition.increment, definition.start,
-                 std::string(definition.cycle ? "Y" : "N"), std::string(definition.order ? "Y" : "N"), definition.cache},
+                {definition.name.owner, definition.name.name, definition.minValue, definition.maxValue,
+                 definition.increment, definition.start, std::string(definition.cycle ? "Y" : "N"),
+                 std::string(definition.order ? "Y" : "N"), definition.cache},
                 955, error);
 }
 
 bool CreateSynonym(Session& session, const std::vector<Token>& t, OraError& error) {
   SynonymDefinition definition;
-  if (!ParseCreateSynonym(t, definition, error) || !ResolveOwner(session, definition.name, definition.isPublic, true, error))
+  if (!ParseCreateSynonym(t, definition, error) ||
+      !ResolveOwner(session, definition.name, definition.isPublic, true, error))
     return false;
   if (definition.target.owner.empty()) definition.target.owner = session.User().name;
   const char* sql = ReadDdlHead(t).orReplace ? "INSERT OR REPLACE INTO main.ZQ$SYNONYMS VALUES (?, ?, ?, ?, ?)"
-                                   : "INSERT INTO main.ZQ$SYNONYMS VALUES (?, ?, ?, ?, ?)";
+                                             : "INSERT INTO main.ZQ$SYNONYMS VALUES (?, ?, ?, ?, ?)";
   SqlValue link = definition.dbLink.empty() ? SqlValue(nullptr) : SqlValue(definition.dbLink);
-  if (!Insert(session, sql, {definition.name.owner, definition.name.name, definition.target.owner, definition.target.name, link}, 955, error)) {
+  if (!Insert(session, sql,
+              {definition.name.owner, definition.name.name, definition.target.owner, definition.target.name, link}, 955,
+              error)) {
     return false;
   }
-  if (definition.dbLink.empty()) session.ExposeSynonym(definition.name.name, definition.target.owner, definition.target.name);
+  if (definition.dbLink.empty())
+    session.ExposeSynonym(definition.name.name, definition.target.owner, definition.target.name);
   return true;
 }
 
 bool CreateDbLink(Session& session, const std::vector<Token>& t, OraError& error) {
   DbLinkDefinition definition;
   ObjectName owner;
-  if (!ParseCreateDbLink(t, definition, error) || !ResolveOwner(session, owner, definition.isPublic, true, error)) return false;
+  if (!ParseCreateDbLink(t, definition, error) || !ResolveOwner(session, owner, definition.isPublic, true, error))
+    return false;
   return Insert(session, "INSERT INTO main.ZQ$DB_LINKS VALUES (?, ?, ?, ?, ?)",
                 {owner.owner, definition.name, definition.user, definition.host, LocalTimestamp()}, 2011, error);
 }
 
 bool CreateUnit(Session& session, const std::vector<Token>& t, const std::string& text, OraError& error) {
   UnitDefinition definition;
-  if (!ParseCreateUnit(t, definition, error) || !ResolveOwner(session, definition.name, false, true, error)) return false;
+  if (!ParseCreateUnit(t, definition, error) || !ResolveOwner(session, definition.name, false, true, error))
+    return false;
   size_t typeAt = ReadDdlHead(t).orReplace ? 3 : 1;
   std::string source = text.substr(t[typeAt].offset);
   const TriggerDefinition& trigger = definition.trigger;
@@ -77,21 +85,23 @@ bool CreateUnit(Session& session, const std::vector<Token>& t, const std::string
   auto triggerValue = [isTrigger](const std::string& value) { return isTrigger ? SqlValue(value) : SqlValue(nullptr); };
   std::string triggerType = trigger.timing + (trigger.forEachRow ? " EACH ROW" : " STATEMENT");
   std::string tableOwner = trigger.table.owner.empty() ? definition.name.owner : trigger.table.owner;
-  std::string description = definition.name.name + " " + trigger.timing + " " + trigger.events + " ON " + trigger.table.name +
-                            (trigger.forEachRow ? " FOR EACH ROW" : "");
-  const char* sql = ReadDdlHead(t).orReplace ? "INSERT OR REPLACE INTO main.ZQ$UNITS VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
-                                   : "INSERT INTO main.ZQ$UNITS VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+  std::string description = definition.name.name + " " + trigger.timing + " " + trigger.events + " ON " +
+                            trigger.table.name + (trigger.forEachRow ? " FOR EACH ROW" : "");
+  const char* sql = ReadDdlHead(t).orReplace
+                        ? "INSERT OR REPLACE INTO main.ZQ$UNITS VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+                        : "INSERT INTO main.ZQ$UNITS VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
   SqlValue when = trigger.whenClause.empty() ? SqlValue(nullptr) : SqlValue(trigger.whenClause);
   return Insert(session, sql,
-                {definition.name.owner, definition.name.name, definition.type, source, LocalTimestamp(), triggerValue(triggerType),
-                 triggerValue(trigger.events), triggerValue(tableOwner), triggerValue(trigger.table.name), when,
-                 triggerValue(description)},
+                {definition.name.owner, definition.name.name, definition.type, source, LocalTimestamp(),
+                 triggerValue(triggerType), triggerValue(trigger.events), triggerValue(tableOwner),
+                 triggerValue(trigger.table.name), when, triggerValue(description)},
                 955, error);
 }
 
 bool Drop(Session& session, const std::vector<Token>& t, OraError& error) {
   DropDefinition definition;
-  if (!ParseDrop(t, definition, error) || !ResolveOwner(session, definition.name, definition.isPublic, false, error)) return false;
+  if (!ParseDrop(t, definition, error) || !ResolveOwner(session, definition.name, definition.isPublic, false, error))
+    return false;
   const std::string& owner = definition.name.owner;
   const std::string& name = definition.name.name;
   if (definition.type == "SEQUENCE") {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "oracle/OraError.h"
 #include "oci/Session.h"
-#include "sql/SqlLexer.h"
 #include "oci/StatementKind.h"
+#include "oracle/OraError.h"
+#include "sql/SqlLexer.h"
 
 namespace ocilite {
 

@@ -1,8 +1,9 @@
 #include "dictionary/SessionStatistics.h"
 
+#include "functions/FunctionRegistry.h"
 #include "oci/Session.h"
-#include "storage/SqliteFiles.h"
 #include "sqlite3.h"
+#include "storage/SqliteFiles.h"
 
 namespace ocilite {
 
@@ -12,6 +13,10 @@ void RoundTripCount(sqlite3_context* context, int, sqlite3_value**) {
   const Session* session = static_cast<const Session*>(sqlite3_user_data(context));
   sqlite3_result_int64(context, static_cast<sqlite3_int64>(session->RoundTripCount()));
 }
+
+const FunctionEntry kFunctions[] = {
+    {"ZQ_ROUNDTRIPS", 0, false, RoundTripCount},
+};
 
 // Class 1 is a user statistic; the session is SID 1 of container 0, as on a server without
 // containers.
@@ -23,8 +28,9 @@ const char* const kViews[] = {
 
 }  // namespace
 
-bool CreateSessionStatistics(sqlite3* db, Session* session, OraError& error) {
-  sqlite3_create_function_v2(db, "ZQ_ROUNDTRIPS", 0, SQLITE_UTF8, session, RoundTripCount, nullptr, nullptr, nullptr);
+FunctionFamily StatisticsFunctions() { return Family(kFunctions); }
+
+bool CreateSessionStatistics(sqlite3* db, OraError& error) {
   for (const char* view : kViews) {
     if (!RunScript(db, view, error)) return false;
   }

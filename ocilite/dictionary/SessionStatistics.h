@@ -8,9 +8,9 @@
 struct sqlite3;
 
 namespace ocilite {
-class Session;
 
-bool CreateSessionStatistics(sqlite3* db, Session* session, OraError& error);
+// The views; their function comes with the others (FunctionRegistry.h).
+bool CreateSessionStatistics(sqlite3* db, OraError& error);
 
 }  // namespace ocilite
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "oci/StatementKind.h"
 #include "OciApi.h"
 #include "sql/SqlFrontEnd.h"
 #include "sql/SqlParser.h"
-#include "storage/SqliteFiles.h"
-#include "oci/StatementKind.h"
 #include "sqlite3.h"
+#include "storage/SqliteFiles.h"
 
 namespace ocilite {
 

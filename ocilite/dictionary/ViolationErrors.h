@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "oracle/OraError.h"
 #include "dictionary/TableDefinition.h"
+#include "oracle/OraError.h"
 
 struct sqlite3;
 

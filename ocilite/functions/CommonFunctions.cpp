@@ -7,7 +7,8 @@
 #include <cmath>
 
 #include "functions/FunctionArguments.h"
-#include "functions/ValueFunctions.h"
+#include "functions/FunctionRegistry.h"
+#include "oracle/NumberText.h"
 #include "sqlite3.h"
 
 namespace ocilite {
@@ -242,43 +243,43 @@ void ConnectDepth(sqlite3_context* context, int, sqlite3_value** argv) {
 }
 
 const FunctionEntry kFunctions[] = {
-    {"ZQ_ROUND_NUMBER", 1, RoundNumber},
-    {"ZQ_ROUND_NUMBER", 2, RoundNumber},
-    {"REMAINDER", 2, Remainder},
-    {"CEIL", 1, Unary<Ceil>},
-    {"FLOOR", 1, Unary<Floor>},
-    {"SIGN", 1, Unary<Sign>},
-    {"SQRT", 1, SquareRoot},
-    {"POWER", 2, Power},
-    {"LPAD", 2, LeftPad},
-    {"LPAD", 3, LeftPad},
-    {"RPAD", 2, RightPad},
-    {"RPAD", 3, RightPad},
-    {"INITCAP", 1, InitCap},
-    {"NLS_INITCAP", 1, InitCap},
-    {"NLS_INITCAP", 2, InitCap},
-    {"NLS_UPPER", 1, NlsCase<std::toupper>},
-    {"NLS_UPPER", 2, NlsCase<std::toupper>},
-    {"NLS_LOWER", 1, NlsCase<std::tolower>},
-    {"NLS_LOWER", 2, NlsCase<std::tolower>},
-    {"SOUNDEX", 1, Soundex},
-    {"LENGTHB", 1, ByteLength},
-    {"INSTR", 3, Instr},
-    {"INSTR", 4, Instr},
-    {"TRANSLATE", 3, Translate},
-    {"REPLACE", 2, Replace},
-    {"REPLACE", 3, Replace},
-    {"ASCII", 1, Ascii},
-    {"CHR", 1, Chr},
-    {"NVL2", 3, Nvl2},
-    {"GREATEST", -1, Greatest},
-    {"LEAST", -1, Least},
-    {"ZQ_CONNECT_CYCLE", 2, ConnectCycle},
-    {"ZQ_CONNECT_DEPTH", 1, ConnectDepth},
+    {"ZQ_ROUND_NUMBER", 1, true, RoundNumber},
+    {"ZQ_ROUND_NUMBER", 2, true, RoundNumber},
+    {"REMAINDER", 2, true, Remainder},
+    {"CEIL", 1, true, Unary<Ceil>},
+    {"FLOOR", 1, true, Unary<Floor>},
+    {"SIGN", 1, true, Unary<Sign>},
+    {"SQRT", 1, true, SquareRoot},
+    {"POWER", 2, true, Power},
+    {"LPAD", 2, true, LeftPad},
+    {"LPAD", 3, true, LeftPad},
+    {"RPAD", 2, true, RightPad},
+    {"RPAD", 3, true, RightPad},
+    {"INITCAP", 1, true, InitCap},
+    {"NLS_INITCAP", 1, true, InitCap},
+    {"NLS_INITCAP", 2, true, InitCap},
+    {"NLS_UPPER", 1, true, NlsCase<std::toupper>},
+    {"NLS_UPPER", 2, true, NlsCase<std::toupper>},
+    {"NLS_LOWER", 1, true, NlsCase<std::tolower>},
+    {"NLS_LOWER", 2, true, NlsCase<std::tolower>},
+    {"SOUNDEX", 1, true, Soundex},
+    {"LENGTHB", 1, true, ByteLength},
+    {"INSTR", 3, true, Instr},
+    {"INSTR", 4, true, Instr},
+    {"TRANSLATE", 3, true, Translate},
+    {"REPLACE", 2, true, Replace},
+    {"REPLACE", 3, true, Replace},
+    {"ASCII", 1, true, Ascii},
+    {"CHR", 1, true, Chr},
+    {"NVL2", 3, true, Nvl2},
+    {"GREATEST", -1, true, Greatest},
+    {"LEAST", -1, true, Least},
+    {"ZQ_CONNECT_CYCLE", 2, true, ConnectCycle},
+    {"ZQ_CONNECT_DEPTH", 1, true, ConnectDepth},
 };
 
 }  // namespace
 
-void RegisterCommonFunctions(sqlite3* db) { RegisterFunctions(db, kFunctions, true); }
+FunctionFamily CommonFunctions() { return Family(kFunctions); }
 
 }  // namespace ocilite

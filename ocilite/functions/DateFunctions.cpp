@@ -1,23 +1,22 @@
-// Oracle's date functions over the stored date text, registered by RegisterValueFunctions.
+// Oracle's date functions over the stored date text.
 #include <cmath>
 #include <string>
 
 #include "functions/FunctionArguments.h"
+#include "functions/FunctionRegistry.h"
+#include "oci/Session.h"
 #include "oracle/OracleDate.h"
-#include "functions/ValueFunctions.h"
 #include "sqlite3.h"
 
 namespace ocilite {
 
 namespace {
 
-sqlite3* Db(sqlite3_context* context) { return sqlite3_context_db_handle(context); }
-
 // A DATE argument: the stored text, or text in the session's date format, as Oracle converts.
 bool DateArgument(sqlite3_context* context, sqlite3_value* value, DateTime& date) {
   std::string text = TextOf(value);
   if (ReadStoredDate(text, date)) return true;
-  int code = ParseDateText(text, SessionDateFormat(Db(context)), date);
+  int code = ParseDateText(text, SessionOf(context)->NlsDateFormat(), date);
   if (code) RaiseOraError(context, code);
   return code == 0;
 }
@@ -38,12 +37,12 @@ void DateText(sqlite3_context* context, int argc, sqlite3_value** argv) {
   DateTime date;
   if (AnyNull(argc, argv)) return sqlite3_result_null(context);
   if (!DateArgument(context, argv[0], date)) return;
-  ResultFormatted(context, date, argc > 1 ? TextOf(argv[1]) : SessionDateFormat(Db(context)));
+  ResultFormatted(context, date, argc > 1 ? TextOf(argv[1]) : SessionOf(context)->NlsDateFormat());
 }
 
 void ToDate(sqlite3_context* context, int argc, sqlite3_value** argv) {
   if (AnyNull(argc, argv)) return sqlite3_result_null(context);
-  std::string format = argc > 1 ? TextOf(argv[1]) : SessionDateFormat(Db(context));
+  std::string format = argc > 1 ? TextOf(argv[1]) : SessionOf(context)->NlsDateFormat();
   DateTime date;
   int code = ParseDateText(TextOf(argv[0]), format, date);
   if (code) return RaiseOraError(context, code);
@@ -252,29 +251,31 @@ void Extract(sqlite3_context* context, int argc, sqlite3_value** argv) {
   sqlite3_result_int(context, value);
 }
 
+// Not deterministic: the session's date format may change between two statements.
 const FunctionEntry kFunctions[] = {
-    {"ZQ_DATE_TEXT", 1, DateText},    {"ZQ_DATE_TO_CHAR", 1, DateText},
-    {"ZQ_DATE_TO_CHAR", 2, DateText}, {"TO_DATE", 1, ToDate},
-    {"TO_DATE", 2, ToDate},           {"ZQ_DATE_PLUS", 2, DatePlus},
-    {"ZQ_DATE_MINUS", 2, DateMinus},  {"ZQ_DATE_INVALID", 2, DateInvalid},
-    {"ADD_MONTHS", 2, AddMonths},     {"MONTHS_BETWEEN", 2, MonthsBetween},
-    {"LAST_DAY", 1, LastDay},         {"NEXT_DAY", 2, NextDay},
-    {"ZQ_TRUNC_DATE", 1, TruncDate},  {"ZQ_TRUNC_DATE", 2, TruncDate},
-    {"ZQ_ROUND_DATE", 1, RoundDate},  {"ZQ_ROUND_DATE", 2, RoundDate},
-    {"ZQ_EXTRACT", 2, Extract},
-};
-
-// What date arithmetic with an INTERVAL literal calls (SqlInterval.h).
-const FunctionEntry kIntervalFunctions[] = {
-    {"ZQ_ADD_INTERVAL_MONTHS", 2, AddIntervalMonths},
+    {"ZQ_DATE_TEXT", 1, false, DateText},
+    {"ZQ_DATE_TO_CHAR", 1, false, DateText},
+    {"ZQ_DATE_TO_CHAR", 2, false, DateText},
+    {"TO_DATE", 1, false, ToDate},
+    {"TO_DATE", 2, false, ToDate},
+    {"ZQ_DATE_PLUS", 2, false, DatePlus},
+    {"ZQ_DATE_MINUS", 2, false, DateMinus},
+    {"ZQ_DATE_INVALID", 2, false, DateInvalid},
+    {"ADD_MONTHS", 2, false, AddMonths},
+    {"MONTHS_BETWEEN", 2, false, MonthsBetween},
+    {"LAST_DAY", 1, false, LastDay},
+    {"NEXT_DAY", 2, false, NextDay},
+    {"ZQ_TRUNC_DATE", 1, false, TruncDate},
+    {"ZQ_TRUNC_DATE", 2, false, TruncDate},
+    {"ZQ_ROUND_DATE", 1, false, RoundDate},
+    {"ZQ_ROUND_DATE", 2, false, RoundDate},
+    {"ZQ_EXTRACT", 2, false, Extract},
+    // What date arithmetic with an INTERVAL literal calls (SqlInterval.h).
+    {"ZQ_ADD_INTERVAL_MONTHS", 2, false, AddIntervalMonths},
 };
 
 }  // namespace
 
-void RegisterDateFunctions(sqlite3* db) {
-  // Not deterministic: the session's date format may change between two statements.
-  RegisterFunctions(db, kFunctions, false);
-  RegisterFunctions(db, kIntervalFunctions, false);
-}
+FunctionFamily DateFunctions() { return Family(kFunctions); }
 
 }  // namespace ocilite

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "oci/Cursor.h"
+#include "oracle/NumberText.h"
 #include "oracle/OraError.h"
 #include "sqlite3.h"
 
@@ -71,12 +71,6 @@ void ResultNumber(sqlite3_context* context, double number) {
   sqlite3_result_double(context, number);
 }
 
-void RegisterFunctions(sqlite3* db, const FunctionEntry* entries, size_t count, bool deterministic) {
-  int flags = SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0);
-  for (size_t k = 0; k < count; ++k) {
-    sqlite3_create_function_v2(db, entries[k].name, entries[k].arguments, flags, nullptr, entries[k].function, nullptr,
-                               nullptr, nullptr);
-  }
-}
+Session* SessionOf(sqlite3_context* context) { return static_cast<Session*>(sqlite3_user_data(context)); }
 
 }  // namespace ocilite

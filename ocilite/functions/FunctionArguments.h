@@ -1,5 +1,5 @@
-// What the SQL functions we add share: their registration, reading their arguments as Oracle
-// does and raising Oracle's errors from inside SQLite.
+// What the SQL functions we add share: their session, reading their arguments as Oracle does
+// and raising Oracle's errors from inside SQLite.
 #ifndef ZENQUILL_OCILITE_FUNCTIONARGUMENTS_H
 #define ZENQUILL_OCILITE_FUNCTIONARGUMENTS_H
 
@@ -13,19 +13,10 @@ struct sqlite3_value;
 
 namespace ocilite {
 
-// One scalar function SQLite is given: its name, argument count (-1: any) and code.
-struct FunctionEntry {
-  const char* name;
-  int arguments;
-  void (*function)(sqlite3_context*, int, sqlite3_value**);
-};
+class Session;
 
-void RegisterFunctions(sqlite3* db, const FunctionEntry* entries, size_t count, bool deterministic);
-
-template <size_t N>
-void RegisterFunctions(sqlite3* db, const FunctionEntry (&entries)[N], bool deterministic) {
-  RegisterFunctions(db, entries, N, deterministic);
-}
+// The session whose connection runs the function (FunctionRegistry.h registers every one with it).
+Session* SessionOf(sqlite3_context* context);
 
 bool AnyNull(int argc, sqlite3_value** argv);
 std::string TextOf(sqlite3_value* value);

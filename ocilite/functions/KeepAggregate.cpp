@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "functions/FunctionArguments.h"
-#include "functions/ValueFunctions.h"
+#include "functions/FunctionRegistry.h"
 #include "sqlite3.h"
 
 namespace ocilite {
@@ -106,11 +106,12 @@ void KeepFinal(sqlite3_context* context) {
   delete kept;
 }
 
+const FunctionEntry kEntries[] = {
+    {"ZQ_KEEP", -1, true, nullptr, KeepStep, KeepFinal},
+};
+
 }  // namespace
 
-void RegisterKeepAggregate(sqlite3* db) {
-  sqlite3_create_function_v2(db, "ZQ_KEEP", -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, nullptr, KeepStep,
-                             KeepFinal, nullptr);
-}
+FunctionFamily KeepAggregate() { return Family(kEntries); }
 
 }  // namespace ocilite

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "functions/FunctionArguments.h"
-#include "functions/ValueFunctions.h"
+#include "functions/FunctionRegistry.h"
 #include "sqlite3.h"
 
 namespace ocilite {
@@ -84,26 +84,26 @@ void Nanvl(sqlite3_context* context, int, sqlite3_value** argv) {
 }
 
 const FunctionEntry kFunctions[] = {
-    {"LN", 1, Unary<Ln, Positive>},
-    {"EXP", 1, Unary<Exp, Always>},
-    {"LOG", 2, Log},
-    {"SIN", 1, Unary<Sin, Always>},
-    {"COS", 1, Unary<Cos, Always>},
-    {"TAN", 1, Unary<Tan, Always>},
-    {"ASIN", 1, Unary<Asin, UnitRange>},
-    {"ACOS", 1, Unary<Acos, UnitRange>},
-    {"ATAN", 1, Unary<Atan, Always>},
-    {"ATAN2", 2, Atan2},
-    {"SINH", 1, Unary<Sinh, Always>},
-    {"COSH", 1, Unary<Cosh, Always>},
-    {"TANH", 1, Unary<Tanh, Always>},
-    {"BITAND", 2, BitAnd},
-    {"WIDTH_BUCKET", 4, WidthBucket},
-    {"NANVL", 2, Nanvl},
+    {"LN", 1, true, Unary<Ln, Positive>},
+    {"EXP", 1, true, Unary<Exp, Always>},
+    {"LOG", 2, true, Log},
+    {"SIN", 1, true, Unary<Sin, Always>},
+    {"COS", 1, true, Unary<Cos, Always>},
+    {"TAN", 1, true, Unary<Tan, Always>},
+    {"ASIN", 1, true, Unary<Asin, UnitRange>},
+    {"ACOS", 1, true, Unary<Acos, UnitRange>},
+    {"ATAN", 1, true, Unary<Atan, Always>},
+    {"ATAN2", 2, true, Atan2},
+    {"SINH", 1, true, Unary<Sinh, Always>},
+    {"COSH", 1, true, Unary<Cosh, Always>},
+    {"TANH", 1, true, Unary<Tanh, Always>},
+    {"BITAND", 2, true, BitAnd},
+    {"WIDTH_BUCKET", 4, true, WidthBucket},
+    {"NANVL", 2, true, Nanvl},
 };
 
 }  // namespace
 
-void RegisterMathFunctions(sqlite3* db) { RegisterFunctions(db, kFunctions, true); }
+FunctionFamily MathFunctions() { return Family(kFunctions); }
 
 }  // namespace ocilite

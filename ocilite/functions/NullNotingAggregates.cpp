@@ -1,4 +1,7 @@
-#include "functions/NullNotingAggregates.h"
+// SUM, AVG, MIN and MAX in place of SQLite's own, alike in result, that note in their
+// session every NULL they skip: Oracle warns of that (ORA-24347) on the fetch of the row.
+// They work as window functions too.
+#include "functions/FunctionRegistry.h"
 
 #include <cstdint>
 #include <cstring>
@@ -146,28 +149,15 @@ void ExtremeFinal(sqlite3_context* context) {
   delete ExtremeOf<Sign>(context, false);
 }
 
-struct Aggregate {
-  const char* name;
-  void (*step)(sqlite3_context*, int, sqlite3_value**);
-  void (*final)(sqlite3_context*);
-  void (*value)(sqlite3_context*);
-  void (*inverse)(sqlite3_context*, int, sqlite3_value**);
-};
-
-const Aggregate kAggregates[] = {
-    {"SUM", SumStep, SumValue, SumValue, SumInverse},
-    {"AVG", SumStep, AverageValue, AverageValue, SumInverse},
-    {"MAX", ExtremeStep<1>, ExtremeFinal<1>, ExtremeValue<1>, ExtremeInverse<1>},
-    {"MIN", ExtremeStep<-1>, ExtremeFinal<-1>, ExtremeValue<-1>, ExtremeInverse<-1>},
+const FunctionEntry kAggregates[] = {
+    {"SUM", 1, true, nullptr, SumStep, SumValue, SumValue, SumInverse},
+    {"AVG", 1, true, nullptr, SumStep, AverageValue, AverageValue, SumInverse},
+    {"MAX", 1, true, nullptr, ExtremeStep<1>, ExtremeFinal<1>, ExtremeValue<1>, ExtremeInverse<1>},
+    {"MIN", 1, true, nullptr, ExtremeStep<-1>, ExtremeFinal<-1>, ExtremeValue<-1>, ExtremeInverse<-1>},
 };
 
 }  // namespace
 
-void RegisterNullNotingAggregates(sqlite3* db, Session* session) {
-  for (const Aggregate& aggregate : kAggregates) {
-    sqlite3_create_window_function(db, aggregate.name, 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, session, aggregate.step,
-                                   aggregate.final, aggregate.value, aggregate.inverse, nullptr);
-  }
-}
+FunctionFamily NullNotingAggregates() { return Family(kAggregates); }
 
 }  // namespace ocilite

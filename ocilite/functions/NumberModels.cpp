@@ -7,7 +7,9 @@
 #include <cstdlib>
 
 #include "functions/FunctionArguments.h"
-#include "functions/ValueFunctions.h"
+#include "functions/FunctionRegistry.h"
+#include "functions/NumberModels.h"
+#include "oracle/NumberText.h"
 #include "sqlite3.h"
 
 namespace ocilite {
@@ -195,11 +197,11 @@ void ToNumberByModel(sqlite3_context* context, int argc, sqlite3_value** argv) {
 }
 
 const FunctionEntry kFunctions[] = {
-    {"TO_NUMBER", 2, ToNumberByModel},
+    {"TO_NUMBER", 2, true, ToNumberByModel},
 };
 
 }  // namespace
 
-void RegisterNumberModelFunctions(sqlite3* db) { RegisterFunctions(db, kFunctions, true); }
+FunctionFamily NumberModelFunctions() { return Family(kFunctions); }
 
 }  // namespace ocilite

@@ -5,7 +5,7 @@
 #include <regex>
 
 #include "functions/FunctionArguments.h"
-#include "functions/ValueFunctions.h"
+#include "functions/FunctionRegistry.h"
 #include "sqlite3.h"
 
 namespace ocilite {
@@ -246,12 +246,13 @@ void RegexpReplace(sqlite3_context* context, int argc, sqlite3_value** argv) {
 }
 
 const FunctionEntry kFunctions[] = {
-    {"REGEXP_LIKE", -1, RegexpLike},       {"REGEXP_SUBSTR", -1, RegexpSubstr}, {"REGEXP_INSTR", -1, RegexpInstr},
-    {"REGEXP_REPLACE", -1, RegexpReplace}, {"REGEXP_COUNT", -1, RegexpCount},
+    {"REGEXP_LIKE", -1, true, RegexpLike},   {"REGEXP_SUBSTR", -1, true, RegexpSubstr},
+    {"REGEXP_INSTR", -1, true, RegexpInstr}, {"REGEXP_REPLACE", -1, true, RegexpReplace},
+    {"REGEXP_COUNT", -1, true, RegexpCount},
 };
 
 }  // namespace
 
-void RegisterRegexpFunctions(sqlite3* db) { RegisterFunctions(db, kFunctions, true); }
+FunctionFamily RegexpFunctions() { return Family(kFunctions); }
 
 }  // namespace ocilite

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "functions/FunctionArguments.h"
-#include "functions/ValueFunctions.h"
+#include "functions/FunctionRegistry.h"
 #include "sqlite3.h"
 
 namespace ocilite {
@@ -73,18 +73,12 @@ void Final(sqlite3_context* context) {
   delete ValuesOf(context, false);
 }
 
-struct Aggregate {
-  const char* name;
-  void (*final)(sqlite3_context*);
-  void (*value)(sqlite3_context*);
-};
-
 template <Measure M, bool Root>
-constexpr Aggregate Of(const char* name) {
-  return {name, Final<M, Root>, Value<M, Root>};
+constexpr FunctionEntry Of(const char* name) {
+  return {name, 1, true, nullptr, Step, Final<M, Root>, Value<M, Root>, Inverse};
 }
 
-const Aggregate kAggregates[] = {
+const FunctionEntry kAggregates[] = {
     Of<Measure::Variance, false>("VARIANCE"),
     Of<Measure::VarianceSample, false>("VAR_SAMP"),
     Of<Measure::VariancePopulation, false>("VAR_POP"),
@@ -96,11 +90,6 @@ const Aggregate kAggregates[] = {
 
 }  // namespace
 
-void RegisterStatisticalAggregates(sqlite3* db) {
-  for (const Aggregate& aggregate : kAggregates) {
-    sqlite3_create_window_function(db, aggregate.name, 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, Step,
-                                   aggregate.final, aggregate.value, Inverse, nullptr);
-  }
-}
+FunctionFamily StatisticalAggregates() { return Family(kAggregates); }
 
 }  // namespace ocilite

@@ -1,22 +1,20 @@
-#include "functions/ValueFunctions.h"
-
+// The functions that give SQLite Oracle's value semantics where the two differ: NUMBER
+// division (never truncating, ORA-01476 on zero), || over NULLs, SUBSTR's positions, a
+// case-sensitive LIKE, MOD, '' as NULL, single-row subqueries (ORA-01427), TO_CHAR of numbers
+// by a format model (SqlChecker.h says which rewrite calls which).
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
-#include "oci/Cursor.h"
 #include "functions/FunctionArguments.h"
-#include "oracle/OracleDate.h"
-#include "sql/SqlInterval.h"
+#include "functions/FunctionRegistry.h"
+#include "functions/NumberModels.h"
 #include "sqlite3.h"
 
 namespace ocilite {
 
 namespace {
-
-const char kNlsKey[] = "ocilite.nls_date_format";
-const char kDefaultDateFormat[] = "DD-MON-RR";
 
 bool IsNull(sqlite3_value* value) { return sqlite3_value_type(value) == SQLITE_NULL; }
 
@@ -170,126 +168,25 @@ void Mod(sqlite3_context* context, int argc, sqlite3_value** argv) {
   sqlite3_result_double(context, n == 0 ? m : m - n * std::trunc(m / n));
 }
 
-void DeleteFormat(void* format) { delete static_cast<std::string*>(format); }
-
 const FunctionEntry kFunctions[] = {
-    {"ZQ_DIV", 2, Divide},
-    {"ZQ_CONCAT", -1, Concat},
-    {"ZQ_EMPTY_NULL", 1, EmptyNull},
-    {"ZQ_SUBSTR", 2, Substr},
-    {"ZQ_SUBSTR", 3, Substr},
-    {"LIKE", 2, Like},
-    {"LIKE", 3, Like},
-    {"TO_NUMBER", 1, ToNumber},
-    {"TO_CHAR", 1, ToChar},
-    {"TO_CHAR", 2, ToChar},
-    {"ZQ_TRUNC_NUMBER", 1, TruncNumber},
-    {"ZQ_TRUNC_NUMBER", 2, TruncNumber},
-    {"MOD", 2, Mod},
+    {"ZQ_DIV", 2, true, Divide},
+    {"ZQ_CONCAT", -1, true, Concat},
+    {"ZQ_EMPTY_NULL", 1, true, EmptyNull},
+    {"ZQ_SUBSTR", 2, true, Substr},
+    {"ZQ_SUBSTR", 3, true, Substr},
+    {"LIKE", 2, true, Like},
+    {"LIKE", 3, true, Like},
+    {"TO_NUMBER", 1, true, ToNumber},
+    {"TO_CHAR", 1, true, ToChar},
+    {"TO_CHAR", 2, true, ToChar},
+    {"ZQ_TRUNC_NUMBER", 1, true, TruncNumber},
+    {"ZQ_TRUNC_NUMBER", 2, true, TruncNumber},
+    {"MOD", 2, true, Mod},
+    {"ZQ_SINGLE", 1, false, nullptr, SingleStep, SingleFinal},
 };
 
 }  // namespace
 
-void RegisterValueFunctions(sqlite3* db) {
-  RegisterFunctions(db, kFunctions, true);
-  sqlite3_create_function_v2(db, "ZQ_SINGLE", 1, SQLITE_UTF8, nullptr, nullptr, SingleStep, SingleFinal, nullptr);
-  RegisterDateFunctions(db);
-  RegisterCommonFunctions(db);
-  RegisterRegexpFunctions(db);
-  RegisterMathFunctions(db);
-  RegisterStatisticalAggregates(db);
-  RegisterIntervalFunctions(db);
-  RegisterNumberModelFunctions(db);
-  RegisterKeepAggregate(db);
-}
-
-const std::string& SessionDateFormat(sqlite3* db) {
-  static const std::string kDefault = kDefaultDateFormat;
-  const std::string* format = static_cast<const std::string*>(sqlite3_get_clientdata(db, kNlsKey));
-  return format ? *format : kDefault;
-}
-
-void SetSessionDateFormat(sqlite3* db, const std::string& format) {
-  sqlite3_set_clientdata(db, kNlsKey, new std::string(format), DeleteFormat);
-}
-
-bool FormatNumber(double value, const std::string& format, std::string& text) {
-  std::string model = format;
-  bool fill = true;
-  if (model.size() >= 2 && (model.compare(0, 2, "FM") == 0 || model.compare(0, 2, "fm") == 0)) {
-    fill = false;
-    model.erase(0, 2);
-  }
-  bool dollar = false;
-  int integerSlots = 0;
-  int decimals = 0;
-  bool point = false;
-  for (char c : model) {
-    if (c == '$') {
-      dollar = true;
-    } else if (c == '.' || c == 'D' || c == 'd') {
-      point = true;
-    } else if (c == '9' || c == '0') {
-      (point ? decimals : integerSlots) += 1;
-    } else if (c != ',' && c != 'G' && c != 'g') {
-      return false;
-    }
-  }
-  char digits[400];
-  std::snprintf(digits, sizeof digits, "%.*f", decimals, std::fabs(value));
-  std::string whole = digits;
-  std::string fraction;
-  size_t dot = whole.find('.');
-  if (dot != std::string::npos) {
-    fraction = whole.substr(dot + 1);
-    whole.erase(dot);
-  }
-  if (whole == "0") whole.clear();
-  bool negative = value < 0 && std::strtod(digits, nullptr) != 0;
-  if (static_cast<int>(whole.size()) > integerSlots) {
-    text.assign(model.size() + 1, '#');
-    return true;
-  }
-  // The integer part right-aligned into the model's slots; a 0 slot shows zeros from there on.
-  std::string body;
-  size_t firstZero = model.find('0');
-  int slot = 0;
-  int leading = integerSlots - static_cast<int>(whole.size());
-  bool started = false;
-  size_t fractionAt = 0;
-  for (size_t k = 0; k < model.size(); ++k) {
-    char c = model[k];
-    if (c == '$') continue;
-    if (c == '.' || c == 'D' || c == 'd') {
-      body += '.';
-      started = true;
-      continue;
-    }
-    if (c == ',' || c == 'G' || c == 'g') {
-      body += started ? "," : " ";
-      continue;
-    }
-    if (fractionAt < fraction.size() && body.find('.') != std::string::npos) {
-      body += fraction[fractionAt++];
-      continue;
-    }
-    if (slot < leading) {
-      bool zero = firstZero != std::string::npos && k >= firstZero;
-      body += zero ? '0' : ' ';
-      started = started || zero;
-    } else {
-      body += whole[static_cast<size_t>(slot - leading)];
-      started = true;
-    }
-    ++slot;
-  }
-  size_t firstShown = body.find_first_not_of(' ');
-  if (firstShown == std::string::npos) firstShown = body.size();
-  std::string sign = negative ? "-" : (fill ? " " : "");
-  body.insert(firstShown, sign + (dollar ? "$" : ""));
-  if (!fill) body.erase(0, body.find_first_not_of(' '));
-  text = body;
-  return true;
-}
+FunctionFamily ValueFunctions() { return Family(kFunctions); }
 
 }  // namespace ocilite

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "ClientMachine.h"
-#include "storage/CodePages.h"
 #include "NlsLang.h"
+#include "storage/CodePages.h"
 
 namespace ocilite {
 

@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "OciApi.h"
+#include "oracle/NumberText.h"
 #include "oracle/OracleType.h"
-#include "functions/ValueFunctions.h"
 #include "sqlite3.h"
 
 namespace ocilite {
@@ -16,26 +16,6 @@ namespace {
 constexpr int kLongestVarchar2 = 4000;
 
 }  // namespace
-
-std::string OracleNumberText(double value) {
-  char text[400];
-  std::snprintf(text, sizeof text, "%.15g", value);
-  std::string number = text;
-  if (number.find('e') != std::string::npos) {
-    // Oracle writes a NUMBER without exponent: as many places as the 15 digits need.
-    int exponent = std::atoi(number.c_str() + number.find('e') + 1);
-    int places = exponent < 0 ? 14 - exponent : 0;
-    std::snprintf(text, sizeof text, "%.*f", places, value);
-    number = text;
-    if (number.find('.') != std::string::npos) {
-      number.erase(number.find_last_not_of('0') + 1);
-      if (number.back() == '.') number.pop_back();
-    }
-  }
-  if (number.compare(0, 2, "0.") == 0) number.erase(0, 1);
-  if (number.compare(0, 3, "-0.") == 0) number.erase(1, 1);
-  return number;
-}
 
 std::unique_ptr<Cursor> Cursor::Open(std::shared_ptr<Session> session, sqlite3_stmt* statement, OraError& error) {
   std::unique_ptr<Cursor> cursor(new Cursor(std::move(session), statement));
@@ -77,7 +57,7 @@ Cursor::~Cursor() { sqlite3_finalize(statement_); }
 
 void Cursor::ShowAsDates(std::vector<bool> dateColumns) {
   dateColumns_ = std::move(dateColumns);
-  dateFormat_.Compile(SessionDateFormat(session_->Db()));  // the session only ever keeps a valid model
+  dateFormat_.Compile(session_->NlsDateFormat());  // the session only ever keeps a valid model
 }
 
 bool Cursor::Step(OraError& error) {

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "oci/ClientCharset.h"
-#include "oracle/OraError.h"
-#include "oracle/OracleDate.h"
-#include "oracle/OracleType.h"
 #include "oci/RoundTrips.h"
 #include "oci/Session.h"
+#include "oracle/OracleDate.h"
+#include "oracle/OracleType.h"
+#include "oracle/OraError.h"
 
 struct sqlite3_stmt;
 
@@ -75,9 +75,6 @@ class Cursor {
   DateFormat dateFormat_;
   ClientCharset charset_;
 };
-
-// A floating-point value as Oracle writes a number: 1250.5, .5, -.25, 3.
-std::string OracleNumberText(double value);
 
 }  // namespace ocilite
 

@@ -10,10 +10,10 @@
 
 #include "oci/ClientCharset.h"
 #include "oci/Cursor.h"
-#include "storage/DataFiles.h"
+#include "oci/Session.h"
 #include "OciApi.h"
 #include "oracle/OraError.h"
-#include "oci/Session.h"
+#include "storage/DataFiles.h"
 
 namespace ocilite {
 

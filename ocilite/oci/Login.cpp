@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "OciApi.h"
-#include "storage/Platform.h"
 #include "sql/SqlLexer.h"
+#include "storage/Platform.h"
 #include "storage/SqliteFiles.h"
 
 namespace ocilite {

@@ -3,8 +3,8 @@
 #ifndef ZENQUILL_OCILITE_LOGIN_H
 #define ZENQUILL_OCILITE_LOGIN_H
 
-#include "oracle/OraError.h"
 #include "oci/Session.h"
+#include "oracle/OraError.h"
 
 struct sqlite3;
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "oci/Handles.h"
-#include "OciApi.h"
 #include "oci/StatementKind.h"
 #include "oci/StatementRunner.h"
+#include "OciApi.h"
 
 // The exports keep the C names the client API declares; what they run is the library's own.
 using namespace ocilite;

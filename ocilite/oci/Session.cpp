@@ -5,12 +5,11 @@
 #include <vector>
 
 #include "dictionary/DictionaryViews.h"
-#include "oci/Login.h"
-#include "functions/NullNotingAggregates.h"
 #include "dictionary/SessionStatistics.h"
-#include "functions/SqlFunctions.h"
-#include "storage/SqliteFiles.h"
+#include "functions/FunctionRegistry.h"
+#include "oci/Login.h"
 #include "sqlite3.h"
+#include "storage/SqliteFiles.h"
 
 namespace ocilite {
 
@@ -97,9 +96,8 @@ bool Session::Prepare(OraError& error) {
   Trusted trusted(*this);
   if (!RunScript(db_, "PRAGMA foreign_keys = ON", error)) return false;
   if (!AttachSchemas(error)) return false;
-  RegisterSqlFunctions(db_, this);
-  RegisterNullNotingAggregates(db_, this);
-  if (!CreateSessionStatistics(db_, this, error)) return false;
+  RegisterFunctions(db_, this);
+  if (!CreateSessionStatistics(db_, error)) return false;
   std::vector<std::string> schemas = {user_.name};
   for (const std::string& user : ListUsers(db_)) {
     if (user != user_.name) schemas.push_back(user);

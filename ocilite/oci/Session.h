@@ -10,9 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "storage/DataFiles.h"
-#include "oracle/OraError.h"
 #include "oci/RoundTrips.h"
+#include "oracle/OraError.h"
+#include "storage/DataFiles.h"
 
 struct sqlite3;
 
@@ -89,6 +89,10 @@ class Session {
   bool NextValue(const std::string& owner, const std::string& name, int64_t& value, OraError& error);
   bool CurrentValue(const std::string& owner, const std::string& name, int64_t& value, OraError& error);
 
+  // NLS_DATE_FORMAT: the model dates are written and read by; ALTER SESSION sets a valid one.
+  const std::string& NlsDateFormat() const { return nlsDateFormat_; }
+  void SetNlsDateFormat(const std::string& format) { nlsDateFormat_ = format; }
+
   // Synonyms of the user and PUBLIC answer as views of their targets for this session.
   void ExposeSynonym(const std::string& name, const std::string& targetOwner, const std::string& targetName);
   void HideSynonym(const std::string& name);
@@ -113,6 +117,7 @@ class Session {
   std::map<std::string, int64_t> currentValues_;
   RoundTrips roundTrips_;
   uint64_t aggregateNullsSkipped_ = 0;
+  std::string nlsDateFormat_ = "DD-MON-RR";
 };
 
 }  // namespace ocilite

@@ -2,15 +2,14 @@
 
 #include "dictionary/AlterTable.h"
 #include "dictionary/DictionaryDdl.h"
+#include "dictionary/SystemNames.h"
+#include "dictionary/ViolationErrors.h"
+#include "oci/StatementKind.h"
+#include "oci/TransactionStatements.h"
 #include "OciApi.h"
 #include "oracle/OracleDate.h"
-#include "sql/SqlFrontEnd.h"
 #include "sql/DdlRewriter.h"
-#include "oci/StatementKind.h"
-#include "dictionary/SystemNames.h"
-#include "oci/TransactionStatements.h"
-#include "functions/ValueFunctions.h"
-#include "dictionary/ViolationErrors.h"
+#include "sql/SqlFrontEnd.h"
 #include "sqlite3.h"
 
 namespace ocilite {
@@ -74,7 +73,7 @@ bool RunTranslated(Session& session, const Translation& translation, const std::
 }
 
 // ALTER SESSION: NLS_DATE_FORMAT is kept for the session; the other settings change nothing here.
-bool AlterSession(sqlite3* db, const std::vector<Token>& t, OraError& error) {
+bool AlterSession(Session& session, const std::vector<Token>& t, OraError& error) {
   for (size_t k = 0; k + 2 < t.size(); ++k) {
     if (!t[k].IsWord("NLS_DATE_FORMAT") || !t[k + 1].IsSymbol('=') || t[k + 2].kind != TokenKind::String) continue;
     std::string format(t[k + 2].text.substr(1, t[k + 2].text.size() - 2));
@@ -83,7 +82,7 @@ bool AlterSession(sqlite3* db, const std::vector<Token>& t, OraError& error) {
       error = MakeOraError(1821, "", t[k + 2].offset);
       return false;
     }
-    SetSessionDateFormat(db, format);
+    session.SetNlsDateFormat(format);
   }
   return true;
 }
@@ -114,7 +113,7 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
   bool isDml = type == OCI_STMT_SELECT || type == OCI_STMT_INSERT || type == OCI_STMT_UPDATE ||
                type == OCI_STMT_DELETE || type == kMergeType || type == kTruncateType;
   DdlRewriteOptions ddl{session->User().name, session->User().isDba,
-                       [&session] { return NextConstraintName(*session); }};
+                        [&session] { return NextConstraintName(*session); }};
   bool translated = isDml ? TranslateDml(session->Db(), request.text, session->User().isDba, translation, types, error)
                           : TranslateDdl(session->Db(), request.text, ddl, translation, error);
   if (!translated) return OCI_ERROR;
@@ -158,7 +157,7 @@ int RunStatement(const std::shared_ptr<Session>& session, const ExecuteRequest& 
       ok = RunTransactionStatement(*session, kind.route, tokens, error);
       break;
     case Route::AlterSession:
-      ok = AlterSession(session->Db(), tokens, error);
+      ok = AlterSession(*session, tokens, error);
       break;
     case Route::AnonymousBlock:
       ok = IsNullOnlyBlock(tokens);

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "oci/Cursor.h"
-#include "oracle/OraError.h"
 #include "oci/Session.h"
+#include "oracle/OraError.h"
 
 namespace ocilite {
 

@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "oracle/OraError.h"
 #include "oci/Session.h"
-#include "sql/SqlLexer.h"
 #include "oci/StatementKind.h"
+#include "oracle/OraError.h"
+#include "sql/SqlLexer.h"
 
 namespace ocilite {
 

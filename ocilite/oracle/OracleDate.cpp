@@ -483,4 +483,17 @@ int ParseDateText(std::string_view text, std::string_view format, DateTime& date
   return 0;
 }
 
+std::string LocalTimestamp() {
+  std::time_t now = std::time(nullptr);
+  std::tm local = {};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+  return text;
+}
+
 }  // namespace ocilite

@@ -60,6 +60,9 @@ inline bool ParseDate(std::string_view text, std::string_view format, DateTime& 
   return ParseDateText(text, format, date) == 0;
 }
 
+// The local time as the library shows dates: YYYY-MM-DD HH:MM:SS.
+std::string LocalTimestamp();
+
 }  // namespace ocilite
 
 #endif

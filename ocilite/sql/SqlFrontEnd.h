@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "oracle/OraError.h"
-#include "sql/SqlAst.h"
 #include "sql/DdlRewriter.h"
+#include "sql/SqlAst.h"
 
 struct sqlite3;
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "functions/FunctionArguments.h"
+#include "functions/FunctionRegistry.h"
 #include "sqlite3.h"
 
 namespace ocilite {
@@ -91,12 +92,12 @@ void IntervalDays(sqlite3_context* context, int argc, sqlite3_value** argv) {
 }
 
 const FunctionEntry kFunctions[] = {
-    {kIntervalMonths, 2, IntervalMonths},
-    {kIntervalDays, 2, IntervalDays},
+    {kIntervalMonths, 2, true, IntervalMonths},
+    {kIntervalDays, 2, true, IntervalDays},
 };
 
 }  // namespace
 
-void RegisterIntervalFunctions(sqlite3* db) { RegisterFunctions(db, kFunctions, true); }
+FunctionFamily IntervalFunctions() { return Family(kFunctions); }
 
 }  // namespace ocilite

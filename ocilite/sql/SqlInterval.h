@@ -7,8 +7,6 @@
 
 #include <string>
 
-struct sqlite3;
-
 namespace ocilite {
 
 struct Interval {
@@ -24,8 +22,6 @@ extern const char kIntervalDays[];    // ZQ_INTERVAL_DS(days, precision)
 // Reads the literal's text by its fields (YEAR, MONTH, DAY, HOUR, MINUTE, SECOND; `last`
 // empty for one field): 0, or the ORA error Oracle gives (01867 invalid, 01873 precision).
 int ReadInterval(const std::string& text, const std::string& first, const std::string& last, Interval& interval);
-
-void RegisterIntervalFunctions(sqlite3* db);
 
 }  // namespace ocilite
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "oci/Cursor.h"
+#include "oracle/NumberText.h"
 #include "sql/SqlInterval.h"
 #include "sql/SqlLexer.h"
 

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "sql/SqlLexer.h"
 #include "storage/DemoDatabase.h"
 #include "storage/Platform.h"
-#include "sql/SqlLexer.h"
 
 namespace ocilite {
 

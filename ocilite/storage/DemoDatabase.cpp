@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <string>
 
-#include "sql/SqlLexer.h"
 #include "sql/DdlRewriter.h"
-#include "storage/SqliteFiles.h"
+#include "sql/SqlLexer.h"
 #include "sqlite3.h"
+#include "storage/SqliteFiles.h"
 
 namespace ocilite {
 

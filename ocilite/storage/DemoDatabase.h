@@ -2,8 +2,8 @@
 #ifndef ZENQUILL_OCILITE_DEMODATABASE_H
 #define ZENQUILL_OCILITE_DEMODATABASE_H
 
-#include "storage/DataFiles.h"
 #include "oracle/OraError.h"
+#include "storage/DataFiles.h"
 
 namespace ocilite {
 

@@ -7,8 +7,8 @@
 #include <variant>
 #include <vector>
 
-#include "storage/DataFiles.h"
 #include "oracle/OraError.h"
+#include "storage/DataFiles.h"
 
 struct sqlite3;
 

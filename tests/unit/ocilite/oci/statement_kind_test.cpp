@@ -1,8 +1,8 @@
 // Statement types as OCI reports them, and which part of the library runs each.
 #include <gtest/gtest.h>
 
-#include "OciApi.h"
 #include "oci/StatementKind.h"
+#include "OciApi.h"
 
 namespace ocilite {
 

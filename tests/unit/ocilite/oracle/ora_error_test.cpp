@@ -1,7 +1,7 @@
 // Oracle texts, and SQLite failures turned into them.
 #include <gtest/gtest.h>
 
-#include "oci/Cursor.h"
+#include "oracle/NumberText.h"
 #include "oracle/OraError.h"
 
 namespace ocilite {

@@ -1,19 +1,15 @@
-#include "functions/SqlFunctions.h"
-
-#include <ctime>
-
-#include "oracle/OracleType.h"
-#include "oci/Session.h"
-#include "sql/SqlFrontEnd.h"
+#include "functions/FunctionArguments.h"
 #include "dictionary/TableDefinition.h"
-#include "functions/ValueFunctions.h"
+#include "functions/FunctionRegistry.h"
+#include "oci/Session.h"
+#include "oracle/OracleDate.h"
+#include "oracle/OracleType.h"
+#include "sql/SqlFrontEnd.h"
 #include "sqlite3.h"
 
 namespace ocilite {
 
 namespace {
-
-Session* SessionOf(sqlite3_context* context) { return static_cast<Session*>(sqlite3_user_data(context)); }
 
 std::string TextArgument(sqlite3_value* value) {
   const unsigned char* text = sqlite3_value_text(value);
@@ -120,13 +116,6 @@ void IndexNameOf(sqlite3_context* context, int, sqlite3_value** argv) {
   ResultText(context, IndexName(TextArgument(argv[0]), TextArgument(argv[1]), TextArgument(argv[2])));
 }
 
-struct FunctionEntry {
-  const char* name;
-  int arguments;  // -1: any number
-  bool deterministic;
-  void (*function)(sqlite3_context*, int, sqlite3_value**);
-};
-
 const FunctionEntry kFunctions[] = {
     {"ZQ_USER", 0, true, User},
     {"ZQ_IS_DBA", 0, true, IsDba},
@@ -147,26 +136,6 @@ const FunctionEntry kFunctions[] = {
 
 }  // namespace
 
-void RegisterSqlFunctions(sqlite3* db, Session* session) {
-  for (const FunctionEntry& entry : kFunctions) {
-    int flags = SQLITE_UTF8 | (entry.deterministic ? SQLITE_DETERMINISTIC : 0);
-    sqlite3_create_function_v2(db, entry.name, entry.arguments, flags, session, entry.function, nullptr, nullptr,
-                               nullptr);
-  }
-  RegisterValueFunctions(db);
-}
-
-std::string LocalTimestamp() {
-  std::time_t now = std::time(nullptr);
-  std::tm local = {};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-  return text;
-}
+FunctionFamily SessionFunctions() { return Family(kFunctions); }
 
 }  // namespace ocilite
