@@ -94,7 +94,7 @@ std::vector<std::pair<std::string, std::string>> ReferencingTables(sqlite3* db, 
   return found;
 }
 
-void ExplainViolation(sqlite3* db, const std::string& user, const std::string& text, int type, OraError& error) {
+void ExplainViolation(sqlite3* db, const std::string& user, const LexedText& text, int type, OraError& error) {
   DmlStatement statement;
   OraError ignored;
   ParseDml(text, statement, ignored);

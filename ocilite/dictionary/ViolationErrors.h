@@ -9,6 +9,7 @@
 
 #include "dictionary/TableDefinition.h"
 #include "oracle/OraError.h"
+#include "sql/SqlLexer.h"
 
 struct sqlite3;
 
@@ -18,7 +19,7 @@ namespace ocilite {
 // into Oracle's: the constraint named for ORA-00001, 02290, 02291 and 02292; ORA-02292 for a
 // parent key a DELETE or UPDATE would orphan; ORA-01407 for an UPDATE to NULL; ORA-42399 for
 // DML on a view made WITH READ ONLY.
-void ExplainViolation(sqlite3* db, const std::string& user, const std::string& text, int type, OraError& error);
+void ExplainViolation(sqlite3* db, const std::string& user, const LexedText& text, int type, OraError& error);
 
 // The constraints of a table in a schema (none when there is no such table).
 std::vector<TableConstraint> TableConstraints(sqlite3* db, const std::string& schema, const std::string& table);

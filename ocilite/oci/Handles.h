@@ -11,6 +11,7 @@
 #include "oci/ClientCharset.h"
 #include "oci/Cursor.h"
 #include "oci/Session.h"
+#include "oci/StatementRunner.h"
 #include "OciApi.h"
 #include "oracle/OraError.h"
 #include "storage/DataFiles.h"
@@ -75,8 +76,7 @@ struct ParamHandle : Handle {
 struct StmtHandle : Handle {
   StmtHandle() : Handle(OCI_HTYPE_STMT) {}
   bool prepared = false;
-  std::string text;
-  ub2 type = 0;
+  PreparedStatement sql;  // the text in the database's character set, read once at prepare
   ub4 rowCount = 0;
   ub2 errorOffset = 0;
   ub4 prefetchRows = 1;  // Oracle's client prefetches one row unless told otherwise

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "oci/Handles.h"
-#include "oci/StatementKind.h"
 #include "oci/StatementRunner.h"
 #include "OciApi.h"
 
@@ -44,7 +43,7 @@ void Store(dvoid* destination, ub4* sizep, Value value) {
 sword StatementAttribute(StmtHandle& statement, dvoid* value, ub4* sizep, ub4 attribute, ErrorHandle& error) {
   switch (attribute) {
     case OCI_ATTR_STMT_TYPE:
-      Store<ub2>(value, sizep, statement.type);
+      Store<ub2>(value, sizep, static_cast<ub2>(statement.sql.kind.ociType));
       return OCI_SUCCESS;
     case OCI_ATTR_PARSE_ERROR_OFFSET:
       Store<ub2>(value, sizep, statement.errorOffset);
@@ -116,7 +115,8 @@ void ForgetQuery(StmtHandle& statement) {
 
 // An offset into the statement as the database read it, counted in the client's bytes.
 size_t ClientOffset(const StmtHandle& statement, size_t offset) {
-  const std::string_view read = std::string_view(statement.text).substr(0, std::min(offset, statement.text.size()));
+  const std::string_view read =
+      std::string_view(statement.sql.text).substr(0, std::min(offset, statement.sql.text.size()));
   return statement.charset.ClientText(read).size();
 }
 
@@ -281,8 +281,7 @@ OCI_EXPORT sword OCIStmtPrepare(OCIStmt* stmtp, OCIError* errhp, const OraText* 
   if (!statement || !error || (!stmt && stmt_len > 0)) return OCI_INVALID_HANDLE;
   error->Clear();
   ForgetQuery(*statement);
-  statement->text = statement->charset.DatabaseText({reinterpret_cast<const char*>(stmt), stmt_len});
-  statement->type = static_cast<ub2>(ClassifyStatement(SignificantTokens(statement->text)).ociType);
+  statement->sql.Prepare(statement->charset.DatabaseText({reinterpret_cast<const char*>(stmt), stmt_len}));
   statement->prepared = true;
   statement->rowCount = 0;
   statement->errorOffset = 0;
@@ -303,7 +302,7 @@ OCI_EXPORT sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errh
   session->RoundTrip();  // which brings a query's first prefetched rows along
   Execution result;
   OraError failure;
-  ExecuteRequest request{statement->text, (mode & OCI_COMMIT_ON_SUCCESS) != 0, iters};
+  ExecuteRequest request{statement->sql, (mode & OCI_COMMIT_ON_SUCCESS) != 0, iters};
   sword status = static_cast<sword>(RunStatement(session, request, result, failure));
   statement->rowCount = result.rowCount;
   statement->cursor = std::move(result.cursor);

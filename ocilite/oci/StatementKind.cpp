@@ -35,9 +35,29 @@ StatementKind ClassifyDdl(const std::vector<Token>& t) {
           DdlRoute(object, Route::Sql, Route::DropUnit, Route::DropSequence, Route::DropSynonym, Route::DropDbLink)};
 }
 
-}  // namespace
+Category CategoryOf(const StatementKind& kind) {
+  switch (kind.route) {
+    case Route::Commit:
+    case Route::Rollback:
+    case Route::Savepoint:
+      return Category::Transaction;
+    case Route::AlterSession:
+      return Category::Session;
+    case Route::AnonymousBlock:
+      return Category::PlSql;
+    case Route::Unsupported:
+    case Route::Invalid:
+      return Category::Unknown;
+    default:
+      break;
+  }
+  if (kind.ociType == OCI_STMT_SELECT) return Category::Query;
+  bool ddl = kind.ociType == OCI_STMT_CREATE || kind.ociType == OCI_STMT_DROP || kind.ociType == OCI_STMT_ALTER ||
+             kind.ociType == kTruncateType;
+  return ddl ? Category::Ddl : Category::Dml;
+}
 
-StatementKind ClassifyStatement(const std::vector<Token>& t) {
+StatementKind Classify(const std::vector<Token>& t) {
   if (t.empty()) return {0, Route::Invalid};
   const Token& first = t[0];
   if (first.IsWord("SELECT") || first.IsWord("WITH") || first.IsSymbol('(')) return {OCI_STMT_SELECT, Route::Sql};
@@ -63,6 +83,14 @@ StatementKind ClassifyStatement(const std::vector<Token>& t) {
     if (first.IsWord(word)) return {0, Route::Unsupported};
   }
   return {0, Route::Invalid};
+}
+
+}  // namespace
+
+StatementKind ClassifyStatement(const std::vector<Token>& t) {
+  StatementKind kind = Classify(t);
+  kind.category = CategoryOf(kind);
+  return kind;
 }
 
 bool IsNullOnlyBlock(const std::vector<Token>& t) {

@@ -15,7 +15,7 @@ enum class Route {
   Rollback,  // also ROLLBACK TO a savepoint
   Savepoint,
   AlterSession,  // keeps NLS_DATE_FORMAT for the session; the other settings change nothing
-  CreateUnit,  // PL/SQL unit: recorded in the dictionary, never run
+  CreateUnit,    // PL/SQL unit: recorded in the dictionary, never run
   DropUnit,
   CreateSequence,
   DropSequence,
@@ -33,9 +33,14 @@ enum class Route {
 constexpr int kTruncateType = 0;
 constexpr int kMergeType = 16;  // OCI_STMT_MERGE
 
+// What the statement is to a transaction: a query, DML (which joins it), DDL (which commits
+// it; TRUNCATE too), PL/SQL, transaction or session control, or nothing this library runs.
+enum class Category { Query, Dml, Ddl, PlSql, Transaction, Session, Unknown };
+
 struct StatementKind {
   int ociType;  // OCI_STMT_* or 0
   Route route;
+  Category category = Category::Unknown;
 };
 
 StatementKind ClassifyStatement(const std::vector<Token>& significant);

@@ -18,13 +18,13 @@ namespace {
 
 // Where SQLite cannot tell the position: the first use of the name the message names
 // ("no such table: X"), or the end of the text for an unfinished statement.
-size_t GuessOffset(const std::string& message, const std::string& source) {
-  if (message.find("incomplete input") != std::string::npos) return source.size();
+size_t GuessOffset(const std::string& message, const LexedText& source) {
+  if (message.find("incomplete input") != std::string::npos) return source.text.size();
   size_t colon = message.rfind(": ");
   if (colon == std::string::npos) return 0;
   std::string name = message.substr(colon + 2);
   name = name.substr(name.rfind('.') == std::string::npos ? 0 : name.rfind('.') + 1);
-  for (const Token& token : SignificantTokens(source)) {
+  for (const Token& token : source.significant) {
     if (IdentifierName(token) == ToUpper(name)) return token.offset;
   }
   return 0;
@@ -32,7 +32,7 @@ size_t GuessOffset(const std::string& message, const std::string& source) {
 
 // SQLite's failure as the Oracle error, pointing into the original text.
 OraError TranslatedError(Session& session, const Translation& translation, size_t statementStart,
-                         const std::string& source) {
+                         const LexedText& source) {
   sqlite3* db = session.Db();
   int code = sqlite3_extended_errcode(db);
   int at = sqlite3_error_offset(db);
@@ -43,7 +43,7 @@ OraError TranslatedError(Session& session, const Translation& translation, size_
 }
 
 // Runs every statement of the translated text (one, or two for CREATE OR REPLACE VIEW).
-bool RunTranslated(Session& session, const Translation& translation, const std::string& source, uint32_t& changes,
+bool RunTranslated(Session& session, const Translation& translation, const LexedText& source, uint32_t& changes,
                    OraError& error) {
   const char* start = translation.sql.c_str();
   const char* next = start;
@@ -87,7 +87,7 @@ bool AlterSession(Session& session, const std::vector<Token>& t, OraError& error
   return true;
 }
 
-int OpenQuery(const std::shared_ptr<Session>& session, const Translation& translation, const std::string& source,
+int OpenQuery(const std::shared_ptr<Session>& session, const Translation& translation, const LexedText& source,
               const std::vector<SqlType>& types, bool commit, Execution& result, OraError& error) {
   sqlite3_stmt* statement = nullptr;
   if (sqlite3_prepare_v2(session->Db(), translation.sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
@@ -106,31 +106,30 @@ int OpenQuery(const std::shared_ptr<Session>& session, const Translation& transl
   return commit && !session->Commit(error) ? OCI_ERROR : OCI_SUCCESS;
 }
 
-int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& request, int type, Execution& result,
-           OraError& error) {
+int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& request, Execution& result, OraError& error) {
+  const StatementKind& kind = request.statement.kind;
   Translation translation;
   std::vector<SqlType> types;
-  bool isDml = type == OCI_STMT_SELECT || type == OCI_STMT_INSERT || type == OCI_STMT_UPDATE ||
-               type == OCI_STMT_DELETE || type == kMergeType || type == kTruncateType;
+  bool isDdl = kind.category == Category::Ddl;
+  bool isDml = !isDdl || kind.ociType == kTruncateType;  // TRUNCATE reads as DML, commits as DDL
   DdlRewriteOptions ddl{session->User().name, session->User().isDba,
                         [&session] { return NextConstraintName(*session); }};
-  bool translated = isDml ? TranslateDml(session->Db(), request.text, session->User().isDba, translation, types, error)
-                          : TranslateDdl(session->Db(), request.text, ddl, translation, error);
+  const LexedText& lexed = request.statement.lexed;
+  bool translated = isDml ? TranslateDml(session->Db(), lexed, session->User().isDba, translation, types, error)
+                          : TranslateDdl(session->Db(), lexed, ddl, translation, error);
   if (!translated) return OCI_ERROR;
-  if (type == OCI_STMT_SELECT)
-    return OpenQuery(session, translation, request.text, types, request.commit, result, error);
-  bool isDdl = type == OCI_STMT_CREATE || type == OCI_STMT_DROP || type == OCI_STMT_ALTER || type == kTruncateType;
+  if (kind.category == Category::Query) {
+    return OpenQuery(session, translation, lexed, types, request.commit, result, error);
+  }
   if (!isDdl && request.iterations == 0) {
     error = MakeOraError(24333);
     return OCI_ERROR;
   }
   // DDL commits what is pending, as in Oracle; DML joins the session's transaction.
-  auto run = [&](OraError& failure) {
-    return RunTranslated(*session, translation, request.text, result.rowCount, failure);
-  };
+  auto run = [&](OraError& failure) { return RunTranslated(*session, translation, lexed, result.rowCount, failure); };
   bool ran = isDdl ? session->Commit(error) && run(error) : session->RunAtomically(run, error);
   if (!ran) {
-    ExplainViolation(session->Db(), session->User().name, request.text, type, error);
+    ExplainViolation(session->Db(), session->User().name, lexed, kind.ociType, error);
     return OCI_ERROR;
   }
   if (isDdl) result.rowCount = 0;
@@ -139,17 +138,24 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
 
 }  // namespace
 
+void PreparedStatement::Prepare(std::string statementText) {
+  text = std::move(statementText);
+  lexed = Lex(text);
+  kind = ClassifyStatement(lexed.significant);
+}
+
 int RunStatement(const std::shared_ptr<Session>& session, const ExecuteRequest& request, Execution& result,
                  OraError& error) {
-  std::vector<Token> tokens = SignificantTokens(request.text);
-  StatementKind kind = ClassifyStatement(tokens);
+  const std::vector<Token>& tokens = request.statement.lexed.significant;
+  const std::string& text = request.statement.text;
+  StatementKind kind = request.statement.kind;
   bool ok = true;
   switch (kind.route) {
     case Route::Sql:
       if (!ReleaseDroppedTable(*session, tokens, error)) return OCI_ERROR;
-      return RunSql(session, request, kind.ociType, result, error);
+      return RunSql(session, request, result, error);
     case Route::AlterTable:
-      ok = AlterTable(*session, tokens, request.text, error);
+      ok = AlterTable(*session, tokens, text, error);
       break;
     case Route::Commit:
     case Route::Rollback:
@@ -175,7 +181,7 @@ int RunStatement(const std::shared_ptr<Session>& session, const ExecuteRequest& 
       error = MakeOraError(900, "", tokens.empty() ? 0 : tokens[0].offset);
       break;
     default:
-      ok = RecordDdl(*session, kind.route, tokens, request.text, error);
+      ok = RecordDdl(*session, kind.route, tokens, text, error);
   }
   return ok ? OCI_SUCCESS : OCI_ERROR;
 }

@@ -10,7 +10,9 @@
 
 #include "oci/Cursor.h"
 #include "oci/Session.h"
+#include "oci/StatementKind.h"
 #include "oracle/OraError.h"
+#include "sql/SqlLexer.h"
 
 namespace ocilite {
 
@@ -19,8 +21,21 @@ struct Execution {
   std::unique_ptr<Cursor> cursor;  // set for a query
 };
 
+// A prepared statement: its text, the tokens it was cut into and what it is, all read once.
+struct PreparedStatement {
+  PreparedStatement() = default;
+  PreparedStatement(const PreparedStatement&) = delete;  // the tokens point into `text`
+  PreparedStatement& operator=(const PreparedStatement&) = delete;
+
+  std::string text;
+  LexedText lexed;
+  StatementKind kind{0, Route::Invalid};
+
+  void Prepare(std::string statementText);
+};
+
 struct ExecuteRequest {
-  const std::string& text;
+  const PreparedStatement& statement;
   bool commit;          // OCI_COMMIT_ON_SUCCESS
   uint32_t iterations;  // 0 is allowed for queries only
 };

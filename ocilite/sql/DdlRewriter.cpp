@@ -1,6 +1,7 @@
 #include "sql/DdlRewriter.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "sql/DdlHead.h"
 #include "sql/SqlLexer.h"
@@ -11,7 +12,8 @@ namespace {
 
 class Rewriter {
  public:
-  Rewriter(std::string_view sql, const DdlRewriteOptions& options) : options_(options), tokens_(Tokenize(sql)) {
+  Rewriter(std::vector<Token> tokens, const DdlRewriteOptions& options)
+      : options_(options), tokens_(std::move(tokens)) {
     for (size_t k = 0; k < tokens_.size(); ++k) {
       if (!tokens_[k].IsSignificant()) continue;
       significant_.push_back(k);
@@ -55,7 +57,8 @@ class Rewriter {
     size_t nameAt = 0;
     if (SigIsWord(0, "CREATE")) {
       DdlHead head = ReadDdlHead(significantTokens_);
-      if (head.isPublic || head.otherModifiers || !HasSig(head.objectAt) || !IsSqlObjectWord(Sig(head.objectAt))) return;
+      if (head.isPublic || head.otherModifiers || !HasSig(head.objectAt) || !IsSqlObjectWord(Sig(head.objectAt)))
+        return;
       nameAt = head.objectAt + 1;
       if (Sig(head.objectAt).IsWord("TABLE")) {
         CheckColumns(nameAt + 1);
@@ -270,9 +273,18 @@ class Rewriter {
 
 }  // namespace
 
-bool RewriteDdl(std::string_view oracleSql, const DdlRewriteOptions& options, Translation& out, OraError& error) {
+bool RewriteDdl(const LexedText& lexed, size_t end, const DdlRewriteOptions& options, Translation& out,
+                OraError& error) {
+  std::vector<Token> tokens;
+  for (const Token& token : lexed.all) {
+    if (token.offset < end) tokens.push_back(token);
+  }
   out = Translation();
-  return Rewriter(oracleSql, options).Run(out, error);
+  return Rewriter(std::move(tokens), options).Run(out, error);
+}
+
+bool RewriteDdl(std::string_view oracleSql, const DdlRewriteOptions& options, Translation& out, OraError& error) {
+  return RewriteDdl(Lex(oracleSql), oracleSql.size(), options, out, error);
 }
 
 }  // namespace ocilite

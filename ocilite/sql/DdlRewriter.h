@@ -11,13 +11,14 @@
 #include <utility>
 
 #include "oracle/OraError.h"
+#include "sql/SqlLexer.h"
 #include "sql/Translation.h"
 
 namespace ocilite {
 
 struct DdlRewriteOptions {
   DdlRewriteOptions(std::string schemaName = std::string(), bool dba = false,
-                   std::function<std::string()> nameConstraint = nullptr)
+                    std::function<std::string()> nameConstraint = nullptr)
       : schema(std::move(schemaName)), isDba(dba), constraintName(std::move(nameConstraint)) {}
 
   std::string schema;  // where unqualified CREATE/DROP/ALTER names go
@@ -27,6 +28,10 @@ struct DdlRewriteOptions {
 };
 
 // False, with `error` set (its offset in the original text), for text that cannot be run.
+// The statement's tokens before byte `end` (a CREATE ... AS query goes to the front end).
+bool RewriteDdl(const LexedText& lexed, size_t end, const DdlRewriteOptions& options, Translation& out,
+                OraError& error);
+// DDL text of our own making: the demo seed's, a rebuilt table's.
 bool RewriteDdl(std::string_view oracleSql, const DdlRewriteOptions& options, Translation& out, OraError& error);
 
 }  // namespace ocilite

@@ -93,33 +93,33 @@ const Token* QueryAs(const std::vector<Token>& t) {
   return nullptr;
 }
 
-// Where a view's WITH CHECK OPTION or WITH READ ONLY begins, after its query; the end if nowhere.
-size_t ViewOptionAt(std::string_view sql, const std::vector<Token>& t, size_t from) {
+// The index of the token where a view's WITH CHECK OPTION or WITH READ ONLY begins, after
+// its query; the end if nowhere.
+size_t ViewOptionIndex(const std::vector<Token>& t, size_t from) {
   int depth = 0;
   for (size_t k = from; k + 1 < t.size(); ++k) {
     depth += t[k].IsSymbol('(') ? 1 : t[k].IsSymbol(')') ? -1 : 0;
-    if (depth == 0 && t[k].IsWord("WITH") && (t[k + 1].IsWord("CHECK") || t[k + 1].IsWord("READ"))) {
-      return t[k].offset;
-    }
+    if (depth == 0 && t[k].IsWord("WITH") && (t[k + 1].IsWord("CHECK") || t[k + 1].IsWord("READ"))) return k;
   }
-  return sql.size();
+  return t.size();
 }
 
 }  // namespace
 
 bool IsReadOnlyView(const std::string& createSql) { return createSql.find(kReadOnly) != std::string::npos; }
 
-bool TranslateDdl(sqlite3* db, std::string_view sql, const DdlRewriteOptions& options, Translation& out,
+bool TranslateDdl(sqlite3* db, const LexedText& lexed, const DdlRewriteOptions& options, Translation& out,
                   OraError& error) {
-  std::vector<Token> tokens = SignificantTokens(sql);
+  const std::vector<Token>& tokens = lexed.significant;
   const Token* as = QueryAs(tokens);
-  if (!as) return RewriteDdl(sql, options, out, error);
+  if (!as) return RewriteDdl(lexed, lexed.text.size(), options, out, error);
   size_t queryStart = as->offset + as->length;
-  size_t optionAt = ViewOptionAt(sql, tokens, static_cast<size_t>(as - tokens.data()));
-  bool readOnly = optionAt < sql.size() && SignificantTokens(sql.substr(optionAt))[1].IsWord("READ");
-  sql = sql.substr(0, optionAt);
+  size_t option = ViewOptionIndex(tokens, static_cast<size_t>(as - tokens.data()));
+  bool readOnly = option < tokens.size() && tokens[option + 1].IsWord("READ");
+  std::string_view sql = lexed.text.substr(0, option < tokens.size() ? tokens[option].offset : lexed.text.size());
   QueryPtr query;
-  if (!RewriteDdl(sql.substr(0, queryStart), options, out, error) || !ParseQueryAt(sql, queryStart, query, error) ||
+  if (!RewriteDdl(lexed, queryStart, options, out, error) ||
+      !ParseQueryAt(lexed, queryStart, sql.size(), query, error) ||
       !CheckQuery(*query, Options(db, options.isDba), sql, error)) {
     return false;
   }
@@ -151,10 +151,11 @@ std::string ViewQueryText(const std::string& createSql) {
   return std::string();
 }
 
-bool TranslateDml(sqlite3* db, std::string_view sql, bool isDba, Translation& out, std::vector<SqlType>& resultTypes,
+bool TranslateDml(sqlite3* db, const LexedText& lexed, bool isDba, Translation& out, std::vector<SqlType>& resultTypes,
                   OraError& error) {
   DmlStatement statement;
-  if (!ParseDml(sql, statement, error) || !CheckStatement(statement, Options(db, isDba), sql, resultTypes, error)) {
+  if (!ParseDml(lexed, statement, error) ||
+      !CheckStatement(statement, Options(db, isDba), lexed.text, resultTypes, error)) {
     return false;
   }
   out = Translation();

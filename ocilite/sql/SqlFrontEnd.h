@@ -1,5 +1,6 @@
-// The pipeline for queries and DML: lexer, parser (SqlParser.h), checks and typed rewrites
-// over the dictionary's column types (SqlChecker.h), and SQLite SQL (SqlGenerator.h).
+// The pipeline for queries and DML, over the tokens the statement was cut into at prepare:
+// parser (SqlParser.h), checks and typed rewrites over the dictionary's column types
+// (SqlChecker.h), and SQLite SQL (SqlGenerator.h).
 #ifndef ZENQUILL_OCILITE_SQLFRONTEND_H
 #define ZENQUILL_OCILITE_SQLFRONTEND_H
 
@@ -17,12 +18,12 @@ namespace ocilite {
 
 // The SQLite SQL for one Oracle SELECT, INSERT, UPDATE or DELETE, and the type of each column a
 // query returns. False, with `error` set at its offset in `sql`, for what Oracle would refuse.
-bool TranslateDml(sqlite3* db, std::string_view sql, bool isDba, Translation& out, std::vector<SqlType>& resultTypes,
+bool TranslateDml(sqlite3* db, const LexedText& lexed, bool isDba, Translation& out, std::vector<SqlType>& resultTypes,
                   OraError& error);
 
 // DDL: CREATE VIEW and CREATE TABLE ... AS take their query through the same pipeline (a
 // view keeps the text the user wrote for USER_VIEWS); the rest goes to RewriteDdl.
-bool TranslateDdl(sqlite3* db, std::string_view sql, const DdlRewriteOptions& options, Translation& out,
+bool TranslateDdl(sqlite3* db, const LexedText& lexed, const DdlRewriteOptions& options, Translation& out,
                   OraError& error);
 
 // Whether a view, by the SQL SQLite keeps for it, was created WITH READ ONLY.

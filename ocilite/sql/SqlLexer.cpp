@@ -1,10 +1,13 @@
 #include "sql/SqlLexer.h"
 
+#include <atomic>
 #include <cctype>
 
 namespace ocilite {
 
 namespace {
+
+std::atomic<unsigned long long> lexCount{0};
 
 bool IsWordStart(unsigned char c) { return std::isalpha(c) || c == '_' || c >= 0x80; }
 bool IsWordPart(unsigned char c) { return IsWordStart(c) || std::isdigit(c) || c == '$' || c == '#'; }
@@ -108,6 +111,7 @@ bool Token::IsWord(std::string_view upperWord) const {
 }
 
 std::vector<Token> Tokenize(std::string_view sql) {
+  ++lexCount;
   std::vector<Token> tokens;
   size_t at = 0;
   while (at < sql.size()) {
@@ -119,13 +123,17 @@ std::vector<Token> Tokenize(std::string_view sql) {
   return tokens;
 }
 
-std::vector<Token> SignificantTokens(std::string_view sql) {
-  std::vector<Token> significant;
-  for (const Token& token : Tokenize(sql)) {
-    if (token.IsSignificant()) significant.push_back(token);
+std::vector<Token> SignificantTokens(std::string_view sql) { return Lex(sql).significant; }
+
+LexedText Lex(std::string_view sql) {
+  LexedText lexed{sql, Tokenize(sql), {}};
+  for (const Token& token : lexed.all) {
+    if (token.IsSignificant()) lexed.significant.push_back(token);
   }
-  return significant;
+  return lexed;
 }
+
+unsigned long long LexCount() { return lexCount; }
 
 std::string ToUpper(std::string_view text) {
   std::string upper(text);

@@ -38,6 +38,18 @@ std::vector<Token> Tokenize(std::string_view sql);
 // The significant tokens only (no blanks, no comments).
 std::vector<Token> SignificantTokens(std::string_view sql);
 
+// A statement cut into tokens once, at prepare, for every later stage to read: every token
+// (a rewrite keeps blanks and comments) and the significant ones.
+struct LexedText {
+  std::string_view text;
+  std::vector<Token> all;
+  std::vector<Token> significant;
+};
+LexedText Lex(std::string_view sql);
+
+// How many texts this process has cut into tokens, so that a test can see a statement read once.
+unsigned long long LexCount();
+
 std::string ToUpper(std::string_view text);
 
 // The name a word or quoted identifier stands for: upper case unless quoted.

@@ -29,7 +29,12 @@ bool IsReserved(const Token& token) {
 
 class Parser {
  public:
-  Parser(std::string_view sql, OraError& error) : sql_(sql), t_(SignificantTokens(sql)), error_(error) {}
+  // The statement's tokens before `end` (where a view's WITH CHECK OPTION begins, say).
+  Parser(const LexedText& lexed, size_t end, OraError& error)
+      : sql_(lexed.text.substr(0, end)),
+        all_(Before(lexed.all, end)),
+        t_(Before(lexed.significant, end)),
+        error_(error) {}
 
   bool Statement(DmlStatement& statement) {
     if (!CheckTokens()) return false;
@@ -98,7 +103,7 @@ class Parser {
 
   // Bad bytes and statement terminators, before anything else is read.
   bool CheckTokens() {
-    for (const Token& token : Tokenize(sql_)) {
+    for (const Token& token : all_) {
       if (token.kind == TokenKind::Bad) {
         error_ = MakeOraError(token.text[0] == '\'' ? 1756 : 911, "", token.offset);
         return false;
@@ -1147,7 +1152,16 @@ class Parser {
 
   static constexpr int kDeepest = 200;
   static constexpr size_t kMostGroupingSets = 256;  // each one is the query once more
+  static std::vector<Token> Before(const std::vector<Token>& tokens, size_t end) {
+    std::vector<Token> before;
+    for (const Token& token : tokens) {
+      if (token.offset < end) before.push_back(token);
+    }
+    return before;
+  }
+
   std::string_view sql_;
+  std::vector<Token> all_;
   std::vector<Token> t_;
   OraError& error_;
   size_t i_ = 0;
@@ -1156,14 +1170,14 @@ class Parser {
 
 }  // namespace
 
-bool ParseDml(std::string_view sql, DmlStatement& statement, OraError& error) {
+bool ParseDml(const LexedText& lexed, DmlStatement& statement, OraError& error) {
   error = OraError();
-  return Parser(sql, error).Statement(statement);
+  return Parser(lexed, lexed.text.size(), error).Statement(statement);
 }
 
-bool ParseQueryAt(std::string_view sql, size_t from, QueryPtr& query, OraError& error) {
+bool ParseQueryAt(const LexedText& lexed, size_t from, size_t end, QueryPtr& query, OraError& error) {
   error = OraError();
-  return Parser(sql, error).QueryFrom(from, query);
+  return Parser(lexed, end, error).QueryFrom(from, query);
 }
 
 }  // namespace ocilite

@@ -6,17 +6,16 @@
 #ifndef ZENQUILL_OCILITE_SQLPARSER_H
 #define ZENQUILL_OCILITE_SQLPARSER_H
 
-#include <string_view>
-
 #include "oracle/OraError.h"
 #include "sql/SqlAst.h"
+#include "sql/SqlLexer.h"
 
 namespace ocilite {
 
-bool ParseDml(std::string_view sql, DmlStatement& statement, OraError& error);
+bool ParseDml(const LexedText& lexed, DmlStatement& statement, OraError& error);
 
-// Only a query (for CREATE VIEW ... AS and the like); `from` is where it starts in `sql`.
-bool ParseQueryAt(std::string_view sql, size_t from, QueryPtr& query, OraError& error);
+// Only a query (for CREATE VIEW ... AS and the like), from byte `from` of the text to `end`.
+bool ParseQueryAt(const LexedText& lexed, size_t from, size_t end, QueryPtr& query, OraError& error);
 
 }  // namespace ocilite
 

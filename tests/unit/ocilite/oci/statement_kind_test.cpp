@@ -64,6 +64,23 @@ TEST_P(StatementKindTest, Classifies) {
 
 INSTANTIATE_TEST_SUITE_P(Statements, StatementKindTest, ::testing::ValuesIn(kKindCases));
 
+TEST(StatementCategoryTest, SaysWhatTheStatementIsToATransaction) {
+  const struct {
+    const char* sql;
+    Category category;
+  } cases[] = {
+      {"SELECT 1 FROM DUAL", Category::Query},
+      {"MERGE INTO T USING U ON (1 = 1)", Category::Dml},
+      {"TRUNCATE TABLE T", Category::Ddl},
+      {"CREATE SEQUENCE S", Category::Ddl},
+      {"BEGIN NULL; END;", Category::PlSql},
+      {"SAVEPOINT A", Category::Transaction},
+      {"ALTER SESSION SET X = 1", Category::Session},
+      {"GRANT SELECT ON T TO U", Category::Unknown},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.category, ClassifyStatement(SignificantTokens(c.sql)).category) << c.sql;
+}
+
 struct BlockCase {
   const char* sql;
   bool nullOnly;
