@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "CsvFile.h"
+#include "TableRows.h"
+#include "TestSupport.h"
+#include "TextTable.h"
+
+namespace {
+
+struct CellCase {
+  const char* name;
+  std::string cell;
+  std::string csv;  // UTF-8 (Windows-1252 is the native build's code page and Wine's default)
+  std::string tab;  // ANSI
+};
+
+const CellCase kCells[] = {
+    {"plain", "KING", "KING", "KING"},
+    {"comma", "Smith, J", "\"Smith, J\"", "Smith, J"},
+    {"quote", "say \"hi\"", "\"say \"\"hi\"\"\"", "say \"hi\""},
+    {"CR", "a\rb", "\"a\rb\"", "\"a\rb\""},
+    {"LF", "a\nb", "\"a\nb\"", "\"a\nb\""},
+    {"tab with quote", "a\t\"b\"", "\"a\t\"\"b\"\"\"", "\"a\t\"\"b\"\"\""},
+    {"tab", "a\tb", "a\tb", "\"a\tb\""},
+    {"empty", "", "", ""},
+    {"NULL", "NULL", "NULL", "NULL"},
+    {"Latin-1 letters", "Jos\xE9 M\xFCller \x80", "Jos\xC3\xA9 M\xC3\xBCller \xE2\x82\xAC", "Jos\xE9 M\xFCller \x80"},
+};
+
+// Each cell alone under the heading H: the CSV file's bytes and the tab text's.
+TEST(TextTable, EachCellAsCsvAndAsTabText) {
+  const std::string path = xmltest::ScratchFolder("text_table") + "cells.csv";
+  for (const CellCase& c : kCells) {
+    SCOPED_TRACE(c.name);
+    const xmltest::FakeTable table({"H"}, {{c.cell}});
+    const xml::TableRows rows(table);
+    ASSERT_TRUE(xml::WriteCsvFile(path, rows));
+    EXPECT_EQ("\xEF\xBB\xBFH\r\n" + c.csv + "\r\n", xmltest::ReadWholeFile(path));
+    EXPECT_EQ(c.tab + "\r\n", xml::TabText(rows, {}, false));
+  }
+}
+
+TEST(TextTable, TabTextOfChosenRowsWithHeadings) {
+  const xmltest::FakeTable table({"EMPNO", "ENAME"}, {{"7369", "SMITH"}, {"7499", "ALLEN"}, {"7521", "WARD"}});
+  const xml::TableRows rows(table);
+  EXPECT_EQ("EMPNO\tENAME\r\n7521\tWARD\r\n7369\tSMITH\r\n", xml::TabText(rows, {2, 0}, true));
+  EXPECT_EQ("7369\tSMITH\r\n7499\tALLEN\r\n7521\tWARD\r\n", xml::TabText(rows, {}, false));
+}
+
+TEST(TextTable, CsvFileThatCannotBeWrittenFails) {
+  const xmltest::FakeTable table({"H"}, {{"x"}});
+  EXPECT_FALSE(xml::WriteCsvFile(xmltest::kFullDevice, xml::TableRows(table)));
+  EXPECT_FALSE(xml::WriteCsvFile(xmltest::ScratchFolder("text_table_missing") + "no\\such/dir/x.csv",
+                                 xml::TableRows(table)));
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+#include "TextTable.h"
+
+namespace xml {
+namespace {
+
+// The bytes looked for are all ASCII, and no double-byte code page uses one of them as the
+// second byte of a character: a byte search finds exactly those characters.
+bool NeedsQuotes(const TextDialect& dialect, std::string_view cell) {
+  return cell.find_first_of(dialect.quotedWhenHolding) != std::string_view::npos;
+}
+
+template <typename CellOf>
+void AppendLine(const TextDialect& dialect, int columns, CellOf cellOf, std::string& out) {
+  for (int column = 0; column < columns; ++column) {
+    if (column > 0) out += dialect.separator;
+    AppendCell(dialect, cellOf(column), out);
+  }
+  out += "\r\n";
+}
+
+}  // namespace
+
+void AppendCell(const TextDialect& dialect, std::string_view cell, std::string& out) {
+  if (!NeedsQuotes(dialect, cell)) {
+    out.append(cell);
+    return;
+  }
+  out += '"';
+  for (const char c : cell) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+void AppendHeadingLine(const TextDialect& dialect, const RowSource& source, std::string& out) {
+  AppendLine(
+      dialect, source.ColumnCount(), [&](int column) { return source.Heading(column); }, out);
+}
+
+void AppendRowLine(const TextDialect& dialect, const RowSource& source, std::size_t row, std::string& out) {
+  AppendLine(
+      dialect, source.ColumnCount(), [&](int column) { return source.Cell(row, column); }, out);
+}
+
+std::string TabText(const RowSource& source, const std::vector<std::size_t>& rows, bool withHeadings) {
+  std::string text;
+  if (withHeadings) AppendHeadingLine(kTabText, source, text);
+  if (rows.empty()) {
+    for (std::size_t row = 0; row < source.RowCount(); ++row) AppendRowLine(kTabText, source, row, text);
+  } else {
+    for (const std::size_t row : rows) AppendRowLine(kTabText, source, row, text);
+  }
+  return text;
+}
+
+}  // namespace xml
