@@ -45,7 +45,7 @@ void CZenquillView::OnFileOpen() {
   fw::WaitCursor wait;
   std::string text;
   if (!ReadScriptFile(path, text)) {
-    ReportFileFailure(kOpenFailed);
+    ReportFileOutcome(kOpenFailed);
     return;
   }
   sqlText = text;
@@ -74,14 +74,14 @@ void CZenquillView::OnFileSaveAs() {
 void CZenquillView::SaveScript(const std::string& path) {
   fw::WaitCursor wait;
   if (!WriteScriptFile(path, sqlText)) {
-    ReportFileFailure(kSaveFailed);
+    ReportFileOutcome(kSaveFailed);
     return;
   }
   GetDocument()->SetTitle(path);
 }
 
 // The editor is read first, so that reporting keeps what the user typed.
-void CZenquillView::ReportFileFailure(const char* message) {
+void CZenquillView::ReportFileOutcome(const std::string& message) {
   ReadControls();
   messageText = message;
   WriteControls();
