@@ -1,5 +1,8 @@
 #include "CsvFile.h"
 
+#include <array>
+#include <cstring>
+#include <memory>
 #include <new>
 
 #include "OutputFile.h"
@@ -10,24 +13,76 @@ namespace xml {
 namespace {
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr std::size_t kChunk = 1 << 20;  // what goes to the file at once
 
-// One line at a time: the ANSI line converted as a whole, then handed to the file's buffer.
-class CsvLines {
+// What a byte asks of the cell that holds it: nothing, quotes, or conversion to UTF-8.
+constexpr unsigned char kQuote = 1;
+constexpr unsigned char kConvert = 2;
+constexpr std::array<unsigned char, 256> NeedsOfBytes() {
+  std::array<unsigned char, 256> needs = {};
+  for (int byte = 0; byte < 256; ++byte) {
+    if (kCsv.quotedWhenHolding[byte]) needs[byte] = kQuote;
+    if (byte >= 0x80) needs[byte] = kConvert;
+  }
+  return needs;
+}
+constexpr std::array<unsigned char, 256> kNeeds = NeedsOfBytes();
+
+// Writes the lines through a buffer of its own, a chunk at a time. A plain ASCII cell, the
+// usual one, is copied in while its bytes are looked at; any other is quoted in the ANSI code
+// page first (quoting looks at ASCII bytes only), then converted.
+class CsvWriter {
  public:
-  explicit CsvLines(OutputFile& file) : file_(file) {}
+  explicit CsvWriter(OutputFile& file) : file_(file), buffer_(new char[kChunk]) {}
 
-  template <typename AppendLine>
-  bool Write(AppendLine appendLine) {
-    ansi_.clear();
-    utf8_.clear();
-    appendLine(ansi_);
-    AppendAnsiAsUtf8(ansi_, utf8_);
-    file_.Write(utf8_);
-    return !file_.Failed();
+  template <typename CellOf>
+  void Line(int columns, CellOf cellOf) {
+    for (int column = 0; column < columns; ++column) {
+      if (column > 0) Put(",");
+      Cell(cellOf(column));
+    }
+    Put("\r\n");
+  }
+
+  void Flush() {
+    file_.Write(std::string_view(buffer_.get(), used_));
+    used_ = 0;
   }
 
  private:
+  void Cell(std::string_view cell) {
+    if (used_ + cell.size() <= kChunk) {
+      char* out = buffer_.get() + used_;
+      unsigned char needs = 0;
+      for (const char c : cell) {
+        *out++ = c;
+        needs |= kNeeds[static_cast<unsigned char>(c)];
+      }
+      if (needs == 0) {
+        used_ += cell.size();
+        return;
+      }
+    }
+    ansi_.clear();
+    AppendCell(kCsv, cell, ansi_);
+    utf8_.clear();
+    AppendAnsiAsUtf8(ansi_, utf8_);
+    Put(utf8_);
+  }
+
+  void Put(std::string_view bytes) {
+    if (used_ + bytes.size() > kChunk) Flush();
+    if (bytes.size() >= kChunk) {
+      file_.Write(bytes);
+    } else {
+      std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
+      used_ += bytes.size();
+    }
+  }
+
   OutputFile& file_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t used_ = 0;
   std::string ansi_;
   std::string utf8_;
 };
@@ -39,10 +94,12 @@ bool WriteCsvFile(const std::string& path, const RowSource& source) {
   if (!file.Create(path)) return false;
   file.Write(kByteOrderMark);
   try {
-    CsvLines lines(file);
-    bool written = lines.Write([&](std::string& out) { AppendHeadingLine(kCsv, source, out); });
-    for (std::size_t row = 0; written && row < source.RowCount(); ++row)
-      written = lines.Write([&](std::string& out) { AppendRowLine(kCsv, source, row, out); });
+    CsvWriter writer(file);
+    const int columns = source.ColumnCount();
+    writer.Line(columns, [&](int column) { return source.Heading(column); });
+    for (std::size_t row = 0; !file.Failed() && row < source.RowCount(); ++row)
+      writer.Line(columns, [&](int column) { return source.Cell(row, column); });
+    writer.Flush();
   } catch (const std::bad_alloc&) {
     file.Close();
     return false;

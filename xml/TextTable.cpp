@@ -6,7 +6,10 @@ namespace {
 // The bytes looked for are all ASCII, and no double-byte code page uses one of them as the
 // second byte of a character: a byte search finds exactly those characters.
 bool NeedsQuotes(const TextDialect& dialect, std::string_view cell) {
-  return cell.find_first_of(dialect.quotedWhenHolding) != std::string_view::npos;
+  for (const char c : cell) {
+    if (dialect.quotedWhenHolding[static_cast<unsigned char>(c)]) return true;
+  }
+  return false;
 }
 
 template <typename CellOf>

@@ -4,6 +4,7 @@
 #ifndef ZENQUILL_XML_TEXTTABLE_H
 #define ZENQUILL_XML_TEXTTABLE_H
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -13,15 +14,23 @@
 
 namespace xml {
 
+using ByteSet = std::array<bool, 256>;
+
+constexpr ByteSet ByteSetOf(std::string_view bytes) {
+  ByteSet set = {};
+  for (const char c : bytes) set[static_cast<unsigned char>(c)] = true;
+  return set;
+}
+
 struct TextDialect {
   char separator;
-  std::string_view quotedWhenHolding;  // a cell holding any of these bytes is quoted
+  ByteSet quotedWhenHolding;  // a cell holding any of these bytes is quoted
 };
 
 // A cell with a double quote is quoted too, so that reading the file back gives it unchanged.
-constexpr TextDialect kCsv = {',', std::string_view(",\"\r\n")};
+constexpr TextDialect kCsv = {',', ByteSetOf(",\"\r\n")};
 // Only what would break the cell apart is quoted: a quote alone pastes as it is.
-constexpr TextDialect kTabText = {'\t', std::string_view("\t\r\n")};
+constexpr TextDialect kTabText = {'\t', ByteSetOf("\t\r\n")};
 
 void AppendCell(const TextDialect& dialect, std::string_view cell, std::string& out);
 // The headings, or one row of the source, as one line.
