@@ -22,18 +22,18 @@
 namespace {
 
 // The list's selected rows, top to bottom.
-std::vector<std::size_t> SelectedRows(HWND list) {
-  std::vector<std::size_t> rows;
+std::vector<int> SelectedRows(HWND list) {
+  std::vector<int> rows;
   for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
        row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
-    rows.push_back(static_cast<std::size_t>(row));
+    rows.push_back(row);
   }
   return rows;
 }
 
 // The rows as tab text on the clipboard. The text is counted against the result's memory
 // before the clipboard's two copies of it are made.
-fw::ClipboardResult CopyRows(HWND owner, const xml::RowSource& source, const std::vector<std::size_t>& rows,
+fw::ClipboardResult CopyRows(HWND owner, const xml::RowSource& source, const std::vector<int>& rows,
                              bool withHeadings) {
   try {
     const std::string text = xml::TabText(source, rows, withHeadings);
@@ -58,14 +58,14 @@ void CZenquillView::OnCopyRows(bool withHeadings) {
   const fw::WaitCursor wait;
   const xml::ListViewTable table(resultList.Handle());
   const xml::TableRows source(table);
-  std::vector<std::size_t> rows;
+  std::vector<int> rows;
   fw::ClipboardResult result = fw::ClipboardResult::NoMemory;
   try {
     rows = SelectedRows(resultList.Handle());
     result = CopyRows(Hwnd(), source, rows, withHeadings);
   } catch (const std::bad_alloc&) {
   }
-  const std::string count = std::to_string(rows.empty() ? source.RowCount() : rows.size());
+  const std::string count = std::to_string(rows.empty() ? source.RowCount() : static_cast<int>(rows.size()));
   switch (result) {
     case fw::ClipboardResult::Copied:
       ReportFileOutcome("Copied " + count + " rows");

@@ -97,7 +97,7 @@ bool WriteCsvFile(const std::string& path, const RowSource& source) {
     CsvWriter writer(file);
     const int columns = source.ColumnCount();
     writer.Line(columns, [&](int column) { return source.Heading(column); });
-    for (std::size_t row = 0; !file.Failed() && row < source.RowCount(); ++row)
+    for (int row = 0; !file.Failed() && row < source.RowCount(); ++row)
       writer.Line(columns, [&](int column) { return source.Cell(row, column); });
     writer.Flush();
   } catch (const std::bad_alloc&) {

@@ -3,7 +3,6 @@
 #ifndef ZENQUILL_XML_ROWSOURCE_H
 #define ZENQUILL_XML_ROWSOURCE_H
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,10 +11,10 @@ namespace xml {
 class RowSource {
  public:
   virtual int ColumnCount() const = 0;
-  virtual std::size_t RowCount() const = 0;
+  virtual int RowCount() const = 0;
   virtual std::string Heading(int column) const = 0;
   // Valid until the next call.
-  virtual std::string_view Cell(std::size_t row, int column) const = 0;
+  virtual std::string_view Cell(int row, int column) const = 0;
 
  protected:
   ~RowSource() = default;

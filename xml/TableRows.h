@@ -12,10 +12,10 @@ class TableRows : public RowSource {
   explicit TableRows(const TableSource& table) : table_(table) {}
 
   int ColumnCount() const override { return table_.ColumnCount(); }
-  std::size_t RowCount() const override { return static_cast<std::size_t>(table_.RowCount()); }
+  int RowCount() const override { return table_.RowCount(); }
   std::string Heading(int column) const override { return table_.Heading(column); }
-  std::string_view Cell(std::size_t row, int column) const override {
-    cell_ = table_.Cell(static_cast<int>(row), column);
+  std::string_view Cell(int row, int column) const override {
+    cell_ = table_.Cell(row, column);
     return cell_;
   }
 

@@ -41,18 +41,18 @@ void AppendHeadingLine(const TextDialect& dialect, const RowSource& source, std:
       dialect, source.ColumnCount(), [&](int column) { return source.Heading(column); }, out);
 }
 
-void AppendRowLine(const TextDialect& dialect, const RowSource& source, std::size_t row, std::string& out) {
+void AppendRowLine(const TextDialect& dialect, const RowSource& source, int row, std::string& out) {
   AppendLine(
       dialect, source.ColumnCount(), [&](int column) { return source.Cell(row, column); }, out);
 }
 
-std::string TabText(const RowSource& source, const std::vector<std::size_t>& rows, bool withHeadings) {
+std::string TabText(const RowSource& source, const std::vector<int>& rows, bool withHeadings) {
   std::string text;
   if (withHeadings) AppendHeadingLine(kTabText, source, text);
   if (rows.empty()) {
-    for (std::size_t row = 0; row < source.RowCount(); ++row) AppendRowLine(kTabText, source, row, text);
+    for (int row = 0; row < source.RowCount(); ++row) AppendRowLine(kTabText, source, row, text);
   } else {
-    for (const std::size_t row : rows) AppendRowLine(kTabText, source, row, text);
+    for (const int row : rows) AppendRowLine(kTabText, source, row, text);
   }
   return text;
 }

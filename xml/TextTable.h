@@ -5,7 +5,6 @@
 #define ZENQUILL_XML_TEXTTABLE_H
 
 #include <array>
-#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,11 +34,11 @@ constexpr TextDialect kTabText = {'\t', ByteSetOf("\t\r\n")};
 void AppendCell(const TextDialect& dialect, std::string_view cell, std::string& out);
 // The headings, or one row of the source, as one line.
 void AppendHeadingLine(const TextDialect& dialect, const RowSource& source, std::string& out);
-void AppendRowLine(const TextDialect& dialect, const RowSource& source, std::size_t row, std::string& out);
+void AppendRowLine(const TextDialect& dialect, const RowSource& source, int row, std::string& out);
 
 // The given rows (all of them when `rows` is empty) as tab text in the ANSI code page,
 // headed by the headings line when asked. Throws std::bad_alloc when memory runs out.
-std::string TabText(const RowSource& source, const std::vector<std::size_t>& rows, bool withHeadings);
+std::string TabText(const RowSource& source, const std::vector<int>& rows, bool withHeadings);
 
 }  // namespace xml
 
