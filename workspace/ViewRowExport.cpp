@@ -31,18 +31,12 @@ std::vector<int> SelectedRows(HWND list) {
   return rows;
 }
 
-// The rows as tab text on the clipboard. The text is counted against the result's memory
-// before the clipboard's two copies of it are made.
-fw::ClipboardResult CopyRows(HWND owner, const xml::RowSource& source, const std::vector<int>& rows,
-                             bool withHeadings) {
-  try {
-    const std::string text = xml::TabText(source, rows, withHeadings);
-    fw::ResultMemoryLoan memory;
-    memory.Take(text.size() * (1 + sizeof(wchar_t)));
-    return fw::PutTextOnClipboard(owner, text);
-  } catch (const std::bad_alloc&) {
-    return fw::ClipboardResult::NoMemory;
-  }
+// The text is counted against the result's memory before the clipboard's two copies of it
+// are made. Throws std::bad_alloc when that goes past the cap.
+fw::ClipboardResult PutOnClipboard(HWND owner, const std::string& text) {
+  fw::ResultMemoryLoan memory;
+  memory.Take(text.size() * (1 + sizeof(wchar_t)));
+  return fw::PutTextOnClipboard(owner, text);
 }
 
 bool ChooseCsvFile(HWND owner, fw::ChosenFile& file) {
@@ -59,11 +53,12 @@ void CZenquillView::OnCopyRows(bool withHeadings) {
   const xml::ListViewTable table(resultList.Handle());
   const xml::TableRows source(table);
   std::vector<int> rows;
-  fw::ClipboardResult result = fw::ClipboardResult::NoMemory;
+  fw::ClipboardResult result;
   try {
     rows = SelectedRows(resultList.Handle());
-    result = CopyRows(Hwnd(), source, rows, withHeadings);
+    result = PutOnClipboard(Hwnd(), xml::TabText(source, rows, withHeadings));
   } catch (const std::bad_alloc&) {
+    result = fw::ClipboardResult::NoMemory;
   }
   const std::string count = std::to_string(rows.empty() ? source.RowCount() : static_cast<int>(rows.size()));
   switch (result) {
