@@ -41,8 +41,12 @@ void CZenquillView::OnConnect() {
   Report("Connect to database!");
 }
 
-// A missing session (never opened, or no client library) counts as disconnected.
 void CZenquillView::OnDisconnect() {
+  if (SettlePendingChanges()) EndSession();
+}
+
+// A missing session (never opened, or no client library) counts as disconnected.
+void CZenquillView::EndSession() {
   fw::WaitCursor wait;
   ReadControls();
   const DbResult result = GetDocument()->Disconnect();
@@ -69,7 +73,7 @@ void CZenquillView::RunEditorText(ExecutionOutcome (*run)(const EditorRequest&, 
   DWORD start = 0;
   DWORD end = 0;
   SendMessageA(sqlEditor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const EditorRequest request = {sqlText, start, end, sqlSeparator, plsqlSeparator};
+  const EditorRequest request = {sqlText, start, end, sqlSeparator, plsqlSeparator, &substitution};
   ResultListWindow list(resultList.Handle(), Hwnd());
   DocumentStatements<CZenquillDoc> source(*GetDocument());
   const ExecutionOutcome outcome = run(request, source, list);

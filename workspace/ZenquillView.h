@@ -16,6 +16,7 @@
 #include "Execution.h"
 #include "FormView.h"
 #include "RecoveryCopy.h"
+#include "ScriptEncoding.h"
 #include "SchemaSkeleton.h"
 #include "SortListCtrl.h"
 #include "StatementHistory.h"
@@ -36,6 +37,8 @@ class CZenquillView : public fw::FormView {
   void WriteControls();
 
   void OnInitialUpdate() override;
+  // Closing the window ends the session: the user settles pending changes first.
+  bool CanCloseFrame() override;
   bool OnCommand(unsigned id) override;
   bool OnUpdateCommand(fw::CmdUI& ui) override;
 
@@ -76,9 +79,13 @@ class CZenquillView : public fw::FormView {
   // The full path of `name` in the current directory, taken while that is still the
   // start-up folder: a file dialog may change it while the idle timer writes the copy.
   static std::string StartupFolderFile(const char* name);
-  // Connect and Disconnect (ViewDatabase.cpp).
+  // Connect and Disconnect (ViewDatabase.cpp). EndSession disconnects without asking.
   void OnConnect();
   void OnDisconnect();
+  void EndSession();
+  // Under manual commit, the user commits or rolls back what is pending before the session
+  // ends (ViewTransaction.cpp); false when the session stays.
+  bool SettlePendingChanges();
   // Execute and Execute Statement (ViewDatabase.cpp): the editor's text or selection run by
   // `run`. Report puts a message in the message line and beeps.
   void OnExecute();
@@ -140,6 +147,10 @@ class CZenquillView : public fw::FormView {
   HWND sqlEditor = nullptr;
   std::string sqlText;
   RecoveryCopy recovery;
+  // Substitution variables and rules last for the program's run, as in a SQL*Plus session.
+  SubstitutionSession substitution;
+  // The encoding of the file the editor belongs to, which Save writes it back in.
+  ScriptEncoding scriptEncoding = ScriptEncoding::Ansi;
 };
 
 #endif
