@@ -144,6 +144,7 @@ struct Query {
   ExprPtr offset;  // OFFSET n ROWS
   ExprPtr fetch;   // FETCH FIRST|NEXT n ROWS ONLY|WITH TIES
   bool withTies = false;
+  bool fetchPercent = false;             // FETCH FIRST n PERCENT ROWS
   std::vector<std::string> resultNames;  // set by the checks: the columns the query gives
 };
 
@@ -175,6 +176,12 @@ struct DmlStatement {
   ExprPtr where;
   MergeClauses merge;
   std::vector<DmlStatement> inserts;  // INSERT ALL: each INTO, its values over the query's rows
+  // Conditional INSERT ALL|FIRST: the WHEN conditions; each INTO names its own by `when`.
+  std::vector<ExprPtr> whens;
+  bool insertFirst = false;  // only the first WHEN that holds inserts
+  int when = kEveryRow;      // an INTO's WHEN condition, by index, or one of the two below
+  static constexpr int kEveryRow = -1;
+  static constexpr int kNoWhenHolds = -2;  // ELSE INTO
 };
 
 }  // namespace ocilite

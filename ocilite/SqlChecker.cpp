@@ -4,10 +4,12 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <set>
 
 #include "OracleDate.h"
 #include "SqlTranslator.h"
+#include "TypeChecks.h"
 
 namespace ocilite {
 
@@ -23,6 +25,8 @@ struct Scope {
   std::vector<Source> sources;
   const Scope* outer = nullptr;
   std::vector<Source> commonTables;  // WITH names visible here and below
+  // "source.column" of a column a USING (25154) or NATURAL (25155) join is made on: never qualified.
+  std::map<std::string, int> joinColumns;
 };
 
 bool IsAggregate(const Expr& e) {
@@ -152,8 +156,9 @@ class Checker {
     if (s.kind == DmlStatement::Kind::Insert) return Insert(s, scope);
     if (s.kind == DmlStatement::Kind::Merge) return Merge(s, target);
     for (Assignment& assignment : s.assignments) {
+      if (TakeDefault(s.target, assignment.columns[0], assignment.value)) continue;
       if (!Rewrite(assignment.value, scope)) return false;
-      if (assignment.columns.size() == 1) Store(assignment.value, Column(target, assignment.columns[0]));
+      StoreAssigned(assignment, target);
     }
     return !s.where || Rewrite(s.where, scope);
   }
@@ -201,10 +206,11 @@ class Checker {
   bool Rows(DmlStatement& s, const Source& target, const Scope& scope) {
     for (auto& row : s.values) {
       for (size_t k = 0; k < row.size(); ++k) {
-        if (!Rewrite(row[k], scope)) return false;
         std::string column = k < s.columns.size()        ? s.columns[k]
                              : k < target.columns.size() ? target.columns[k].name
                                                          : std::string();
+        if (TakeDefault(s.target, column, row[k])) continue;
+        if (!Rewrite(row[k], scope)) return false;
         Store(row[k], Column(target, column));
       }
     }
@@ -217,6 +223,7 @@ class Checker {
     std::vector<CatalogColumn> columns;
     if (!QueryCheck(*s.query, Scope(), columns)) return false;
     rows.sources.push_back({"", columns});
+    if (!RewriteAll(s.whens, rows)) return false;
     for (DmlStatement& into : s.inserts) {
       Source target;
       if (!TableSource(into.target, Scope(), target) || !Rows(into, target, rows)) return false;
@@ -234,13 +241,34 @@ class Checker {
     both.sources.insert(both.sources.begin(), target);
     if (!Rewrite(merge.on, both)) return false;
     for (Assignment& assignment : s.assignments) {
+      if (TakeDefault(s.target, assignment.columns[0], assignment.value)) continue;
       if (!Rewrite(assignment.value, both)) return false;
-      if (assignment.columns.size() == 1) Store(assignment.value, Column(target, assignment.columns[0]));
+      StoreAssigned(assignment, target);
     }
     for (ExprPtr* condition : {&merge.updateWhere, &merge.deleteWhere, &merge.insertWhere}) {
       if (*condition && !Rewrite(*condition, both)) return false;
     }
     return Rows(s, target, source);
+  }
+
+  static bool IsDefault(const Expr& e) { return e.kind == ExprKind::Pseudo && e.text == "DEFAULT"; }
+
+  // VALUES (DEFAULT) and SET column = DEFAULT: the column's default as SQLite keeps it, or NULL.
+  bool TakeDefault(const TableRef& table, const std::string& column, ExprPtr& value) {
+    if (!IsDefault(*value)) return false;
+    std::string sql = options_.columnDefault ? options_.columnDefault(table.names, column) : std::string();
+    if (sql.empty()) {
+      value->kind = ExprKind::Null;
+    } else {
+      value->names = {sql};
+    }
+    return true;
+  }
+
+  // SET column = value, or SET (a, b) = (subquery) whose one row gives every column at once.
+  static void StoreAssigned(Assignment& assignment, const Source& target) {
+    if (assignment.columns.size() == 1) return Store(assignment.value, Column(target, assignment.columns[0]));
+    if (assignment.value->kind == ExprKind::Subquery) assignment.value->negated = false;
   }
 
   // What Oracle converts implicitly when a value goes into a column or meets another type.
@@ -272,9 +300,11 @@ class Checker {
 
   bool FromItem(TableRef& table, Scope& scope, const Scope& outer) {
     if (table.kind == TableRef::Kind::Join) {
+      size_t leftStart = scope.sources.size();
       if (!FromItem(*table.left, scope, outer)) return false;
       size_t leftEnd = scope.sources.size();
       if (!FromItem(*table.right, scope, outer)) return false;
+      MarkJoinColumns(table, scope, leftStart, leftEnd);
       std::set<std::string> shared(table.usingColumns.begin(), table.usingColumns.end());
       if (table.joinType.compare(0, 7, "NATURAL") == 0) {
         for (size_t k = 0; k < leftEnd; ++k) {
@@ -292,6 +322,47 @@ class Checker {
       return false;
     }
     scope.sources.push_back(std::move(source));
+    return true;
+  }
+
+  // The columns of a USING or NATURAL join, on both its sides, for QualifierAllowed.
+  static void MarkJoinColumns(const TableRef& join, Scope& scope, size_t leftStart, size_t leftEnd) {
+    bool natural = join.joinType.compare(0, 7, "NATURAL") == 0;
+    std::set<std::string> columns(join.usingColumns.begin(), join.usingColumns.end());
+    for (size_t left = leftStart; natural && left < leftEnd; ++left) {
+      for (size_t right = leftEnd; right < scope.sources.size(); ++right) {
+        for (const CatalogColumn& column : scope.sources[left].columns) {
+          if (Column(scope.sources[right], column.name).type != SqlType::Unknown) columns.insert(column.name);
+        }
+      }
+    }
+    for (size_t k = leftStart; k < scope.sources.size(); ++k) {
+      for (const std::string& column : columns)
+        scope.joinColumns[scope.sources[k].name + "." + column] = natural ? 25155 : 25154;
+    }
+  }
+
+  // ORA-25154/25155: a column a join is made on belongs to neither table.
+  bool QualifierAllowed(const Expr& e, const Scope& scope) {
+    if (e.names.size() < 2) return true;
+    auto found = scope.joinColumns.find(e.names[e.names.size() - 2] + "." + e.names.back());
+    return found == scope.joinColumns.end() || Fail(found->second, e.start);
+  }
+
+  static std::vector<SqlType> TypesOf(const std::vector<CatalogColumn>& columns) {
+    std::vector<SqlType> types;
+    for (const CatalogColumn& column : columns) types.push_back(column.type);
+    return types;
+  }
+
+  // ORA-00932 for a date compared with a number, before Compare converts text.
+  bool ComparedTypesAgree(const Expr& e) {
+    static const char* const kComparisons[] = {"=", "<>", "<", "<=", ">", ">="};
+    bool comparison = e.kind == ExprKind::Between || e.kind == ExprKind::InList || e.kind == ExprKind::Quantified;
+    for (const char* op : kComparisons) comparison = comparison || (e.kind == ExprKind::Binary && e.text == op);
+    for (size_t k = 1; comparison && k < e.args.size(); ++k) {
+      if (!CheckComparable(e.args[0]->type, e.args[k]->type, e.args[k]->start, error_)) return false;
+    }
     return true;
   }
 
@@ -313,6 +384,8 @@ class Checker {
       if (!CoreCheck(query.cores[k], withScope, coreColumns, last ? &query.orderBy : nullptr)) return false;
       if (k == 0) {
         columns = coreColumns;
+      } else if (!CheckSetMember(TypesOf(columns), TypesOf(coreColumns), query.cores[k].start, error_)) {
+        return false;
       } else {
         for (size_t c = 0; c < columns.size() && c < coreColumns.size(); ++c) {
           if (columns[c].type == SqlType::Unknown) columns[c].type = coreColumns[c].type;
@@ -741,7 +814,7 @@ class Checker {
     if (e->over) {
       if (!RewriteAll(e->over->partitionBy, scope) || !Orders(e->over->orderBy, scope)) return false;
     }
-    if (!Orders(e->withinGroup, scope)) return false;
+    if (!Orders(e->withinGroup, scope) || !ComparedTypesAgree(*e)) return false;
     switch (e->kind) {
       case ExprKind::Number:
         e->type = SqlType::Number;
@@ -751,9 +824,11 @@ class Checker {
         if (e->text.empty()) e->kind = ExprKind::Null;  // '' is NULL to Oracle
         break;
       case ExprKind::Column:
+        if (!QualifierAllowed(*e, scope)) return false;
         e->type = ResolveColumn(*e, scope);
         break;
       case ExprKind::Pseudo:
+        if (IsDefault(*e)) return Fail(936, e->start);  // DEFAULT only stands for a stored value
         if (e->text == "LEVEL") return HierarchyValue(e, "ZQ$LEVEL");
         e->type = e->text == "USER" || e->text == kTransactionIdName ? SqlType::Text : SqlType::Date;
         if (IsRownum(*e)) {  // in the select list: the row's number before any ORDER BY

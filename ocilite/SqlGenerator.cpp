@@ -106,7 +106,27 @@ class Generator {
       Text(" FROM (");
       Query(*s.query);
       Text(")");
+      WhenHolds(s, into.when);
       EndStatement(true);
+    }
+  }
+
+  // The rows an INTO of a conditional INSERT takes: its WHEN holds and, under INSERT FIRST, no
+  // earlier one; under ELSE, none holds.
+  void WhenHolds(const DmlStatement& s, int when) {
+    if (when == DmlStatement::kEveryRow) return;
+    const char* head = " WHERE ";
+    if (when >= 0) {
+      Text(" WHERE coalesce(");
+      Expression(*s.whens[when]);
+      Text(", 0)");
+      head = " AND ";
+    }
+    size_t earlier = when >= 0 && s.insertFirst ? static_cast<size_t>(when) : when >= 0 ? 0 : s.whens.size();
+    for (size_t k = 0; k < earlier; ++k) {
+      Text(std::string(k ? " AND " : head) + "NOT coalesce(");
+      Expression(*s.whens[k]);
+      Text(", 0)");
     }
   }
 
@@ -189,12 +209,15 @@ class Generator {
         Core(core);
       }
     }
+    if (&q == membersOnly_) return;
     Orders(" ORDER BY ", q.orderBy);
     const SelectCore& first = q.cores[0];
     if (q.orderBy.empty() && q.cores.size() == 1 && first.hierarchy && first.groupBy.empty()) {
       Text(" ORDER BY \"ZQ$ORDER\"");  // Oracle gives a hierarchy's rows depth first
     }
-    if (q.fetch) {
+    if (q.fetch && q.fetchPercent) {
+      PercentLimit(q);
+    } else if (q.fetch) {
       Text(" LIMIT max(");
       Expression(*q.fetch);
       Text(", 0)");
@@ -253,6 +276,20 @@ class Generator {
 
   bool InGroupingSet(int groupIndex) const {
     return groupingSet_ == kEveryGroup || (groupingSet_ & (1u << groupIndex)) != 0;
+  }
+
+  // FETCH FIRST n PERCENT ROWS: n per cent of the query's rows, rounded up.
+  void PercentLimit(const ocilite::Query& q) {
+    Text(
+        " LIMIT (SELECT max(CAST(\"ZQ$V\" AS INTEGER) + (\"ZQ$V\" > CAST(\"ZQ$V\" AS INTEGER)), 0) FROM "
+        "(SELECT count(*) * (");
+    Expression(*q.fetch);
+    Text(") / 100.0 AS \"ZQ$V\" FROM (");
+    const ocilite::Query* outer = membersOnly_;
+    membersOnly_ = &q;
+    Query(q);
+    membersOnly_ = outer;
+    Text(")))");
   }
 
   // FETCH FIRST n ROWS WITH TIES: the rows whose rank by the query's order is within n.
@@ -523,6 +560,7 @@ class Generator {
         Emit("*", e.start);
         break;
       case ExprKind::Pseudo:
+        if (e.text == "DEFAULT") return Emit("(" + e.names[0] + ")", e.start);  // the column's own DEFAULT
         Emit(e.text == "USER"               ? "ZQ_USER()"
              : e.text == kTransactionIdName ? "ZQ_TRANSACTION_ID()"
                                             : "ZQ_SYSDATE()",
@@ -612,7 +650,8 @@ class Generator {
 
   static constexpr unsigned kEveryGroup = ~0u;
   Translation& out_;
-  unsigned groupingSet_ = kEveryGroup;  // the GROUP BY entries the core being written groups by
+  unsigned groupingSet_ = kEveryGroup;           // the GROUP BY entries the core being written groups by
+  const ocilite::Query* membersOnly_ = nullptr;  // written without its order and row limits, to count its rows
 };
 
 }  // namespace

@@ -190,10 +190,11 @@ class Parser {
     if (!Accept("FETCH")) return true;
     if (!Accept("FIRST") && !Accept("NEXT")) return Fail(905);
     if (!Expression(query.fetch)) return false;
-    if (Peek("PERCENT")) return Unsupported("FETCH PERCENT");
+    query.fetchPercent = Accept("PERCENT");
     if (!Accept("ROWS") && !Accept("ROW")) return Fail(905);
     if (Accept("WITH")) {
       if (!Expect("TIES")) return false;
+      if (query.fetchPercent) return Unsupported("FETCH PERCENT with WITH TIES");
       if (query.offset) return Unsupported("OFFSET with WITH TIES");
       query.withTies = true;
       return true;
@@ -442,7 +443,10 @@ class Parser {
   // --- DML ---
   bool Insert(DmlStatement& statement) {
     ++i_;
-    if (Peek("FIRST")) return Unsupported("INSERT FIRST");
+    if (Accept("FIRST")) {
+      statement.insertFirst = true;
+      return Peek("WHEN") ? InsertAll(statement) : Fail(905);
+    }
     if (Accept("ALL")) return InsertAll(statement);
     if (!Expect("INTO") || !TableName(statement.target)) return false;
     if (!PeekSymbol('(') && !Peek("VALUES") && !Peek("SELECT") && !Peek("WITH")) Name(statement.target.alias);
@@ -461,12 +465,28 @@ class Parser {
     return Fail(926);
   }
 
-  // INSERT ALL INTO t [(columns)] [VALUES (...)] ... query
-  bool InsertAll(DmlStatement& statement) {
-    if (Peek("WHEN")) return Unsupported("conditional INSERT ALL");
+  // INSERT ALL|FIRST WHEN condition THEN INTO ... [ELSE INTO ...] query
+  bool ConditionalInserts(DmlStatement& statement) {
+    while (Accept("WHEN")) {
+      statement.whens.emplace_back();
+      if (!Expression(statement.whens.back()) || !Expect("THEN")) return false;
+      if (!Peek("INTO")) return Fail(905);
+      if (!InsertAll(statement, static_cast<int>(statement.whens.size()) - 1)) return false;
+    }
+    if (Accept("ELSE")) {
+      if (!Peek("INTO")) return Fail(905);
+      if (!InsertAll(statement, DmlStatement::kNoWhenHolds)) return false;
+    }
+    return QueryExpr(statement.query);
+  }
+
+  // INSERT ALL INTO t [(columns)] [VALUES (...)] ... query; under a WHEN, only its INTOs.
+  bool InsertAll(DmlStatement& statement, int when = DmlStatement::kEveryRow) {
+    if (Peek("WHEN")) return ConditionalInserts(statement);
     while (Accept("INTO")) {
       DmlStatement into;
       into.kind = DmlStatement::Kind::Insert;
+      into.when = when;
       if (!TableName(into.target)) return false;
       if (AcceptSymbol('(') && !NameList(into.columns)) return false;
       if (Accept("VALUES")) {
@@ -476,7 +496,7 @@ class Parser {
       statement.inserts.push_back(std::move(into));
     }
     if (statement.inserts.empty()) return Fail(905);
-    return QueryExpr(statement.query);
+    return when != DmlStatement::kEveryRow || QueryExpr(statement.query);
   }
 
   // MERGE INTO target USING source ON (condition) WHEN [NOT] MATCHED THEN ..., in either order.
@@ -825,7 +845,7 @@ class Parser {
 
   static bool IsPseudoColumn(const std::string& name) {
     return name == "SYSDATE" || name == "SYSTIMESTAMP" || name == "USER" || name == "CURRENT_DATE" ||
-           name == "ROWNUM" || name == "LEVEL";
+           name == "ROWNUM" || name == "LEVEL" || name == "DEFAULT";
   }
 
   static bool IsTransactionId(const std::vector<std::string>& names) {

@@ -20,7 +20,7 @@
 // state the commands' enabling looks at.
 void CZenquillView::OnConnect() {
   ReadControls();
-  ResultListWindow(resultList.Handle(), Hwnd()).Clear();
+  ResultListWindow(resultList, Hwnd()).Clear();
   ConnectDialog dialog;
   // Until the user connects or cancels, the dialog comes back after every failure.
   while (dialog.DoModal() == IDOK) {
@@ -74,7 +74,7 @@ void CZenquillView::RunEditorText(ExecutionOutcome (*run)(const EditorRequest&, 
   DWORD end = 0;
   SendMessageA(sqlEditor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   const EditorRequest request = {sqlText, start, end, sqlSeparator, plsqlSeparator, &substitution};
-  ResultListWindow list(resultList.Handle(), Hwnd());
+  ResultListWindow list(resultList, Hwnd());
   DocumentStatements<CZenquillDoc> source(*GetDocument());
   const ExecutionOutcome outcome = run(request, source, list);
   if (outcome.recorded) history.AddToHistory(outcome.historyText);
@@ -92,7 +92,7 @@ void CZenquillView::RunQueryIntoList(const std::string& statement) {
   fw::WaitCursor wait;
   ReadControls();
   recovery.Keep(sqlText);
-  ResultListWindow list(resultList.Handle(), Hwnd());
+  ResultListWindow list(resultList, Hwnd());
   DocumentStatements<CZenquillDoc> source(*GetDocument());
   Report(QueryIntoList(statement, source, list).message);
 }
@@ -135,7 +135,7 @@ void CZenquillView::DispatchTreeSelection() {
 // are left out, and the message line says so.
 void CZenquillView::LoadScopeNode(const std::string& query, HTREEITEM scopeNode, int objectImage, bool ownerColumn) {
   RunQueryIntoList(query);
-  const xml::ListViewTable rows(resultList.Handle());
+  const xml::ListViewTable rows(resultList.Handle(), &resultList.Rows());
   std::vector<std::string> texts;
   bool complete = true;
   try {

@@ -120,6 +120,7 @@ class CZenquillView : public fw::FormView {
   void DispatchTreeSelection();
   void LoadScopeNode(const std::string& query, HTREEITEM scopeNode, int objectImage, bool ownerColumn);
   void ShowTableColumns(const std::string& nodeText);
+  bool OnNotify(NMHDR& notify);
   bool OnSchemaNotify(const NMHDR& notify);
   void OnTreeSelChanged();
   void OnTreeListRightClick();
