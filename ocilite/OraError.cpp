@@ -131,6 +131,15 @@ const Message kMessages[] = {
     {2270, "no matching unique or primary key for this column-list"},
     {1441, "cannot decrease column length because some value is too big"},
     {42399, "cannot perform a DML operation on a read-only view"},
+    {1426, "numeric overflow"},
+    {1862, "the numeric value does not match the length of the format item"},
+    {1867, "the interval is invalid"},
+    {1873, "the leading precision of the interval is too small"},
+    {1796, "this operator cannot be used with lists"},
+    {56902, "expect aggregate function inside pivot operation"},
+    {30009, "Not enough memory for CONNECT BY operation"},
+    {30485, "missing ORDER BY expression in the window specification"},
+    {30487, "ORDER BY not allowed here"},
 };
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }

@@ -413,6 +413,141 @@ ANSWERS(HonestTypesAndDdl,
         {"dml_on_a_view", "UPDATE EMP_DEPT SET SAL = 1 WHERE EMPNO = 7839",
          "ORA-03001: unimplemented feature: DML on a view"})
 
+ANSWERS(
+    Analytics,
+    {"rows_frame",
+     "SELECT ENAME, SUM(SAL) OVER (ORDER BY EMPNO ROWS BETWEEN 1 PRECEDING AND CURRENT ROW) FROM EMP "
+     "WHERE DEPTNO = 10 ORDER BY EMPNO",
+     "CLARK|2450;KING|7450;MILLER|6300"},
+    {"range_frame",
+     "SELECT ENAME, SUM(SAL) OVER (ORDER BY SAL RANGE BETWEEN 500 PRECEDING AND 500 FOLLOWING) FROM EMP "
+     "WHERE DEPTNO = 30 ORDER BY SAL, ENAME",
+     "JAMES|3450;MARTIN|6550;WARD|6550;TURNER|5600;ALLEN|5600;BLAKE|2850"},
+    {"first_last_value",
+     "SELECT ENAME, FIRST_VALUE(ENAME) OVER (ORDER BY SAL ROWS BETWEEN UNBOUNDED PRECEDING AND UNBOUNDED FOLLOWING), "
+     "LAST_VALUE(ENAME) OVER (ORDER BY SAL ROWS UNBOUNDED PRECEDING) FROM EMP WHERE DEPTNO = 10 ORDER BY SAL",
+     "MILLER|MILLER|MILLER;CLARK|MILLER|CLARK;KING|MILLER|KING"},
+    {"ratio_to_report", "SELECT ENAME, RATIO_TO_REPORT(SAL) OVER () FROM EMP WHERE DEPTNO = 10 ORDER BY ENAME",
+     "CLARK|.28;KING|.571428571428571;MILLER|.148571428571429"},
+    {"statistics", "SELECT STDDEV(SAL), VARIANCE(SAL), VAR_POP(SAL), MEDIAN(SAL) FROM EMP",
+     "1182.50322351627|1398313.87362637|1298434.31122449|1550"},
+    {"statistics_of_one_row",
+     "SELECT STDDEV(SAL), VARIANCE(SAL), STDDEV_SAMP(SAL), VAR_SAMP(SAL), STDDEV_POP(SAL) FROM EMP "
+     "WHERE EMPNO = 7839",
+     "0|0|NULL|NULL|0"},
+    {"median_by_department", "SELECT DEPTNO, MEDIAN(SAL) FROM EMP GROUP BY DEPTNO ORDER BY DEPTNO",
+     "10|2450;20|2975;30|1375"},
+    {"keep_first_last",
+     "SELECT DEPTNO, MIN(SAL) KEEP (DENSE_RANK FIRST ORDER BY COMM), MAX(SAL) KEEP (DENSE_RANK LAST ORDER BY COMM) "
+     "FROM EMP GROUP BY DEPTNO ORDER BY DEPTNO",
+     "10|1300|5000;20|800|3000;30|1500|2850"},
+    {"keep_by_two_keys", "SELECT AVG(SAL) KEEP (DENSE_RANK LAST ORDER BY DEPTNO, JOB) FROM EMP", "1400"},
+    {"nested_aggregates", "SELECT MAX(SUM(SAL)), MIN(COUNT(*)) FROM EMP GROUP BY DEPTNO", "10875|3"},
+    {"nested_beside_a_column", "SELECT DEPTNO, MAX(SUM(SAL)) FROM EMP GROUP BY DEPTNO",
+     "ORA-00937: not a single-group group function"},
+    {"order_by_grouping",
+     "SELECT DEPTNO, GROUPING(DEPTNO), COUNT(*) FROM EMP GROUP BY ROLLUP(DEPTNO) "
+     "ORDER BY GROUPING(DEPTNO) DESC, DEPTNO",
+     "NULL|1|14;10|0|3;20|0|5;30|0|6"},
+    {"frame_needs_order", "SELECT SUM(SAL) OVER (ROWS 1 PRECEDING) FROM EMP", "ORA-30485"},
+    {"ratio_takes_no_order", "SELECT RATIO_TO_REPORT(SAL) OVER (ORDER BY SAL) FROM EMP", "ORA-30487"},
+    {"frame_ending_before_its_start",
+     "SELECT SUM(SAL) OVER (ORDER BY SAL ROWS BETWEEN CURRENT ROW AND 1 PRECEDING) FROM EMP",
+     "ORA-03001: unimplemented feature: a window frame that ends before it starts"})
+
+ANSWERS(RowGenerators, {"level_on_dual", "SELECT LEVEL FROM DUAL CONNECT BY LEVEL <= 3", "1;2;3"},
+        {"rownum_on_dual", "SELECT ROWNUM FROM DUAL CONNECT BY ROWNUM <= 4", "1;2;3;4"},
+        {"months", "SELECT TO_CHAR(ADD_MONTHS(DATE '2024-01-01', LEVEL - 1), 'MON') FROM DUAL CONNECT BY LEVEL <= 3",
+         "JAN;FEB;MAR"},
+        {"every_row_under_every_row", "SELECT COUNT(*) FROM DEPT CONNECT BY LEVEL <= 2", "20"},
+        {"rownum_over_a_table", "SELECT ENAME FROM EMP CONNECT BY ROWNUM <= 2",
+         "ORA-03001: unimplemented feature: ROWNUM in CONNECT BY over a table"})
+
+ANSWERS(DatesAndIntervals,
+        {"interval_arithmetic",
+         "SELECT DATE '2024-01-15' + INTERVAL '1-2' YEAR TO MONTH, DATE '2024-01-15' - INTERVAL '3' MONTH, "
+         "DATE '2024-01-15' + INTERVAL '10' DAY, "
+         "TO_CHAR(DATE '2024-01-15' + INTERVAL '1 12:30:00' DAY TO SECOND, 'YYYY-MM-DD HH24:MI:SS') FROM DUAL",
+         "15-MAR-25|15-OCT-23|25-JAN-24|2024-01-16 12:30:00"},
+        {"interval_past_month_end", "SELECT DATE '2024-01-31' + INTERVAL '1' MONTH FROM DUAL", "ORA-01839"},
+        {"interval_shown", "SELECT INTERVAL '1-6' YEAR TO MONTH, INTERVAL '4 5:12:10' DAY TO SECOND FROM DUAL",
+         "+01-06|+04 05:12:10.000000"},
+        {"interval_precision", "SELECT INTERVAL '300' DAY FROM DUAL", "ORA-01873"},
+        {"round_at_boundaries",
+         "SELECT ROUND(DATE '2024-07-01', 'YYYY'), ROUND(DATE '2024-06-30', 'YYYY'), ROUND(DATE '2024-03-16', 'MM'), "
+         "ROUND(DATE '2024-03-15', 'MM'), ROUND(DATE '2024-05-16', 'Q'), ROUND(DATE '2024-05-15', 'Q') FROM DUAL",
+         "01-JAN-25|01-JAN-24|01-APR-24|01-MAR-24|01-JUL-24|01-APR-24"},
+        {"trunc_weeks_and_more",
+         "SELECT TRUNC(DATE '2024-01-03', 'IW'), TRUNC(DATE '2024-03-10', 'WW'), TRUNC(DATE '2024-03-10', 'W'), "
+         "TRUNC(DATE '2021-01-02', 'IYYY'), TRUNC(DATE '2024-06-01', 'CC') FROM DUAL",
+         "01-JAN-24|04-MAR-24|08-MAR-24|30-DEC-19|01-JAN-01"},
+        {"round_time",
+         "SELECT TO_CHAR(ROUND(TO_DATE('2024-03-06 11:30', 'YYYY-MM-DD HH24:MI'), 'HH'), 'HH24:MI'), "
+         "ROUND(TO_DATE('2024-03-06 12:00', 'YYYY-MM-DD HH24:MI')) FROM DUAL",
+         "12:00|07-MAR-24"},
+        {"iso_masks", "SELECT TO_CHAR(DATE '2021-01-02', 'IYYY-IW'), TO_CHAR(DATE '2024-12-30', 'IYYY-IW') FROM DUAL",
+         "2020-53|2025-01"},
+        {"suffixes",
+         "SELECT TO_CHAR(DATE '2024-03-01', 'DDth'), TO_CHAR(DATE '2024-03-22', 'fmDDTH'), "
+         "TO_CHAR(DATE '2024-03-23', 'DDSP'), TO_CHAR(DATE '2024-03-12', 'DDSPTH'), "
+         "TO_CHAR(DATE '2024-01-01', 'YYYYSP') FROM DUAL",
+         "01st|22ND|TWENTY-THREE|TWELFTH|TWO THOUSAND TWENTY-FOUR"},
+        {"fx_wants_every_digit", "SELECT TO_DATE('1-01-2024', 'FXDD-MM-YYYY') FROM DUAL", "ORA-01862"},
+        {"fx_wants_the_punctuation", "SELECT TO_DATE('01/01/2024', 'FXDD-MM-YYYY') FROM DUAL", "ORA-01861"})
+
+ANSWERS(NumberModels,
+        {"signs",
+         "SELECT TO_CHAR(-1234567890, '9999999999S'), TO_CHAR(1234567890, '9999999999S'), TO_CHAR(-1234, '9999MI'), "
+         "TO_CHAR(-1234, '9999PR'), TO_CHAR(1234, '9999PR') || '#' FROM DUAL",
+         "1234567890-|1234567890+|1234-|<1234>| 1234 #"},
+        {"scientific_shifted_hex",
+         "SELECT TO_CHAR(1E+123, '9.9EEEE'), TO_CHAR(12.34, '99V99'), TO_CHAR(255, 'XXXX'), TO_CHAR(255, 'FMxx') "
+         "FROM DUAL",
+         " 1.0E+123| 1234|   FF|ff"},
+        {"to_number_by_model",
+         "SELECT TO_NUMBER('$1,234.50', '$9,999.99'), TO_NUMBER('FF', 'XX'), TO_NUMBER('1234-', '9999MI'), "
+         "TO_NUMBER('<42>', '99PR') FROM DUAL",
+         "1234.5|255|-1234|-42"},
+        {"to_number_too_many_digits", "SELECT TO_NUMBER('12345', '999') FROM DUAL", "ORA-01722"})
+
+ANSWERS(MoreFunctions,
+        {"logarithms", "SELECT LN(95), EXP(4), LOG(10, 100) FROM DUAL", "4.55387689160054|54.5981500331442|2"},
+        {"ln_of_zero", "SELECT LN(0) FROM DUAL", "ORA-01428: argument '0' is out of range"},
+        {"trigonometry_and_bits",
+         "SELECT SIN(0), COS(0), ATAN2(0, 1), BITAND(6, 3), WIDTH_BUCKET(5, 0, 10, 4) FROM DUAL", "0|1|0|2|3"},
+        {"regexp_count",
+         "SELECT REGEXP_COUNT('123123123123', '123', 3, 'i'), REGEXP_COUNT('a1b22c333', '\\d+') FROM DUAL", "3|3"},
+        {"perl_classes",
+         "SELECT REGEXP_SUBSTR('ab 12 cd', '\\w+\\s\\d+'), REGEXP_REPLACE('a1b2', '[\\d]', '#'), "
+         "REGEXP_INSTR('abc 9', '\\S\\s'), REGEXP_REPLACE('x1 y2', '\\D') FROM DUAL",
+         "ab 12|a#b#|3|12"},
+        {"soundex_and_nls_case",
+         "SELECT SOUNDEX('SMYTHE'), SOUNDEX('Smith'), NLS_UPPER('abc'), NLS_LOWER('ABC', 'NLS_SORT = BINARY'), "
+         "NLS_INITCAP('the sky'), LENGTHB('abc') FROM DUAL",
+         "S530|S530|ABC|abc|The Sky|3"},
+        {"known_but_unbuilt", "SELECT CORR(SAL, COMM) FROM EMP", "ORA-03001: unimplemented feature: CORR"},
+        {"ignore_nulls_unbuilt", "SELECT FIRST_VALUE(COMM IGNORE NULLS) OVER (ORDER BY EMPNO) FROM EMP",
+         "ORA-03001: unimplemented feature: IGNORE NULLS"})
+
+ANSWERS(Pivots,
+        {"pivot",
+         "SELECT * FROM (SELECT DEPTNO, JOB, SAL FROM EMP) "
+         "PIVOT (SUM(SAL) FOR JOB IN ('CLERK' AS CLERK, 'MANAGER' AS MANAGER, 'ANALYST')) ORDER BY DEPTNO",
+         "10|1300|2450|NULL;20|1900|2975|6000;30|950|2850|NULL"},
+        {"pivot_two_aggregates",
+         "SELECT D10_S, D10_N, D20_S, D20_N FROM (SELECT DEPTNO, SAL FROM EMP) "
+         "PIVOT (SUM(SAL) AS S, COUNT(*) AS N FOR DEPTNO IN (10 AS D10, 20 AS D20))",
+         "8750|3|10875|5"},
+        {"pivot_needs_an_aggregate", "SELECT * FROM EMP PIVOT (SAL FOR JOB IN ('CLERK'))", "ORA-56902"},
+        {"unpivot",
+         "SELECT * FROM (SELECT EMPNO, SAL, COMM FROM EMP WHERE EMPNO IN (7499, 7839)) "
+         "UNPIVOT (AMOUNT FOR KIND IN (SAL AS 'SALARY', COMM AS 'COMMISSION')) ORDER BY EMPNO, KIND",
+         "7499|COMMISSION|300;7499|SALARY|1600;7839|SALARY|5000"},
+        {"unpivot_including_nulls",
+         "SELECT KIND, COUNT(*), COUNT(AMOUNT) FROM EMP UNPIVOT INCLUDE NULLS (AMOUNT FOR KIND IN (SAL, COMM)) "
+         "GROUP BY KIND ORDER BY KIND",
+         "COMM|14|4;SAL|14|14"})
+
 struct Stored {
   const char* change;
   const char* query;
@@ -476,6 +611,7 @@ const Heading kHeadings[] = {
     {"SELECT SYSDATE, USER, EMP_SEQ.NEXTVAL FROM DUAL", "SYSDATE|USER|NEXTVAL"},
     {"SELECT COUNT(*) total, deptno FROM EMP GROUP BY deptno", "TOTAL|DEPTNO"},
     {"SELECT * FROM DEPT", "DEPTNO|DNAME|LOC"},
+    {"SELECT * FROM (SELECT JOB, SAL FROM EMP) PIVOT (MAX(SAL) FOR JOB IN ('CLERK', 'ANALYST' AS A))", "'CLERK'|A"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Headings, HeadingTest, ::testing::ValuesIn(kHeadings));
