@@ -167,7 +167,7 @@ void CZenquillView::OnTreeSelChanged() { DispatchTreeSelection(); }
 
 // The commands act on the tree's selected node, which a right click does not change.
 void CZenquillView::OnTreeListRightClick() {
-  schemamenu::Show(fw::ResourceInstance(), Hwnd(), connected != 0, ListView_GetItemCount(resultList.Handle()) > 0);
+  schemamenu::Show(fw::ResourceInstance(), Hwnd(), connected != 0, resultList.Rows().RowCount() > 0);
 }
 
 void CZenquillView::OnViewData() {

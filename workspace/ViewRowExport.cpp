@@ -1,7 +1,6 @@
 // Copy rows, Copy rows with headings and Save CSV data: the result's rows, in the list's
 // current order, as tab text on the clipboard and as a CSV file.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <new>
 #include <string>
@@ -11,25 +10,28 @@
 #include "CsvFile.h"
 #include "CurrentDirectoryKeeper.h"
 #include "FileDialog.h"
-#include "ListViewTable.h"
 #include "ResultMemoryCap.h"
+#include "ResultSet.h"
 #include "SafeSave.h"
-#include "TableRows.h"
 #include "TextTable.h"
 #include "WaitCursor.h"
 #include "ZenquillView.h"
 
 namespace {
 
-// The list's selected rows, top to bottom.
-std::vector<int> SelectedRows(HWND list) {
-  std::vector<int> rows;
-  for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
-       row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
-    rows.push_back(row);
-  }
-  return rows;
-}
+// The result list's rows, read from its store in the order the list shows them.
+class ListRows : public xml::RowSource {
+ public:
+  explicit ListRows(const results::ResultSet& rows) : rows_(rows) {}
+
+  int ColumnCount() const override { return rows_.ColumnCount(); }
+  int RowCount() const override { return rows_.RowCount(); }
+  std::string Heading(int column) const override { return rows_.Heading(column); }
+  std::string_view Cell(int row, int column) const override { return rows_.Cell(row, column); }
+
+ private:
+  const results::ResultSet& rows_;
+};
 
 // The text is counted against the result's memory before the clipboard's two copies of it
 // are made. Throws std::bad_alloc when that goes past the cap.
@@ -50,12 +52,11 @@ bool ChooseCsvFile(HWND owner, fw::ChosenFile& file) {
 // The selected rows, or every row when none is selected.
 void CZenquillView::OnCopyRows(bool withHeadings) {
   const fw::WaitCursor wait;
-  const xml::ListViewTable table(resultList.Handle());
-  const xml::TableRows source(table);
+  const ListRows source(resultList.Rows());
   std::vector<int> rows;
   fw::ClipboardResult result;
   try {
-    rows = SelectedRows(resultList.Handle());
+    rows = resultList.SelectedRows();
     result = PutOnClipboard(Hwnd(), xml::TabText(source, rows, withHeadings));
   } catch (const std::bad_alloc&) {
     result = fw::ClipboardResult::NoMemory;
@@ -79,8 +80,7 @@ void CZenquillView::OnSaveCsvData() {
   fw::ChosenFile file;
   if (!ChooseCsvFile(Hwnd(), file)) return;
   const fw::WaitCursor wait;
-  const xml::ListViewTable table(resultList.Handle());
-  const xml::TableRows source(table);
+  const ListRows source(resultList.Rows());
   const bool saved = SaveThroughTemporaryFile(
       file.path, [&](const std::string& saving) { return xml::WriteCsvFile(saving, source); });
   ReportFileOutcome(saved ? "Saved CSV file!" : "Failed to save CSV file!");

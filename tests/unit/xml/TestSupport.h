@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "RowSource.h"
 #include "TableSource.h"
 
 #ifndef _WIN32
@@ -50,6 +51,23 @@ class FakeTable : public xml::TableSource {
  private:
   std::vector<std::string> headings_;
   Rows rows_;
+};
+
+// The same table read as rows, as the copy and CSV writers read the result list.
+class TableRows : public xml::RowSource {
+ public:
+  explicit TableRows(const xml::TableSource& table) : table_(table) {}
+  int ColumnCount() const override { return table_.ColumnCount(); }
+  int RowCount() const override { return table_.RowCount(); }
+  std::string Heading(int column) const override { return table_.Heading(column); }
+  std::string_view Cell(int row, int column) const override {
+    cell_ = table_.Cell(row, column);
+    return cell_;
+  }
+
+ private:
+  const xml::TableSource& table_;
+  mutable std::string cell_;
 };
 
 #ifndef _WIN32

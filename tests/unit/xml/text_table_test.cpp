@@ -3,7 +3,6 @@
 #include <string>
 
 #include "CsvFile.h"
-#include "TableRows.h"
 #include "TestSupport.h"
 #include "TextTable.h"
 
@@ -36,7 +35,7 @@ TEST(TextTable, EachCellAsCsvAndAsTabText) {
   for (const CellCase& c : kCells) {
     SCOPED_TRACE(c.name);
     const xmltest::FakeTable table({"H"}, {{c.cell}});
-    const xml::TableRows rows(table);
+    const xmltest::TableRows rows(table);
     ASSERT_TRUE(xml::WriteCsvFile(path, rows));
     EXPECT_EQ("\xEF\xBB\xBFH\r\n" + c.csv + "\r\n", xmltest::ReadWholeFile(path));
     EXPECT_EQ(c.tab + "\r\n", xml::TabText(rows, {}, false));
@@ -45,16 +44,16 @@ TEST(TextTable, EachCellAsCsvAndAsTabText) {
 
 TEST(TextTable, TabTextOfChosenRowsWithHeadings) {
   const xmltest::FakeTable table({"EMPNO", "ENAME"}, {{"7369", "SMITH"}, {"7499", "ALLEN"}, {"7521", "WARD"}});
-  const xml::TableRows rows(table);
+  const xmltest::TableRows rows(table);
   EXPECT_EQ("EMPNO\tENAME\r\n7521\tWARD\r\n7369\tSMITH\r\n", xml::TabText(rows, {2, 0}, true));
   EXPECT_EQ("7369\tSMITH\r\n7499\tALLEN\r\n7521\tWARD\r\n", xml::TabText(rows, {}, false));
 }
 
 TEST(TextTable, CsvFileThatCannotBeWrittenFails) {
   const xmltest::FakeTable table({"H"}, {{"x"}});
-  EXPECT_FALSE(xml::WriteCsvFile(xmltest::kFullDevice, xml::TableRows(table)));
+  EXPECT_FALSE(xml::WriteCsvFile(xmltest::kFullDevice, xmltest::TableRows(table)));
   EXPECT_FALSE(xml::WriteCsvFile(xmltest::ScratchFolder("text_table_missing") + "no\\such/dir/x.csv",
-                                 xml::TableRows(table)));
+                                 xmltest::TableRows(table)));
 }
 
 }  // namespace
