@@ -1,7 +1,9 @@
 // Copy rows and Save CSV data under Wine, by hand (scripts/bench-program export): Copy rows of
 // the demo's 100,000 x 10 table, and Save CSV data of 1,000,000 x 10 rows against writing the
 // same bytes with one buffered write in this process, with the memory the save takes on top
-// of the loaded rows. Prints a Markdown table; exit code 1 when a step failed.
+// of the loaded rows. On a shared machine single runs vary by 2x: the save and the write are
+// each taken as the best of a few, run in turn. Prints a Markdown table; exit code 1 when a
+// step failed.
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -22,6 +24,7 @@ const unsigned kLongStepMs = 30 * 60 * 1000;  // a loaded machine can be very sl
 const char kSettings[] = "VIEWXML=0\r\n";
 const char kCopyQuery[] = "SELECT * FROM MEASUREMENTS";
 const char kSaveQuery[] = "SELECT M.* FROM MEASUREMENTS M, SALGRADE S, DEPT D WHERE D.DEPTNO <= 20";
+const int kRuns = 3;
 
 struct Figures {
   double copy = -1, save = -1, write = -1;
@@ -67,9 +70,10 @@ bool TimeSave(Workbench& bench, const std::string& path, Figures& figures) {
         return !bench.Message().empty();
       },
       kLongStepMs, 5);
-  figures.save = saving.Seconds();
-  figures.extraWorkingSet = workingSet - before.workingSet;
-  figures.extraPrivate = privateBytes - before.privateBytes;
+  const double seconds = saving.Seconds();
+  if (figures.save < 0 || seconds < figures.save) figures.save = seconds;
+  figures.extraWorkingSet = std::max(figures.extraWorkingSet, workingSet - before.workingSet);
+  figures.extraPrivate = std::max(figures.extraPrivate, privateBytes - before.privateBytes);
   return reported && bench.Message() == "Saved CSV file!" ? true : Fail("Save CSV data: " + bench.Message());
 }
 
@@ -87,7 +91,8 @@ bool TimeOneWrite(const std::string& path, Figures& figures) {
   std::FILE* out = std::fopen(copy.c_str(), "wb");
   const bool written = out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
   if (out) std::fclose(out);
-  figures.write = writing.Seconds();
+  const double seconds = writing.Seconds();
+  if (figures.write < 0 || seconds < figures.write) figures.write = seconds;
   DeleteFileA(copy.c_str());
   return written ? true : Fail("the one buffered write");
 }
@@ -100,8 +105,11 @@ bool Measure(Workbench& bench, Figures& figures) {
   figures.copy = copying.Seconds();
   if (!ReadAll(bench, kSaveQuery, 1000000)) return Fail("F5 on 1,000,000 rows: " + bench.Message());
   const std::string path = bench.Scratch() + "\\million.csv";
-  const bool measured = TimeSave(bench, path, figures) && TimeOneWrite(path, figures);
-  DeleteFileA(path.c_str());
+  bool measured = true;
+  for (int run = 0; run < kRuns && measured; ++run) {
+    measured = TimeSave(bench, path, figures) && TimeOneWrite(path, figures);
+    DeleteFileA(path.c_str());
+  }
   return measured;
 }
 
@@ -112,8 +120,8 @@ void Print(const Figures& f) {
       "| figure | value |",
       "|---|---|",
       TableRow("Copy rows, 100,000 x 10, to \"Copied 100000 rows\"", f.copy, "s"),
-      TableRow("Save CSV data, 1,000,000 x 10, Save pressed to \"Saved CSV file!\"", f.save, "s"),
-      TableRow("the same bytes with one buffered write (baseline)", f.write, "s"),
+      TableRow("Save CSV data, 1,000,000 x 10, Save pressed to \"Saved CSV file!\", best of 3", f.save, "s"),
+      TableRow("the same bytes with one buffered write (baseline), best of 3", f.write, "s"),
       TableRow("Save CSV data over the baseline", Ratio(f.save, f.write), "x"),
       TableRow("CSV file size", f.bytes / 1e6, "MB"),
       TableRow("Save CSV data, extra working set (peak of samples)", f.extraWorkingSet / mb, "MB"),
