@@ -81,7 +81,7 @@ void CZenquillView::OnSaveCsvData() {
   if (!ChooseCsvFile(Hwnd(), file)) return;
   const fw::WaitCursor wait;
   const ListRows source(resultList.Rows());
-  const bool saved = SaveThroughTemporaryFile(
-      file.path, [&](const std::string& saving) { return xml::WriteCsvFile(saving, source); });
+  const bool saved =
+      SaveThroughTemporaryFile(file.path, [&](const std::string& saving) { return xml::WriteCsvFile(saving, source); });
   ReportFileOutcome(saved ? "Saved CSV file!" : "Failed to save CSV file!");
 }

@@ -25,7 +25,8 @@ const CellCase kCells[] = {
     {"tab", "a\tb", "a\tb", "\"a\tb\""},
     {"empty", "", "", ""},
     {"NULL", "NULL", "NULL", "NULL"},
-    {"longer than the writer's buffer", std::string(3 << 20, 'x'), std::string(3 << 20, 'x'), std::string(3 << 20, 'x')},
+    {"longer than the writer's buffer", std::string(3 << 20, 'x'), std::string(3 << 20, 'x'),
+     std::string(3 << 20, 'x')},
     {"Latin-1 letters", "Jos\xE9 M\xFCller \x80", "Jos\xC3\xA9 M\xC3\xBCller \xE2\x82\xAC", "Jos\xE9 M\xFCller \x80"},
 };
 
