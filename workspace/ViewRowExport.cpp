@@ -27,7 +27,7 @@ class ListRows : public xml::RowSource {
   int ColumnCount() const override { return rows_.ColumnCount(); }
   int RowCount() const override { return rows_.RowCount(); }
   std::string Heading(int column) const override { return rows_.Heading(column); }
-  std::string_view Cell(int row, int column) const override { return rows_.Cell(row, column); }
+  std::string_view RowText(int row) const override { return rows_.RowText(row); }
 
  private:
   const results::ResultSet& rows_;

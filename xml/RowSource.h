@@ -13,8 +13,9 @@ class RowSource {
   virtual int ColumnCount() const = 0;
   virtual int RowCount() const = 0;
   virtual std::string Heading(int column) const = 0;
-  // Valid until the next call.
-  virtual std::string_view Cell(int row, int column) const = 0;
+  // The row's cells in one piece, each ended by a NUL, left to right; a row may hold fewer
+  // cells than there are columns (the others are empty). Valid until the next call.
+  virtual std::string_view RowText(int row) const = 0;
 
  protected:
   ~RowSource() = default;

@@ -36,14 +36,22 @@ void AppendCell(const TextDialect& dialect, std::string_view cell, std::string& 
   out += '"';
 }
 
+std::string_view TakeCell(std::string_view& rowText) {
+  const std::size_t end = rowText.find('\0');
+  const std::string_view cell = rowText.substr(0, end);
+  rowText.remove_prefix(end == std::string_view::npos ? rowText.size() : end + 1);
+  return cell;
+}
+
 void AppendHeadingLine(const TextDialect& dialect, const RowSource& source, std::string& out) {
   AppendLine(
       dialect, source.ColumnCount(), [&](int column) { return source.Heading(column); }, out);
 }
 
 void AppendRowLine(const TextDialect& dialect, const RowSource& source, int row, std::string& out) {
+  std::string_view rest = source.RowText(row);
   AppendLine(
-      dialect, source.ColumnCount(), [&](int column) { return source.Cell(row, column); }, out);
+      dialect, source.ColumnCount(), [&](int) { return TakeCell(rest); }, out);
 }
 
 std::string TabText(const RowSource& source, const std::vector<int>& rows, bool withHeadings) {

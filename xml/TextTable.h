@@ -32,6 +32,9 @@ constexpr TextDialect kCsv = {',', ByteSetOf(",\"\r\n")};
 constexpr TextDialect kTabText = {'\t', ByteSetOf("\t\r\n")};
 
 void AppendCell(const TextDialect& dialect, std::string_view cell, std::string& out);
+// The first cell of a row's text as RowSource::RowText gives it, taken off the text; "" once
+// the text is used up.
+std::string_view TakeCell(std::string_view& rowText);
 // The headings, or one row of the source, as one line.
 void AppendHeadingLine(const TextDialect& dialect, const RowSource& source, std::string& out);
 void AppendRowLine(const TextDialect& dialect, const RowSource& source, int row, std::string& out);

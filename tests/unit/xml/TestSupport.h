@@ -60,14 +60,15 @@ class TableRows : public xml::RowSource {
   int ColumnCount() const override { return table_.ColumnCount(); }
   int RowCount() const override { return table_.RowCount(); }
   std::string Heading(int column) const override { return table_.Heading(column); }
-  std::string_view Cell(int row, int column) const override {
-    cell_ = table_.Cell(row, column);
-    return cell_;
+  std::string_view RowText(int row) const override {
+    text_.clear();
+    for (int column = 0; column < ColumnCount(); ++column) text_ += table_.Cell(row, column) + '\0';
+    return text_;
   }
 
  private:
   const xml::TableSource& table_;
-  mutable std::string cell_;
+  mutable std::string text_;
 };
 
 #ifndef _WIN32

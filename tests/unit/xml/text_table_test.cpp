@@ -50,6 +50,23 @@ TEST(TextTable, TabTextOfChosenRowsWithHeadings) {
   EXPECT_EQ("7369\tSMITH\r\n7499\tALLEN\r\n7521\tWARD\r\n", xml::TabText(rows, {}, false));
 }
 
+// A script's shorter rows hold fewer cells than the result has columns: the others are empty.
+TEST(TextTable, RowsWithFewerCellsThanColumns) {
+  struct ShortRows : xml::RowSource {
+    int ColumnCount() const override { return 3; }
+    int RowCount() const override { return 2; }
+    std::string Heading(int column) const override { return std::string(1, static_cast<char>('A' + column)); }
+    std::string_view RowText(int row) const override { return row == 0 ? std::string_view("x\0", 2) : ""; }
+  } rows;
+  const std::string path = xmltest::ScratchFolder("text_table_short") + "short.csv";
+  ASSERT_TRUE(xml::WriteCsvFile(path, rows));
+  EXPECT_EQ(
+      "\xEF\xBB\xBF"
+      "A,B,C\r\nx,,\r\n,,\r\n",
+      xmltest::ReadWholeFile(path));
+  EXPECT_EQ("x\t\t\r\n\t\t\r\n", xml::TabText(rows, {}, false));
+}
+
 TEST(TextTable, CsvFileThatCannotBeWrittenFails) {
   const xmltest::FakeTable table({"H"}, {{"x"}});
   EXPECT_FALSE(xml::WriteCsvFile(xmltest::kFullDevice, xmltest::TableRows(table)));
