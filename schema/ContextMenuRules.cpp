@@ -2,7 +2,7 @@
 
 #include "resource.h"
 
-bool GreyedInContextMenu(unsigned commandId, bool connected) {
+bool GreyedInContextMenu(unsigned commandId, bool connected, bool listHasRows) {
   switch (commandId) {
     case ID_REFRESH:
     case ID_VIEW_DATA:
@@ -10,6 +10,9 @@ bool GreyedInContextMenu(unsigned commandId, bool connected) {
       return !connected;
     case ID_DATABASE_CONNECT:
       return connected;
+    case ID_COPY_ROWS:
+    case ID_COPY_ROWS_HEADINGS:
+      return !listHasRows;
   }
   return false;
 }

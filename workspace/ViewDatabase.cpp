@@ -166,7 +166,9 @@ bool CZenquillView::OnSchemaNotify(const NMHDR& notify) {
 void CZenquillView::OnTreeSelChanged() { DispatchTreeSelection(); }
 
 // The commands act on the tree's selected node, which a right click does not change.
-void CZenquillView::OnTreeListRightClick() { schemamenu::Show(fw::ResourceInstance(), Hwnd(), connected != 0); }
+void CZenquillView::OnTreeListRightClick() {
+  schemamenu::Show(fw::ResourceInstance(), Hwnd(), connected != 0, resultList.Rows().RowCount() > 0);
+}
 
 void CZenquillView::OnViewData() {
   const std::string statement = ViewDataStatement(schematree::ReadSelection(schemaTree));
