@@ -59,7 +59,7 @@ bool ReadDefinition(Session& session, const Target& target, TableDefinition& def
 // One column definition or table constraint, written as Oracle takes it, as SQLite keeps it.
 bool TranslatedItem(Session& session, const std::string& item, std::string& translated, OraError& error) {
   DdlRewriteOptions options{session.User().name, session.User().isDba,
-                           [&session] { return NextConstraintName(session); }};
+                            [&session] { return NextConstraintName(session); }};
   Translation translation;
   if (!RewriteDdl("CREATE TABLE \"ZQ$ITEM\" (" + item + ")", options, translation, error)) return false;
   size_t open = translation.sql.find('(');

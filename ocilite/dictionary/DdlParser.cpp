@@ -134,7 +134,8 @@ bool TriggerHeader(Reader& r, TriggerDefinition& definition) {
   if (r.Peek("WHEN")) {
     size_t from = r.Position() + 1;
     r.SkipTo({"BEGIN", "DECLARE", "CALL"});
-    for (size_t i = from; i < r.Position(); ++i) definition.whenClause += (i > from ? " " : "") + std::string(r.At(i).text);
+    for (size_t i = from; i < r.Position(); ++i)
+      definition.whenClause += (i > from ? " " : "") + std::string(r.At(i).text);
   }
   return true;
 }
@@ -156,7 +157,8 @@ bool ParseCreateSynonym(const std::vector<Token>& t, SynonymDefinition& definiti
   Reader r(t, error);
   r.SkipCreateModifiers();
   definition.isPublic = r.Accept("PUBLIC");
-  if (!r.Expect("SYNONYM") || !r.QualifiedName(definition.name) || !r.Expect("FOR") || !r.QualifiedName(definition.target)) {
+  if (!r.Expect("SYNONYM") || !r.QualifiedName(definition.name) || !r.Expect("FOR") ||
+      !r.QualifiedName(definition.target)) {
     return false;
   }
   if (r.AcceptSymbol('@') && !r.DottedName(definition.dbLink)) return false;
@@ -170,7 +172,8 @@ bool ParseCreateDbLink(const std::vector<Token>& t, DbLinkDefinition& definition
   if (!r.Expect("DATABASE") || !r.Expect("LINK") || !r.DottedName(definition.name)) return false;
   if (r.Accept("CONNECT")) {
     std::string password;
-    if (!r.Expect("TO") || !r.Name(definition.user) || !r.Expect("IDENTIFIED") || !r.Expect("BY") || !r.Name(password)) {
+    if (!r.Expect("TO") || !r.Name(definition.user) || !r.Expect("IDENTIFIED") || !r.Expect("BY") ||
+        !r.Name(password)) {
       return false;
     }
   }

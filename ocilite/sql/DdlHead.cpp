@@ -8,8 +8,8 @@ bool IsSqlObjectWord(const Token& object) {
 
 DdlHead ReadDdlHead(const std::vector<Token>& t) {
   // OR or REPLACE alone are passed over as well, and left for the later stages to refuse.
-  static const char* const kOtherModifiers[] = {"BITMAP",         "FORCE",  "NOFORCE",   "EDITIONABLE", "NONEDITIONABLE",
-                                                "GLOBAL",         "TEMPORARY", "TEMP",   "OR",          "REPLACE"};
+  static const char* const kOtherModifiers[] = {"BITMAP", "FORCE",     "NOFORCE", "EDITIONABLE", "NONEDITIONABLE",
+                                                "GLOBAL", "TEMPORARY", "TEMP",    "OR",          "REPLACE"};
   DdlHead head;
   size_t i = 1;
   for (bool read = true; read && i < t.size();) {

@@ -78,8 +78,8 @@ struct Expr {
   QueryPtr query;
   bool negated = false;
   bool mustYieldOneRow = false;  // a scalar subquery Oracle refuses when it gives more than one row
-  bool star = false;      // COUNT(*)
-  bool distinct = false;  // COUNT(DISTINCT x)
+  bool star = false;             // COUNT(*)
+  bool distinct = false;         // COUNT(DISTINCT x)
   bool hasOperand = false;
   bool hasElse = false;
   bool outerJoin = false;  // column(+): its table's rows may be missing (an old-style outer join)

@@ -39,7 +39,8 @@ TEST(DdlParserTest, SequenceOptions) {
 TEST(DdlParserTest, DescendingSequenceStartsAtItsMaximum) {
   SequenceDefinition definition;
   OraError error;
-  ASSERT_TRUE(ParseCreateSequence(SignificantTokens("CREATE SEQUENCE S INCREMENT BY -2 MAXVALUE 50"), definition, error));
+  ASSERT_TRUE(
+      ParseCreateSequence(SignificantTokens("CREATE SEQUENCE S INCREMENT BY -2 MAXVALUE 50"), definition, error));
   EXPECT_EQ(50, definition.start);
 }
 
@@ -60,7 +61,8 @@ TEST(DdlParserTest, DatabaseLink) {
   DbLinkDefinition definition;
   OraError error;
   ASSERT_TRUE(ParseCreateDbLink(
-      SignificantTokens("CREATE DATABASE LINK hq.acme CONNECT TO scott IDENTIFIED BY tiger USING 'HQ'"), definition, error))
+      SignificantTokens("CREATE DATABASE LINK hq.acme CONNECT TO scott IDENTIFIED BY tiger USING 'HQ'"), definition,
+      error))
       << error.text;
   EXPECT_EQ("HQ.ACME", definition.name);
   EXPECT_EQ("SCOTT", definition.user);
@@ -110,8 +112,8 @@ TEST(DdlParserTest, TriggerHeader) {
 TEST(DdlParserTest, InsteadOfStatementTrigger) {
   UnitDefinition definition;
   OraError error;
-  ASSERT_TRUE(
-      ParseCreateUnit(SignificantTokens("CREATE TRIGGER t INSTEAD OF INSERT ON v BEGIN NULL; END;"), definition, error));
+  ASSERT_TRUE(ParseCreateUnit(SignificantTokens("CREATE TRIGGER t INSTEAD OF INSERT ON v BEGIN NULL; END;"), definition,
+                              error));
   EXPECT_EQ("INSTEAD OF", definition.trigger.timing);
   EXPECT_FALSE(definition.trigger.forEachRow);
 }
