@@ -27,6 +27,10 @@ class DatabaseDocument {
   std::string GetErrorText();
   // Ends the current query before the next one would.
   DbResult CloseQuery();
+  // Cancelling the running call: Break from another thread, Reset once the call returned.
+  bool CanBreak() const { return connection_.CanBreak(); }
+  DbResult Break() { return connection_.Break(); }
+  DbResult Reset() { return connection_.Reset(); }
 
  private:
   OciConnection connection_;

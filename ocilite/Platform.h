@@ -13,9 +13,6 @@ std::string LibraryFolder();
 // The name the operating system knows the current user by.
 std::string OperatingSystemUser();
 
-// Blocks the calling thread that long.
-void SleepMilliseconds(unsigned milliseconds);
-
 }  // namespace ocilite
 
 #endif

@@ -1,5 +1,4 @@
 #include <dlfcn.h>
-#include <time.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -18,12 +17,6 @@ std::string LibraryFolder() {
 std::string OperatingSystemUser() {
   const passwd* entry = getpwuid(geteuid());
   return entry && entry->pw_name ? std::string(entry->pw_name) : std::string();
-}
-
-void SleepMilliseconds(unsigned milliseconds) {
-  timespec wait = {static_cast<time_t>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1000000L};
-  while (nanosleep(&wait, &wait) != 0) {
-  }
 }
 
 }  // namespace ocilite

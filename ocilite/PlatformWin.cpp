@@ -23,6 +23,4 @@ std::string OperatingSystemUser() {
   return GetUserNameA(name, &size) ? std::string(name) : std::string();
 }
 
-void SleepMilliseconds(unsigned milliseconds) { Sleep(milliseconds); }
-
 }  // namespace ocilite

@@ -1,8 +1,7 @@
 #include "RoundTrips.h"
 
+#include <chrono>
 #include <cstdlib>
-
-#include "Platform.h"
 
 namespace ocilite {
 
@@ -14,7 +13,27 @@ RoundTrips::RoundTrips() {
 
 void RoundTrips::Make() {
   ++count_;
-  if (latencyMs_ > 0) SleepMilliseconds(latencyMs_);
+  if (latencyMs_ == 0) return;
+  std::unique_lock<std::mutex> guard(lock_);
+  woken_.wait_for(guard, std::chrono::milliseconds(latencyMs_), [this] { return broken_; });
+}
+
+void RoundTrips::Break() {
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    broken_ = true;
+  }
+  woken_.notify_all();
+}
+
+void RoundTrips::Reset() {
+  std::lock_guard<std::mutex> guard(lock_);
+  broken_ = false;
+}
+
+bool RoundTrips::Broken() {
+  std::lock_guard<std::mutex> guard(lock_);
+  return broken_;
 }
 
 bool PrefetchedRows::TakeOne() {

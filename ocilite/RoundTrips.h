@@ -4,19 +4,30 @@
 #ifndef ZENQUILL_OCILITE_ROUNDTRIPS_H
 #define ZENQUILL_OCILITE_ROUNDTRIPS_H
 
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
 
 namespace ocilite {
 
+// A break (OCIBreak, from any thread) cuts the wait of the trip under way short and holds
+// until it is reset (OCIReset), so that every call it catches can answer ORA-01013.
 class RoundTrips {
  public:
   RoundTrips();
   void Make();
   uint64_t Count() const { return count_; }
 
+  void Break();
+  void Reset();
+  bool Broken();
+
  private:
   uint64_t count_ = 0;
   unsigned latencyMs_ = 0;
+  std::mutex lock_;
+  std::condition_variable woken_;
+  bool broken_ = false;
 };
 
 // What the client holds of a query's rows, as Oracle's client keeps them: the execute's

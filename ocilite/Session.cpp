@@ -82,11 +82,18 @@ void Session::End() {
   if (db_) {
     OraError ignored;
     Rollback(ignored);
+    std::lock_guard<std::mutex> guard(closing_);
     sqlite3_close_v2(db_);  // statements still open keep it until they are finalized
+    db_ = nullptr;
   }
   sqlite3_close_v2(sequenceDb_);
-  db_ = nullptr;
   sequenceDb_ = nullptr;
+}
+
+void Session::Break() {
+  roundTrips_.Break();
+  std::lock_guard<std::mutex> guard(closing_);
+  if (db_) sqlite3_interrupt(db_);
 }
 
 bool Session::Prepare(OraError& error) {
