@@ -3,6 +3,7 @@
 #ifndef ZENQUILL_WORKSPACE_EXECUTIONPORTS_H
 #define ZENQUILL_WORKSPACE_EXECUTIONPORTS_H
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ class StatementSource {
   virtual std::string GetErrorText() = 0;
   // Ends the current query, freeing what the client library holds for it.
   virtual void CloseQuery() = 0;
+  // Whether the user cancelled the run: the call that failed was stopped, not refused.
+  virtual bool Cancelled() = 0;
 
  protected:
   ~StatementSource() = default;
@@ -42,6 +45,8 @@ class DocumentStatements : public StatementSource {
   int ValuesCut() override { return document_.ValuesCut(); }
   std::string GetErrorText() override { return document_.GetErrorText(); }
   void CloseQuery() override { document_.CloseQuery(); }
+  // Cancelling is the worker's business (SessionWorker), not the document's.
+  bool Cancelled() override { return false; }
 
  private:
   Document& document_;
@@ -56,6 +61,14 @@ class ResultList {
   // A row after the last one: values[0] in column 0, the others in the columns after it.
   // False when the list has no memory left for it: then the row is not there at all.
   virtual bool AppendRow(const std::vector<std::string>& values) = 0;
+  // Rows fetched elsewhere, in order, appended and shown in one step; returns how many went
+  // in (fewer than given when memory ran out). A list that can do better than a row at a
+  // time overrides it.
+  virtual std::size_t AppendRows(const std::vector<std::vector<std::string>>& rows) {
+    std::size_t appended = 0;
+    while (appended < rows.size() && AppendRow(rows[appended])) ++appended;
+    return appended;
+  }
   virtual int RowCount() const = 0;
   // Off while rows pour in; turning it on again shows the rows read so far.
   virtual void SetRedraw(bool on) = 0;

@@ -1,0 +1,282 @@
+#include "SessionWorker.h"
+
+#include <new>
+
+#include "ResultFiller.h"
+
+const char kCancelledCallText[] = "ORA-01013: user requested cancel of current operation";
+
+std::string RunProgressText(int rows) {
+  return rows > 0 ? "Fetching: " + std::to_string(rows) + " rows" : "Running...";
+}
+
+// The job's result list: its changes go into the queue for the window to apply.
+class SessionWorker::HandOverList : public ResultList {
+ public:
+  explicit HandOverList(SessionWorker& worker) : worker_(worker) {}
+
+  void Clear() override {
+    std::unique_lock<std::mutex> guard(worker_.lock_);
+    worker_.rows_ = 0;
+    worker_.listFull_ = false;
+    worker_.Queue(guard, {ListChange::kClear, "", 0, {}});
+  }
+
+  void AddColumn(const std::string& heading, int width) override {
+    std::unique_lock<std::mutex> guard(worker_.lock_);
+    worker_.Queue(guard, {ListChange::kColumn, heading, width, {}});
+  }
+
+  // Rows join the batch the window has not taken yet; a list that ran out of room takes
+  // no more until it is cleared.
+  bool AppendRow(const std::vector<std::string>& values) override {
+    std::unique_lock<std::mutex> guard(worker_.lock_);
+    if (worker_.listFull_) return false;
+    ++worker_.rows_;
+    std::deque<ListChange>& queue = worker_.queue_;
+    if (!queue.empty() && queue.back().kind == ListChange::kRows) {
+      queue.back().rows.push_back(values);
+      return true;
+    }
+    worker_.Queue(guard, {ListChange::kRows, "", 0, {values}});
+    return true;
+  }
+
+  int RowCount() const override {
+    std::lock_guard<std::mutex> guard(worker_.lock_);
+    return worker_.rows_;
+  }
+
+  // Turning drawing on is where the filler wants the rows in the list: it waits until the
+  // window has taken all of them (or the run is abandoned), so the counts that follow hold.
+  void SetRedraw(bool on) override {
+    if (!on) return;
+    std::unique_lock<std::mutex> guard(worker_.lock_);
+    worker_.changed_.wait(guard,
+                          [this] { return (worker_.queue_.empty() && !worker_.applying_) || worker_.Abandoned(); });
+  }
+
+  // No, when the run is abandoned before the window answers.
+  bool AskToReadAll(const std::string& question) override {
+    std::unique_lock<std::mutex> guard(worker_.lock_);
+    if (worker_.Abandoned()) return false;
+    worker_.answer_.reset();
+    worker_.phase_ = RunPhase::Asking;
+    worker_.Queue(guard, {ListChange::kQuestion, question, 0, {}});
+    worker_.changed_.wait(guard, [this] { return worker_.answer_.has_value() || worker_.Abandoned(); });
+    if (worker_.phase_ == RunPhase::Asking) worker_.phase_ = RunPhase::Running;
+    return worker_.answer_.value_or(false);
+  }
+
+ private:
+  SessionWorker& worker_;
+};
+
+// The session as the job sees it: once the run is cancelled, calls not yet begun fail as the
+// cancelled one did, and the first call to return after the break resets the session.
+class SessionWorker::CancellableSource : public StatementSource {
+ public:
+  explicit CancellableSource(SessionWorker& worker) : worker_(worker), source_(worker.source_) {}
+
+  DbResult Execute(const std::string& statement, int& isQuery, int& columnCount, int& rowCount,
+                   int& errorOffset) override {
+    if (Refused()) return DB_ERROR;
+    return Returned(source_.Execute(statement, isQuery, columnCount, rowCount, errorOffset));
+  }
+  DbResult DescribeColumns(int columnCount, std::vector<std::string>& names) override {
+    if (Refused()) return DB_ERROR;
+    return Returned(source_.DescribeColumns(columnCount, names));
+  }
+  DbResult FetchRow(int columnCount, std::vector<std::string>& values) override {
+    if (Refused()) return DB_ERROR;
+    return Returned(source_.FetchRow(columnCount, values));
+  }
+  int ValuesCut() override { return source_.ValuesCut(); }
+  std::string GetErrorText() override { return refused_ ? kCancelledCallText : source_.GetErrorText(); }
+  void CloseQuery() override {
+    source_.CloseQuery();
+    worker_.ResetAfterBreak();
+  }
+  bool Cancelled() override { return worker_.Phase() == RunPhase::Cancelling; }
+
+ private:
+  bool Refused() {
+    refused_ = Cancelled();
+    return refused_;
+  }
+  DbResult Returned(DbResult result) {
+    worker_.ResetAfterBreak();
+    return result;
+  }
+
+  SessionWorker& worker_;
+  StatementSource& source_;
+  bool refused_ = false;
+};
+
+SessionWorker::SessionWorker(StatementSource& source, CallBreaker& breaker, std::function<void()> wake)
+    : source_(source), breaker_(breaker), wake_(std::move(wake)), thread_([this] { Loop(); }) {}
+
+SessionWorker::~SessionWorker() {
+  bool jobRunning;
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    quitting_ = true;
+    jobRunning = jobRunning_;
+  }
+  changed_.notify_all();
+  // A call that neither returned nor heeded the break cannot be waited for at exit.
+  if (jobRunning) {
+    thread_.detach();
+  } else {
+    thread_.join();
+  }
+}
+
+bool SessionWorker::Start(Job job) {
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    if (phase_ != RunPhase::Idle || quitting_) return false;
+    job_ = std::move(job);
+    phase_ = RunPhase::Running;
+    breakSent_ = false;
+    resetDone_ = false;
+  }
+  changed_.notify_all();
+  return true;
+}
+
+RunPhase SessionWorker::Phase() const {
+  std::lock_guard<std::mutex> guard(lock_);
+  return phase_;
+}
+
+bool SessionWorker::CanCancel() const {
+  const RunPhase phase = Phase();
+  return (phase == RunPhase::Running || phase == RunPhase::Asking) && breaker_.CanBreak();
+}
+
+bool SessionWorker::Cancel() {
+  if (!CanCancel()) return false;
+  std::lock_guard<std::mutex> breaking(breaking_);
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    if (phase_ != RunPhase::Running && phase_ != RunPhase::Asking) return false;
+    phase_ = RunPhase::Cancelling;
+    breakSent_ = true;
+  }
+  changed_.notify_all();
+  breaker_.Break();
+  return true;
+}
+
+void SessionWorker::ResetAfterBreak() {
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    if (!breakSent_ || resetDone_) return;
+    resetDone_ = true;
+  }
+  std::lock_guard<std::mutex> breaking(breaking_);
+  breaker_.Reset();
+}
+
+RunNews SessionWorker::Drain(ResultList& list) {
+  RunNews news;
+  std::unique_lock<std::mutex> guard(lock_);
+  news.question = Apply(guard, list);
+  if (!news.question && phase_ == RunPhase::Ended && queue_.empty()) {
+    news.outcome = std::move(outcome_);
+    outcome_.reset();
+    phase_ = RunPhase::Idle;
+  }
+  return news;
+}
+
+std::optional<std::string> SessionWorker::Apply(std::unique_lock<std::mutex>& guard, ResultList& list) {
+  while (!queue_.empty()) {
+    ListChange change = std::move(queue_.front());
+    queue_.pop_front();
+    if (change.kind == ListChange::kQuestion) return change.text;
+    applying_ = true;
+    guard.unlock();
+    std::size_t taken = 0;
+    switch (change.kind) {
+      case ListChange::kClear:
+        list.Clear();
+        break;
+      case ListChange::kColumn:
+        list.AddColumn(change.text, change.width);
+        break;
+      case ListChange::kRows:
+        list.SetRedraw(false);
+        taken = list.AppendRows(change.rows);
+        list.SetRedraw(true);
+        break;
+      case ListChange::kQuestion:
+        break;
+    }
+    guard.lock();
+    applying_ = false;
+    if (change.kind == ListChange::kRows && taken < change.rows.size()) {
+      // Rows after the first that found no room never go in.
+      listFull_ = true;
+      rows_ = list.RowCount();
+      while (!queue_.empty() && queue_.front().kind == ListChange::kRows) queue_.pop_front();
+    }
+    changed_.notify_all();
+  }
+  return std::nullopt;
+}
+
+void SessionWorker::Answer(bool readAll) {
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    answer_ = readAll;
+  }
+  changed_.notify_all();
+}
+
+bool SessionWorker::WaitForJob(std::chrono::milliseconds timeout) {
+  std::unique_lock<std::mutex> guard(lock_);
+  return changed_.wait_for(guard, timeout, [this] { return !jobRunning_ && !job_; });
+}
+
+void SessionWorker::Queue(std::unique_lock<std::mutex>& guard, ListChange change) {
+  const bool wasEmpty = queue_.empty();
+  queue_.push_back(std::move(change));
+  if (!wasEmpty) return;
+  guard.unlock();
+  wake_();
+  guard.lock();
+}
+
+void SessionWorker::Loop() {
+  HandOverList list(*this);
+  for (;;) {
+    Job job;
+    {
+      std::unique_lock<std::mutex> guard(lock_);
+      changed_.wait(guard, [this] { return job_ || quitting_; });
+      if (!job_) return;
+      job = std::move(job_);
+      job_ = nullptr;
+      jobRunning_ = true;
+    }
+    CancellableSource source(*this);
+    ExecutionOutcome outcome;
+    try {
+      outcome = job(source, list);
+    } catch (const std::bad_alloc&) {
+      outcome.message = OutOfMemoryText(list.RowCount());
+    }
+    ResetAfterBreak();
+    {
+      std::lock_guard<std::mutex> guard(lock_);
+      outcome_ = std::move(outcome);
+      phase_ = RunPhase::Ended;
+      jobRunning_ = false;
+    }
+    changed_.notify_all();
+    wake_();
+  }
+}
