@@ -114,6 +114,20 @@ class SessionWorker::CancellableSource : public StatementSource {
   bool refused_ = false;
 };
 
+namespace {
+
+// The list's rows may run out of memory by refusing a row or by throwing.
+std::size_t AppendWhatFits(ResultList& list, const std::vector<std::vector<std::string>>& rows) {
+  const int before = list.RowCount();
+  try {
+    return list.AppendRows(rows);
+  } catch (const std::bad_alloc&) {
+    return static_cast<std::size_t>(list.RowCount() - before);
+  }
+}
+
+}  // namespace
+
 SessionWorker::SessionWorker(StatementSource& source, CallBreaker& breaker, std::function<void()> wake)
     : source_(source), breaker_(breaker), wake_(std::move(wake)), thread_([this] { Loop(); }) {}
 
@@ -209,7 +223,7 @@ std::optional<std::string> SessionWorker::Apply(std::unique_lock<std::mutex>& gu
         break;
       case ListChange::kRows:
         list.SetRedraw(false);
-        taken = list.AppendRows(change.rows);
+        taken = AppendWhatFits(list, change.rows);
         list.SetRedraw(true);
         break;
       case ListChange::kQuestion:

@@ -48,6 +48,7 @@ void CZenquillView::OnInitialUpdate() {
   LoadExecutionSettings();
   ListView_SetExtendedListViewStyle(resultList.Handle(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
   BuildSchemaTree();
+  CreateSessionWorker();
 }
 
 void CZenquillView::LayoutControls() {
@@ -71,12 +72,13 @@ void CZenquillView::OnSize(int cx, int cy) {
   }
 }
 
-// Closing the window always ends the session: the Disconnect command's handler runs
-// whether or not the command is enabled. The result list leaves the window first: Wine's
-// list view frees its rows one by one in a time that grows with the square of their number
-// (minutes for a million), while the process, which ends with this window, gives all of its
-// memory back at once. Ending normally, the program leaves no recovery copy behind.
+// Closing the window always ends the session: a run still going on is cancelled first,
+// then the Disconnect command's handler runs whether or not the command is enabled. The result list leaves the window
+// first: Wine's list view frees its rows one by one in a time that grows with the square of their number (minutes for a
+// million), while the process, which ends with this window, gives all of its memory back at once. Ending normally, the
+// program leaves no recovery copy behind.
 void CZenquillView::OnDestroy() {
+  EndRunForClosing();
   SetParent(resultList.Handle(), HWND_MESSAGE);
   OnCommand(ID_DATABASE_DISCONNECT);
   recovery.Discard();
@@ -95,6 +97,11 @@ INT_PTR CZenquillView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return FALSE;
     case WM_NOTIFY:
       return OnSchemaNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_SETCURSOR:
+      return OnSetCursor(lParam);
+    case kRunNewsMessage:
+      OnRunNews();
+      return TRUE;
   }
   return fw::FormView::OnMessage(msg, wParam, lParam);
 }

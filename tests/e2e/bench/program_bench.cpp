@@ -69,7 +69,7 @@ double TimeSaveXml(Workbench& bench, const std::string& path, std::uint64_t& byt
   if (!bench.WaitForDialog("Save As")) return -1;
   const Stopwatch saving;
   if (!bench.AnswerFileDialog("Save As", path)) return -1;
-  if (!e2e::WaitUntil([&] { return !bench.Message().empty(); }, kLongStepMs, 5)) return -1;
+  if (!e2e::WaitUntil([&] { return exece2e::Finished(bench.Message()); }, kLongStepMs, 5)) return -1;
   const double seconds = saving.Seconds();
   WIN32_FILE_ATTRIBUTE_DATA file = {};
   if (bench.Message() != "Saved XML file!" || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &file))

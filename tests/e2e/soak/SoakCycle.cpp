@@ -37,14 +37,16 @@ std::string QueryAllRows(Workbench& bench) {
   HWND question = bench.WaitForDialog();
   if (!question) return "query: no read-all question";
   Workbench::Answer(question, IDYES);
-  e2e::WaitUntil([&] { return !bench.Message().empty(); }, exece2e::kPatienceMs);
+  e2e::WaitUntil([&] { return exece2e::Finished(bench.Message()); }, exece2e::kPatienceMs);
   return Expect("query", bench.Message(), "Rows 600");
 }
 
 std::string LoadSchemaScope(Workbench& bench, int cycle) {
   e2e::TreeViewReader tree(e2e::FindControl(bench.Main(), IDC_SCHEMA_TREE));
   HTREEITEM scope = tree.Find(kScopes[cycle % 2]);
+  e2e::SetText(e2e::FindControl(bench.Main(), IDC_MESSAGE_LINE), "");
   if (!scope || !tree.Select(scope)) return "schema: no scope node to select";
+  e2e::WaitUntil([&] { return exece2e::Finished(bench.Message()); }, exece2e::kPatienceMs);
   return Expect("schema", bench.Message(), "Rows ");
 }
 
@@ -52,7 +54,7 @@ std::string SaveXml(Workbench& bench) {
   e2e::SetText(e2e::FindControl(bench.Main(), IDC_MESSAGE_LINE), "");
   e2e::PostCommand(bench.Main(), ID_FILE_SAVE_XML);
   if (!bench.AnswerFileDialog("Save As", bench.Scratch() + "\\soak.xml")) return "save: no save dialog";
-  e2e::WaitUntil([&] { return !bench.Message().empty(); }, exece2e::kPatienceMs);
+  e2e::WaitUntil([&] { return exece2e::Finished(bench.Message()); }, exece2e::kPatienceMs);
   return Expect("save", bench.Message(), "Saved XML file!");
 }
 
