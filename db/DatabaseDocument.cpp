@@ -8,6 +8,7 @@ namespace {
 
 const char kNoMessageText[] = "No message! Are you connected to the database?";
 const size_t kErrorTextSize = 4096;
+const char kTransactionQuery[] = "SELECT DBMS_TRANSACTION.LOCAL_TRANSACTION_ID FROM DUAL";
 
 // Trailing line feeds go, inner ones become blanks: the message line shows one line.
 std::string OneLine(std::string text) {
@@ -20,19 +21,28 @@ std::string OneLine(std::string text) {
 
 DbResult DatabaseDocument::Connect(const std::string& database, const std::string& user, const std::string& password,
                                    int loginType) {
+  transaction_.Reset();
   return connection_.Connect(database.data(), database.size(), user.data(), user.size(), password.data(),
                              password.size(), loginType);
 }
 
-DbResult DatabaseDocument::Disconnect() { return connection_.Disconnect(); }
+DbResult DatabaseDocument::Disconnect() {
+  transaction_.Reset();
+  return connection_.Disconnect();
+}
 
-DbResult DatabaseDocument::SetManualCommit(bool manual) { return connection_.SetManualCommit(manual ? 1 : 0); }
+DbResult DatabaseDocument::SetManualCommit(bool manual) {
+  manualCommit_ = manual;
+  return connection_.SetManualCommit(manual ? 1 : 0);
+}
 
 DbResult DatabaseDocument::Execute(const std::string& statement, int& isQuery, int& columnCount, int& rowCount,
                                    int& errorOffset) {
   std::string text = statement;
   std::replace(text.begin(), text.end(), '\r', ' ');
-  return connection_.Execute(text.data(), text.size(), isQuery, columnCount, rowCount, errorOffset);
+  const DbResult result = connection_.Execute(text.data(), text.size(), isQuery, columnCount, rowCount, errorOffset);
+  if (result == DB_OK) transaction_.Note(text, isQuery != 0, manualCommit_);
+  return result;
 }
 
 DbResult DatabaseDocument::DescribeColumns(int columnCount, std::vector<std::string>& names) {
@@ -51,3 +61,16 @@ std::string DatabaseDocument::GetErrorText() {
 }
 
 DbResult DatabaseDocument::CloseQuery() { return connection_.CloseQuery(); }
+
+bool DatabaseDocument::HasPendingChanges() {
+  if (!manualCommit_) return false;
+  int isQuery = 0, columnCount = 0, rowCount = 0, errorOffset = 0;
+  std::vector<std::string> names;
+  std::vector<std::string> id;
+  const bool answered = connection_.Execute(kTransactionQuery, sizeof kTransactionQuery - 1, isQuery, columnCount,
+                                            rowCount, errorOffset) == DB_OK &&
+                        isQuery && columnCount == 1 && connection_.DescribeColumns(1, names) == DB_OK &&
+                        connection_.FetchRow(1, id) == DB_OK && id.size() == 1;
+  connection_.CloseQuery();
+  return answered ? id[0] != "NULL" : transaction_.Open();
+}

@@ -7,6 +7,7 @@
 
 #include "DbResult.h"
 #include "OciConnection.h"
+#include "TransactionTracker.h"
 
 class DatabaseDocument {
  public:
@@ -31,9 +32,15 @@ class DatabaseDocument {
   bool CanBreak() const { return connection_.CanBreak(); }
   DbResult Break() { return connection_.Break(); }
   DbResult Reset() { return connection_.Reset(); }
+  // Whether the session holds changes not yet committed or rolled back; only ever under
+  // manual commit. The server is asked; where it cannot answer, the statements run since
+  // the last COMMIT or ROLLBACK tell. Ends the current query.
+  bool HasPendingChanges();
 
  private:
   OciConnection connection_;
+  bool manualCommit_ = false;
+  TransactionTracker transaction_;
 };
 
 #endif

@@ -34,6 +34,8 @@ class FormView : public CmdTarget {
   virtual void OnInitialUpdate();
   // Runs DoDataExchange in one direction; false when a validation failed.
   bool UpdateData(bool saveAndValidate);
+  // Asked before the frame closes; false keeps the frame open.
+  virtual bool CanCloseFrame() { return true; }
   // Tab and arrow-key navigation between the form's controls.
   bool PreTranslateMessage(MSG& msg);
   // Resizes the frame so that the view is as large as the form's template, shrinking

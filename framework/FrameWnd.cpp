@@ -222,7 +222,7 @@ LRESULT FrameWnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       return OnNotify(reinterpret_cast<NMHDR*>(lParam));
     case WM_CLOSE:
-      DestroyWindow(hwnd_);
+      if (!view_ || view_->CanCloseFrame()) DestroyWindow(hwnd_);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

@@ -255,15 +255,18 @@ OCI_EXPORT sword OCISessionBegin(OCISvcCtx* svchp, OCIError* errhp, OCISession* 
 
 OCI_EXPORT sword OCISessionEnd(OCISvcCtx* svchp, OCIError* errhp, OCISession* usrhp, ub4) {
   SessionHandle* session = Find<SessionHandle>(usrhp, OCI_HTYPE_SESSION);
-  if (!Find<ServiceHandle>(svchp, OCI_HTYPE_SVCCTX) || !Find<ErrorHandle>(errhp, OCI_HTYPE_ERROR) || !session) {
-    return OCI_INVALID_HANDLE;
-  }
+  ErrorHandle* error = Find<ErrorHandle>(errhp, OCI_HTYPE_ERROR);
+  if (!Find<ServiceHandle>(svchp, OCI_HTYPE_SVCCTX) || !error || !session) return OCI_INVALID_HANDLE;
+  // Oracle's client commits what is pending when the session ends; a failed commit rolls back.
+  OraError failure;
+  bool committed = true;
   if (session->session) {
     session->session->RoundTrip();
+    committed = session->session->Commit(failure);
     session->session->End();
   }
   session->session.reset();
-  return OCI_SUCCESS;
+  return committed ? OCI_SUCCESS : error->Report(failure, OCI_ERROR);
 }
 
 OCI_EXPORT sword OCIStmtPrepare(OCIStmt* stmtp, OCIError* errhp, const OraText* stmt, ub4 stmt_len, ub4, ub4) {

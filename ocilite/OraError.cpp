@@ -44,6 +44,7 @@ const Message kMessages[] = {
     {1013, "user requested cancel of current operation"},
     {1017, "invalid username/password; logon denied"},
     {1031, "insufficient privileges"},
+    {1086, "savepoint '%s' never established in this session or is invalid"},
     {1400, "cannot insert NULL into (%s)"},
     {1405, "fetched column value is NULL"},
     {1434, "private synonym to be dropped does not exist"},

@@ -1,5 +1,6 @@
 #include "Session.h"
 
+#include <atomic>
 #include <cstring>
 #include <vector>
 
@@ -20,6 +21,9 @@ std::string Quote(const std::string& name) {
   for (char c : name) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
   return quoted + "\"";
 }
+
+// Transactions begun in this process, by every session: numbers their ids.
+std::atomic<uint64_t> transactionsBegun{0};
 
 bool IsShared(const char* database) {
   return database && (std::strcmp(database, "main") == 0 || std::strcmp(database, "temp") == 0);
@@ -126,11 +130,42 @@ bool Session::AttachSchemas(OraError& error) {
 
 bool Session::InTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }
 
-bool Session::BeginTransaction(OraError& error) { return InTransaction() || RunScript(db_, "BEGIN", error); }
+bool Session::BeginTransaction(OraError& error) {
+  if (InTransaction()) return true;
+  transactionNumber_ = ++transactionsBegun;
+  return RunScript(db_, "BEGIN", error);
+}
 
 bool Session::Commit(OraError& error) { return !InTransaction() || RunScript(db_, "COMMIT", error); }
 
 bool Session::Rollback(OraError& error) { return !InTransaction() || RunScript(db_, "ROLLBACK", error); }
+
+bool Session::RunAtomically(const std::function<bool(OraError&)>& change, OraError& error) {
+  const bool wasOpen = InTransaction();
+  if (!BeginTransaction(error) || !RunScript(db_, "SAVEPOINT zq$statement", error)) return false;
+  const bool changed = change(error);
+  OraError ignored;
+  if (!changed) RunScript(db_, "ROLLBACK TO zq$statement", ignored);
+  RunScript(db_, "RELEASE zq$statement", ignored);
+  if (!changed && !wasOpen) Rollback(ignored);
+  return changed;
+}
+
+bool Session::Savepoint(const std::string& name, OraError& error) {
+  return BeginTransaction(error) && RunScript(db_, ("SAVEPOINT " + Quote(name)).c_str(), error);
+}
+
+// SQLite keeps the savepoint rolled back to, and drops the later ones, as Oracle does.
+bool Session::RollbackTo(const std::string& name, OraError& error) {
+  if (InTransaction() && RunScript(db_, ("ROLLBACK TO " + Quote(name)).c_str(), error)) return true;
+  error = MakeOraError(1086, name);
+  return false;
+}
+
+// In Oracle's form, undo segment.slot.sequence.
+std::string Session::TransactionId() const {
+  return InTransaction() ? "1.0." + std::to_string(transactionNumber_) : std::string();
+}
 
 int Session::Authorize(void* self, int action, const char* first, const char* second, const char* database,
                        const char* view) {

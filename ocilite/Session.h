@@ -5,6 +5,7 @@
 #define ZENQUILL_OCILITE_SESSION_H
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -42,6 +43,7 @@ class Session {
   Session& operator=(const Session&) = delete;
 
   // Rolls back what is pending and closes the connection; statements still open fail later.
+  // OCISessionEnd commits first, as Oracle's client does.
   void End();
   bool IsOpen() const { return db_ != nullptr; }
   sqlite3* Db() const { return db_; }
@@ -52,6 +54,14 @@ class Session {
   bool BeginTransaction(OraError& error);
   bool Commit(OraError& error);
   bool Rollback(OraError& error);
+  // Runs a change inside the transaction so that its failure changes nothing, as on Oracle:
+  // what it did is undone, and so is a transaction it began.
+  bool RunAtomically(const std::function<bool(OraError&)>& change, OraError& error);
+  // Named points inside the transaction; an unknown name is ORA-01086.
+  bool Savepoint(const std::string& name, OraError& error);
+  bool RollbackTo(const std::string& name, OraError& error);
+  // DBMS_TRANSACTION.LOCAL_TRANSACTION_ID: empty while no transaction is open.
+  std::string TransactionId() const;
 
   // While one of these lives, statements are ours, not the user's: the authorizer lets them be.
   class Trusted {
@@ -106,6 +116,7 @@ class Session {
   UserAccount user_;
   int trusted_ = 0;
   int denial_ = 0;
+  uint64_t transactionNumber_ = 0;
   std::map<std::string, int64_t> currentValues_;
   RoundTrips roundTrips_;
   uint64_t aggregateNullsSkipped_ = 0;

@@ -11,6 +11,9 @@
 
 namespace ocilite {
 
+// The one package function the library answers, a pseudo column to the parser.
+constexpr const char* kTransactionIdName = "DBMS_TRANSACTION.LOCAL_TRANSACTION_ID";
+
 // What the checks know of a value's type.
 enum class SqlType { Unknown, Number, Text, Date };
 
@@ -25,7 +28,7 @@ enum class ExprKind {
   Null,
   Column,       // names: [schema.]table.column or column
   Star,         // names: the qualifier, if any
-  Pseudo,       // text: SYSDATE, SYSTIMESTAMP, USER
+  Pseudo,       // text: SYSDATE, SYSTIMESTAMP, USER, kTransactionIdName
   Sequence,     // names: [owner.]sequence, text: NEXTVAL or CURRVAL
   DateLiteral,  // text: DATE '...' content
   Unary,        // text: "-", "+" or "NOT"

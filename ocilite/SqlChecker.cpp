@@ -755,7 +755,7 @@ class Checker {
         break;
       case ExprKind::Pseudo:
         if (e->text == "LEVEL") return HierarchyValue(e, "ZQ$LEVEL");
-        e->type = e->text == "USER" ? SqlType::Text : SqlType::Date;
+        e->type = e->text == "USER" || e->text == kTransactionIdName ? SqlType::Text : SqlType::Date;
         if (IsRownum(*e)) {  // in the select list: the row's number before any ORDER BY
           ToCall(e, "ROW_NUMBER", SqlType::Number);
           e->over = std::make_unique<WindowSpec>();

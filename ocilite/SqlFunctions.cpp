@@ -33,6 +33,15 @@ void IsDba(sqlite3_context* context, int, sqlite3_value**) {
   sqlite3_result_int(context, SessionOf(context)->User().isDba ? 1 : 0);
 }
 
+void TransactionId(sqlite3_context* context, int, sqlite3_value**) {
+  const std::string id = SessionOf(context)->TransactionId();
+  if (id.empty()) {
+    sqlite3_result_null(context);
+  } else {
+    ResultText(context, id);
+  }
+}
+
 void Sysdate(sqlite3_context* context, int, sqlite3_value**) { ResultText(context, LocalTimestamp()); }
 
 void SequenceValue(sqlite3_context* context, sqlite3_value** argv, bool next) {
@@ -113,6 +122,7 @@ const FunctionEntry kFunctions[] = {
     {"ZQ_USER", 0, true, User},
     {"ZQ_IS_DBA", 0, true, IsDba},
     {"ZQ_SYSDATE", 0, false, Sysdate},
+    {"ZQ_TRANSACTION_ID", 0, false, TransactionId},
     {"ZQ_NEXTVAL", 2, false, NextVal},
     {"ZQ_CURRVAL", 2, false, CurrVal},
     {"NVL", 2, true, Nvl},

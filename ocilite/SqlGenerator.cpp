@@ -523,7 +523,10 @@ class Generator {
         Emit("*", e.start);
         break;
       case ExprKind::Pseudo:
-        Emit(e.text == "USER" ? "ZQ_USER()" : "ZQ_SYSDATE()", e.start);
+        Emit(e.text == "USER"               ? "ZQ_USER()"
+             : e.text == kTransactionIdName ? "ZQ_TRANSACTION_ID()"
+                                            : "ZQ_SYSDATE()",
+             e.start);
         break;
       case ExprKind::Sequence:
         Emit(std::string(e.text == "NEXTVAL" ? "ZQ_NEXTVAL(" : "ZQ_CURRVAL(") +

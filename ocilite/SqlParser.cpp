@@ -828,6 +828,10 @@ class Parser {
            name == "ROWNUM" || name == "LEVEL";
   }
 
+  static bool IsTransactionId(const std::vector<std::string>& names) {
+    return names.size() == 2 && names[0] + "." + names[1] == kTransactionIdName;
+  }
+
   static bool IsUnsupportedPseudo(const std::string& name) { return name == "ROWID" || name == "CONNECT_BY_ISLEAF"; }
 
   bool NameExpr(ExprPtr& out) {
@@ -847,9 +851,9 @@ class Parser {
       out->names = names;
     } else if (PeekSymbol('(') && !PeekSymbol('+', 1)) {
       return FunctionCall(names, start, out);
-    } else if (names.size() == 1 && !quoted && IsPseudoColumn(last)) {
+    } else if ((names.size() == 1 && !quoted && IsPseudoColumn(last)) || IsTransactionId(names)) {
       out = Node(ExprKind::Pseudo, start);
-      out->text = last == "CURRENT_DATE" ? "SYSDATE" : last;
+      out->text = last == "CURRENT_DATE" ? "SYSDATE" : IsTransactionId(names) ? kTransactionIdName : last;
     } else if (names.size() == 1 && !quoted && IsUnsupportedPseudo(last)) {
       i_--;
       return Unsupported(last);

@@ -76,7 +76,8 @@ StatementKind ClassifyStatement(const std::vector<Token>& t) {
   if (first.IsWord("DECLARE")) return {OCI_STMT_DECLARE, Route::AnonymousBlock};
   if (first.IsWord("COMMIT")) return {0, Route::Commit};
   if (first.IsWord("ROLLBACK")) return {0, Route::Rollback};
-  static const char* const kKnownElsewhere[] = {"GRANT", "REVOKE", "RENAME",  "LOCK",    "SAVEPOINT", "EXPLAIN",
+  if (first.IsWord("SAVEPOINT")) return {0, Route::Savepoint};
+  static const char* const kKnownElsewhere[] = {"GRANT", "REVOKE", "RENAME",  "LOCK",    "EXPLAIN",
                                                 "CALL",  "AUDIT",  "ANALYZE", "COMMENT", "SET"};
   for (const char* word : kKnownElsewhere) {
     if (first.IsWord(word)) return {0, Route::Unsupported};

@@ -12,7 +12,8 @@ namespace ocilite {
 enum class Route {
   Sql,  // translated and run by SQLite
   Commit,
-  Rollback,
+  Rollback,  // also ROLLBACK TO a savepoint
+  Savepoint,
   Ignored,     // accepted and does nothing (ALTER SESSION)
   CreateUnit,  // PL/SQL unit: recorded in the dictionary, never run
   DropUnit,

@@ -6,6 +6,7 @@
 #include "SqlFrontEnd.h"
 #include "SqlTranslator.h"
 #include "StatementKind.h"
+#include "TransactionStatements.h"
 #include "ValueFunctions.h"
 #include "sqlite3.h"
 
@@ -121,8 +122,11 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
     return OCI_ERROR;
   }
   // DDL commits what is pending, as in Oracle; DML joins the session's transaction.
-  bool started = isDdl ? session->Commit(error) : session->BeginTransaction(error);
-  if (!started || !RunTranslated(*session, translation, request.text, result.rowCount, error)) {
+  auto run = [&](OraError& failure) {
+    return RunTranslated(*session, translation, request.text, result.rowCount, failure);
+  };
+  bool ran = isDdl ? session->Commit(error) && run(error) : session->RunAtomically(run, error);
+  if (!ran) {
     // SQLite names no side of a broken foreign key: a DELETE can only have left children behind.
     if (error.code == 2291 && type == OCI_STMT_DELETE) error = MakeOraError(2292, "FOREIGN KEY", error.offset);
     return OCI_ERROR;
@@ -142,10 +146,9 @@ int RunStatement(const std::shared_ptr<Session>& session, const ExecuteRequest& 
     case Route::Sql:
       return RunSql(session, request, kind.ociType, result, error);
     case Route::Commit:
-      ok = session->Commit(error);
-      break;
     case Route::Rollback:
-      ok = session->Rollback(error);
+    case Route::Savepoint:
+      ok = RunTransactionStatement(*session, kind.route, tokens, error);
       break;
     case Route::Ignored:
       ok = AlterSession(session->Db(), tokens, error);

@@ -41,8 +41,12 @@ void CZenquillView::OnConnect() {
   Report("Connect to database!");
 }
 
-// A missing session (never opened, or no client library) counts as disconnected.
 void CZenquillView::OnDisconnect() {
+  if (SettlePendingChanges()) EndSession();
+}
+
+// A missing session (never opened, or no client library) counts as disconnected.
+void CZenquillView::EndSession() {
   fw::WaitCursor wait;
   ReadControls();
   const DbResult result = GetDocument()->Disconnect();

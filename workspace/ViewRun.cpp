@@ -64,5 +64,4 @@ void CZenquillView::EndRunForClosing() {
     recovery.Discard();
     ExitProcess(0);
   }
-  worker.reset();
 }

@@ -72,15 +72,17 @@ void CZenquillView::OnSize(int cx, int cy) {
   }
 }
 
-// Closing the window always ends the session: a run still going on is cancelled first,
-// then the Disconnect command's handler runs whether or not the command is enabled. The result list leaves the window
-// first: Wine's list view frees its rows one by one in a time that grows with the square of their number (minutes for a
-// million), while the process, which ends with this window, gives all of its memory back at once. Ending normally, the
-// program leaves no recovery copy behind.
+// Closing the window always ends the session, without the question: CanCloseFrame asked it
+// before the window was let go, once a run still going on was cancelled. The result list
+// leaves the window first: Wine's list view frees its rows one by one in a time that grows
+// with the square of their number (minutes for a million), while the process, which ends
+// with this window, gives all of its memory back at once. Ending normally, the program
+// leaves no recovery copy behind.
 void CZenquillView::OnDestroy() {
   EndRunForClosing();
+  worker.reset();
   SetParent(resultList.Handle(), HWND_MESSAGE);
-  OnCommand(ID_DATABASE_DISCONNECT);
+  EndSession();
   recovery.Discard();
 }
 

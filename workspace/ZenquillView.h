@@ -39,6 +39,8 @@ class CZenquillView : public fw::FormView {
   void WriteControls();
 
   void OnInitialUpdate() override;
+  // Closing the window ends the session: the user settles pending changes first.
+  bool CanCloseFrame() override;
   bool OnCommand(unsigned id) override;
   bool OnUpdateCommand(fw::CmdUI& ui) override;
 
@@ -87,9 +89,13 @@ class CZenquillView : public fw::FormView {
   // The full path of `name` in the current directory, taken while that is still the
   // start-up folder: a file dialog may change it while the idle timer writes the copy.
   static std::string StartupFolderFile(const char* name);
-  // Connect and Disconnect (ViewDatabase.cpp).
+  // Connect and Disconnect (ViewDatabase.cpp). EndSession disconnects without asking.
   void OnConnect();
   void OnDisconnect();
+  void EndSession();
+  // Under manual commit, the user commits or rolls back what is pending before the session
+  // ends (ViewTransaction.cpp); false when the session stays.
+  bool SettlePendingChanges();
   // Execute and Execute Statement (ViewDatabase.cpp): the editor's text or selection run by
   // `run`. Report puts a message in the message line and beeps.
   void OnExecute();
@@ -99,7 +105,8 @@ class CZenquillView : public fw::FormView {
   void Report(const std::string& message);
   // Runs on the session's worker (ViewRun.cpp): the job's rows reach the result list as
   // they come, and `done` gets its outcome on this thread. Cancel breaks the running call;
-  // closing the window cancels and waits a while for the run to end.
+  // closing the window cancels and waits a while for the run to end (before its question
+  // about pending changes, which needs the session).
   void CreateSessionWorker();
   void StartRun(SessionWorker::Job job, std::function<void(const ExecutionOutcome&)> done);
   bool RunGoesOn() const { return worker && worker->Busy(); }

@@ -98,12 +98,20 @@ TEST(Connect, CancelThenConnectAndDisconnect) {
   EXPECT_TRUE(bench.Close());
 }
 
-// Closing the window ends the session: its open transaction is rolled back, not committed,
-// and the program ends by itself.
-TEST(Connect, ClosingWhileConnectedEndsTheSession) {
+// Closing the window with Autocommit off and a change pending asks first: Cancel keeps the
+// window and the transaction, No rolls the change back and lets the program end.
+TEST(Connect, ClosingWithAPendingChangeAsksFirst) {
   Workbench bench;
   ASSERT_TRUE(bench.StartConnected("connect-close", "AUTOCOMMIT=0\r\n"));
   ASSERT_EQ("Execute succeeded! Rows changed 1", bench.Execute("UPDATE DEPT SET LOC = 'MOON' WHERE DEPTNO = 10"));
+  for (int answer : {IDCANCEL, IDNO}) {
+    PostMessageA(bench.Main(), WM_CLOSE, 0, 0);
+    HWND question = bench.WaitForDialog();
+    ASSERT_NE(nullptr, question);
+    EXPECT_EQ("There are uncommitted changes. Commit them before disconnecting?", Workbench::MessageBoxText(question));
+    Workbench::Answer(question, answer);
+    if (answer == IDCANCEL) EXPECT_EQ("Rows 1", bench.Execute("SELECT LOC FROM DEPT WHERE LOC = 'MOON'"));
+  }
   EXPECT_TRUE(bench.Close());
   Workbench again;
   ASSERT_TRUE(again.StartConnected("connect-close", "", true));

@@ -49,4 +49,13 @@ class FakeSession : public ::testing::Test {
   std::unique_ptr<DatabaseDocument> document;
 };
 
+// The same, connected as SCOTT before each test.
+class FakeConnectedSession : public FakeSession {
+ protected:
+  void SetUp() override {
+    FakeSession::SetUp();
+    ASSERT_EQ(DB_OK, ConnectAsScott());
+  }
+};
+
 #endif

@@ -7,12 +7,8 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-class FakeStatement : public FakeSession {
+class FakeStatement : public FakeConnectedSession {
  protected:
-  void SetUp() override {
-    FakeSession::SetUp();
-    ASSERT_EQ(DB_OK, ConnectAsScott());
-  }
   void AsQuery() { fake.FakeOciSetAttribute(OCI_ATTR_STMT_TYPE, OCI_STMT_SELECT); }
   void AsUpdate() { fake.FakeOciSetAttribute(OCI_ATTR_STMT_TYPE, OCI_STMT_UPDATE); }
   // The demo result: three columns, a NULL in the first row.

@@ -46,6 +46,7 @@ const KindCase kKindCases[] = {
     {"COMMIT", 0, Route::Commit},
     {"commit work", 0, Route::Commit},
     {"ROLLBACK", 0, Route::Rollback},
+    {"SAVEPOINT A", 0, Route::Savepoint},
     {"GRANT SELECT ON T TO U", 0, Route::Unsupported},
     {"HELLO", 0, Route::Invalid},
     {"", 0, Route::Invalid},
