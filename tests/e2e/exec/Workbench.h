@@ -16,6 +16,12 @@ namespace exece2e {
 
 constexpr unsigned kPatienceMs = 20000;
 
+// A query that keeps SQLite busy for as long as the cancel lets it: only the break ends it
+// in time.
+constexpr char kEndlessQuery[] =
+    "SELECT COUNT(*) FROM ALL_TAB_COLUMNS A, ALL_TAB_COLUMNS B, ALL_TAB_COLUMNS C, ALL_TAB_COLUMNS D, "
+    "ALL_TAB_COLUMNS E";
+
 // Whether the message line holds a report: not empty, not the mark the harness put there
 // before a command, not a run's progress.
 bool Finished(const std::string& message);
