@@ -54,6 +54,7 @@ class NoList : public ResultList {
   int RowCount() const override { return 0; }
   void SetRedraw(bool) override {}
   bool AskToReadAll(const std::string&) override { return false; }
+  bool AskSubstitution(const SubstitutionAsk&, std::string&) override { return false; }
 };
 
 // The caret at the start, the middle and the end of the script.

@@ -19,6 +19,7 @@
 #define IDD_CONFIGURATION 141
 #define IDR_HAND_CURSOR 142
 #define IDB_TREE_IMAGES 147
+#define IDD_SUBSTITUTION 150
 
 // Commands: File
 #define ID_FILE_NEW 57600
@@ -98,6 +99,11 @@
 
 // Shared by the Connect and Configuration dialogs
 #define IDC_HELP_BUTTON 1018
+
+// Substitution variable dialog 150: one of the two edit boxes shows, the second for HIDE
+#define IDC_SUBST_PROMPT 1030
+#define IDC_SUBST_VALUE 1031
+#define IDC_SUBST_HIDDEN 1032
 
 // About box 100
 #define IDC_ABOUT_LINK 1015

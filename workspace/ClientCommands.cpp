@@ -1,6 +1,7 @@
 #include "ClientCommands.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 #include "ScriptLexer.h"
@@ -16,9 +17,8 @@ struct CommandWord {
   std::size_t shortest;
 };
 
-// In alphabetical order. The buffer editing commands (APPEND, CHANGE, INPUT, LIST, RUN), which
-// SQL*Plus takes as one letter, are left out: a script hardly uses them, and a statement may
-// be a single letter.
+// In alphabetical order. The buffer editing commands, which SQL*Plus takes as one letter, are
+// apart (kBufferCommands).
 const CommandWord kSkipped[] = {
     {"ACCEPT", 3},   {"ARCHIVE", 7},    {"ATTRIBUTE", 4}, {"BREAK", 3},     {"BTITLE", 3},    {"CLEAR", 2},
     {"COLUMN", 3},   {"COMPUTE", 4},    {"CONNECT", 4},   {"COPY", 4},      {"DEFINE", 3},    {"DEL", 3},
@@ -29,18 +29,29 @@ const CommandWord kSkipped[] = {
     {"STORE", 5},    {"TIMING", 4},     {"TTITLE", 3},    {"UNDEFINE", 5},  {"VARIABLE", 3},  {"WHENEVER", 8},
     {"XQUERY", 6},
 };
+// They count only before a blank or the end of the line, so that a statement may still begin
+// with one of their letters; CHANGE also takes its delimiter straight after it (C/old/new/).
+// DOCUMENT goes with them: its block is no statement either.
+const CommandWord kBufferCommands[] = {{"APPEND", 1}, {"DOCUMENT", 3}, {"INPUT", 1}, {"LIST", 1}, {"RUN", 1}};
+const CommandWord kChange = {"CHANGE", 1};
+const CommandWord kDocument = {"DOCUMENT", 3};
+const CommandWord kRun = {"RUN", 1};
 const CommandWord kExecute = {"EXECUTE", 4};
 const CommandWord kRemark = {"REMARK", 3};
 const CommandWord kSet = {"SET", 3};
 
-bool Abbreviates(const std::string& text, std::size_t at, std::size_t end, const CommandWord& word) {
-  if (at == end || UpperAscii(text[at]) != word.name[0]) return false;  // most words differ here
-  const std::size_t length = end - at;
-  if (length < word.shortest || length > word.length) return false;
+bool Abbreviates(const char* bytes, std::size_t length, const char* name, std::size_t nameLength,
+                 std::size_t shortest) {
+  if (length == 0 || UpperAscii(bytes[0]) != name[0]) return false;  // most words differ here
+  if (length < shortest || length > nameLength) return false;
   for (std::size_t k = 0; k < length; ++k) {
-    if (UpperAscii(text[at + k]) != word.name[k]) return false;
+    if (UpperAscii(bytes[k]) != name[k]) return false;
   }
   return true;
+}
+
+bool Abbreviates(const std::string& text, std::size_t at, std::size_t end, const CommandWord& word) {
+  return Abbreviates(text.data() + at, end - at, word.name, word.length, word.shortest);
 }
 
 bool IsLineFiller(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -62,6 +73,34 @@ std::size_t CommandEnd(const std::string& text, std::size_t at, bool continues) 
   }
 }
 
+bool EndsBufferCommand(const std::string& text, std::size_t wordEnd, bool change) {
+  if (wordEnd == text.size() || IsLineFiller(text[wordEnd]) || text[wordEnd] == '\n') return true;
+  return change && !IsWordByte(text[wordEnd]) && text[wordEnd] != ';';
+}
+
+bool IsBufferCommand(const std::string& text, std::size_t at, std::size_t wordEnd) {
+  if (Abbreviates(text, at, wordEnd, kChange)) return EndsBufferCommand(text, wordEnd, true);
+  for (const CommandWord& word : kBufferCommands) {
+    if (Abbreviates(text, at, wordEnd, word)) return EndsBufferCommand(text, wordEnd, false);
+  }
+  return false;
+}
+
+// Just after the current line when it holds nothing but fillers from `from` on; npos otherwise.
+std::size_t LoneLineEnd(const std::string& text, std::size_t from) {
+  while (from < text.size() && IsLineFiller(text[from])) ++from;
+  if (from == text.size()) return from;
+  return text[from] == '\n' ? from + 1 : std::string::npos;
+}
+
+// Just after the first line from `at` on that starts with "#", or the end of the text.
+std::size_t DocumentEnd(const std::string& text, std::size_t at) {
+  const std::size_t hash = text.find("\n#", at);
+  if (hash == std::string::npos) return text.size();
+  const std::size_t lineFeed = text.find('\n', hash + 1);
+  return lineFeed == std::string::npos ? text.size() : lineFeed + 1;
+}
+
 bool IsSqlSet(const std::string& text, std::size_t afterSet) {
   const std::size_t next = SkipBlanksAndComments(text, afterSet);
   return WordAt(text, next, "TRANSACTION") || WordAt(text, next, "ROLE") || WordAt(text, next, "CONSTRAINT") ||
@@ -69,7 +108,12 @@ bool IsSqlSet(const std::string& text, std::size_t afterSet) {
 }
 
 ClientCommandLine::Kind KindOf(const std::string& text, std::size_t at, std::size_t wordEnd) {
-  if (text[at] == '@') return ClientCommandLine::Skipped;
+  // Scripts started, host commands, and a "." that ends no entry.
+  if (text[at] == '@' || text[at] == '!' || text[at] == '$') return ClientCommandLine::Skipped;
+  if (text[at] == '.') {
+    return LoneLineEnd(text, at + 1) != std::string::npos ? ClientCommandLine::Skipped : ClientCommandLine::None;
+  }
+  if (IsBufferCommand(text, at, wordEnd)) return ClientCommandLine::Skipped;
   if (Abbreviates(text, at, wordEnd, kExecute)) return ClientCommandLine::Execute;
   if (Abbreviates(text, at, wordEnd, kSet))
     return IsSqlSet(text, wordEnd) ? ClientCommandLine::None : ClientCommandLine::Skipped;
@@ -91,6 +135,10 @@ ClientCommandLine ClientCommandAt(const std::string& text, std::size_t at) {
   const std::size_t wordEnd = WordEnd(text, at);
   line.kind = KindOf(text, at, wordEnd);
   if (line.kind == ClientCommandLine::None) return line;
+  if (Abbreviates(text, at, wordEnd, kDocument)) {
+    line.end = DocumentEnd(text, at);
+    return line;
+  }
   // A remark is a comment: a hyphen at its end is text, or a line of dashes would swallow
   // the statement below it.
   const bool remark = text[at] != '@' && Abbreviates(text, at, wordEnd, kRemark);
@@ -106,6 +154,27 @@ ClientCommandLine ClientCommandAt(const std::string& text, std::size_t at) {
     line.textEnd = end;
   }
   return line;
+}
+
+bool AbbreviatesWord(const std::string& word, const char* name, std::size_t shortest) {
+  return Abbreviates(word.data(), word.size(), name, std::strlen(name), shortest);
+}
+
+EntryEnd EntryEndAt(const std::string& text, std::size_t lineStart) {
+  EntryEnd ending;
+  std::size_t at = lineStart;
+  while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+  if (at == text.size()) return ending;
+  std::size_t after = at + 1;
+  if (text[at] != '.') {
+    after = WordEnd(text, at);
+    if (!Abbreviates(text, at, after, kRun)) return ending;
+  }
+  const std::size_t end = LoneLineEnd(text, after);
+  if (end == std::string::npos) return ending;
+  ending.kind = text[at] == '.' ? EntryEnd::Dot : EntryEnd::Run;
+  ending.end = end;
+  return ending;
 }
 
 std::string ExecuteBlock(const std::string& text, const ClientCommandLine& command) {

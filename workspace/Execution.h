@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ExecutionPorts.h"
+#include "Substitution.h"
 
 // Heading width of the Execute command's columns and of QueryIntoList's, in pixels.
 constexpr int kExecuteColumnWidth = 70;
@@ -21,6 +22,8 @@ struct EditorRequest {
   std::size_t selectionEnd = 0;
   std::string sqlSeparator;
   std::string plsqlSeparator;
+  // Substitution variables and rules that outlast the run; none: a run of its own.
+  SubstitutionSession* session = nullptr;
 };
 
 // Where the editor's caret goes after an execution: nowhere, a caret (length 0) at an

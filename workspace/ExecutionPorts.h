@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "DbResult.h"
+#include "Substitution.h"
 
 class StatementSource {
  public:
@@ -74,6 +75,8 @@ class ResultList {
   virtual void SetRedraw(bool on) = 0;
   // The read-all question; true when the user answers Yes.
   virtual bool AskToReadAll(const std::string& question) = 0;
+  // A substitution variable's value; false when the user cancels.
+  virtual bool AskSubstitution(const SubstitutionAsk& ask, std::string& value) = 0;
 
  protected:
   ~ResultList() = default;

@@ -60,15 +60,16 @@ std::size_t TrimmedStart(const std::string& text, std::size_t begin, std::size_t
   return SeparatorStartsAt(text, begin, end, sep) ? BlanksAfter(text, begin + sep.size(), end) : begin;
 }
 
-// Bytes at which a scan must stop and look: where a literal or comment may open, and where
-// a separator may begin (compared upper-cased, so a letter stops in both cases).
+// Bytes at which a scan must stop and look: where a literal or comment may open, where
+// a separator may begin (compared upper-cased, so a letter stops in both cases), and where
+// a line that may end the entry ("." or RUN) begins.
 using StopTable = std::array<bool, 256>;
 
 StopTable Stops(bool masked, const std::string& firstSep, const std::string& secondSep) {
   StopTable stops{};
   for (int b = 0; b < 256; ++b) {
     const char c = static_cast<char>(b);
-    stops[b] = (masked && MayOpenMasked(c)) || (!firstSep.empty() && UpperAscii(c) == firstSep[0]) ||
+    stops[b] = (masked && (MayOpenMasked(c) || c == '\n')) || (!firstSep.empty() && UpperAscii(c) == firstSep[0]) ||
                (!secondSep.empty() && UpperAscii(c) == secondSep[0]);
   }
   return stops;
@@ -86,23 +87,24 @@ enum class Reading { Statement, Unit, Java };
 //   a SQL*Plus command     - its line is skipped, or run as a block (EXECUTE);
 //   a PL/SQL unit          - read up to the PL/SQL separator alone on its line;
 //   anything else          - read up to the SQL separator or a lone PL/SQL separator.
-// A statement is sent from its start (leading comments included) to its separator, both
-// ends trimmed; one that no separator ends is the remainder, sent exactly as it stands.
+// A "." or RUN line ends either reading (see EndEntry). A statement is sent from its start
+// (leading comments included) to its separator, both ends trimmed; one that nothing ends
+// is the remainder, trimmed the same way.
 class Scanner {
  public:
   Scanner(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
-          std::vector<SplitStatement>& statements)
+          std::vector<SplitStatement>& statements, std::vector<SplitCommand>& commands)
       : text_(text),
         sql_(sqlSeparator),
         plsql_(plsqlSeparator),
         statements_(statements),
+        commands_(commands),
         statementStops_(Stops(true, sqlSeparator, plsqlSeparator)),
         unitStops_(Stops(true, plsqlSeparator, "")),
         javaStops_(Stops(false, plsqlSeparator, "")) {}
 
-  int Run(int& skippedCommands) {
+  int Run() {
     for (std::size_t start = 0; start < text_.size();) start = Statement(start);
-    skippedCommands = skipped_;
     return count_;
   }
 
@@ -114,7 +116,7 @@ class Scanner {
     if (PlsqlSeparatorAt(head)) return head + plsql_.size();
     if (SqlSeparatorAt(head)) return head + sql_.size();
     const ClientCommandLine command = ClientCommandAt(text_, head);
-    if (command.kind != ClientCommandLine::None) return Command(command);
+    if (command.kind != ClientCommandLine::None) return Command(head, command);
     std::size_t body = head;
     switch (plsql_.empty() ? UnitKind::None : UnitAt(text_, head, body)) {
       case UnitKind::Plsql:
@@ -127,12 +129,12 @@ class Scanner {
     return Read(start, head, Reading::Statement);
   }
 
-  std::size_t Command(const ClientCommandLine& command) {
+  std::size_t Command(std::size_t head, const ClientCommandLine& command) {
     if (command.kind == ClientCommandLine::Execute) {
       statements_.push_back({ExecuteBlock(text_, command), command.textStart, kExecuteBlockLead, kExecuteBlockTrail});
       ++count_;
     } else {
-      ++skipped_;
+      commands_.push_back({head, command.end, static_cast<std::size_t>(count_)});
     }
     return command.end;
   }
@@ -155,13 +157,40 @@ class Scanner {
         return Cut(start, at + sql_.size(), sql_);
       } else if (PlsqlSeparatorAt(at)) {
         return Cut(start, at + plsql_.size(), plsql_);
+      } else if (bytes[at] == '\n' && reading != Reading::Java) {
+        const EntryEnd ending = EntryEndAt(text_, at + 1);
+        if (ending.kind != EntryEnd::None) return EndEntry(start, at + 1, ending);
+        ++at;
       } else {
         ++at;
       }
     }
-    statements_.push_back({text_.substr(start), start});
-    ++count_;
+    Cut(start, size, std::string());
     return size;
+  }
+
+  // The entry begun at `start` ends at the line `lineStart`: RUN sends it; "." sends it only
+  // when a lone PL/SQL separator or RUN follows, and otherwise leaves it unsent.
+  std::size_t EndEntry(std::size_t start, std::size_t lineStart, const EntryEnd& ending) {
+    std::size_t runLine = lineStart;
+    while (IsLineFiller(text_[runLine])) ++runLine;  // the command is listed from its word
+    EntryEnd run = ending;
+    if (ending.kind == EntryEnd::Dot) {
+      runLine = ending.end;
+      while (runLine < text_.size() && IsBlank(text_[runLine])) ++runLine;
+      if (PlsqlSeparatorAt(runLine)) {
+        Cut(start, lineStart, std::string());
+        return runLine + plsql_.size();
+      }
+      run = EntryEndAt(text_, runLine);
+      if (run.kind != EntryEnd::Run) {
+        commands_.push_back({start, ending.end, static_cast<std::size_t>(count_)});
+        return ending.end;
+      }
+    }
+    Cut(start, lineStart, std::string());
+    commands_.push_back({runLine, run.end, static_cast<std::size_t>(count_)});
+    return run.end;
   }
 
   bool SqlSeparatorAt(std::size_t at) const {
@@ -188,11 +217,13 @@ class Scanner {
     return true;
   }
 
-  // Only blanks are trimmed at the start: what stands before the head is blanks and
-  // comments, and "/*" begins with the PL/SQL separator.
+  // Only blanks (tabs too) are trimmed at the start: what stands before the head is blanks
+  // and comments, and "/*" begins with the PL/SQL separator.
   std::size_t Cut(std::size_t start, std::size_t end, const std::string& separator) {
-    const std::size_t stop = TrimmedEnd(text_, start, end, separator);
-    const std::size_t first = BlanksAfter(text_, start, stop);
+    std::size_t stop = TrimmedEnd(text_, start, end, separator);
+    while (stop > start && IsBlank(text_[stop - 1])) --stop;
+    std::size_t first = start;
+    while (first < stop && IsBlank(text_[first])) ++first;
     if (first < stop) {
       statements_.push_back({text_.substr(first, stop - first), first});
       ++count_;
@@ -204,23 +235,30 @@ class Scanner {
   const std::string& sql_;
   const std::string& plsql_;
   std::vector<SplitStatement>& statements_;
+  std::vector<SplitCommand>& commands_;
   const StopTable statementStops_;
   const StopTable unitStops_;
   const StopTable javaStops_;
   int count_ = 0;
-  int skipped_ = 0;
 };
 
 }  // namespace
 
 int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
-                    std::vector<SplitStatement>& statements, int& skippedCommands) {
-  skippedCommands = 0;
+                    std::vector<SplitStatement>& statements, std::vector<SplitCommand>& commands) {
   if (sqlSeparator.empty() && plsqlSeparator.empty()) {
     statements.push_back({text, 0});
     return 1;
   }
-  return Scanner(text, sqlSeparator, plsqlSeparator, statements).Run(skippedCommands);
+  return Scanner(text, sqlSeparator, plsqlSeparator, statements, commands).Run();
+}
+
+int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
+                    std::vector<SplitStatement>& statements, int& skippedCommands) {
+  std::vector<SplitCommand> commands;
+  const int count = SplitStatements(text, sqlSeparator, plsqlSeparator, statements, commands);
+  skippedCommands = static_cast<int>(commands.size());
+  return count;
 }
 
 int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,

@@ -21,14 +21,27 @@ struct SplitStatement {
   std::size_t ScriptLength() const { return text.size() - lead - trail; }
 };
 
+// A SQL*Plus command line that was not sent (every one but EXECUTE): its bytes in the split
+// text, and how many statements of the text come before it.
+struct SplitCommand {
+  std::size_t start;
+  std::size_t end;
+  std::size_t before;
+};
+
 // Appends the statements of `text` to `statements` and returns how many it appended.
 // The SQL separator ends ordinary statements; the PL/SQL separator, alone on its line, ends
-// blocks and program units, and any other statement that is still open. Nothing but blanks
-// and comments, and empty statements, are never sent; SQL*Plus command lines at the start of
-// a statement are skipped (`skippedCommands` counts them), except EXECUTE, which runs as a
-// block. With both separators empty the whole text is one statement.
+// blocks and program units, and any other statement that is still open, as RUN alone on its
+// line does. A "." alone on its line ends the entry unsent, unless a lone PL/SQL separator
+// or RUN follows. Statements are sent without blanks at their ends; nothing but blanks and
+// comments, and empty statements, are never sent; SQL*Plus command lines at the start of a
+// statement are skipped (`skippedCommands` counts them, `commands` lists them with the
+// entries left unsent), except EXECUTE, which runs as a block. With both separators empty
+// the whole text is one statement, unchanged.
 int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
                     std::vector<SplitStatement>& statements, int& skippedCommands);
+int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
+                    std::vector<SplitStatement>& statements, std::vector<SplitCommand>& commands);
 int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,
                     std::vector<SplitStatement>& statements);
 int SplitStatements(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator,

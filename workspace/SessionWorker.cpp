@@ -19,12 +19,12 @@ class SessionWorker::HandOverList : public ResultList {
     std::unique_lock<std::mutex> guard(worker_.lock_);
     worker_.rows_ = 0;
     worker_.listFull_ = false;
-    worker_.Queue(guard, {ListChange::kClear, "", 0, {}});
+    worker_.Queue(guard, {ListChange::kClear, "", 0, {}, {}});
   }
 
   void AddColumn(const std::string& heading, int width) override {
     std::unique_lock<std::mutex> guard(worker_.lock_);
-    worker_.Queue(guard, {ListChange::kColumn, heading, width, {}});
+    worker_.Queue(guard, {ListChange::kColumn, heading, width, {}, {}});
   }
 
   // Rows join the batch the window has not taken yet; a list that ran out of room takes
@@ -38,7 +38,7 @@ class SessionWorker::HandOverList : public ResultList {
       queue.back().rows.push_back(values);
       return true;
     }
-    worker_.Queue(guard, {ListChange::kRows, "", 0, {values}});
+    worker_.Queue(guard, {ListChange::kRows, "", 0, {values}, {}});
     return true;
   }
 
@@ -58,14 +58,12 @@ class SessionWorker::HandOverList : public ResultList {
 
   // No, when the run is abandoned before the window answers.
   bool AskToReadAll(const std::string& question) override {
-    std::unique_lock<std::mutex> guard(worker_.lock_);
-    if (worker_.Abandoned()) return false;
-    worker_.answer_.reset();
-    worker_.phase_ = RunPhase::Asking;
-    worker_.Queue(guard, {ListChange::kQuestion, question, 0, {}});
-    worker_.changed_.wait(guard, [this] { return worker_.answer_.has_value() || worker_.Abandoned(); });
-    if (worker_.phase_ == RunPhase::Asking) worker_.phase_ = RunPhase::Running;
-    return worker_.answer_.value_or(false);
+    std::string unused;
+    return worker_.AwaitAnswer({ListChange::kQuestion, question, 0, {}, {}}, unused);
+  }
+
+  bool AskSubstitution(const SubstitutionAsk& ask, std::string& value) override {
+    return worker_.AwaitAnswer({ListChange::kSubstitution, "", 0, {}, ask}, value);
   }
 
  private:
@@ -194,11 +192,25 @@ void SessionWorker::ResetAfterBreak() {
   breaker_.Reset();
 }
 
+bool SessionWorker::AwaitAnswer(ListChange change, std::string& value) {
+  std::unique_lock<std::mutex> guard(lock_);
+  if (Abandoned()) return false;
+  answer_.reset();
+  phase_ = RunPhase::Asking;
+  Queue(guard, std::move(change));
+  changed_.wait(guard, [this] { return answer_.has_value() || Abandoned(); });
+  if (phase_ == RunPhase::Asking) phase_ = RunPhase::Running;
+  value = answerValue_;
+  return answer_.value_or(false);
+}
+
 RunNews SessionWorker::Drain(ResultList& list) {
   RunNews news;
   std::unique_lock<std::mutex> guard(lock_);
-  news.question = Apply(guard, list);
-  if (!news.question && phase_ == RunPhase::Ended && queue_.empty()) {
+  std::optional<ListChange> asked = Apply(guard, list);
+  if (asked && asked->kind == ListChange::kQuestion) news.question = asked->text;
+  if (asked && asked->kind == ListChange::kSubstitution) news.substitution = asked->ask;
+  if (!asked && phase_ == RunPhase::Ended && queue_.empty()) {
     news.outcome = std::move(outcome_);
     outcome_.reset();
     phase_ = RunPhase::Idle;
@@ -206,11 +218,11 @@ RunNews SessionWorker::Drain(ResultList& list) {
   return news;
 }
 
-std::optional<std::string> SessionWorker::Apply(std::unique_lock<std::mutex>& guard, ResultList& list) {
+std::optional<SessionWorker::ListChange> SessionWorker::Apply(std::unique_lock<std::mutex>& guard, ResultList& list) {
   while (!queue_.empty()) {
     ListChange change = std::move(queue_.front());
     queue_.pop_front();
-    if (change.kind == ListChange::kQuestion) return change.text;
+    if (change.kind == ListChange::kQuestion || change.kind == ListChange::kSubstitution) return change;
     applying_ = true;
     guard.unlock();
     std::size_t taken = 0;
@@ -227,6 +239,7 @@ std::optional<std::string> SessionWorker::Apply(std::unique_lock<std::mutex>& gu
         list.SetRedraw(true);
         break;
       case ListChange::kQuestion:
+      case ListChange::kSubstitution:
         break;
     }
     guard.lock();
@@ -242,10 +255,11 @@ std::optional<std::string> SessionWorker::Apply(std::unique_lock<std::mutex>& gu
   return std::nullopt;
 }
 
-void SessionWorker::Answer(bool readAll) {
+void SessionWorker::Answer(bool yes, const std::string& value) {
   {
     std::lock_guard<std::mutex> guard(lock_);
-    answer_ = readAll;
+    answer_ = yes;
+    answerValue_ = value;
   }
   changed_.notify_all();
 }

@@ -2,14 +2,15 @@
 // database. A run (Execute, a catalogue load, ...) is a job that works on a StatementSource
 // and a ResultList as it always did; here the list is a hand-over: what the job does to it
 // is queued in order, and the window's thread applies it to the real list when it drains
-// the queue, rows in batches. The read-all question waits for the window's answer. Cancel
-// breaks the running call from the window's thread and resets the session from the worker
-// once that call has returned; the job then meets the cancelled call's error.
+// the queue, rows in batches. The read-all question and a substitution variable's value
+// wait for the window's answer. Cancel breaks the running call from the window's thread and
+// resets the session from the worker once that call has returned; the job then meets the
+// cancelled call's error.
 //
 // The run's phases:
 //   Idle        no run; Start begins one.
 //   Running     the job works; its changes to the list wait in the queue.
-//   Asking      the job waits for the answer to the read-all question (Drain handed it out).
+//   Asking      the job waits for the answer to a question (Drain handed it out).
 //   Cancelling  a break was sent; the job ends as soon as its call returns.
 //   Ended       the job returned; the next Drain hands the outcome over and the phase is Idle.
 #ifndef ZENQUILL_WORKSPACE_SESSIONWORKER_H
@@ -64,8 +65,9 @@ enum class RunPhase { Idle, Running, Asking, Cancelling, Ended };
 
 // What one Drain hands the window besides the rows it applied.
 struct RunNews {
-  std::optional<std::string> question;      // ask it, then Answer
-  std::optional<ExecutionOutcome> outcome;  // the run is over
+  std::optional<std::string> question;          // the read-all question: ask it, then Answer
+  std::optional<SubstitutionAsk> substitution;  // a variable's value: ask, then Answer with it
+  std::optional<ExecutionOutcome> outcome;      // the run is over
 };
 
 class SessionWorker {
@@ -90,7 +92,8 @@ class SessionWorker {
   bool Cancel();
   // Applies what the job handed over to `list`, in order.
   RunNews Drain(ResultList& list);
-  void Answer(bool readAll);
+  // Yes to the read-all question, or a value given (with `value`) rather than cancelled.
+  void Answer(bool yes, const std::string& value = std::string());
   // Waits at most `timeout` for the job to return; true when none runs any more.
   bool WaitForJob(std::chrono::milliseconds timeout);
 
@@ -98,17 +101,20 @@ class SessionWorker {
   class HandOverList;
   class CancellableSource;
   struct ListChange {
-    enum Kind { kClear, kColumn, kRows, kQuestion } kind;
+    enum Kind { kClear, kColumn, kRows, kQuestion, kSubstitution } kind;
     std::string text;
     int width = 0;
     std::vector<std::vector<std::string>> rows;
+    SubstitutionAsk ask;
   };
 
   void Loop();
   // Worker side of the hand-over, under lock_.
   void Queue(std::unique_lock<std::mutex>& guard, ListChange change);
-  // Applies the queued changes up to a question; the question's text when one came.
-  std::optional<std::string> Apply(std::unique_lock<std::mutex>& guard, ResultList& list);
+  // Applies the queued changes up to a question; the question when one came.
+  std::optional<ListChange> Apply(std::unique_lock<std::mutex>& guard, ResultList& list);
+  // Worker side: hands `change` (a question) over and waits for its answer.
+  bool AwaitAnswer(ListChange change, std::string& value);
   bool Abandoned() const { return phase_ == RunPhase::Cancelling || quitting_; }
   void ResetAfterBreak();
 
@@ -125,6 +131,7 @@ class SessionWorker {
   std::deque<ListChange> queue_;
   bool applying_ = false;  // the window applies a change it took from the queue
   std::optional<bool> answer_;
+  std::string answerValue_;
   int rows_ = 0;  // in the list once the queue is applied
   bool listFull_ = false;
   bool breakSent_ = false;

@@ -35,7 +35,9 @@ std::size_t StatementAtCaret(const std::string& text, const std::vector<SplitSta
                              const std::string& sqlSeparator, const std::string& plsqlSeparator) {
   const std::size_t last = statements.size() - 1;
   for (std::size_t k = 0; k < last; ++k) {
-    if (caret <= ReachOf(text, statements[k], statements[k + 1].offset, sqlSeparator, plsqlSeparator)) return k;
+    const std::size_t next = statements[k + 1].offset;
+    // A caret on the next statement's first character runs that one.
+    if (caret < next && caret <= ReachOf(text, statements[k], next, sqlSeparator, plsqlSeparator)) return k;
   }
   return last;
 }

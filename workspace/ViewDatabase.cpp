@@ -72,7 +72,7 @@ void CZenquillView::RunEditorText(ExecutionOutcome (*run)(const EditorRequest&, 
   DWORD start = 0;
   DWORD end = 0;
   SendMessageA(sqlEditor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const EditorRequest request = {sqlText, start, end, sqlSeparator, plsqlSeparator};
+  const EditorRequest request = {sqlText, start, end, sqlSeparator, plsqlSeparator, &substitution};
   StartRun([request, run](StatementSource& source, ResultList& list) { return run(request, source, list); },
            [this, textRun = sqlText](const ExecutionOutcome& outcome) { ShowEditorOutcome(outcome, textRun); });
 }

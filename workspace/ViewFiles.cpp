@@ -6,6 +6,7 @@
 #include "FileDialog.h"
 #include "ListViewTable.h"
 #include "SaveXmlCommand.h"
+#include "ScriptEncoding.h"
 #include "ScriptFile.h"
 #include "WaitCursor.h"
 #include "ZenquillDoc.h"
@@ -35,6 +36,7 @@ bool ChooseScriptFile(HWND owner, bool saving, std::string& path) {
 void CZenquillView::OnFileNew() {
   history.AddToHistory(sqlText);
   sqlText.clear();
+  scriptEncoding = ScriptEncoding::Ansi;
   GetDocument()->SetTitle(fw::kUntitled);
   WriteControls();
 }
@@ -48,8 +50,11 @@ void CZenquillView::OnFileOpen() {
     ReportFileFailure(kOpenFailed);
     return;
   }
-  sqlText = text;
+  const DecodedScript script = DecodeScript(text);
+  sqlText = script.text;
+  scriptEncoding = script.encoding;
   GetDocument()->SetTitle(path);
+  if (script.unmappable > 0) messageText = UnmappableText(script.unmappable);
   WriteControls();
 }
 
@@ -73,7 +78,7 @@ void CZenquillView::OnFileSaveAs() {
 
 void CZenquillView::SaveScript(const std::string& path) {
   fw::WaitCursor wait;
-  if (!WriteScriptFile(path, sqlText)) {
+  if (!WriteScriptFile(path, EncodeScript(sqlText, scriptEncoding))) {
     ReportFileFailure(kSaveFailed);
     return;
   }

@@ -4,6 +4,7 @@
 
 #include "Resources.h"
 #include "ResultMemoryCap.h"
+#include "SubstitutionDialog.h"
 
 namespace {
 
@@ -70,4 +71,11 @@ void ResultListWindow::SetRedraw(bool on) {
 
 bool ResultListWindow::AskToReadAll(const std::string& question) {
   return fw::AppMessageBox(owner_, question, MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+}
+
+bool ResultListWindow::AskSubstitution(const SubstitutionAsk& ask, std::string& value) {
+  SubstitutionDialog dialog(ask);
+  if (dialog.DoModal(owner_) != IDOK) return false;
+  value = dialog.value;
+  return true;
 }

@@ -17,6 +17,7 @@ class ResultListWindow : public ResultList {
   int RowCount() const override;
   void SetRedraw(bool on) override;
   bool AskToReadAll(const std::string& question) override;
+  bool AskSubstitution(const SubstitutionAsk& ask, std::string& value) override;
 
  private:
   int ColumnCount() const;

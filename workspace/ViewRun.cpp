@@ -28,6 +28,11 @@ void CZenquillView::OnRunNews() {
   ResultListWindow list(resultList.Handle(), Hwnd());
   RunNews news = worker->Drain(list);
   if (news.question) worker->Answer(list.AskToReadAll(*news.question));
+  if (news.substitution) {
+    std::string value;
+    const bool given = list.AskSubstitution(*news.substitution, value);
+    worker->Answer(given, value);
+  }
   if (!news.outcome) return;
   KillTimer(Hwnd(), kProgressTimer);
   std::function<void(const ExecutionOutcome&)> done = std::move(runDone);

@@ -18,6 +18,7 @@
 #include "Execution.h"
 #include "FormView.h"
 #include "RecoveryCopy.h"
+#include "ScriptEncoding.h"
 #include "SchemaSkeleton.h"
 #include "SessionWorker.h"
 #include "SortListCtrl.h"
@@ -174,6 +175,10 @@ class CZenquillView : public fw::FormView {
   std::unique_ptr<SessionWorker> worker;
   std::function<void(const ExecutionOutcome&)> runDone;
   std::string progressShown;
+  // Substitution variables and rules last for the program's run, as in a SQL*Plus session.
+  SubstitutionSession substitution;
+  // The encoding of the file the editor belongs to, which Save writes it back in.
+  ScriptEncoding scriptEncoding = ScriptEncoding::Ansi;
 };
 
 #endif

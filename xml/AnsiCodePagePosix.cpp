@@ -1,5 +1,8 @@
 #include "AnsiCodePage.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace xml {
 namespace {
 
@@ -19,6 +22,23 @@ std::u16string AnsiToUtf16(std::string_view text) {
     wide[i] = (byte >= 0x80 && byte < 0xA0) ? kHighControls[byte - 0x80] : char16_t(byte);
   }
   return wide;
+}
+
+std::string Utf16ToAnsi(std::u16string_view text, std::size_t& unmappable) {
+  unmappable = 0;
+  std::string ansi;
+  for (const char16_t unit : text) {
+    const char16_t* high = std::find(std::begin(kHighControls), std::end(kHighControls), unit);
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
+      ansi += static_cast<char>(unit);
+    } else if (high != std::end(kHighControls)) {
+      ansi += static_cast<char>(0x80 + (high - kHighControls));
+    } else {
+      ansi += '?';
+      ++unmappable;
+    }
+  }
+  return ansi;
 }
 
 std::size_t AnsiCharLength(std::string_view) { return 1; }

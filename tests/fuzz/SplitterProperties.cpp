@@ -7,8 +7,6 @@
 
 namespace {
 
-bool IsTrimmable(char c) { return c == '\r' || c == '\n' || c == ' '; }
-
 bool SeparatorAt(const std::string& text, size_t at, size_t end, const std::string& sep) {
   if (sep.empty() || end - at < sep.size()) return false;
   for (size_t k = 0; k < sep.size(); ++k) {
@@ -20,7 +18,8 @@ bool SeparatorAt(const std::string& text, size_t at, size_t end, const std::stri
 // Whether text[begin, end) is made of what a script may hold besides its statements: blanks,
 // separators, comments and SQL*Plus command lines (an EXECUTE line included: its block is
 // checked on its own).
-bool OnlyFiller(const std::string& text, size_t begin, size_t end, const std::string& a, const std::string& b) {
+bool OnlyFiller(const std::string& text, size_t begin, size_t end, const std::string& a, const std::string& b,
+                const std::vector<SplitCommand>& unsent) {
   std::vector<bool> reach(end - begin + 1, false);
   reach[0] = true;
   const auto mark = [&](size_t to) {
@@ -34,8 +33,21 @@ bool OnlyFiller(const std::string& text, size_t begin, size_t end, const std::st
     if ((text[at] == '-' || text[at] == '/') && MaskedEnd(text, at) != at) mark(MaskedEnd(text, at));
     const ClientCommandLine command = ClientCommandAt(text, at);
     if (command.kind != ClientCommandLine::None) mark(command.end);
+    for (const SplitCommand& entry : unsent) {
+      if (entry.start == at) mark(entry.end);
+    }
   }
   return reach.back();
+}
+
+// Whether a reported range that is no command line is an entry ended by a lone "." line.
+bool IsUnsentEntry(const std::string& text, const SplitCommand& entry) {
+  if (entry.end <= entry.start || entry.end > text.size()) return false;
+  const size_t last = text[entry.end - 1] == '\n' ? entry.end - 1 : entry.end;
+  const size_t lineFeed = last == entry.start ? std::string::npos : text.rfind('\n', last - 1);
+  const size_t lineStart = lineFeed == std::string::npos || lineFeed < entry.start ? entry.start : lineFeed + 1;
+  const EntryEnd ending = EntryEndAt(text, lineStart);
+  return lineStart > entry.start && ending.kind == EntryEnd::Dot && ending.end == entry.end;
 }
 
 // An EXECUTE command's block: "BEGIN " + the script's bytes + "; END;", where only the
@@ -57,10 +69,16 @@ bool IsExecuteBlock(const std::string& text, const SplitStatement& s) {
 }  // namespace
 
 std::string CheckOutcome(const std::string& text, const std::vector<SplitStatement>& found, const std::string& sql,
-                         const std::string& plsql) {
+                         const std::string& plsql, const std::vector<SplitCommand>& commands) {
   if (sql.empty() && plsql.empty()) {
     const bool whole = found.size() == 1 && found[0].text == text && found[0].offset == 0;
     return whole ? "" : "without separators the text must come back whole";
+  }
+  std::vector<SplitCommand> unsent;
+  for (const SplitCommand& c : commands) {
+    if (c.start < text.size() && ClientCommandAt(text, c.start).kind != ClientCommandLine::None) continue;
+    if (!IsUnsentEntry(text, c)) return "a reported range is neither a command line nor an entry ended by \".\"";
+    unsent.push_back(c);
   }
   size_t previousEnd = 0, previousOffset = 0;
   for (size_t k = 0; k < found.size(); ++k) {
@@ -78,16 +96,14 @@ std::string CheckOutcome(const std::string& text, const std::vector<SplitStateme
     }
     if (text.compare(s.offset, s.text.size(), s.text) != 0) return where + "differs from the text at its offset";
     if (s.text.empty()) return where + "is empty";
-    const bool isLast = k + 1 == found.size();
-    if (!isLast && (IsTrimmable(s.text.front()) || IsTrimmable(s.text.back())))
-      return where + "was cut but not trimmed";
-    if (!OnlyFiller(text, previousEnd, s.offset, sql, plsql)) {
+    if (IsBlank(s.text.front()) || IsBlank(s.text.back())) return where + "was not trimmed";
+    if (!OnlyFiller(text, previousEnd, s.offset, sql, plsql, unsent)) {
       return where + "bytes " + std::to_string(previousEnd) + ".." + std::to_string(s.offset) +
              " before it were dropped";
     }
     previousEnd = s.offset + s.text.size();
   }
-  if (!OnlyFiller(text, previousEnd, text.size(), sql, plsql)) {
+  if (!OnlyFiller(text, previousEnd, text.size(), sql, plsql, unsent)) {
     return "text after byte " + std::to_string(previousEnd) + " was dropped";
   }
   return "";
@@ -95,7 +111,8 @@ std::string CheckOutcome(const std::string& text, const std::vector<SplitStateme
 
 std::string CheckSplit(const std::string& text, const std::string& sqlSeparator, const std::string& plsqlSeparator) {
   std::vector<SplitStatement> found;
-  const int count = SplitStatements(text, sqlSeparator, plsqlSeparator, found);
+  std::vector<SplitCommand> commands;
+  const int count = SplitStatements(text, sqlSeparator, plsqlSeparator, found, commands);
   if (count != static_cast<int>(found.size())) return "count differs from the statements appended";
-  return CheckOutcome(text, found, sqlSeparator, plsqlSeparator);
+  return CheckOutcome(text, found, sqlSeparator, plsqlSeparator, commands);
 }

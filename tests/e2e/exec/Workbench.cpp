@@ -104,9 +104,13 @@ std::string Workbench::Execute(const std::string& sql) {
 }
 
 std::string Workbench::PressF5() {
+  PostF5();
+  return WaitForReport();
+}
+
+void Workbench::PostF5() {
   e2e::SetText(message_, kMark);
   e2e::PostKey(main_, VK_F5);
-  return WaitForReport();
 }
 
 std::string Workbench::PressWithControl(WORD key) {

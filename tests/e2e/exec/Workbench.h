@@ -53,6 +53,10 @@ class Workbench {
   // a command: the message line once the program has reported.
   std::string Execute(const std::string& sql);
   std::string PressF5();
+  // Presses F5 and returns at once, for a run that asks questions; WaitForReport then
+  // returns the message line once the program has reported.
+  void PostF5();
+  std::string WaitForReport() const;
   // Types Ctrl and `key` on the keyboard, so that the accelerator table routes them; Press
   // returns the message line once the program has reported.
   void TypeWithControl(WORD key) const;
@@ -83,8 +87,6 @@ class Workbench {
   std::string RecoveryFile() const { return work_ + "\\Zenquill.recover.sql"; }
 
  private:
-  std::string WaitForReport() const;
-
   e2e::AppProcess app_;
   std::string work_ = e2e::WindowsPath(ZQ_EXEC_E2E_WORK);
   std::string name_;

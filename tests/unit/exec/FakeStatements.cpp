@@ -82,3 +82,10 @@ bool FakeResultList::AskToReadAll(const std::string& question) {
   drawnAtQuestion.push_back(redraw);
   return questions.size() <= answers.size() && answers[questions.size() - 1];
 }
+
+bool FakeResultList::AskSubstitution(const SubstitutionAsk& ask, std::string& value) {
+  asks.push_back(ask);
+  if (asks.size() > values.size()) return false;
+  value = values[asks.size() - 1];
+  return true;
+}

@@ -67,6 +67,8 @@ class FakeResultList : public ResultList {
   std::vector<bool> drawnAtQuestion;
   std::vector<bool> answers;  // in order; No once they run out
   int capacity = -1;          // rows the list can take; -1 for any number
+  std::vector<SubstitutionAsk> asks;
+  Texts values;  // the answers to the asks, in order; Cancel once they run out
 
   void Clear() override { headings.clear(), widths.clear(), rows.clear(); }
   void AddColumn(const std::string& heading, int width) override {
@@ -76,6 +78,7 @@ class FakeResultList : public ResultList {
   int RowCount() const override { return static_cast<int>(rows.size()); }
   void SetRedraw(bool on) override { redraw = on; }
   bool AskToReadAll(const std::string& question) override;
+  bool AskSubstitution(const SubstitutionAsk& ask, std::string& value) override;
 };
 
 #endif

@@ -269,6 +269,68 @@ const RunCase kRuns[] = {
      {true, 12, 4},
      {"Column 1"},
      0},
+    // WHENEVER SQLERROR: CONTINUE goes on and shows the first failure at the end.
+    {"WheneverContinue",
+     {{"A", Failure(1)}, {"B", Query(1)}, {"C", Failure(0)}},
+     "WHENEVER SQLERROR CONTINUE NONE\r\nA;\r\nB;\r\nC;",
+     0,
+     0,
+     "ORA-00900: A, approx. offset in selected area 1 (2 of 3 statements failed) (1 SQL*Plus commands skipped)",
+     nullptr,
+     {true, 33, 1},
+     {"Column 1"},
+     1},
+    {"WheneverExitStopsAgain",
+     {{"A", Failure(1)}, {"B", Failure(2)}, {"C", Query(1)}},
+     "WHENEVER SQLERROR CONTINUE\r\nA;\r\nWHENEVER SQLERROR EXIT FAILURE\r\nB;\r\nC;",
+     0,
+     0,
+     "ORA-00900: B, approx. offset in selected area 2 (2 SQL*Plus commands skipped)",
+     nullptr,
+     {true, 64, 1},
+     {"Column 1"},
+     0},
+    // Substitution: the typed text is recorded, an error's caret lands in the typed text.
+    {"DefinedVariableIsSentTypedTextRecorded",
+     {{"SELECT * FROM T", Query(1)}},
+     "DEFINE t = T\r\nSELECT * FROM &t;",
+     0,
+     0,
+     "Rows 1 (1 SQL*Plus commands skipped)",
+     "DEFINE t = T\r\nSELECT * FROM &t;",
+     {},
+     {"C1"},
+     1},
+    {"CaretAfterAValue",
+     {{"SELECT EMPLOYEES X", Failure(17)}},
+     "DEFINE t = EMPLOYEES\r\nSELECT &t X",
+     0,
+     0,
+     "ORA-00900: SELECT EMPLOYEES X, approx. offset 17 (1 SQL*Plus commands skipped)",
+     nullptr,
+     {true, 32, 0},
+     {},
+     0},
+    {"CaretInsideAValueIsTheStatementsStart",
+     {{"SELECT EMPLOYEES X", Failure(9)}},
+     "DEFINE t = EMPLOYEES\r\nSELECT &t X",
+     0,
+     0,
+     "ORA-00900: SELECT EMPLOYEES X, approx. offset 9 (1 SQL*Plus commands skipped)",
+     nullptr,
+     {true, 22, 0},
+     {},
+     0},
+    {"CancelStopsBeforeTheStatement",
+     {{"A", Change(1)}},
+     "SET ECHO ON\r\nA;\r\nSELECT &x;\r\nA;",
+     0,
+     0,
+     "Stopped: no value for substitution variable x",
+     nullptr,
+     {},
+     {"Column 1"},
+     0},
 };
 
 class Runs : public ::testing::TestWithParam<RunCase> {};
@@ -310,6 +372,18 @@ TEST(Execute, WithoutSeparatorsTheWholeTextIsOneStatement) {
   EXPECT_EQ("Execute succeeded! Rows changed 0", RunText(source, list, "", 0, 0, "", "").message);
   EXPECT_EQ("Execute succeeded! Rows changed 2", RunText(source, list, "A;\r\nB;", 0, 0, "", "").message);
   EXPECT_EQ((Texts{"", "A;\r\nB;"}), source.executed);
+}
+
+TEST(Execute, VariablesAndSettingsOutlastTheRun) {
+  FakeStatements source;
+  source.script = {{"SELECT 'AT&T', 1", Query(1)}};
+  FakeResultList list;
+  list.values = {"1"};
+  SubstitutionSession session;
+  ExecuteText({"ACCEPT n NUMBER\r\nSET DEFINE ~", 0, 0, ";", "/", &session}, source, list);
+  EXPECT_EQ("Rows 1", ExecuteText({"SELECT 'AT&T', ~n;", 0, 0, ";", "/", &session}, source, list).message);
+  EXPECT_EQ((Texts{"SELECT 'AT&T', 1"}), source.executed);
+  EXPECT_EQ(1u, list.asks.size());
 }
 
 struct ReadAllCase {
@@ -458,7 +532,7 @@ const AtCaretCase kAtCaret[] = {
     {"BlockIsOneStatement", kBlock, 9, 9, "BEGIN\r\n  NULL;\r\nEND;", "BEGIN\r\n  NULL;\r\nEND;", {}},
     {"OnTheBlocksSeparatorLine", kBlock, 23, 23, "BEGIN\r\n  NULL;\r\nEND;", "BEGIN\r\n  NULL;\r\nEND;", {}},
     {"LineAfterTheBlock", kBlock, 25, 25, "SELECT A", "SELECT A", {}},
-    {"UntrimmedRemainder", "SELECT A; SELECT B", 10, 10, " SELECT B", " SELECT B", {}},
+    {"TrimmedRemainder", "SELECT A; SELECT B", 10, 10, "SELECT B", "SELECT B", {}},
     {"ErrorCaretCountsTheStatementsPlace", "SELECT A;\r\nSELEC X;", 12, 12, "SELEC X", nullptr, {true, 15, 0}},
     {"SelectionIsExactlyExecute", kTwo, 0, 19, "SELECT A", "SELECT A;\r\n\r\n-- the", {}},
     {"NoStatementRunsTheEmptyScript", "\r\n-- nothing\r\n", 2, 2, "", "\r\n-- nothing\r\n", {}},
@@ -472,7 +546,7 @@ TEST_P(AtCaret, RunsTheStatementThatHoldsTheCaret) {
   source.script = {{"SELECT A", Query(1)},
                    {"-- the second\r\nSELECT B", Query(1)},
                    {"BEGIN\r\n  NULL;\r\nEND;", Change(0)},
-                   {" SELECT B", Query(1)},
+                   {"SELECT B", Query(1)},
                    {"SELEC X", Failure(4)}};
   FakeResultList list;
   const ExecutionOutcome outcome = ExecuteStatementAtCaret({c.text, c.selStart, c.selEnd, ";", "/"}, source, list);

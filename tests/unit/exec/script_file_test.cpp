@@ -9,6 +9,7 @@
 #include <windows.h>
 #endif
 
+#include "ScriptEncoding.h"
 #include "ScriptFile.h"
 
 namespace {
@@ -57,6 +58,41 @@ TEST_F(ScriptFile, ReadingStopsAtAZeroByteAndMissingFilesAreNotRead) {
   EXPECT_EQ("SELECT 1", text);
   EXPECT_FALSE(ReadScriptFile((folder / "absent.sql").string(), text));
   EXPECT_EQ("SELECT 1", text);
+}
+
+// Open reads a file into the editor's code page; Save writes it back in its own encoding.
+TEST_F(ScriptFile, EncodingsRoundTripThroughTheEditor) {
+  const std::string bom = "\xEF\xBB\xBF";
+  const struct {
+    const char* name;
+    std::string file, editor;
+    ScriptEncoding encoding;
+    std::size_t unmappable;
+    std::string saved;  // the file again
+  } cases[] = {
+      {"ASCII", "SELECT 1\r\n", "SELECT 1\r\n", ScriptEncoding::Ansi, 0, "SELECT 1\r\n"},
+      {"ANSI", "SELECT '\xE9'", "SELECT '\xE9'", ScriptEncoding::Ansi, 0, "SELECT '\xE9'"},
+      {"not UTF-8 stays ANSI", "'\xC3(' '\xC0\x80'", "'\xC3(' '\xC0\x80'", ScriptEncoding::Ansi, 0,
+       "'\xC3(' '\xC0\x80'"},
+      {"UTF-8", "SELECT 'caf\xC3\xA9 \xE2\x82\xAC'", "SELECT 'caf\xE9 \x80'", ScriptEncoding::Utf8, 0,
+       "SELECT 'caf\xC3\xA9 \xE2\x82\xAC'"},
+      {"UTF-8 with BOM", bom + "CREATE PACKAGE p", "CREATE PACKAGE p", ScriptEncoding::Utf8WithBom, 0,
+       bom + "CREATE PACKAGE p"},
+      {"outside the code page", bom + "'\xCE\xA9 \xF0\x9F\x98\x80 \xC3\xA9'", "'? ? \xE9'", ScriptEncoding::Utf8WithBom,
+       2, bom + "'? ? \xC3\xA9'"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Put(c.file);
+    std::string bytes;
+    ASSERT_TRUE(ReadScriptFile(path, bytes));
+    const DecodedScript script = DecodeScript(bytes);
+    EXPECT_EQ(c.editor, script.text);
+    EXPECT_EQ(c.encoding, script.encoding);
+    EXPECT_EQ(c.unmappable, script.unmappable);
+    ASSERT_TRUE(WriteScriptFile(path, EncodeScript(script.text, script.encoding)));
+    EXPECT_EQ(c.saved, Bytes(path));
+  }
 }
 
 // Each way a save can fail leaves the previous contents and no temporary file behind.

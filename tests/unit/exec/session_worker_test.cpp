@@ -144,19 +144,37 @@ TEST_F(SessionWorkerTest, CancelledFetchKeepsTheRowsReadAndResetsTheSession) {
 }
 
 TEST_F(SessionWorkerTest, CancelledScriptStopsAtItsStatementAndSelectsIt) {
-  source.script["a"] = Query(2);
-  source.script["b"] = Query(5);
-  source.script["c"] = Change(1);
+  source.script["x1"] = Query(2);
+  source.script["x2"] = Query(5);
+  source.script["x3"] = Change(1);
   source.hangAt = 3;
-  ASSERT_TRUE(Start("a;\r\nb;\r\nc"));
+  ASSERT_TRUE(Start("x1;\r\nx2;\r\nx3"));
   DrainUntilHanging();
   ASSERT_TRUE(worker.Cancel());
   const ExecutionOutcome outcome = Finish();
   EXPECT_EQ("Cancelled: read 3 rows", outcome.message);
   EXPECT_TRUE(outcome.mark.placed);
-  EXPECT_EQ(4u, outcome.mark.start);
-  EXPECT_EQ(1u, outcome.mark.length);
-  EXPECT_EQ((Texts{"a", "b"}), source.executed) << "nothing runs after the cancelled statement";
+  EXPECT_EQ(5u, outcome.mark.start);
+  EXPECT_EQ(2u, outcome.mark.length);
+  EXPECT_EQ((Texts{"x1", "x2"}), source.executed) << "nothing runs after the cancelled statement";
+}
+
+// A substitution variable's value is asked by the window, like the read-all question.
+TEST_F(SessionWorkerTest, SubstitutionValueIsAskedByTheWindow) {
+  source.script["SELECT 7 FROM DUAL"] = Query(1);
+  ASSERT_TRUE(Start("SELECT &n FROM DUAL"));
+  for (;;) {
+    RunNews news = worker.Drain(list);
+    if (news.substitution) {
+      EXPECT_EQ("Enter value for n:", news.substitution->prompt);
+      worker.Answer(true, "7");
+    }
+    if (news.outcome) {
+      EXPECT_EQ("Rows 1", news.outcome->message);
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
 }
 
 TEST_F(SessionWorkerTest, FailureEndsTheRunWithTheErrorText) {

@@ -21,14 +21,14 @@ struct SplitCase {
 // offset, nothing but filler is dropped).
 void ExpectSplit(const SplitCase& c) {
   std::vector<SplitStatement> found;
-  int skipped = -1;
-  const int count = SplitStatements(c.text, c.sql, c.plsql, found, skipped);
+  std::vector<SplitCommand> commands;
+  const int count = SplitStatements(c.text, c.sql, c.plsql, found, commands);
   std::vector<std::string> texts;
   for (const SplitStatement& s : found) texts.push_back(s.text);
   EXPECT_EQ(static_cast<int>(found.size()), count);
   EXPECT_EQ(c.expected, texts);
-  EXPECT_EQ(c.skipped, skipped);
-  EXPECT_EQ("", CheckOutcome(c.text, found, c.sql, c.plsql));
+  EXPECT_EQ(c.skipped, static_cast<int>(commands.size()));
+  EXPECT_EQ("", CheckOutcome(c.text, found, c.sql, c.plsql, commands));
 }
 
 void ExpectSplits(const std::vector<SplitCase>& cases) {
@@ -66,7 +66,7 @@ TEST(ScriptSplitter, StatementsBlocksAndRemainders) {
       {"blank remainder ignored",
        "SELECT 1 FROM DUAL; SELECT 2 FROM DUAL;",
        {"SELECT 1 FROM DUAL", "SELECT 2 FROM DUAL"}},
-      {"remainder exactly as typed", "\r\nSELECT 1 FROM DUAL\r\n", {"\r\nSELECT 1 FROM DUAL\r\n"}},
+      {"remainder trimmed", "\r\nSELECT 1 FROM DUAL\r\n", {"SELECT 1 FROM DUAL"}},
       {"separator inside a literal", "SELECT 'a;b' FROM DUAL;", {"SELECT 'a;b' FROM DUAL"}},
       {"comment line stays with its statement", "-- note; here\r\nSELECT 1;", {"-- note; here\r\nSELECT 1"}},
       {"trailing comment adds nothing", "SELECT 1;\r\n-- the end\r\n", {"SELECT 1"}},
@@ -74,7 +74,7 @@ TEST(ScriptSplitter, StatementsBlocksAndRemainders) {
       {"blank text", " \r\n ", {}},
       {"tab-only remainder not sent", "SELECT 1;\t", {"SELECT 1"}},
       {"block cut at its slash, END; kept", kBlock + "\r\n/\r\nSELECT 1 FROM DUAL;", {kBlock, "SELECT 1 FROM DUAL"}},
-      {"block without slash: untrimmed remainder", "A;\r\nBEGIN NULL; END;\r\n", {"A", "\r\nBEGIN NULL; END;\r\n"}},
+      {"block without slash: trimmed remainder", "A;\r\nBEGIN NULL; END;\r\n", {"A", "BEGIN NULL; END;"}},
       {"package without BEGIN",
        "CREATE OR REPLACE PACKAGE P AS PROCEDURE X; END;\r\n/",
        {"CREATE OR REPLACE PACKAGE P AS PROCEDURE X; END;"}},
@@ -87,7 +87,7 @@ TEST(ScriptSplitter, StatementsBlocksAndRemainders) {
       {"no PL/SQL separator: blocks cut at semicolons", "BEGIN NULL; END;", {"BEGIN NULL", "END"}, ";", ""},
       {"no SQL separator: only blocks cut",
        "A; B;\r\nBEGIN NULL; END;\r\n/\r\nC;",
-       {"A; B;\r\nBEGIN NULL; END;", "\r\nC;"},
+       {"A; B;\r\nBEGIN NULL; END;", "C;"},
        "",
        "/"},
       {"word SQL separator in any case", "SELECT 1 go SELECT 2 Go", {"SELECT 1", "SELECT 2"}, "GO", "/"},
@@ -101,7 +101,7 @@ TEST(ScriptSplitter, OffsetsPointAtTheFirstSentByte) {
   for (size_t k = 0; k < 3; ++k) EXPECT_EQ(offsets[k], found[k].offset) << k;
   std::vector<std::string> texts = {"kept"};
   EXPECT_EQ(2, SplitStatements("A;\r\nBEGIN", ";", "/", texts));
-  EXPECT_EQ((std::vector<std::string>{"kept", "A", "\r\nBEGIN"}), texts);
+  EXPECT_EQ((std::vector<std::string>{"kept", "A", "BEGIN"}), texts);
 }
 
 TEST(SplitterMends, KeywordsAreWholeWords) {
@@ -149,11 +149,11 @@ TEST(SplitterMends, PlsqlSeparatorMustStandAloneOnItsLine) {
   ExpectSplits({
       {"divisions inside a block", division + "\r\n/\r\nX;", {division, "X"}},
       {"blanks around it", "BEGIN NULL; END;\r\n  /  \r\nX;", {"BEGIN NULL; END;", "X"}},
-      {"tab before it is not trimmed", "BEGIN NULL; END;\r\n\t/\r\n", {"BEGIN NULL; END;\r\n\t"}},
+      {"tab before it is trimmed", "BEGIN NULL; END;\r\n\t/\r\n", {"BEGIN NULL; END;"}},
       {"comment after it", "BEGIN NULL; END;\r\n/ -- done\r\nX;", {"BEGIN NULL; END;", "-- done\r\nX"}},
       {"LF line ends, last line", "BEGIN NULL; END;\n/", {"BEGIN NULL; END;"}},
       {"on the line of END", "BEGIN NULL; END; /\r\nX;", {"BEGIN NULL; END; /\r\nX;"}},
-      {"doubled", "BEGIN NULL; END;\r\n//\r\n", {"BEGIN NULL; END;\r\n//\r\n"}},
+      {"doubled", "BEGIN NULL; END;\r\n//\r\n", {"BEGIN NULL; END;\r\n//"}},
   });
 }
 
@@ -332,6 +332,42 @@ TEST(SqlPlusScripts, CommandLinesAreSkippedAndExecuteRunsAsABlock) {
        ";",
        "/",
        1},
+  });
+}
+
+TEST(SqlPlusScripts, BufferAndHostCommandsDotAndDocumentBlocks) {
+  ExpectSplitsWithBothLineEnds({
+      {"buffer commands",
+       "L\nLIST 1 2\nA  x\nC/old/new/\nchange /a/b\nDEL 3\nI\ninput x\nR\nSELECT 1 FROM dual;",
+       {"SELECT 1 FROM dual"},
+       ";",
+       "/",
+       9},
+      {"host lines", "!ls -l\n$dir *.sql\nSELECT 1 FROM dual;", {"SELECT 1 FROM dual"}, ";", "/", 2},
+      {"their letters still start statements", "A;\nC;\nLISTING;\nR2;", {"A", "C", "LISTING", "R2"}},
+      {"DOC block to the # line",
+       "DOC\nit's; a note\nBEGIN\n#\nSELECT 1 FROM dual;",
+       {"SELECT 1 FROM dual"},
+       ";",
+       "/",
+       1},
+      {"DOCUMENT without # runs to the end", "SELECT 1 FROM dual;\nDOCUMENT\nx;", {"SELECT 1 FROM dual"}, ";", "/", 1},
+      {"RUN ends a statement",
+       "SELECT 1 FROM dual\nR\nSELECT 2 FROM dual;",
+       {"SELECT 1 FROM dual", "SELECT 2 FROM dual"},
+       ";",
+       "/",
+       1},
+      {"RUN ends a block", "BEGIN\n  NULL;\nEND;\n run \nX;", {"BEGIN\n  NULL;\nEND;", "X"}, ";", "/", 1},
+      {"a column named r_x is no RUN", "SELECT a,\n r_x\nFROM t;", {"SELECT a,\n r_x\nFROM t"}},
+      {". then / sends", "BEGIN\n  NULL;\nEND;\n.\n/\nX;", {"BEGIN\n  NULL;\nEND;", "X"}},
+      {". then RUN sends", "SELECT 1 FROM dual\n.\n\nRUN\nX;", {"SELECT 1 FROM dual", "X"}, ";", "/", 1},
+      {". alone leaves it unsent", "SELECT 1 FROM dual\n.\nX;", {"X"}, ";", "/", 1},
+      {"a lone . ends no entry", ".\nX;", {"X"}, ";", "/", 1},
+      {". inside a literal", "SELECT '\n.\n' FROM dual;", {"SELECT '\n.\n' FROM dual"}},
+      {"blanks and tabs trimmed",
+       "\t SELECT 1 FROM dual \t;\n\tSELECT 2 FROM dual\t\n",
+       {"SELECT 1 FROM dual", "SELECT 2 FROM dual"}},
   });
 }
 
