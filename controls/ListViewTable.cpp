@@ -15,7 +15,7 @@ constexpr int kFirstCellBufferSize = 256;
 
 }  // namespace
 
-ListViewTable::ListViewTable(HWND listView) : list_(listView) {
+ListViewTable::ListViewTable(HWND listView, const results::ResultSet* rows) : list_(listView), rows_(rows) {
   const HWND header = ListView_GetHeader(listView);
   const int count = header ? Header_GetItemCount(header) : 0;
   if (count <= 0) return;
@@ -24,7 +24,7 @@ ListViewTable::ListViewTable(HWND listView) : list_(listView) {
   ListView_GetColumnOrderArray(listView, count, order_.data());
 }
 
-int ListViewTable::RowCount() const { return ListView_GetItemCount(list_); }
+int ListViewTable::RowCount() const { return rows_ ? rows_->RowCount() : ListView_GetItemCount(list_); }
 
 std::string ListViewTable::Heading(int column) const {
   std::vector<char> buffer(kHeadingBufferSize, '\0');
@@ -42,6 +42,11 @@ std::string ListViewTable::Heading(int column) const {
 std::string ListViewTable::Cell(int row, int column) const {
   // The list copies at most the buffer's size less one: a full buffer may mean more text.
   fw::ResultMemoryLoan memory;
+  if (rows_) {
+    const std::string_view text = rows_->Cell(row, order_[column]);
+    memory.Take(text.size() + 1);
+    return std::string(text);
+  }
   for (int size = kFirstCellBufferSize;; size *= 2) {
     memory.Take(size);
     std::vector<char> buffer(size, '\0');

@@ -4,9 +4,10 @@
 
 #include <cstring>
 #include <map>
-#include <new>
+#include <string>
 
-#include "SortKeySet.h"
+#include "ListAnswers.h"
+#include "ListSelection.h"
 
 namespace {
 
@@ -24,9 +25,11 @@ std::map<HWND, Hook>& Hooks() {
   return hooks;
 }
 
-bool IsListView(HWND hwnd) {
+// An owner-data list keeps no rows: it asks for what it shows, and the rows stay here.
+bool IsOwnerDataListView(HWND hwnd) {
   char name[32] = "";
-  return GetClassNameA(hwnd, name, sizeof name) > 0 && std::strcmp(name, WC_LISTVIEWA) == 0;
+  return GetClassNameA(hwnd, name, sizeof name) > 0 && std::strcmp(name, WC_LISTVIEWA) == 0 &&
+         (GetWindowLongA(hwnd, GWL_STYLE) & LVS_OWNERDATA) != 0;
 }
 
 }  // namespace
@@ -34,7 +37,7 @@ bool IsListView(HWND hwnd) {
 CSortListCtrl::~CSortListCtrl() { Detach(); }
 
 bool CSortListCtrl::Attach(HWND listView) {
-  if (hwnd_ || !IsWindow(listView) || !IsListView(listView) || Hooks().count(listView)) return false;
+  if (hwnd_ || !IsWindow(listView) || !IsOwnerDataListView(listView) || Hooks().count(listView)) return false;
   HWND headerWindow = GetDlgItem(listView, 0);
   if (!headerWindow) return false;
   // The wide form: the list view is a wide window, so nothing is converted on the way.
@@ -59,20 +62,77 @@ void CSortListCtrl::Detach() {
   header.Detach();
 }
 
-bool CSortListCtrl::SortByColumn(int column, bool ascendingOrder) {
-  // Lending and returning item data would repaint row after row; without redrawing the
-  // sort is several times faster, and the list repaints once at the end.
+std::vector<int> CSortListCtrl::SelectedRows() const { return listselection::Selected(hwnd_); }
+
+void CSortListCtrl::Clear() {
   SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-  bool sorted = true;
-  try {
-    SortKeySet keys(hwnd_, column);
-    keys.Sort(ascendingOrder);
-  } catch (const std::bad_alloc&) {
-    sorted = false;
-  }
+  // Counting down to none first: the list then has no rows to go through one by one.
+  SendMessageA(hwnd_, LVM_SETITEMCOUNT, 0, 0);
+  SendMessageA(hwnd_, LVM_DELETEALLITEMS, 0, 0);
+  const HWND headerWindow = reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETHEADER, 0, 0));
+  for (auto columns = SendMessageA(headerWindow, HDM_GETITEMCOUNT, 0, 0); columns > 0; --columns)
+    SendMessageA(hwnd_, LVM_DELETECOLUMN, 0, 0);
+  rows_.Clear();
   SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(hwnd_, nullptr, TRUE);  // turning redrawing on does not repaint by itself
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void CSortListCtrl::AddColumn(const std::string& heading, int width) {
+  LVCOLUMNA column = {};
+  column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+  column.fmt = LVCFMT_LEFT;
+  column.cx = width;
+  column.pszText = const_cast<char*>(heading.c_str());
+  column.iSubItem = rows_.ColumnCount();
+  rows_.AddColumn(heading);
+  SendMessageA(hwnd_, LVM_INSERTCOLUMNA, column.iSubItem, reinterpret_cast<LPARAM>(&column));
+}
+
+bool CSortListCtrl::AppendRow(const results::Row& cells) { return rows_.AppendRow(cells); }
+
+std::size_t CSortListCtrl::AppendRows(const results::RowBatch& rows) {
+  const std::size_t appended = rows_.AppendRows(rows);
+  ShowRowCount();
+  return appended;
+}
+
+void CSortListCtrl::ShowRowCount() {
+  SendMessageA(hwnd_, LVM_SETITEMCOUNT, rows_.RowCount(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+}
+
+bool CSortListCtrl::SortByColumn(int column, bool ascendingOrder) {
+  const listselection::Marks marks = listselection::Take(hwnd_, rows_);
+  const bool sorted = rows_.Sort(column, ascendingOrder);
+  listselection::Restore(hwnd_, rows_, marks);
+  InvalidateRect(hwnd_, nullptr, TRUE);
   return sorted;
+}
+
+bool CSortListCtrl::OnParentNotify(NMHDR& notify, LRESULT& result) {
+  if (notify.hwndFrom != hwnd_ || !hwnd_) return false;
+  switch (notify.code) {
+    case LVN_GETDISPINFOA:
+      listanswers::AnswerText(rows_, reinterpret_cast<NMLVDISPINFOA&>(notify).item);
+      break;
+    case LVN_GETDISPINFOW:
+      listanswers::AnswerText(rows_, reinterpret_cast<NMLVDISPINFOW&>(notify).item);
+      break;
+    case LVN_ODFINDITEMA: {
+      const auto& find = reinterpret_cast<const NMLVFINDITEMA&>(notify);
+      result = listanswers::FindRow(rows_, find.lvfi.flags, find.lvfi.psz ? find.lvfi.psz : "", find.iStart);
+      return true;
+    }
+    case LVN_ODFINDITEMW: {
+      const auto& find = reinterpret_cast<const NMLVFINDITEMW&>(notify);
+      const std::string text = find.lvfi.psz ? listanswers::Narrow(find.lvfi.psz) : std::string();
+      result = listanswers::FindRow(rows_, find.lvfi.flags, text, find.iStart);
+      return true;
+    }
+    default:
+      return false;
+  }
+  result = 0;
+  return true;
 }
 
 bool CSortListCtrl::IsHeaderClick(const NMHDR& notify) const {

@@ -1,13 +1,20 @@
-// The result list: a report list view that sorts its rows by the text of a column whose
-// header is left-clicked; a second click on the same header reverses the order.
+// The result list: an owner-data report list view (LVS_OWNERDATA) that holds no rows itself
+// but paints, and answers every reader, from the program's ResultSet; it sorts the rows by
+// the text of a column whose header is left-clicked, a second click on the same header
+// reversing the order. In-process readers read Rows() directly (see ResultSet.h); other
+// processes still read through LVM_GETITEMCOUNT and LVM_GETITEMTEXTA.
 #ifndef ZENQUILL_CONTROLS_SORTLISTCTRL_H
 #define ZENQUILL_CONTROLS_SORTLISTCTRL_H
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
 #include <functional>
+#include <string>
+#include <vector>
 
+#include "ResultSet.h"
 #include "SortHeaderCtrl.h"
 
 class CSortListCtrl {
@@ -17,15 +24,38 @@ class CSortListCtrl {
   CSortListCtrl(const CSortListCtrl&) = delete;
   CSortListCtrl& operator=(const CSortListCtrl&) = delete;
 
-  // Subclasses an existing report list view and attaches its header (the child with id 0).
-  // False when the window is not a list view or has no header.
+  // Subclasses an existing owner-data report list view and attaches its header (the child
+  // with id 0). False when the window is not such a list view or has no header.
   bool Attach(HWND listView);
   void Detach();
   HWND Handle() const { return hwnd_; }
   CSortHeaderCtrl& Header() { return header; }
 
-  // Sorts every row by the text of `column`; the rows keep their own item data. False when
-  // memory ran out: the rows then keep their order too.
+  // The rows, headings and display order; how to read them is said in ResultSet.h.
+  const results::ResultSet& Rows() const { return rows_; }
+  // The display positions of the selected rows, top to bottom.
+  std::vector<int> SelectedRows() const;
+
+  // Filling. Clear empties rows and columns at once (the sort state stays).
+  void Clear();
+  // A left-aligned column after the last one.
+  void AddColumn(const std::string& heading, int width);
+  // Into the store only: the list learns of new rows at ShowRowCount. False when memory ran
+  // out: the row is then not there at all.
+  bool AppendRow(const results::Row& cells);
+  // Rows fetched anywhere, appended and shown in one call; returns how many went in (fewer
+  // than given when memory ran out).
+  std::size_t AppendRows(const results::RowBatch& rows);
+  // Tells the list view how many rows the store holds; scrolling and selection stay.
+  void ShowRowCount();
+
+  // The list's parent hands every WM_NOTIFY from the list here: the list's requests for
+  // cell texts (LVN_GETDISPINFO) and for the row that typed letters begin (LVN_ODFINDITEM)
+  // are answered from the rows. True when handled, with the notification's result.
+  bool OnParentNotify(NMHDR& notify, LRESULT& result);
+
+  // Sorts every row by the text of `column`; selected rows stay selected. False when memory
+  // ran out: the rows then keep their order too.
   bool SortByColumn(int column, bool ascending);
 
   // Called when a header click could not sort for want of memory; the sort state and the
@@ -42,6 +72,7 @@ class CSortListCtrl {
   LRESULT OnHeaderClicked(const NMHEADERA& notify);
 
   HWND hwnd_ = nullptr;
+  results::ResultSet rows_;
   // Both survive a refill of the list: a click on the old column index then reverses.
   int sortColumn = -1;
   bool ascending = true;

@@ -20,7 +20,7 @@
 // state the commands' enabling looks at.
 void CZenquillView::OnConnect() {
   ReadControls();
-  ResultListWindow(resultList.Handle(), Hwnd()).Clear();
+  ResultListWindow(resultList, Hwnd()).Clear();
   ConnectDialog dialog;
   // Until the user connects or cancels, the dialog comes back after every failure.
   while (dialog.DoModal() == IDOK) {
@@ -145,7 +145,7 @@ void CZenquillView::LoadScopeNode(const std::string& query, HTREEITEM scopeNode,
 }
 
 void CZenquillView::FillScopeNode(HTREEITEM scopeNode, int objectImage, bool ownerColumn) {
-  const xml::ListViewTable rows(resultList.Handle());
+  const xml::ListViewTable rows(resultList.Handle(), &resultList.Rows());
   std::vector<std::string> texts;
   bool complete = true;
   try {

@@ -96,7 +96,8 @@ void CZenquillView::ReportFileFailure(const char* message) {
 // Save XML data: the export itself lives in xml/; the view shows what it came to.
 void CZenquillView::OnSaveXmlData() {
   SaveXmlDesktop& desktop = SystemDesktop();
-  const SaveXmlOutcome outcome = SaveXmlData(Hwnd(), xml::ListViewTable(resultList.Handle()), desktop);
+  const SaveXmlOutcome outcome =
+      SaveXmlData(Hwnd(), xml::ListViewTable(resultList.Handle(), &resultList.Rows()), desktop);
   if (!outcome.chosen) return;
   ReadControls();
   messageText = outcome.message;

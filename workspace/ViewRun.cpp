@@ -25,7 +25,7 @@ void CZenquillView::StartRun(SessionWorker::Job job, std::function<void(const Ex
 
 void CZenquillView::OnRunNews() {
   if (!worker) return;
-  ResultListWindow list(resultList.Handle(), Hwnd());
+  ResultListWindow list(resultList, Hwnd());
   RunNews news = worker->Drain(list);
   if (news.question) worker->Answer(list.AskToReadAll(*news.question));
   if (news.substitution) {
@@ -42,7 +42,7 @@ void CZenquillView::OnRunNews() {
 
 // Straight to the control: the editor, which the user may be typing in, is left alone.
 void CZenquillView::ShowRunProgress() {
-  const std::string text = RunProgressText(ResultListWindow(resultList.Handle(), Hwnd()).RowCount());
+  const std::string text = RunProgressText(resultList.Rows().RowCount());
   if (text == progressShown) return;
   progressShown = text;
   SetWindowTextA(messageLine, text.c_str());

@@ -73,17 +73,21 @@ void CZenquillView::OnSize(int cx, int cy) {
 }
 
 // Closing the window always ends the session, without the question: CanCloseFrame asked it
-// before the window was let go, once a run still going on was cancelled. The result list
-// leaves the window first: Wine's list view frees its rows one by one in a time that grows
-// with the square of their number (minutes for a million), while the process, which ends
-// with this window, gives all of its memory back at once. Ending normally, the program
-// leaves no recovery copy behind.
+// before the window was let go, once a run still going on was cancelled. Ending normally,
+// the program leaves no recovery copy behind.
 void CZenquillView::OnDestroy() {
   EndRunForClosing();
   worker.reset();
-  SetParent(resultList.Handle(), HWND_MESSAGE);
   EndSession();
   recovery.Discard();
+}
+
+// The result list asks its parent, the form, for the texts it shows.
+bool CZenquillView::OnNotify(NMHDR& notify) {
+  LRESULT result = 0;
+  if (!resultList.OnParentNotify(notify, result)) return OnSchemaNotify(notify);
+  SetWindowLongPtrA(Hwnd(), DWLP_MSGRESULT, result);
+  return true;
 }
 
 INT_PTR CZenquillView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -98,7 +102,7 @@ INT_PTR CZenquillView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnDestroy();
       return FALSE;
     case WM_NOTIFY:
-      return OnSchemaNotify(*reinterpret_cast<const NMHDR*>(lParam));
+      return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_SETCURSOR:
       return OnSetCursor(lParam);
     case kRunNewsMessage:

@@ -142,6 +142,7 @@ class CZenquillView : public fw::FormView {
   void FillScopeNode(HTREEITEM scopeNode, int objectImage, bool ownerColumn);
   bool SelectionWouldLoad(HTREEITEM item) const;
   void ShowTableColumns(const std::string& nodeText);
+  bool OnNotify(NMHDR& notify);
   bool OnSchemaNotify(const NMHDR& notify);
   void OnTreeSelChanged();
   void OnTreeListRightClick();

@@ -28,9 +28,10 @@ class OutputFile {
   // Writes what is buffered and closes; true when every byte reached the system.
   bool Close();
 
+  static constexpr std::size_t kBufferSize = 64 * 1024;
+
  private:
   static constexpr std::intptr_t kNoHandle = -1;
-  static constexpr std::size_t kBufferSize = 64 * 1024;
 
   void Flush();
 

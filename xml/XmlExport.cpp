@@ -4,6 +4,8 @@
 #include <new>
 #include <vector>
 
+#include "OutputFile.h"
+#include "ResultMemoryCap.h"
 #include "XmlName.h"
 #include "XmlWriter.h"
 #include "XslWriter.h"
@@ -66,6 +68,9 @@ bool WriteDataFile(const std::string& path, const std::string& stylesheetName, c
   CXmlWriter writer;
   if (writer.Open(path, stylesheetName) != kWriterOk) return false;
   try {
+    // The file's buffer is the export's own memory, counted on top of the rows'.
+    fw::ResultMemoryLoan buffer;
+    buffer.Take(OutputFile::kBufferSize);
     const std::vector<std::string> names = ElementNamesOf(table);
     int status = kWriterOk;
     for (int row = 0; row < table.RowCount() && status == kWriterOk; ++row)

@@ -228,12 +228,14 @@ const char kMillionAllRows[] = "Rows 1000000";
 const int kMillionRows = 1000000;
 
 struct MillionFigures {
-  double baseline = -1, readAll = -1, click = -1, save = -1, refill = -1, readAgain = -1, close = -1;
+  double baseline = -1, readAll = -1, save = -1, refillEmpty = -1, refill = -1, readAgain = -1, close = -1;
+  std::vector<double> clicks;
   std::uint64_t savedBytes = 0;
   programbench::ProcessMemory before, loaded;
 };
 
-// F5 on a four-row query while the list holds every row: mostly the emptying of the list.
+// F5 on a four-row query: on an empty list, and while the list holds every row (the
+// difference is the emptying of the list).
 double TimeRefill(Workbench& bench) {
   const Stopwatch stopwatch;
   return bench.Execute("SELECT * FROM DEPT") == "Rows 4" ? stopwatch.Seconds() : -1;
@@ -247,11 +249,12 @@ double TimeClose(Workbench& bench) {
 bool MeasureMillionRows(Workbench& bench, MillionFigures& figures) {
   if (!bench.Start("bench", kSettings, true)) return Fail("the program did not start");
   if (bench.AnswerConnect("SCOTT", "tiger", IDC_LOGIN_NORMAL) != "Connect succeeded!") return Fail("no connect");
+  figures.refillEmpty = TimeRefill(bench);
   programbench::ReadProcessMemoryFigures(ProcessOf(bench.Main()), figures.before);
   figures.readAll = TimeReadAll(bench, kMillionQuery, kMillionAllRows);
   programbench::ReadProcessMemoryFigures(ProcessOf(bench.Main()), figures.loaded);
   if (figures.readAll < 0) return Fail("F5 never reported \"Rows 1000000\": " + bench.Message());
-  figures.click = TimeSortClicks(bench, 1)[0];
+  figures.clicks = TimeSortClicks(bench, 2);
   figures.save = TimeSaveXml(bench, bench.Scratch() + "\\million.xml", figures.savedBytes);
   DeleteFileA((bench.Scratch() + "\\million.xml").c_str());
   figures.refill = TimeRefill(bench);
@@ -264,9 +267,11 @@ void PrintMillion(const MillionFigures& f) {
   using namespace benchfig;
   std::vector<std::string> rows = FetchRows("figure, 1,000,000 rows", f.baseline, f.readAll, kMillionAllRows);
   const std::vector<std::string> more = {
-      TableRow("sort by SENSOR, one header click", f.click, "s"),
+      TableRow("sort by SENSOR, first header click", f.clicks.empty() ? -1 : f.clicks[0], "s"),
+      TableRow("sort by SENSOR, second click on the same column", f.clicks.size() < 2 ? -1 : f.clicks[1], "s"),
       TableRow("Save XML data", f.save, "s"),
       TableRow("Save XML data, file size", f.save < 0 ? -1 : f.savedBytes / 1e6, "MB"),
+      TableRow("F5 on DEPT, on an empty list", f.refillEmpty, "s"),
       TableRow("F5 on DEPT, replacing the 1,000,000 rows", f.refill, "s"),
       TableRow("F5 again, to \"Rows 1000000\"", f.readAgain, "s"),
       TableRow("closing the window with 1,000,000 rows, to the program's exit", f.close, "s"),
@@ -290,7 +295,8 @@ int RunMillionRows(Workbench& bench, const std::string& data) {
   if (figures.baseline < 0) return 1;
   const bool measured = MeasureMillionRows(bench, figures);
   PrintMillion(figures);
-  return measured && figures.click >= 0 && figures.save >= 0 && figures.refill >= 0 && figures.close >= 0 ? 0 : 1;
+  const bool clicked = figures.clicks.size() == 2 && figures.clicks[0] >= 0 && figures.clicks[1] >= 0;
+  return measured && clicked && figures.save >= 0 && figures.refill >= 0 && figures.close >= 0 ? 0 : 1;
 }
 
 }  // namespace

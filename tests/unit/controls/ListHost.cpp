@@ -6,10 +6,29 @@ ListHost::ListHost() {
   InitCommonControls();
   top_ = CreateWindowExA(0, "STATIC", "list host", WS_OVERLAPPEDWINDOW, 0, 0, 700, 300, nullptr, nullptr,
                          GetModuleHandleA(nullptr), nullptr);
-  list_ =
-      CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_ALIGNLEFT,
-                      0, 0, 650, 250, top_, reinterpret_cast<HMENU>(1001), GetModuleHandleA(nullptr), nullptr);
+  list_ = CreateWindowExA(0, WC_LISTVIEWA, "",
+                          WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_ALIGNLEFT | LVS_OWNERDATA,
+                          0, 0, 650, 250, top_, reinterpret_cast<HMENU>(1001), GetModuleHandleA(nullptr), nullptr);
   SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+  listProc_ = GetWindowLongPtrW(list_, GWLP_WNDPROC);
+  SetWindowLongPtrA(top_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  topProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(top_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TopProc)));
+}
+
+LRESULT CALLBACK ListHost::TopProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* host = reinterpret_cast<ListHost*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  LRESULT result = 0;
+  // A list object that has let go of the window (or is gone) no longer sees its notifications.
+  const bool served = host->served_ && GetWindowLongPtrW(host->list_, GWLP_WNDPROC) != host->listProc_;
+  if (msg == WM_NOTIFY && served && host->served_->OnParentNotify(*reinterpret_cast<NMHDR*>(lParam), result))
+    return result;
+  return CallWindowProcA(host->topProc_, hwnd, msg, wParam, lParam);
+}
+
+bool ListHost::Attach(CSortListCtrl& list) {
+  if (!list.Attach(list_)) return false;
+  served_ = &list;
+  return true;
 }
 
 ListHost::~ListHost() { DestroyWindow(top_); }
@@ -17,35 +36,16 @@ ListHost::~ListHost() { DestroyWindow(top_); }
 HWND ListHost::Header() const { return GetDlgItem(list_, 0); }
 
 void ListHost::AddColumns(const std::vector<std::string>& headings, int width) {
-  for (size_t i = 0; i < headings.size(); ++i) {
-    LVCOLUMNA column = {};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-    column.fmt = LVCFMT_LEFT;
-    column.cx = width;
-    column.pszText = const_cast<char*>(headings[i].c_str());
-    SendMessageA(list_, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
-  }
+  for (const std::string& heading : headings) served_->AddColumn(heading, width);
 }
 
-void ListHost::AddRow(const std::vector<std::string>& cells, LPARAM data) {
-  LVITEMA item = {};
-  item.mask = LVIF_TEXT | LVIF_PARAM;
-  item.iItem = static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
-  item.pszText = const_cast<char*>(cells[0].c_str());
-  item.lParam = data;
-  const int row = static_cast<int>(SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-  for (size_t column = 1; column < cells.size(); ++column) {
-    LVITEMA cell = {};
-    cell.iSubItem = static_cast<int>(column);
-    cell.pszText = const_cast<char*>(cells[column].c_str());
-    SendMessageA(list_, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&cell));
-  }
+void ListHost::AddRow(const std::vector<std::string>& cells) {
+  served_->AppendRow(cells);
+  served_->ShowRowCount();
 }
 
 void ListHost::Refill(const std::vector<std::string>& headings) {
-  SendMessageA(list_, LVM_DELETEALLITEMS, 0, 0);
-  while (SendMessageA(list_, LVM_DELETECOLUMN, 0, 0)) {
-  }
+  served_->Clear();
   AddColumns(headings);
 }
 
@@ -62,14 +62,6 @@ std::vector<std::string> ListHost::ColumnTexts(int column) const {
     texts.push_back(text);
   }
   return texts;
-}
-
-LPARAM ListHost::ItemData(int row) const {
-  LVITEMA item = {};
-  item.mask = LVIF_PARAM;
-  item.iItem = row;
-  SendMessageA(list_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  return item.lParam;
 }
 
 int ListHost::HeaderFormat(int column) const {

@@ -1,5 +1,6 @@
-// A hidden top-level window holding a report list view (control 1001), as the workspace form
-// does, with helpers to fill it, read it and click its header.
+// A hidden top-level window holding an owner-data report list view (control 1001), as the
+// workspace form does, handing the list's notifications to the CSortListCtrl attached through
+// it, with helpers to fill the list, read it and click its header.
 #ifndef ZENQUILL_TESTS_CONTROLS_LISTHOST_H
 #define ZENQUILL_TESTS_CONTROLS_LISTHOST_H
 
@@ -7,6 +8,8 @@
 
 #include <string>
 #include <vector>
+
+#include "SortListCtrl.h"
 
 class ListHost {
  public:
@@ -18,14 +21,17 @@ class ListHost {
   HWND List() const { return list_; }
   HWND Header() const;
 
+  // Attaches `list` to the window and makes the window hand it the list's notifications;
+  // the helpers below fill it.
+  bool Attach(CSortListCtrl& list);
+
   // Fills the list the way the workspace does: columns first, then rows in order.
   void AddColumns(const std::vector<std::string>& headings, int width = 100);
-  void AddRow(const std::vector<std::string>& cells, LPARAM data = 0);
+  void AddRow(const std::vector<std::string>& cells);
   // Replaces the result set: deletes every row and column, then recreates the columns.
   void Refill(const std::vector<std::string>& headings);
 
   std::vector<std::string> ColumnTexts(int column) const;
-  LPARAM ItemData(int row) const;
   int HeaderFormat(int column) const;
   RECT HeaderItemRect(int column) const;
 
@@ -35,8 +41,13 @@ class ListHost {
   void MouseClickHeader(int column) const;
 
  private:
+  static LRESULT CALLBACK TopProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
   HWND top_ = nullptr;
   HWND list_ = nullptr;
+  WNDPROC topProc_ = nullptr;
+  LONG_PTR listProc_ = 0;  // the list view's own window procedure
+  CSortListCtrl* served_ = nullptr;
 };
 
 #endif

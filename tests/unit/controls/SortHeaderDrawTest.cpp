@@ -34,10 +34,10 @@ class HeaderPainter {
     font.lfHeight *= fontScale;
     font_ = CreateFontIndirectA(&font);
     SendMessageA(host.List(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    attached_ = host.Attach(list);
     host.AddColumns({"Name", "City", "Salary"}, 150);
     host.AddRow({"b", "y", "2"});
     host.AddRow({"a", "x", "1"});
-    attached_ = list.Attach(host.List());
   }
   ~HeaderPainter() {
     DestroyWindow(host.List());

@@ -3,24 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "ListHost.h"
+#include "ResultMemoryCap.h"
+#include "ResultSet.h"
 #include "Settle.h"
-#include "SortKeySet.h"
+#include "SortCase.h"
+#include "SortKey.h"
 #include "SortListCtrl.h"
 
 namespace {
-
-using Texts = std::vector<std::string>;
-
-struct SortCase {
-  const char* name;
-  Texts cells;
-  bool ascending;
-  Texts expected;
-};
 
 const SortCase kSortCases[] = {
     {"NumbersSortAsText", {"10", "9", "100"}, true, {"10", "100", "9"}},
@@ -43,10 +39,10 @@ class SortByColumnTest : public ::testing::TestWithParam<SortCase> {};
 TEST_P(SortByColumnTest, OrdersRowsByCellText) {
   const SortCase& c = GetParam();
   ListHost host;
+  CSortListCtrl list;
+  ASSERT_TRUE(host.Attach(list));
   host.AddColumns({"ID", "VALUE"});
   for (size_t i = 0; i < c.cells.size(); ++i) host.AddRow({std::to_string(i), c.cells[i]});
-  CSortListCtrl list;
-  ASSERT_TRUE(list.Attach(host.List()));
 
   list.SortByColumn(1, c.ascending);
 
@@ -71,29 +67,79 @@ const CompareCase kCompareCases[] = {
     {"UpperBeforeLaterLower", "ABC", "abd", -1},
     {"PrefixFirst", "abc", "ABCD", -1},
     {"DigitsAsText", "100", "9", -1},
+    {"TenBeforeHundred", "10", "100", -1},
     {"EmptyFirst", "", "a", -1},
+    {"EmptyBeforeBlank", "", " ", -1},
+    {"NullAfterM", "Madrid", "NULL", -1},
+    {"NullBeforeO", "NULL", "Oslo", -1},
     {"AccentedLettersIgnoreCase", "\xE9t\xE9", "\xC9T\xC9", 0},
+    {"AccentAfterPlainLetter", "e", "\xE9", -1},
+    {"SharpSIsDoubleS",
+     "stra\xDF"
+     "e",
+     "STRASSE", 0},
+    {"BlankBeforeLetter", "a b", "ab", -1},
+    {"HyphenIsText", "co-op", "coop", -1},
+    {"PunctuationBeforeDigits", "#1", "1", -1},
+    {"ApostropheIsText", "o'neil", "oneil", -1},
 };
 
 class CompareSortTextsTest : public ::testing::TestWithParam<CompareCase> {};
 
 int Sign(int value) { return (value > 0) - (value < 0); }
 
-TEST_P(CompareSortTextsTest, ComparesIgnoringCase) {
+// The order the result list sorts by: its cells' sort keys, byte by byte.
+int KeyOrder(const std::string& a, const std::string& b) {
+  std::string keyA, keyB;
+  results::MakeSortKey(a.c_str(), keyA);
+  results::MakeSortKey(b.c_str(), keyB);
+  return Sign(std::strcmp(keyA.c_str(), keyB.c_str()));
+}
+
+// The system's own comparison that the keys must agree with.
+int SystemOrder(const std::string& a, const std::string& b) {
+  return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_STRINGSORT, a.c_str(), -1, b.c_str(), -1) -
+         CSTR_EQUAL;
+}
+
+TEST_P(CompareSortTextsTest, KeysOrderAsTheSystemComparesIgnoringCase) {
   const CompareCase& c = GetParam();
-  EXPECT_EQ(c.sign, Sign(CompareSortTexts(c.a, c.b)));
-  EXPECT_EQ(-c.sign, Sign(CompareSortTexts(c.b, c.a)));
+  EXPECT_EQ(c.sign, SystemOrder(c.a, c.b)) << "the table itself";
+  EXPECT_EQ(c.sign, KeyOrder(c.a, c.b));
+  EXPECT_EQ(-c.sign, KeyOrder(c.b, c.a));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CompareSortTextsTest, ::testing::ValuesIn(kCompareCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Short texts from a small alphabet of both cases, digits, blanks, punctuation and Latin-1
+// letters, so that equal and near-equal cells are frequent.
+TEST(SortByColumn, TenThousandRandomCellsSortInTheSystemsOrder) {
+  const std::string alphabet = "aAbBzZ019 -'.,_#\xE9\xC9\xE0\xC4\xE4\xDF\xF1\xD1";
+  std::mt19937 random(20261208);
+  results::ResultSet rows;
+  rows.AddColumn("TEXT");
+  for (int row = 0; row < 10000; ++row) {
+    std::string text(random() % 5, ' ');
+    for (char& c : text) c = alphabet[random() % alphabet.size()];
+    ASSERT_TRUE(rows.AppendRow({text}));
+  }
+  for (bool ascending : {true, false}) {
+    ASSERT_TRUE(rows.Sort(0, ascending));
+    for (int row = 1; row < rows.RowCount(); ++row) {
+      const int order = SystemOrder(rows.CellText(row - 1, 0), rows.CellText(row, 0));
+      ASSERT_TRUE(ascending ? order <= 0 : order >= 0)
+          << row << ": '" << rows.Cell(row - 1, 0) << "' then '" << rows.Cell(row, 0) << "'";
+    }
+  }
+}
+
 TEST(SortByColumn, EqualIgnoringCaseStayTogether) {
   ListHost host;
+  CSortListCtrl list;
+  ASSERT_TRUE(host.Attach(list));
   host.AddColumns({"NAME"});
   for (const char* text : {"abd", "ABC", "abb", "abc"}) host.AddRow({text});
-  CSortListCtrl list;
-  ASSERT_TRUE(list.Attach(host.List()));
 
   list.SortByColumn(0, true);
 
@@ -104,31 +150,39 @@ TEST(SortByColumn, EqualIgnoringCaseStayTogether) {
   EXPECT_EQ("abd", sorted[3]);
 }
 
-TEST(SortByColumn, RowsKeepTheirItemData) {
+// The rows carry no item data of their own any more: what belongs to a row is its cells
+// and its selection, and both move with it.
+TEST(SortByColumn, RowsMoveWithTheirCellsAndSelection) {
   ListHost host;
-  host.AddColumns({"NAME"});
-  const Texts names = {"pear", "apple", "fig", "kiwi", "banana"};
-  for (size_t i = 0; i < names.size(); ++i) host.AddRow({names[i]}, 1000 + i);
   CSortListCtrl list;
-  ASSERT_TRUE(list.Attach(host.List()));
+  ASSERT_TRUE(host.Attach(list));
+  host.AddColumns({"NAME", "FETCHED"});
+  const Texts names = {"pear", "apple", "fig", "kiwi", "banana"};
+  for (size_t i = 0; i < names.size(); ++i) host.AddRow({names[i], std::to_string(i)});
+  ListView_SetItemState(host.List(), 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 
   for (bool ascending : {true, false}) {
     list.SortByColumn(0, ascending);
     const Texts sorted = host.ColumnTexts(0);
+    const Texts fetched = host.ColumnTexts(1);
     for (size_t row = 0; row < sorted.size(); ++row) {
       const size_t original = std::find(names.begin(), names.end(), sorted[row]) - names.begin();
-      EXPECT_EQ(static_cast<LPARAM>(1000 + original), host.ItemData(static_cast<int>(row)))
-          << sorted[row] << (ascending ? " ascending" : " descending");
+      EXPECT_EQ(std::to_string(original), fetched[row]) << sorted[row] << (ascending ? " ascending" : " descending");
     }
+    const int selected = ListView_GetNextItem(host.List(), -1, LVNI_SELECTED);
+    ASSERT_GE(selected, 0);
+    EXPECT_EQ("fig", sorted[selected]);
+    EXPECT_EQ(selected, ListView_GetNextItem(host.List(), -1, LVNI_FOCUSED));
+    EXPECT_EQ(std::vector<int>{selected}, list.SelectedRows());
   }
 }
 
 TEST(SortByColumn, RepaintsOnceAndKeepsRedrawing) {
   ListHost host;
+  CSortListCtrl list;
+  ASSERT_TRUE(host.Attach(list));
   host.AddColumns({"NAME"});
   for (const char* text : {"b", "c", "a"}) host.AddRow({text});
-  CSortListCtrl list;
-  ASSERT_TRUE(list.Attach(host.List()));
   ShowSettled(GetParent(host.List()));  // hidden windows collect no update region
 
   ASSERT_FALSE(GetUpdateRect(host.List(), nullptr, FALSE));
@@ -143,11 +197,11 @@ TEST(SortByColumn, RepaintsOnceAndKeepsRedrawing) {
 class HeaderClickTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_TRUE(host.Attach(list));
     host.AddColumns({"A", "B", "C"});
     host.AddRow({"3", "x", "beta"});
     host.AddRow({"1", "z", "alpha"});
     host.AddRow({"2", "y", "gamma"});
-    ASSERT_TRUE(list.Attach(host.List()));
   }
 
   void ExpectState(int column, bool ascending) {
@@ -235,34 +289,34 @@ TEST_F(HeaderClickTest, OtherColumnAfterRefillAscends) {
 }
 
 TEST_F(HeaderClickTest, ClickOnEmptyListStillMarks) {
-  SendMessageA(host.List(), LVM_DELETEALLITEMS, 0, 0);
+  host.Refill({"A", "B", "C"});
   host.NotifyHeaderClick(2, 0, HDN_ITEMCLICKA);
   ExpectState(2, true);
   EXPECT_TRUE(OwnerDrawn(2));
   EXPECT_TRUE(host.ColumnTexts(2).empty());
 }
 
-// Memory enough for the rows' own keys but not for the last one: the sort cannot run.
-TEST_F(HeaderClickTest, OutOfMemoryLeavesRowsItemDataAndStateAsTheyWere) {
-  for (int row = 0; row < 3; ++row) {
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    item.lParam = 70 + row;
-    SendMessageA(host.List(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  }
+// Memory for none of the keys: the sort cannot run, and the selected row stays where it was.
+TEST_F(HeaderClickTest, OutOfMemoryLeavesRowsSelectionAndStateAsTheyWere) {
+  ListView_SetItemState(host.List(), 1, LVIS_SELECTED, LVIS_SELECTED);
   int failures = 0;
   list.OnSortOutOfMemory([&failures] { ++failures; });
-  fw::SetResultMemoryCap(3 * sizeof(SortKeyRecord) + 20);
+  fw::SetResultMemoryCap(1);
   host.NotifyHeaderClick(2, 0, HDN_ITEMCLICKA);
   fw::SetResultMemoryCap(0);
   EXPECT_EQ(1, failures);
   ExpectState(-1, true);
   EXPECT_FALSE(OwnerDrawn(2));
   EXPECT_EQ((Texts{"beta", "alpha", "gamma"}), host.ColumnTexts(2));
-  for (int row = 0; row < 3; ++row) EXPECT_EQ(70 + row, host.ItemData(row));
+  EXPECT_EQ(std::vector<int>{1}, list.SelectedRows());
   host.NotifyHeaderClick(2, 0, HDN_ITEMCLICKA);
   EXPECT_EQ((Texts{"alpha", "beta", "gamma"}), host.ColumnTexts(2)) << "with memory the same click sorts";
+}
+
+TEST_F(HeaderClickTest, TypedCharactersSelectTheRowTheyBegin) {
+  SendMessageA(host.List(), WM_CHAR, '1', 1);
+  EXPECT_EQ(std::vector<int>{1}, list.SelectedRows()) << "column 0 holds 3, 1, 2";
+  EXPECT_EQ(1, ListView_GetNextItem(host.List(), -1, LVNI_FOCUSED));
 }
 
 TEST(SortListAttach, RejectsWindowsThatAreNotListViews) {
@@ -285,32 +339,35 @@ LRESULT CALLBACK PassThrough(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
 
 TEST(SortListAttach, DetachRestoresTheWindowProcedure) {
   ListHost host;
+  const LONG_PTR original = GetWindowLongPtrW(host.List(), GWLP_WNDPROC);
+  CSortListCtrl list;
+  ASSERT_TRUE(host.Attach(list));
   host.AddColumns({"NAME"});
   for (const char* text : {"b", "a"}) host.AddRow({text});
-  const LONG_PTR original = GetWindowLongPtrW(host.List(), GWLP_WNDPROC);
-  {
-    CSortListCtrl list;
-    ASSERT_TRUE(list.Attach(host.List()));
-    EXPECT_NE(original, GetWindowLongPtrW(host.List(), GWLP_WNDPROC));
-    CSortListCtrl second;
-    EXPECT_FALSE(second.Attach(host.List())) << "one sorting object per window";
-  }
+  EXPECT_NE(original, GetWindowLongPtrW(host.List(), GWLP_WNDPROC));
+  CSortListCtrl second;
+  EXPECT_FALSE(second.Attach(host.List())) << "one sorting object per window";
+
+  list.Detach();
   EXPECT_EQ(original, GetWindowLongPtrW(host.List(), GWLP_WNDPROC));
   host.NotifyHeaderClick(0, 0, HDN_ITEMCLICKA);
-  EXPECT_EQ((Texts{"b", "a"}), host.ColumnTexts(0)) << "no longer sorting";
+  EXPECT_EQ("b", list.Rows().Cell(0, 0)) << "no longer sorting";
+  EXPECT_EQ(-1, list.SortColumn());
 
   CSortListCtrl again;
-  ASSERT_TRUE(again.Attach(host.List()));
+  ASSERT_TRUE(host.Attach(again));
+  host.AddColumns({"NAME"});
+  for (const char* text : {"b", "a"}) host.AddRow({text});
   host.NotifyHeaderClick(0, 0, HDN_ITEMCLICKA);
   EXPECT_EQ((Texts{"a", "b"}), host.ColumnTexts(0));
 }
 
 TEST(SortListAttach, LaterSubclassKeepsWorkingAfterDetach) {
   ListHost host;
+  CSortListCtrl list;
+  ASSERT_TRUE(host.Attach(list));
   host.AddColumns({"NAME"});
   for (const char* text : {"b", "a"}) host.AddRow({text});
-  CSortListCtrl list;
-  ASSERT_TRUE(list.Attach(host.List()));
   const LONG_PTR ours = SetWindowLongPtrW(host.List(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PassThrough));
   SetPropA(host.List(), "ZqTestPrevious", reinterpret_cast<HANDLE>(ours));
 
@@ -318,9 +375,9 @@ TEST(SortListAttach, LaterSubclassKeepsWorkingAfterDetach) {
 
   EXPECT_EQ(reinterpret_cast<LONG_PTR>(PassThrough), GetWindowLongPtrW(host.List(), GWLP_WNDPROC));
   host.NotifyHeaderClick(0, 0, HDN_ITEMCLICKA);
-  EXPECT_EQ((Texts{"b", "a"}), host.ColumnTexts(0)) << "detached: passes clicks on unsorted";
-  host.AddRow({"c"});
-  EXPECT_EQ((Texts{"b", "a", "c"}), host.ColumnTexts(0)) << "the list itself still works";
+  EXPECT_EQ("b", list.Rows().Cell(0, 0)) << "detached: passes clicks on unsorted";
+  SendMessageA(host.List(), LVM_SETITEMCOUNT, 3, 0);
+  EXPECT_EQ(3, ListView_GetItemCount(host.List())) << "the list itself still works";
   SetWindowLongPtrW(host.List(), GWLP_WNDPROC, ours);  // unhook the test's own subclass
   RemovePropA(host.List(), "ZqTestPrevious");
 }

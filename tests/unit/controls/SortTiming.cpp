@@ -21,12 +21,13 @@ double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
 
 void Measure(int rows) {
   ListHost host;
+  CSortListCtrl list;
+  host.Attach(list);
   host.AddColumns({"ID", "NAME", "CITY"});
   std::mt19937 random(rows);
   for (int row = 0; row < rows; ++row)
-    host.AddRow({std::to_string(row), "NAME_" + std::to_string(random() % 100000), "CITY"});
-  CSortListCtrl list;
-  list.Attach(host.List());
+    list.AppendRow({std::to_string(row), "NAME_" + std::to_string(random() % 100000), "CITY"});
+  list.ShowRowCount();
   for (bool ascending : {true, false}) {
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
