@@ -187,7 +187,9 @@ bool CZenquillView::SelectionWouldLoad(HTREEITEM item) const {
 }
 
 // The commands act on the tree's selected node, which a right click does not change.
-void CZenquillView::OnTreeListRightClick() { schemamenu::Show(fw::ResourceInstance(), Hwnd(), connected != 0); }
+void CZenquillView::OnTreeListRightClick() {
+  schemamenu::Show(fw::ResourceInstance(), Hwnd(), connected != 0, RunGoesOn());
+}
 
 void CZenquillView::OnViewData() {
   const std::string statement = ViewDataStatement(schematree::ReadSelection(schemaTree));

@@ -35,6 +35,15 @@ TEST(ContextMenuRules, GreysBySessionState) {
   }
 }
 
+// While a run goes on, only the links and the help stay enabled.
+TEST(ContextMenuRules, ItemsThatUseTheSessionWaitForTheRun) {
+  for (const MenuCase& c : kItems) {
+    SCOPED_TRACE(c.name);
+    const bool usesSession = c.greyedWhileDisconnected || c.greyedWhileConnected || c.id == ID_FILE_SAVE_XML;
+    EXPECT_EQ(usesSession, GreyedInContextMenu(c.id, true, true));
+  }
+}
+
 TEST(ContextMenuRules, OtherCommandsStayEnabled) {
   for (unsigned id : {0u, static_cast<unsigned>(ID_DATABASE_EXECUTE), static_cast<unsigned>(ID_FILE_SAVE_AS)}) {
     EXPECT_FALSE(GreyedInContextMenu(id, false)) << id;
