@@ -1,5 +1,7 @@
 #include "AboutDlg.h"
 
+#include "ClientMachine.h"
+#include "NlsLang.h"
 #include "Resources.h"
 #include "resource.h"
 
@@ -8,6 +10,8 @@ CAboutDlg::CAboutDlg() : fw::Dialog(IDD_ABOUTBOX) {}
 bool CAboutDlg::OnInitDialog() {
   const bool focusFirst = fw::Dialog::OnInitDialog();
   homePageLink.Attach(Item(IDC_ABOUT_LINK));
+  const std::string charset = "Client character set: " + ClientCharsetName(LocalClientMachine());
+  SetWindowTextA(Item(IDC_ABOUT_CHARSET), charset.c_str());
   return focusFirst;
 }
 

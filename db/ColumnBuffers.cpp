@@ -2,30 +2,9 @@
 
 #include <algorithm>
 
+#include "OracleCharsets.h"
+
 namespace {
-
-struct CharacterSet {
-  ub2 id;
-  int maxBytes;
-};
-
-// The common client character sets by their Oracle ids.
-constexpr CharacterSet kCharacterSets[] = {
-    {1, 1},    // US7ASCII
-    {31, 1},   // WE8ISO8859P1
-    {46, 1},   // WE8ISO8859P15
-    {170, 1},  // EE8MSWIN1250
-    {171, 1},  // CL8MSWIN1251
-    {178, 1},  // WE8MSWIN1252
-    {830, 3},  // JA16EUC
-    {832, 2},  // JA16SJIS
-    {846, 2},  // KO16MSWIN949
-    {852, 2},  // ZHS16GBK
-    {854, 4},  // ZHS32GB18030
-    {867, 2},  // ZHT16MSWIN950
-    {871, 3},  // UTF8
-    {873, 4},  // AL32UTF8
-};
 
 constexpr int kUnknownMaxBytes = 4;
 constexpr size_t kNumberText = 172;  // 40 digits, sign, point and exponent, as drivers size it
@@ -38,10 +17,8 @@ constexpr ub4 kLongestVarchar = 4000;
 }  // namespace
 
 int MaxBytesPerCharacter(ub2 charsetId) {
-  for (const CharacterSet& set : kCharacterSets) {
-    if (set.id == charsetId) return set.maxBytes;
-  }
-  return kUnknownMaxBytes;
+  const OracleCharset* set = FindCharsetById(charsetId);
+  return set ? set->maxBytes : kUnknownMaxBytes;
 }
 
 namespace {

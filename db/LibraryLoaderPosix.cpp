@@ -5,6 +5,13 @@
 
 const char* const kClientLibraryPath = "./oci.dll";
 
+std::string ClientLibraryFile() {
+  char* fullPath = realpath(kClientLibraryPath, nullptr);
+  std::string file = fullPath ? fullPath : "";
+  free(fullPath);
+  return file;
+}
+
 // glibc takes a library opened under the same name as already loaded, whichever directory
 // that name meant then; the full path asks for the file that the name means now.
 LibraryHandle OpenLibrary(const char* path) {

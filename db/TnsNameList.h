@@ -1,14 +1,12 @@
-// The database aliases the Oracle client knows: found through the registry's Oracle home,
-// read from its tnsnames.ora. Built when the connect dialog opens.
+// The database aliases the Oracle client knows: read from the tnsnames.ora it would use.
+// Built when the connect dialog opens.
 #ifndef ZENQUILL_DB_TNSNAMELIST_H
 #define ZENQUILL_DB_TNSNAMELIST_H
 
 #include <string>
 #include <vector>
 
-// When set and not empty, this environment variable is the Oracle home and the registry is
-// not read: the Windows download's demo starts the program so.
-constexpr char kDemoOracleHomeVariable[] = "ZENQUILL_ORACLE_HOME";
+#include "TnsNamesSearch.h"
 
 class TnsNameList {
  public:

@@ -144,6 +144,11 @@ bool Cursor::Deliver(const ColumnTarget& target, OraError& error) {
     text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
     length = static_cast<size_t>(sqlite3_column_bytes(statement_, column));
   }
+  std::string converted;
+  if (charset_.ToClient(std::string_view(text, length), converted)) {
+    text = converted.c_str();
+    length = converted.size();
+  }
   size_t room = target.size > 0 ? static_cast<size_t>(target.size) - 1 : 0;
   size_t copied = length < room ? length : room;
   if (target.size > 0) {

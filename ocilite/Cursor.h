@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ClientCharset.h"
 #include "OraError.h"
 #include "OracleDate.h"
 #include "OracleType.h"
@@ -53,6 +54,8 @@ class Cursor {
 
   // Columns that hold dates come out in the session's date format.
   void ShowAsDates(std::vector<bool> dateColumns);
+  // Text comes out in the client's character set.
+  void DeliverIn(const ClientCharset& charset) { charset_ = charset; }
 
  private:
   Cursor(std::shared_ptr<Session> session, sqlite3_stmt* statement);
@@ -70,6 +73,7 @@ class Cursor {
   PrefetchedRows prefetched_;
   std::vector<bool> dateColumns_;
   DateFormat dateFormat_;
+  ClientCharset charset_;
 };
 
 // A floating-point value as Oracle writes a number: 1250.5, .5, -.25, 3.

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "ClientCharset.h"
 #include "Cursor.h"
 #include "DataFiles.h"
 #include "OciApi.h"
@@ -20,10 +21,11 @@ struct Handle {
   explicit Handle(ub4 handleType) : type(handleType) {}
   virtual ~Handle() = default;
   const ub4 type;
+  ClientCharset charset;  // its environment's: what text crossing this handle is written in
 };
 
 struct EnvHandle : Handle {
-  EnvHandle() : Handle(OCI_HTYPE_ENV) {}
+  EnvHandle() : Handle(OCI_HTYPE_ENV) { charset = ClientCharset::FromNlsLang(); }
 };
 
 struct ErrorHandle : Handle {
@@ -67,6 +69,7 @@ struct ParamHandle : Handle {
   ParamHandle(StmtHandle* owner, size_t column) : Handle(OCI_DTYPE_PARAM), statement(owner), index(column) {}
   StmtHandle* statement;
   size_t index;
+  std::string clientName;  // the column's name in the client's character set
 };
 
 struct StmtHandle : Handle {

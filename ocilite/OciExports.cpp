@@ -1,6 +1,7 @@
 // The OCI entry points: the eighteen the binding needs and the two it may use. Each
 // checks its handles first and answers OCI_INVALID_HANDLE for a null or wrong-type one;
 // errors go to the error handle.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -15,9 +16,6 @@
 using namespace ocilite;
 
 namespace {
-
-// Text comes out of SQLite as UTF-8: the client character set is AL32UTF8.
-const ub2 kClientCharset = 873;
 
 const ub4 kAllocatable[] = {OCI_HTYPE_ERROR, OCI_HTYPE_SERVER, OCI_HTYPE_SVCCTX, OCI_HTYPE_SESSION, OCI_HTYPE_STMT};
 
@@ -77,8 +75,9 @@ sword ParamAttribute(ParamHandle& param, dvoid* value, ub4* sizep, ub4 attribute
   }
   const ColumnInfo& column = statement.cursor->Columns()[param.index];
   if (attribute == OCI_ATTR_NAME) {
-    Store<const char*>(value, nullptr, column.name.c_str());
-    if (sizep) *sizep = static_cast<ub4>(column.name.size());
+    param.clientName = statement.charset.ClientText(column.name);
+    Store<const char*>(value, nullptr, param.clientName.c_str());
+    if (sizep) *sizep = static_cast<ub4>(param.clientName.size());
     return OCI_SUCCESS;
   }
   const OciColumnType& type = column.type;
@@ -116,6 +115,12 @@ void ForgetQuery(StmtHandle& statement) {
   statement.cursor.reset();
 }
 
+// An offset into the statement as the database read it, counted in the client's bytes.
+size_t ClientOffset(const StmtHandle& statement, size_t offset) {
+  const std::string_view read = std::string_view(statement.text).substr(0, std::min(offset, statement.text.size()));
+  return statement.charset.ClientText(read).size();
+}
+
 std::vector<ColumnTarget> Targets(const StmtHandle& statement) {
   std::vector<ColumnTarget> targets;
   for (const auto& entry : statement.defines) targets.push_back(entry.second->target);
@@ -144,7 +149,9 @@ OCI_EXPORT sword OCIHandleAlloc(const dvoid* parenth, dvoid** hndlpp, ub4 type, 
   bool allocatable = false;
   for (ub4 known : kAllocatable) allocatable = allocatable || known == type;
   if (!allocatable) return OCI_ERROR;
-  *hndlpp = RegisterHandle(NewHandle(type));
+  Handle* handle = RegisterHandle(NewHandle(type));
+  handle->charset = static_cast<const EnvHandle*>(parenth)->charset;
+  *hndlpp = handle;
   return OCI_SUCCESS;
 }
 
@@ -195,7 +202,7 @@ OCI_EXPORT sword OCIAttrSet(dvoid* trgthndlp, ub4 trghndltyp, dvoid* attributep,
     return OCI_SUCCESS;
   }
   if (trghndltyp == OCI_HTYPE_SESSION && (attrtype == OCI_ATTR_USERNAME || attrtype == OCI_ATTR_PASSWORD)) {
-    std::string text = attributep ? std::string(static_cast<const char*>(attributep), size) : std::string();
+    std::string text = attributep ? target->charset.DatabaseText({static_cast<const char*>(attributep), size}) : "";
     SessionHandle* session = static_cast<SessionHandle*>(target);
     (attrtype == OCI_ATTR_USERNAME ? session->user : session->password) = text;
     return OCI_SUCCESS;
@@ -216,7 +223,7 @@ OCI_EXPORT sword OCIAttrGet(const dvoid* trgthndlp, ub4 trghndltyp, dvoid* attri
       return ParamAttribute(*static_cast<ParamHandle*>(source), attributep, sizep, attrtype, *error);
     case OCI_HTYPE_ENV:
       if (attrtype != OCI_ATTR_ENV_CHARSET_ID) return error->Report(MakeOraError(24315), OCI_ERROR);
-      Store<ub2>(attributep, sizep, kClientCharset);
+      Store<ub2>(attributep, sizep, source->charset.Id());
       return OCI_SUCCESS;
     case OCI_HTYPE_ERROR:
       if (attrtype != OCI_ATTR_PARSE_ERROR_OFFSET) return OCI_ERROR;
@@ -275,7 +282,7 @@ OCI_EXPORT sword OCIStmtPrepare(OCIStmt* stmtp, OCIError* errhp, const OraText* 
   if (!statement || !error || (!stmt && stmt_len > 0)) return OCI_INVALID_HANDLE;
   error->Clear();
   ForgetQuery(*statement);
-  statement->text.assign(reinterpret_cast<const char*>(stmt), stmt_len);
+  statement->text = statement->charset.DatabaseText({reinterpret_cast<const char*>(stmt), stmt_len});
   statement->type = static_cast<ub2>(ClassifyStatement(SignificantTokens(statement->text)).ociType);
   statement->prepared = true;
   statement->rowCount = 0;
@@ -307,7 +314,11 @@ OCI_EXPORT sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errh
   }
   statement->rowCount = result.rowCount;
   statement->cursor = std::move(result.cursor);
-  if (statement->cursor) statement->cursor->Prefetch(statement->prefetchRows);
+  if (statement->cursor) {
+    statement->cursor->Prefetch(statement->prefetchRows);
+    statement->cursor->DeliverIn(statement->charset);
+  }
+  failure.offset = ClientOffset(*statement, failure.offset);
   statement->errorOffset = static_cast<ub2>(failure.offset);
   return status == OCI_SUCCESS ? OCI_SUCCESS : error->Report(failure, status);
 }
@@ -381,7 +392,7 @@ OCI_EXPORT sword OCIErrorGet(dvoid* hndlp, ub4 recordno, OraText*, sb4* errcodep
   if (!error || error->code == 0 || recordno != 1) return OCI_NO_DATA;
   if (errcodep) *errcodep = error->code;
   if (bufp && bufsiz > 0) {
-    std::string text = error->text + "\n";
+    std::string text = handle->charset.ClientText(error->text) + "\n";
     size_t copied = text.size() < bufsiz - 1 ? text.size() : bufsiz - 1;
     std::memcpy(bufp, text.data(), copied);
     bufp[copied] = '\0';

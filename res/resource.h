@@ -108,5 +108,6 @@
 // About box 100
 #define IDC_ABOUT_LINK 1015
 #define IDC_ABOUT_VERSION 1016
+#define IDC_ABOUT_CHARSET 1017
 
 #endif

@@ -18,6 +18,13 @@ bool Finished(const std::string& message) {
   return !message.empty() && message != kMark && !e2e::IsRunProgress(message);
 }
 
+bool OracleClientRegistered() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\ORACLE", 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
 std::string FileBytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return file ? std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()) : "<missing>";

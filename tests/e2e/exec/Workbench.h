@@ -96,6 +96,10 @@ class Workbench {
   HWND message_ = nullptr;
 };
 
+// True when HKLM\SOFTWARE\ORACLE exists: an Oracle client is registered in this prefix, and
+// tests that write there or need its settings absent leave it alone.
+bool OracleClientRegistered();
+
 // A whole file as bytes, "<missing>" when it cannot be opened; and writing one.
 std::string FileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);

@@ -75,6 +75,12 @@ TEST_F(FakeSession, EmptyAliasIsPassedWithLengthZero) {
   EXPECT_EQ(Calls{"OCIServerAttach dblink= length=0 mode=0"}, fake.Calls("OCIServerAttach"));
 }
 
+// Easy Connect needs no tnsnames.ora: the client reads the text as it was typed.
+TEST_F(FakeSession, EasyConnectTextIsPassedUnchanged) {
+  EXPECT_EQ(DB_OK, document->Connect("//dbhost:1521/orclpdb", "scott", "tiger", LOGIN_NORMAL));
+  EXPECT_EQ(Calls{"OCIServerAttach dblink=//dbhost:1521/orclpdb length=21 mode=0"}, fake.Calls("OCIServerAttach"));
+}
+
 TEST_F(FakeSession, SecondConnectIsRefusedAndKeepsTheFirstSession) {
   ASSERT_EQ(DB_OK, ConnectAsScott());
   size_t start = CallsSoFar();

@@ -239,8 +239,65 @@ TEST_F(OciCallsTest, DescribesColumnsAsTheServerDoes) {
   EXPECT_EQ(OCI_ERROR, OCIParamGet(stmt_, OCI_HTYPE_STMT, err_, &beyond, count + 1));
   ub4 charset = 0;
   EXPECT_EQ(OCI_SUCCESS, OCIAttrGet(env_, OCI_HTYPE_ENV, &charset, nullptr, OCI_ATTR_ENV_CHARSET_ID, err_));
-  EXPECT_EQ(873u, charset);  // AL32UTF8
+  EXPECT_EQ(1u, charset);  // US7ASCII: no NLS_LANG names a set here
 }
+
+// 'Muller' with u-umlaut as a program in code page 1252 sends it; what the client reads back,
+// what the database keeps (read by a client in AL32UTF8, which takes bytes as they are), and
+// what a client in WE8MSWIN1252 reads of it later. The AL32UTF8 writer leaves the byte
+// unconverted, as databases made before ocilite converted hold it.
+struct CharsetCase {
+  const char* name;
+  const char* nlsLang;
+  ub4 id;
+  std::string fetched;
+  std::string stored;
+  std::string readIn1252;
+};
+
+class ClientCharsetTest : public OciCallsTest, public ::testing::WithParamInterface<CharsetCase> {
+ protected:
+  void SetUp() override { UseFreshDemoCopy(OCILITE_TEST_PROGRAM, Seed); }
+  void TearDown() override { SetEnvironment("NLS_LANG", ""); }
+  std::string ReadIn(const char* nlsLang) {
+    SetEnvironment("NLS_LANG", nlsLang);
+    EXPECT_EQ(OCI_SUCCESS, Begin("SCOTT", "tiger")) << ErrorText();
+    char value[32] = {};
+    OCIDefine* define = nullptr;
+    EXPECT_EQ(OCI_SUCCESS, Query("SELECT DNAME FROM DEPT WHERE DEPTNO = 10")) << ErrorText();
+    OCIDefineByPos(stmt_, &define, err_, 1, value, sizeof value, SQLT_STR, nullptr, nullptr, nullptr, OCI_DEFAULT);
+    EXPECT_EQ(OCI_SUCCESS, OCIStmtFetch(stmt_, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT)) << ErrorText();
+    End();
+    return value;
+  }
+};
+
+TEST_P(ClientCharsetTest, TextIsConvertedBetweenTheClientsSetAndTheDatabases) {
+  SetEnvironment("NLS_LANG", GetParam().nlsLang);
+  ASSERT_EQ(OCI_SUCCESS, Begin("SCOTT", "tiger")) << ErrorText();
+  ub4 id = 0;
+  OCIAttrGet(env_, OCI_HTYPE_ENV, &id, nullptr, OCI_ATTR_ENV_CHARSET_ID, err_);
+  EXPECT_EQ(GetParam().id, id);
+  Prepare("UPDATE DEPT SET DNAME = 'M\xFCller' WHERE DEPTNO = 10");
+  ASSERT_EQ(OCI_SUCCESS, OCIStmtExecute(svc_, stmt_, err_, 1, 0, nullptr, nullptr, OCI_COMMIT_ON_SUCCESS))
+      << ErrorText();
+  End();
+  EXPECT_EQ(GetParam().fetched, ReadIn(GetParam().nlsLang));
+  EXPECT_EQ(GetParam().stored, ReadIn(".AL32UTF8"));
+  EXPECT_EQ(GetParam().readIn1252, ReadIn(".WE8MSWIN1252"));
+}
+
+const CharsetCase kCharsetCases[] = {
+    {"Unset", "", 1, "M?ller", "M?ller", "M?ller"},
+    {"AnsiCodePage", "AMERICAN_AMERICA.WE8MSWIN1252", 178, "M\xFCller", "M\xC3\xBCller", "M\xFCller"},
+    {"SetOnlyAnyCase", ".we8mswin1252", 178, "M\xFCller", "M\xC3\xBCller", "M\xFCller"},
+    {"Utf8TakesBytesAsTheyAre", ".AL32UTF8", 873, "M\xFCller", "M\xFCller", "M\xFCller"},
+    {"NoSetPart", "AMERICAN_AMERICA", 1, "M?ller", "M?ller", "M?ller"},
+    {"UnknownSet", ".XX8NOSUCHSET", 1, "M?ller", "M?ller", "M?ller"},
+};
+
+INSTANTIATE_TEST_SUITE_P(NlsLang, ClientCharsetTest, ::testing::ValuesIn(kCharsetCases),
+                         [](const ::testing::TestParamInfo<CharsetCase>& info) { return info.param.name; });
 
 struct AggregateCase {
   const char* sql;
