@@ -65,6 +65,9 @@ void DrainQuit() {
 struct Shell : ::testing::Test {
   void SetUp() override {
     DrainQuit();
+    // A mouse left over the toolbar by an earlier test would put a button's prompt in the
+    // status bar.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     ASSERT_TRUE(app.OpenNew());
     frame = app.MainFrame();
     view = static_cast<ProbeView*>(frame->GetActiveView());
