@@ -6,6 +6,23 @@
 
 const char kCancelledCallText[] = "ORA-01013: user requested cancel of current operation";
 
+namespace {
+
+// Rows handed over and not yet taken by the window, at most.
+constexpr int kMostPendingRows = 20000;
+
+// The list's rows may run out of memory by refusing a row or by throwing.
+std::size_t AppendWhatFits(ResultList& list, const std::vector<std::vector<std::string>>& rows) {
+  const int before = list.RowCount();
+  try {
+    return list.AppendRows(rows);
+  } catch (const std::bad_alloc&) {
+    return static_cast<std::size_t>(list.RowCount() - before);
+  }
+}
+
+}  // namespace
+
 std::string RunProgressText(int rows) {
   return rows > 0 ? "Fetching: " + std::to_string(rows) + " rows" : "Running...";
 }
@@ -28,11 +45,14 @@ class SessionWorker::HandOverList : public ResultList {
   }
 
   // Rows join the batch the window has not taken yet; a list that ran out of room takes
-  // no more until it is cleared.
+  // no more until it is cleared. A window that falls behind holds the fetch back, so the
+  // rows never wait in two copies for long.
   bool AppendRow(const std::vector<std::string>& values) override {
     std::unique_lock<std::mutex> guard(worker_.lock_);
+    worker_.changed_.wait(guard, [this] { return worker_.pendingRows_ < kMostPendingRows || worker_.Abandoned(); });
     if (worker_.listFull_) return false;
     ++worker_.rows_;
+    ++worker_.pendingRows_;
     std::deque<ListChange>& queue = worker_.queue_;
     if (!queue.empty() && queue.back().kind == ListChange::kRows) {
       queue.back().rows.push_back(values);
@@ -111,20 +131,6 @@ class SessionWorker::CancellableSource : public StatementSource {
   StatementSource& source_;
   bool refused_ = false;
 };
-
-namespace {
-
-// The list's rows may run out of memory by refusing a row or by throwing.
-std::size_t AppendWhatFits(ResultList& list, const std::vector<std::vector<std::string>>& rows) {
-  const int before = list.RowCount();
-  try {
-    return list.AppendRows(rows);
-  } catch (const std::bad_alloc&) {
-    return static_cast<std::size_t>(list.RowCount() - before);
-  }
-}
-
-}  // namespace
 
 SessionWorker::SessionWorker(StatementSource& source, CallBreaker& breaker, std::function<void()> wake)
     : source_(source), breaker_(breaker), wake_(std::move(wake)), thread_([this] { Loop(); }) {}
@@ -223,6 +229,7 @@ std::optional<SessionWorker::ListChange> SessionWorker::Apply(std::unique_lock<s
     ListChange change = std::move(queue_.front());
     queue_.pop_front();
     if (change.kind == ListChange::kQuestion || change.kind == ListChange::kSubstitution) return change;
+    if (change.kind == ListChange::kRows) pendingRows_ -= static_cast<int>(change.rows.size());
     applying_ = true;
     guard.unlock();
     std::size_t taken = 0;
@@ -248,7 +255,10 @@ std::optional<SessionWorker::ListChange> SessionWorker::Apply(std::unique_lock<s
       // Rows after the first that found no room never go in.
       listFull_ = true;
       rows_ = list.RowCount();
-      while (!queue_.empty() && queue_.front().kind == ListChange::kRows) queue_.pop_front();
+      while (!queue_.empty() && queue_.front().kind == ListChange::kRows) {
+        pendingRows_ -= static_cast<int>(queue_.front().rows.size());
+        queue_.pop_front();
+      }
     }
     changed_.notify_all();
   }

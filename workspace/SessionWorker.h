@@ -132,7 +132,8 @@ class SessionWorker {
   bool applying_ = false;  // the window applies a change it took from the queue
   std::optional<bool> answer_;
   std::string answerValue_;
-  int rows_ = 0;  // in the list once the queue is applied
+  int rows_ = 0;         // in the list once the queue is applied
+  int pendingRows_ = 0;  // in the queue
   bool listFull_ = false;
   bool breakSent_ = false;
   bool resetDone_ = false;

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "FakeStatements.h"
+#include "ResultFiller.h"
 #include "SessionWorker.h"
 
 namespace {
@@ -92,6 +93,23 @@ TEST_F(SessionWorkerTest, RowsArriveInTheWindowsListAndTheOutcomeEndsTheRun) {
   EXPECT_EQ(Query(3, 2).rows, list.rows);
   EXPECT_EQ(RunPhase::Idle, worker.Phase());
   EXPECT_TRUE(source.breaks.empty());
+}
+
+// More rows than may wait for the window: the fetch waits for it, and nothing is lost.
+TEST_F(SessionWorkerTest, WindowThatFallsBehindHoldsTheFetchBack) {
+  source.script["q"] = Query(45000);
+  ASSERT_TRUE(worker.Start([](StatementSource& s, ResultList& l) {
+    int isQuery = 0, columns = 0, changed = 0, offset = 0;
+    s.Execute("q", isQuery, columns, changed, offset);
+    ReadAllQuestion answeredYes(kExecuteRowLimit);
+    answeredYes.ask = false;
+    ExecutionOutcome outcome;
+    outcome.message = FillRows(s, columns, l, answeredYes) == FillEnd::AllRead ? "all read" : "not all read";
+    return outcome;
+  }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the worker meets the limit meanwhile
+  EXPECT_EQ("all read", Finish().message);
+  EXPECT_EQ(45000u, list.rows.size());
 }
 
 TEST_F(SessionWorkerTest, SecondStartIsRefusedWhileOneRuns) {
