@@ -9,19 +9,41 @@ const char kCancelledCallText[] = "ORA-01013: user requested cancel of current o
 namespace {
 
 // Rows handed over and not yet taken by the window, at most.
-constexpr int kMostPendingRows = 20000;
+constexpr int kMostPendingRows = 5000;
 
 // The list's rows may run out of memory by refusing a row or by throwing.
-std::size_t AppendWhatFits(ResultList& list, const std::vector<std::vector<std::string>>& rows) {
-  const int before = list.RowCount();
+std::size_t AppendWhatFits(ResultList& list, const RowBatch& rows) {
+  std::vector<std::string> values;
+  std::size_t taken = 0;
   try {
-    return list.AppendRows(rows);
+    for (; taken < rows.Count(); ++taken) {
+      rows.Read(taken, values);
+      if (!list.AppendRow(values)) break;
+    }
   } catch (const std::bad_alloc&) {
-    return static_cast<std::size_t>(list.RowCount() - before);
   }
+  return taken;
 }
 
 }  // namespace
+
+void RowBatch::Add(const std::vector<std::string>& values) {
+  for (const std::string& value : values) {
+    text_ += value;
+    cellEnds_.push_back(static_cast<std::uint32_t>(text_.size()));
+  }
+  rowEnds_.push_back(static_cast<std::uint32_t>(cellEnds_.size()));
+}
+
+void RowBatch::Read(std::size_t index, std::vector<std::string>& values) const {
+  const std::size_t firstCell = index == 0 ? 0 : rowEnds_[index - 1];
+  values.resize(rowEnds_[index] - firstCell);
+  for (std::size_t cell = 0; cell < values.size(); ++cell) {
+    const std::size_t at = firstCell + cell;
+    const std::size_t start = at == 0 ? 0 : cellEnds_[at - 1];
+    values[cell].assign(text_, start, cellEnds_[at] - start);
+  }
+}
 
 std::string RunProgressText(int rows) {
   return rows > 0 ? "Fetching: " + std::to_string(rows) + " rows" : "Running...";
@@ -55,10 +77,12 @@ class SessionWorker::HandOverList : public ResultList {
     ++worker_.pendingRows_;
     std::deque<ListChange>& queue = worker_.queue_;
     if (!queue.empty() && queue.back().kind == ListChange::kRows) {
-      queue.back().rows.push_back(values);
+      queue.back().rows.Add(values);
       return true;
     }
-    worker_.Queue(guard, {ListChange::kRows, "", 0, {values}, {}});
+    ListChange change{ListChange::kRows, "", 0, {}, {}};
+    change.rows.Add(values);
+    worker_.Queue(guard, std::move(change));
     return true;
   }
 
@@ -229,7 +253,7 @@ std::optional<SessionWorker::ListChange> SessionWorker::Apply(std::unique_lock<s
     ListChange change = std::move(queue_.front());
     queue_.pop_front();
     if (change.kind == ListChange::kQuestion || change.kind == ListChange::kSubstitution) return change;
-    if (change.kind == ListChange::kRows) pendingRows_ -= static_cast<int>(change.rows.size());
+    if (change.kind == ListChange::kRows) pendingRows_ -= static_cast<int>(change.rows.Count());
     applying_ = true;
     guard.unlock();
     std::size_t taken = 0;
@@ -251,12 +275,12 @@ std::optional<SessionWorker::ListChange> SessionWorker::Apply(std::unique_lock<s
     }
     guard.lock();
     applying_ = false;
-    if (change.kind == ListChange::kRows && taken < change.rows.size()) {
+    if (change.kind == ListChange::kRows && taken < change.rows.Count()) {
       // Rows after the first that found no room never go in.
       listFull_ = true;
       rows_ = list.RowCount();
       while (!queue_.empty() && queue_.front().kind == ListChange::kRows) {
-        pendingRows_ -= static_cast<int>(queue_.front().rows.size());
+        pendingRows_ -= static_cast<int>(queue_.front().rows.Count());
         queue_.pop_front();
       }
     }

@@ -18,6 +18,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -63,6 +64,21 @@ std::string RunProgressText(int rows);
 
 enum class RunPhase { Idle, Running, Asking, Cancelling, Ended };
 
+// Rows on their way to the window: every cell's text in one buffer, so that handing a row
+// over costs no allocation of its own.
+class RowBatch {
+ public:
+  void Add(const std::vector<std::string>& values);
+  std::size_t Count() const { return rowEnds_.size(); }
+  // Row `index` into `values`, whose strings keep their room from row to row.
+  void Read(std::size_t index, std::vector<std::string>& values) const;
+
+ private:
+  std::string text_;
+  std::vector<std::uint32_t> cellEnds_;  // in text_
+  std::vector<std::uint32_t> rowEnds_;   // in cellEnds_
+};
+
 // What one Drain hands the window besides the rows it applied.
 struct RunNews {
   std::optional<std::string> question;          // the read-all question: ask it, then Answer
@@ -104,7 +120,7 @@ class SessionWorker {
     enum Kind { kClear, kColumn, kRows, kQuestion, kSubstitution } kind;
     std::string text;
     int width = 0;
-    std::vector<std::vector<std::string>> rows;
+    RowBatch rows;
     SubstitutionAsk ask;
   };
 
