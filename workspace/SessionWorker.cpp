@@ -8,8 +8,10 @@ const char kCancelledCallText[] = "ORA-01013: user requested cancel of current o
 
 namespace {
 
-// Rows handed over and not yet taken by the window, at most.
-constexpr int kMostPendingRows = 5000;
+// The window is called for rows once this many wait (its progress timer takes fewer), and
+// the fetch waits while the window has not taken the most.
+constexpr int kWakeRows = 2000;
+constexpr int kMostPendingRows = 10000;
 
 // The list's rows may run out of memory by refusing a row or by throwing.
 std::size_t AppendWhatFits(ResultList& list, const RowBatch& rows) {
@@ -78,6 +80,7 @@ class SessionWorker::HandOverList : public ResultList {
     std::deque<ListChange>& queue = worker_.queue_;
     if (!queue.empty() && queue.back().kind == ListChange::kRows) {
       queue.back().rows.Add(values);
+      worker_.WakeIfDue(guard);
       return true;
     }
     ListChange change{ListChange::kRows, "", 0, {}, {}};
@@ -91,11 +94,12 @@ class SessionWorker::HandOverList : public ResultList {
     return worker_.rows_;
   }
 
-  // Turning drawing on is where the filler wants the rows in the list: it waits until the
-  // window has taken all of them (or the run is abandoned), so the counts that follow hold.
+  // Turning drawing on is where the filler wants the rows shown: it waits until the window
+  // has taken all of them (or the run is abandoned), so the counts that follow hold.
   void SetRedraw(bool on) override {
     if (!on) return;
     std::unique_lock<std::mutex> guard(worker_.lock_);
+    worker_.Queue(guard, {ListChange::kShow, "", 0, {}, {}});
     worker_.changed_.wait(guard,
                           [this] { return (worker_.queue_.empty() && !worker_.applying_) || worker_.Abandoned(); });
   }
@@ -237,6 +241,7 @@ bool SessionWorker::AwaitAnswer(ListChange change, std::string& value) {
 RunNews SessionWorker::Drain(ResultList& list) {
   RunNews news;
   std::unique_lock<std::mutex> guard(lock_);
+  wakePosted_ = false;
   std::optional<ListChange> asked = Apply(guard, list);
   if (asked && asked->kind == ListChange::kQuestion) news.question = asked->text;
   if (asked && asked->kind == ListChange::kSubstitution) news.substitution = asked->ask;
@@ -265,8 +270,9 @@ std::optional<SessionWorker::ListChange> SessionWorker::Apply(std::unique_lock<s
         list.AddColumn(change.text, change.width);
         break;
       case ListChange::kRows:
-        list.SetRedraw(false);
         taken = AppendWhatFits(list, change.rows);
+        break;
+      case ListChange::kShow:
         list.SetRedraw(true);
         break;
       case ListChange::kQuestion:
@@ -304,9 +310,15 @@ bool SessionWorker::WaitForJob(std::chrono::milliseconds timeout) {
 }
 
 void SessionWorker::Queue(std::unique_lock<std::mutex>& guard, ListChange change) {
-  const bool wasEmpty = queue_.empty();
   queue_.push_back(std::move(change));
-  if (!wasEmpty) return;
+  WakeIfDue(guard);
+}
+
+// One posted message at a time, for anything but rows at once, for rows in numbers.
+void SessionWorker::WakeIfDue(std::unique_lock<std::mutex>& guard) {
+  if (wakePosted_ || queue_.empty()) return;
+  if (queue_.back().kind == ListChange::kRows && pendingRows_ < kWakeRows) return;
+  wakePosted_ = true;
   guard.unlock();
   wake_();
   guard.lock();

@@ -90,8 +90,9 @@ class SessionWorker {
  public:
   using Job = std::function<ExecutionOutcome(StatementSource&, ResultList&)>;
 
-  // `wake` is called from the worker whenever something waits for Drain: it may only post
-  // a message to the window's thread.
+  // `wake` is called from the worker when something waits for Drain (rows only once
+  // enough of them wait; the window drains on a timer as well): it may only post a message
+  // to the window's thread.
   SessionWorker(StatementSource& source, CallBreaker& breaker, std::function<void()> wake);
   // Waits for a running job only as long as WaitForJob was given; a job still running then
   // is left to the end of the process.
@@ -117,7 +118,7 @@ class SessionWorker {
   class HandOverList;
   class CancellableSource;
   struct ListChange {
-    enum Kind { kClear, kColumn, kRows, kQuestion, kSubstitution } kind;
+    enum Kind { kClear, kColumn, kRows, kShow, kQuestion, kSubstitution } kind;
     std::string text;
     int width = 0;
     RowBatch rows;
@@ -127,6 +128,7 @@ class SessionWorker {
   void Loop();
   // Worker side of the hand-over, under lock_.
   void Queue(std::unique_lock<std::mutex>& guard, ListChange change);
+  void WakeIfDue(std::unique_lock<std::mutex>& guard);
   // Applies the queued changes up to a question; the question when one came.
   std::optional<ListChange> Apply(std::unique_lock<std::mutex>& guard, ResultList& list);
   // Worker side: hands `change` (a question) over and waits for its answer.
@@ -145,7 +147,8 @@ class SessionWorker {
   bool jobRunning_ = false;
   bool quitting_ = false;
   std::deque<ListChange> queue_;
-  bool applying_ = false;  // the window applies a change it took from the queue
+  bool applying_ = false;    // the window applies a change it took from the queue
+  bool wakePosted_ = false;  // a wake went out and the window has not drained since
   std::optional<bool> answer_;
   std::string answerValue_;
   int rows_ = 0;         // in the list once the queue is applied

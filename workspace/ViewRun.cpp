@@ -40,8 +40,13 @@ void CZenquillView::OnRunNews() {
   if (done) done(*news.outcome);
 }
 
-// Straight to the control: the editor, which the user may be typing in, is left alone.
+// The rows that came since the last tick go into the list, which shows them; the message
+// line goes straight to its control: the editor, which the user may be typing in, is left
+// alone.
 void CZenquillView::ShowRunProgress() {
+  OnRunNews();
+  if (!RunGoesOn()) return;
+  ResultListWindow(resultList, Hwnd()).SetRedraw(true);
   const std::string text = RunProgressText(resultList.Rows().RowCount());
   if (text == progressShown) return;
   progressShown = text;
