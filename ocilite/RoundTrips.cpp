@@ -1,6 +1,5 @@
 #include "RoundTrips.h"
 
-#include <chrono>
 #include <cstdlib>
 
 namespace ocilite {
@@ -13,27 +12,7 @@ RoundTrips::RoundTrips() {
 
 void RoundTrips::Make() {
   ++count_;
-  if (latencyMs_ == 0) return;
-  std::unique_lock<std::mutex> guard(lock_);
-  woken_.wait_for(guard, std::chrono::milliseconds(latencyMs_), [this] { return broken_; });
-}
-
-void RoundTrips::Break() {
-  {
-    std::lock_guard<std::mutex> guard(lock_);
-    broken_ = true;
-  }
-  woken_.notify_all();
-}
-
-void RoundTrips::Reset() {
-  std::lock_guard<std::mutex> guard(lock_);
-  broken_ = false;
-}
-
-bool RoundTrips::Broken() {
-  std::lock_guard<std::mutex> guard(lock_);
-  return broken_;
+  if (latencyMs_ > 0) wake_.Wait(latencyMs_);
 }
 
 bool PrefetchedRows::TakeOne() {

@@ -4,9 +4,10 @@
 #ifndef ZENQUILL_OCILITE_ROUNDTRIPS_H
 #define ZENQUILL_OCILITE_ROUNDTRIPS_H
 
-#include <condition_variable>
+#include <atomic>
 #include <cstdint>
-#include <mutex>
+
+#include "Platform.h"
 
 namespace ocilite {
 
@@ -18,16 +19,22 @@ class RoundTrips {
   void Make();
   uint64_t Count() const { return count_; }
 
-  void Break();
-  void Reset();
-  bool Broken();
+  void Break() {
+    broken_ = true;
+    wake_.Raise();
+  }
+  void Reset() {
+    broken_ = false;
+    wake_.Lower();
+  }
+  // Cheap enough to ask between any two steps of SQLite's work.
+  bool Broken() const { return broken_; }
 
  private:
   uint64_t count_ = 0;
   unsigned latencyMs_ = 0;
-  std::mutex lock_;
-  std::condition_variable woken_;
-  bool broken_ = false;
+  std::atomic<bool> broken_{false};
+  Alarm wake_;
 };
 
 // What the client holds of a query's rows, as Oracle's client keeps them: the execute's

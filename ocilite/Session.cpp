@@ -16,6 +16,9 @@ namespace ocilite {
 
 namespace {
 
+// SQLite's virtual machine steps between two looks at a break.
+const int kStepsBetweenBreakChecks = 1000;
+
 std::string Quote(const std::string& name) {
   std::string quoted = "\"";
   for (char c : name) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -106,6 +109,10 @@ bool Session::Prepare(OraError& error) {
   if (!AttachSchemas(error)) return false;
   RegisterSqlFunctions(db_, this);
   RegisterNullNotingAggregates(db_, this);
+  // sqlite3_interrupt is lost when it comes before a statement's first step; this is not.
+  sqlite3_progress_handler(
+      db_, kStepsBetweenBreakChecks, [](void* session) { return static_cast<Session*>(session)->Broken() ? 1 : 0; },
+      this);
   if (!CreateSessionStatistics(db_, this, error)) return false;
   std::vector<std::string> schemas = {user_.name};
   for (const std::string& user : ListUsers(db_)) {

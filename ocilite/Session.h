@@ -81,7 +81,7 @@ class Session {
   // round trip's wait ends at once; every call until Reset then answers ORA-01013.
   void Break();
   void Reset() { roundTrips_.Reset(); }
-  bool Broken() { return roundTrips_.Broken(); }
+  bool Broken() const { return roundTrips_.Broken(); }
   uint64_t RoundTripCount() const { return roundTrips_.Count(); }
 
   // Our aggregates note every NULL they skip, so that a fetch can warn as Oracle does.
