@@ -43,6 +43,8 @@ class ResultSet {
   int RowCount() const { return rows_.RowCount(); }
   const char* CellText(int row, int column) const { return rows_.CellText(StoredRow(row), column); }
   std::string_view Cell(int row, int column) const { return CellText(row, column); }
+  // The row's cells in one piece, each ended by a NUL (RowStore::RowText).
+  std::string_view RowText(int row) const { return rows_.RowText(StoredRow(row)); }
   // The fetch position of the row shown at `row`.
   int StoredRow(int row) const { return order_.empty() ? row : static_cast<int>(order_[row]); }
 

@@ -1,5 +1,7 @@
 #include "RowStore.h"
 
+#include <cstring>
+
 #include "ResultMemoryCap.h"
 
 namespace results {
@@ -25,6 +27,14 @@ int RowStore::CellCount(int row) const {
 const char* RowStore::CellText(int row, int column) const {
   if (column < 0 || column >= CellCount(row)) return "";
   return text_.At(cells_[rowCells_[row] + column]);
+}
+
+std::string_view RowStore::RowText(int row) const {
+  const int count = CellCount(row);
+  if (count == 0) return {};
+  const char* first = text_.At(cells_[rowCells_[row]]);
+  const char* last = text_.At(cells_[rowCells_[row] + count - 1]);
+  return std::string_view(first, static_cast<std::size_t>(last - first) + std::strlen(last) + 1);
 }
 
 void RowStore::Clear() {

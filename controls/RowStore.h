@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ChunkedArray.h"
@@ -31,6 +32,10 @@ class RowStore {
   // The cell's NUL-terminated text; "" for a column the row has no cell in. Valid until the
   // store is cleared.
   const char* CellText(int row, int column) const;
+  // The row's cells as they lie in the store, in one piece: each cell's text and its NUL, left
+  // to right (a row's texts are reserved together, so they are never apart). Valid until the
+  // store is cleared.
+  std::string_view RowText(int row) const;
 
   // Frees every block and offset at once and gives the cap back what the rows held.
   void Clear();

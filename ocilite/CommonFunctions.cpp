@@ -1,8 +1,8 @@
 // The everyday number and text functions as Oracle answers them: ROUND of numbers half away
 // from zero and to negative places, REMAINDER, CEIL/FLOOR/POWER/SQRT (SQLite's build has no
 // math functions), LPAD/RPAD, INITCAP, INSTR from a position and for an occurrence,
-// TRANSLATE, REPLACE with NULLs as Oracle's, ASCII/CHR, NVL2, GREATEST/LEAST, and the loop
-// check of hierarchical queries.
+// TRANSLATE, REPLACE with NULLs as Oracle's, ASCII/CHR, NVL2, GREATEST/LEAST, SOUNDEX,
+// NLS_UPPER/NLS_LOWER/NLS_INITCAP, LENGTHB, and the loop and depth checks of hierarchical queries.
 #include <cctype>
 #include <cmath>
 
@@ -14,28 +14,16 @@ namespace ocilite {
 
 namespace {
 
-// Reads the number arguments; false when one is NULL (the result is then NULL) or no number.
-bool Numbers(sqlite3_context* context, int argc, sqlite3_value** argv, double* numbers) {
-  if (AnyNull(argc, argv)) {
-    sqlite3_result_null(context);
-    return false;
-  }
-  for (int k = 0; k < argc; ++k) {
-    if (!NumberArgument(context, argv[k], numbers[k])) return false;
-  }
-  return true;
-}
-
 void RoundNumber(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double n[2] = {0, 0};
-  if (!Numbers(context, argc, argv, n)) return;
+  if (!NumberArguments(context, argc, argv, n)) return;
   double scale = std::pow(10.0, std::trunc(n[1]));
   ResultNumber(context, std::round(n[0] * scale) / scale);
 }
 
 void Remainder(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double n[2] = {0, 0};
-  if (!Numbers(context, argc, argv, n)) return;
+  if (!NumberArguments(context, argc, argv, n)) return;
   if (n[1] == 0) return RaiseOraError(context, 1476);
   ResultNumber(context, std::remainder(n[0], n[1]));  // the quotient rounded half to even, as Oracle's
 }
@@ -43,7 +31,7 @@ void Remainder(sqlite3_context* context, int argc, sqlite3_value** argv) {
 template <double (*F)(double)>
 void Unary(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double n = 0;
-  if (Numbers(context, argc, argv, &n)) ResultNumber(context, F(n));
+  if (NumberArguments(context, argc, argv, &n)) ResultNumber(context, F(n));
 }
 
 double Sign(double n) { return n > 0 ? 1 : n < 0 ? -1 : 0; }
@@ -52,14 +40,14 @@ double Floor(double n) { return std::floor(n); }
 
 void SquareRoot(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double n = 0;
-  if (!Numbers(context, argc, argv, &n)) return;
+  if (!NumberArguments(context, argc, argv, &n)) return;
   if (n < 0) return RaiseOraError(context, 1428, "'" + AsText(argv[0]) + "'");
   ResultNumber(context, std::sqrt(n));
 }
 
 void Power(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double n[2] = {0, 0};
-  if (Numbers(context, argc, argv, n)) ResultNumber(context, std::pow(n[0], n[1]));
+  if (NumberArguments(context, argc, argv, n)) ResultNumber(context, std::pow(n[0], n[1]));
 }
 
 // LPAD/RPAD(text, width[, fill]): cut or filled to `width` characters.
@@ -97,6 +85,46 @@ void InitCap(sqlite3_context* context, int argc, sqlite3_value** argv) {
     inWord = std::isalnum(u) != 0;
   }
   ResultText(context, text);
+}
+
+// NLS_UPPER/NLS_LOWER(text[, parameter]): the parameter names a linguistic sort, which
+// single-byte text does not need.
+template <int (*Change)(int)>
+void NlsCase(sqlite3_context* context, int, sqlite3_value** argv) {
+  if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(context);
+  std::string text = AsText(argv[0]);
+  for (char& c : text) c = static_cast<char>(Change(static_cast<unsigned char>(c)));
+  ResultText(context, text);
+}
+
+// SOUNDEX(text): the first letter and the codes of the consonants after it, three digits
+// padded with zeros; letters alike in sound side by side, or parted only by H or W, count once.
+void Soundex(sqlite3_context* context, int argc, sqlite3_value** argv) {
+  static const char kCodes[] = "01230120022455012623010202";  // A..Z
+  if (AnyNull(argc, argv)) return sqlite3_result_null(context);
+  std::string text = AsText(argv[0]);
+  std::string out;
+  char last = 0;
+  for (char c : text) {
+    if (!std::isalpha(static_cast<unsigned char>(c))) continue;
+    char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    char code = kCodes[upper - 'A'];
+    if (out.empty()) {
+      out += upper;
+    } else if (code != '0' && code != last) {
+      out += code;
+    }
+    if (out.size() == 4) break;
+    if (upper != 'H' && upper != 'W') last = code;
+  }
+  if (out.empty()) return sqlite3_result_null(context);
+  ResultText(context, out + std::string(4 - out.size(), '0'));
+}
+
+// LENGTHB: the bytes of the value as text.
+void ByteLength(sqlite3_context* context, int argc, sqlite3_value** argv) {
+  if (AnyNull(argc, argv)) return sqlite3_result_null(context);
+  sqlite3_result_int64(context, static_cast<sqlite3_int64>(AsText(argv[0]).size()));
 }
 
 // INSTR(text, part, position, occurrence): a negative position searches backwards from the end.
@@ -165,7 +193,7 @@ void Ascii(sqlite3_context* context, int argc, sqlite3_value** argv) {
 
 void Chr(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double code = 0;
-  if (!Numbers(context, argc, argv, &code)) return;
+  if (!NumberArguments(context, argc, argv, &code)) return;
   ResultText(context, std::string(1, static_cast<char>(static_cast<long>(code) & 0xFF)));
 }
 
@@ -205,6 +233,14 @@ void ConnectCycle(sqlite3_context* context, int, sqlite3_value** argv) {
   RaiseOraError(context, 1436);
 }
 
+// ZQ_CONNECT_DEPTH(level): whether a CONNECT BY without PRIOR may go a level deeper. A
+// condition that never stops it ends with Oracle's ORA-30009 rather than running for ever.
+void ConnectDepth(sqlite3_context* context, int, sqlite3_value** argv) {
+  const sqlite3_int64 kDeepest = 1000000;
+  if (sqlite3_value_int64(argv[0]) < kDeepest) return sqlite3_result_int(context, 1);
+  RaiseOraError(context, 30009);
+}
+
 const FunctionEntry kFunctions[] = {
     {"ZQ_ROUND_NUMBER", 1, RoundNumber},
     {"ZQ_ROUND_NUMBER", 2, RoundNumber},
@@ -219,6 +255,14 @@ const FunctionEntry kFunctions[] = {
     {"RPAD", 2, RightPad},
     {"RPAD", 3, RightPad},
     {"INITCAP", 1, InitCap},
+    {"NLS_INITCAP", 1, InitCap},
+    {"NLS_INITCAP", 2, InitCap},
+    {"NLS_UPPER", 1, NlsCase<std::toupper>},
+    {"NLS_UPPER", 2, NlsCase<std::toupper>},
+    {"NLS_LOWER", 1, NlsCase<std::tolower>},
+    {"NLS_LOWER", 2, NlsCase<std::tolower>},
+    {"SOUNDEX", 1, Soundex},
+    {"LENGTHB", 1, ByteLength},
     {"INSTR", 3, Instr},
     {"INSTR", 4, Instr},
     {"TRANSLATE", 3, Translate},
@@ -230,6 +274,7 @@ const FunctionEntry kFunctions[] = {
     {"GREATEST", -1, Greatest},
     {"LEAST", -1, Least},
     {"ZQ_CONNECT_CYCLE", 2, ConnectCycle},
+    {"ZQ_CONNECT_DEPTH", 1, ConnectDepth},
 };
 
 }  // namespace

@@ -88,6 +88,20 @@ DateTime AddMonthsTo(const DateTime& date, int months) {
   return moved;
 }
 
+// ZQ_ADD_INTERVAL_MONTHS(date, months): date + INTERVAL 'n' MONTH, the same day and time so
+// many months on; ORA-01839 when that month has no such day (ADD_MONTHS would take its last).
+void AddIntervalMonths(sqlite3_context* context, int argc, sqlite3_value** argv) {
+  DateTime date;
+  double months = 0;
+  if (AnyNull(argc, argv)) return sqlite3_result_null(context);
+  if (!DateArgument(context, argv[0], date) || !NumberArgument(context, argv[1], months)) return;
+  int index = date.year * 12 + (date.month - 1) + static_cast<int>(std::lround(months));
+  date.year = index / 12;
+  date.month = index % 12 + 1;
+  if (date.day > DaysInMonth(date.year, date.month)) return RaiseOraError(context, 1839);
+  ResultDate(context, date);
+}
+
 void AddMonths(sqlite3_context* context, int argc, sqlite3_value** argv) {
   DateTime date;
   double months = 0;
@@ -133,47 +147,90 @@ void NextDay(sqlite3_context* context, int argc, sqlite3_value** argv) {
   RaiseOraError(context, 1846);
 }
 
-// The start of the unit a TRUNC/ROUND format names: DD (day), MM/MON/MONTH, YYYY/YEAR/RR,
-// Q, HH/HH24, MI, D/DY/DAY (the week from Sunday).
-bool UnitStart(const DateTime& date, std::string unit, DateTime& start, DateTime& next) {
-  for (char& c : unit) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  start = DateTime{date.year, date.month, date.day, 0, 0, 0};
-  if (unit == "DD" || unit == "DDD" || unit == "J") {
-    next = DaysToDate(DateToDays(start) + 1);
-  } else if (unit == "MM" || unit == "MON" || unit == "MONTH") {
+// The Monday that starts the ISO year holding `date`: the week of 4 January.
+DateTime IsoYearStart(int year) {
+  DateTime fourth{year, 1, 4, 0, 0, 0};
+  return DaysToDate(DateToDays(fourth) - (DayOfWeek(fourth) + 6) % 7);
+}
+
+// The unit a TRUNC/ROUND format names around `date`: where it starts, where the next one
+// starts, and from when ROUND takes the next (Oracle's own boundaries for years, quarters and
+// months; the middle of the unit for the rest). False for a format that names no unit.
+struct Unit {
+  DateTime start, next;
+  double roundsUpAt = 0;
+};
+
+bool UnitOf(const DateTime& date, std::string name, Unit& unit) {
+  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  auto is = [&](std::initializer_list<const char*> names) {
+    for (const char* listed : names) {
+      if (name == listed) return true;
+    }
+    return false;
+  };
+  const DateTime day{date.year, date.month, date.day, 0, 0, 0};
+  DateTime start = day;
+  double days = 0;  // the unit's length, where it is a number of days
+  DateTime boundary{};
+  bool fixedBoundary = false;
+  if (is({"DD", "DDD", "J"})) {
+    days = 1;
+  } else if (is({"MM", "MON", "MONTH", "RM"})) {
     start.day = 1;
-    next = AddMonthsTo(start, 1);
-  } else if (unit == "YYYY" || unit == "YEAR" || unit == "YY" || unit == "RR" || unit == "RRRR" || unit == "Y") {
-    start.day = 1;
-    start.month = 1;
-    next = AddMonthsTo(start, 12);
-  } else if (unit == "Q") {
-    start.day = 1;
-    start.month = (date.month - 1) / 3 * 3 + 1;
-    next = AddMonthsTo(start, 3);
-  } else if (unit == "HH" || unit == "HH24" || unit == "HH12") {
+    unit.next = AddMonthsTo(start, 1);
+    boundary = DateTime{date.year, date.month, 16, 0, 0, 0};
+    fixedBoundary = true;
+  } else if (is({"SYYYY", "YYYY", "YEAR", "SYEAR", "YYY", "YY", "Y", "RR", "RRRR"})) {
+    start = DateTime{date.year, 1, 1, 0, 0, 0};
+    unit.next = AddMonthsTo(start, 12);
+    boundary = DateTime{date.year, 7, 1, 0, 0, 0};
+    fixedBoundary = true;
+  } else if (is({"Q"})) {
+    start = DateTime{date.year, (date.month - 1) / 3 * 3 + 1, 1, 0, 0, 0};
+    unit.next = AddMonthsTo(start, 3);
+    boundary = DateTime{date.year, start.month + 1, 16, 0, 0, 0};
+    fixedBoundary = true;
+  } else if (is({"CC", "SCC"})) {
+    start = DateTime{(date.year - 1) / 100 * 100 + 1, 1, 1, 0, 0, 0};
+    unit.next = AddMonthsTo(start, 1200);
+  } else if (is({"IYYY", "IYY", "IY", "I"})) {
+    start = IsoYearStart(date.year + 1);
+    if (DateToDays(start) > DateToDays(day)) start = IsoYearStart(date.year);
+    if (DateToDays(start) > DateToDays(day)) start = IsoYearStart(date.year - 1);
+    unit.next = IsoYearStart(start.year + 1 + (start.month == 12 ? 1 : 0));
+  } else if (is({"HH", "HH24", "HH12"})) {
     start.hour = date.hour;
-    next = DaysToDate(DateToDays(start) + 1.0 / 24);
-  } else if (unit == "MI") {
+    days = 1.0 / 24;
+  } else if (is({"MI"})) {
     start.hour = date.hour;
     start.minute = date.minute;
-    next = DaysToDate(DateToDays(start) + 1.0 / 1440);
-  } else if (unit == "D" || unit == "DY" || unit == "DAY") {
-    start = DaysToDate(DateToDays(start) - DayOfWeek(date));
-    next = DaysToDate(DateToDays(start) + 7);
+    days = 1.0 / 1440;
+  } else if (is({"D", "DY", "DAY", "IW", "WW", "W"})) {
+    // Weeks from Sunday (NLS_TERRITORY AMERICA), Monday (IW), 1 January (WW) or the 1st (W).
+    DateTime first = name == "WW" ? DateTime{date.year, 1, 1, 0, 0, 0} : DateTime{date.year, date.month, 1, 0, 0, 0};
+    int back = name == "IW"                  ? (DayOfWeek(day) + 6) % 7
+               : name == "WW" || name == "W" ? static_cast<int>(DateToDays(day) - DateToDays(first)) % 7
+                                             : DayOfWeek(day);
+    start = DaysToDate(DateToDays(day) - back);
+    days = 7;
   } else {
     return false;
   }
+  unit.start = start;
+  if (days > 0) unit.next = DaysToDate(DateToDays(start) + days);
+  unit.roundsUpAt = fixedBoundary ? DateToDays(boundary) : (DateToDays(unit.start) + DateToDays(unit.next)) / 2;
   return true;
 }
 
 void TruncOrRound(sqlite3_context* context, int argc, sqlite3_value** argv, bool round) {
-  DateTime date, start, next;
+  DateTime date;
+  Unit unit;
   if (AnyNull(argc, argv)) return sqlite3_result_null(context);
   if (!DateArgument(context, argv[0], date)) return;
-  if (!UnitStart(date, argc > 1 ? TextOf(argv[1]) : "DD", start, next)) return RaiseOraError(context, 1898);
-  double middle = (DateToDays(start) + DateToDays(next)) / 2;
-  ResultDate(context, round && DateToDays(date) >= middle ? next : start);
+  if (!UnitOf(date, argc > 1 ? TextOf(argv[1]) : "DD", unit)) return RaiseOraError(context, 1898);
+  const double kHalfSecond = 0.5 / 86400;  // the days' fractions are not exact
+  ResultDate(context, round && DateToDays(date) >= unit.roundsUpAt - kHalfSecond ? unit.next : unit.start);
 }
 
 void TruncDate(sqlite3_context* context, int argc, sqlite3_value** argv) { TruncOrRound(context, argc, argv, false); }
@@ -207,11 +264,17 @@ const FunctionEntry kFunctions[] = {
     {"ZQ_EXTRACT", 2, Extract},
 };
 
+// What date arithmetic with an INTERVAL literal calls (SqlInterval.h).
+const FunctionEntry kIntervalFunctions[] = {
+    {"ZQ_ADD_INTERVAL_MONTHS", 2, AddIntervalMonths},
+};
+
 }  // namespace
 
 void RegisterDateFunctions(sqlite3* db) {
   // Not deterministic: the session's date format may change between two statements.
   RegisterFunctions(db, kFunctions, false);
+  RegisterFunctions(db, kIntervalFunctions, false);
 }
 
 }  // namespace ocilite

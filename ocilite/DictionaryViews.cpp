@@ -34,8 +34,8 @@ const ViewFamily kFamilies[] = {
      "OWNER, INDEX_NAME, INDEX_TYPE, TABLE_OWNER, TABLE_NAME, TABLE_TYPE, UNIQUENESS, COMPRESSION, "
      "PREFIX_LENGTH, TABLESPACE_NAME, LOGGING, DISTINCT_KEYS, STATUS, NUM_ROWS, SAMPLE_SIZE, LAST_ANALYZED, "
      "PARTITIONED, TEMPORARY, SECONDARY",
-     "SELECT '%S', CASE i.origin WHEN 'pk' THEN 'PK_' || t.name WHEN 'u' THEN 'UK_' || t.name || '_' || i.seq "
-     "ELSE i.name END, 'NORMAL', '%S', t.name, 'TABLE', CASE i.\"unique\" WHEN 1 THEN 'UNIQUE' ELSE 'NONUNIQUE' "
+     "SELECT '%S', ZQ_INDEX_NAME(t.sql, t.name, i.name), 'NORMAL', '%S', t.name, 'TABLE', CASE i.\"unique\" WHEN 1 "
+     "THEN 'UNIQUE' ELSE 'NONUNIQUE' "
      "END, 'DISABLED', NULL, 'USERS', 'YES', NULL, 'VALID', NULL, NULL, NULL, 'NO', 'N', 'N' "
      "FROM %O, pragma_index_list(t.name, '%S') i WHERE %U t.type = 'table'",
      nullptr},
@@ -43,17 +43,16 @@ const ViewFamily kFamilies[] = {
      "OWNER, CONSTRAINT_NAME, CONSTRAINT_TYPE, TABLE_NAME, SEARCH_CONDITION, R_OWNER, R_CONSTRAINT_NAME, "
      "DELETE_RULE, STATUS, DEFERRABLE, DEFERRED, VALIDATED, GENERATED, BAD, RELY, LAST_CHANGE, INDEX_OWNER, "
      "INDEX_NAME, INVALID, VIEW_RELATED",
-     "SELECT DISTINCT '%S', 'PK_' || t.name, 'P', t.name, NULL, NULL, NULL, NULL, 'ENABLED', 'NOT DEFERRABLE', "
-     "'IMMEDIATE', 'VALIDATED', 'USER NAME', NULL, NULL, NULL, '%S', 'PK_' || t.name, NULL, NULL "
-     "FROM %O, pragma_table_info(t.name, '%S') c WHERE %U t.type = 'table' AND c.pk > 0 "
-     "UNION ALL SELECT '%S', 'FK_' || t.name || '_' || upper(f.\"table\"), 'R', t.name, NULL, '%S', "
-     "'PK_' || upper(f.\"table\"), CASE f.on_delete WHEN 'CASCADE' THEN 'CASCADE' WHEN 'SET NULL' THEN 'SET NULL' "
-     "ELSE 'NO ACTION' END, 'ENABLED', 'NOT DEFERRABLE', 'IMMEDIATE', 'VALIDATED', 'USER NAME', NULL, NULL, NULL, "
-     "NULL, NULL, NULL, NULL FROM %O, pragma_foreign_key_list(t.name, '%S') f WHERE %U t.type = 'table' AND f.seq = 0 "
-     "UNION ALL SELECT '%S', 'UK_' || t.name || '_' || i.seq, 'U', t.name, NULL, NULL, NULL, NULL, 'ENABLED', "
-     "'NOT DEFERRABLE', 'IMMEDIATE', 'VALIDATED', 'USER NAME', NULL, NULL, NULL, '%S', "
-     "'UK_' || t.name || '_' || i.seq, NULL, NULL FROM %O, pragma_index_list(t.name, '%S') i WHERE %U t.type = 'table' "
-     "AND i.origin = 'u'",
+     // Named as created: every constraint's name is in its table's CREATE TABLE text.
+     "SELECT '%S', j.value ->> 'n', j.value ->> 't', t.name, nullif(j.value ->> 's', ''), "
+     "CASE j.value ->> 't' WHEN 'R' THEN '%S' END, CASE j.value ->> 't' WHEN 'R' THEN (SELECT k.value ->> 'n' "
+     "FROM \"%S\".sqlite_schema p, json_each(ZQ_CONSTRAINTS(p.sql)) k WHERE p.type = 'table' "
+     "AND p.name = j.value ->> 'r' AND k.value ->> 't' = 'P') END, nullif(j.value ->> 'd', ''), 'ENABLED', "
+     "'NOT DEFERRABLE', 'IMMEDIATE', 'VALIDATED', CASE WHEN j.value ->> 'n' LIKE 'SYS!_C%' ESCAPE '!' "
+     "THEN 'GENERATED NAME' ELSE 'USER NAME' END, NULL, NULL, NULL, "
+     "CASE WHEN j.value ->> 't' IN ('P', 'U') THEN '%S' END, "
+     "CASE WHEN j.value ->> 't' IN ('P', 'U') THEN j.value ->> 'n' END, NULL, NULL "
+     "FROM %O, json_each(ZQ_CONSTRAINTS(t.sql)) j WHERE %U t.type = 'table' AND j.value ->> 'n' <> ''",
      nullptr},
     {"TAB_COLUMNS", "OWNER",
      "OWNER, TABLE_NAME, COLUMN_NAME, DATA_TYPE, DATA_TYPE_MOD, DATA_TYPE_OWNER, DATA_LENGTH, DATA_PRECISION, "
@@ -75,22 +74,20 @@ const ViewFamily kFamilies[] = {
      "UNION ALL SELECT OWNER, NAME, NULL, NULL, NULL, 'SEQUENCE', NULL, NULL, NULL, 'VALID', 'N', 'N', 'N' "
      "FROM main.ZQ$SEQUENCES WHERE OWNER = '%S' "
      "UNION ALL SELECT OWNER, NAME, NULL, NULL, NULL, 'SYNONYM', NULL, NULL, NULL, 'VALID', 'N', 'N', 'N' "
-     "FROM main.ZQ$SYNONYMS WHERE OWNER = '%S'",
+     "FROM main.ZQ$SYNONYMS WHERE OWNER = '%S' "
+     "UNION ALL SELECT '%S', ZQ_INDEX_NAME(t.sql, t.name, i.name), NULL, NULL, NULL, 'INDEX', NULL, NULL, NULL, "
+     "'VALID', 'N', 'N', 'N' FROM %O, pragma_index_list(t.name, '%S') i WHERE %U t.type = 'table' "
+     "AND i.origin <> 'c'",
      nullptr},
     {"IND_COLUMNS", "INDEX_OWNER",
      "INDEX_OWNER, INDEX_NAME, TABLE_OWNER, TABLE_NAME, COLUMN_NAME, COLUMN_POSITION, COLUMN_LENGTH, DESCEND",
-     "SELECT '%S', CASE i.origin WHEN 'pk' THEN 'PK_' || t.name WHEN 'u' THEN 'UK_' || t.name || '_' || i.seq "
-     "ELSE i.name END, '%S', t.name, c.name, c.seqno + 1, NULL, 'ASC' "
+     "SELECT '%S', ZQ_INDEX_NAME(t.sql, t.name, i.name), '%S', t.name, c.name, c.seqno + 1, NULL, 'ASC' "
      "FROM %O, pragma_index_list(t.name, '%S') i, pragma_index_info(i.name, '%S') c WHERE %U t.type = 'table'",
      nullptr},
     {"CONS_COLUMNS", "OWNER", "OWNER, CONSTRAINT_NAME, TABLE_NAME, COLUMN_NAME, POSITION",
-     "SELECT '%S', 'PK_' || t.name, t.name, c.name, c.pk FROM %O, pragma_table_info(t.name, '%S') c "
-     "WHERE %U t.type = 'table' AND c.pk > 0 "
-     "UNION ALL SELECT '%S', 'FK_' || t.name || '_' || upper(f.\"table\"), t.name, f.\"from\", f.seq + 1 "
-     "FROM %O, pragma_foreign_key_list(t.name, '%S') f WHERE %U t.type = 'table' "
-     "UNION ALL SELECT '%S', 'UK_' || t.name || '_' || i.seq, t.name, c.name, c.seqno + 1 "
-     "FROM %O, pragma_index_list(t.name, '%S') i, pragma_index_info(i.name, '%S') c "
-     "WHERE %U t.type = 'table' AND i.origin = 'u'",
+     "SELECT '%S', j.value ->> 'n', t.name, c.value, c.key + 1 "
+     "FROM %O, json_each(ZQ_CONSTRAINTS(t.sql)) j, json_each(j.value -> 'c') c "
+     "WHERE %U t.type = 'table' AND j.value ->> 'n' <> ''",
      nullptr},
     {"SOURCE", "OWNER", "OWNER, NAME, TYPE, LINE, TEXT", nullptr,
      // A recorded unit's text, one row a line, each line with its line end.

@@ -36,6 +36,17 @@ bool NumberArgument(sqlite3_context* context, sqlite3_value* value, double& numb
   return true;
 }
 
+bool NumberArguments(sqlite3_context* context, int argc, sqlite3_value** argv, double* numbers) {
+  if (AnyNull(argc, argv)) {
+    sqlite3_result_null(context);
+    return false;
+  }
+  for (int k = 0; k < argc; ++k) {
+    if (!NumberArgument(context, argv[k], numbers[k])) return false;
+  }
+  return true;
+}
+
 std::string AsText(sqlite3_value* value) {
   return sqlite3_value_type(value) == SQLITE_FLOAT ? OracleNumberText(sqlite3_value_double(value)) : TextOf(value);
 }

@@ -48,6 +48,9 @@ void RaiseOraError(sqlite3_context* context, int code, const std::string& detail
 // A number argument; false (and ORA-01722 raised) for text that is no number.
 bool NumberArgument(sqlite3_context* context, sqlite3_value* value, double& number);
 
+// Every argument as a number; false when one is NULL (the result is then NULL) or no number.
+bool NumberArguments(sqlite3_context* context, int argc, sqlite3_value** argv, double* numbers);
+
 }  // namespace ocilite
 
 #endif

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "OracleFunctionNames.h"
+
 namespace ocilite {
 
 namespace {
@@ -109,6 +111,36 @@ const Message kMessages[] = {
     {12726, "unmatched bracket in regular expression"},
     {12727, "invalid back reference in regular expression"},
     {12728, "invalid range in regular expression"},
+    {1789, "query block has incorrect number of result columns"},
+    {1790, "expression must have same datatype as corresponding expression"},
+    {25154, "column part of USING clause cannot have qualifier"},
+    {25155, "column used in NATURAL join cannot have qualifier"},
+    {1407, "cannot update (%s) to NULL"},
+    {2449, "unique/primary keys in table referenced by foreign keys"},
+    {1430, "column being added already exists in table"},
+    {957, "duplicate column name"},
+    {2443, "Cannot drop constraint  - nonexistent constraint"},
+    {1735, "invalid ALTER TABLE option"},
+    {1758, "table must be empty to add mandatory (NOT NULL) column"},
+    {2293, "cannot validate (%s) - check constraint violated"},
+    {2296, "cannot enable (%s) - null values found"},
+    {2298, "cannot validate (%s) - parent keys not found"},
+    {2299, "cannot validate (%s) - duplicate keys found"},
+    {12983, "cannot drop all columns in a table"},
+    {2273, "this unique/primary key is referenced by some foreign keys"},
+    {2260, "table can have only one primary key"},
+    {2270, "no matching unique or primary key for this column-list"},
+    {1441, "cannot decrease column length because some value is too big"},
+    {42399, "cannot perform a DML operation on a read-only view"},
+    {1426, "numeric overflow"},
+    {1862, "the numeric value does not match the length of the format item"},
+    {1867, "the interval is invalid"},
+    {1873, "the leading precision of the interval is too small"},
+    {1796, "this operator cannot be used with lists"},
+    {56902, "expect aggregate function inside pivot operation"},
+    {30009, "Not enough memory for CONNECT BY operation"},
+    {30485, "missing ORDER BY expression in the window specification"},
+    {30487, "ORDER BY not allowed here"},
 };
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
@@ -157,8 +189,14 @@ OraError OraErrorFromSqlite(int sqliteCode, const std::string& message, size_t o
   }
   if (Contains(message, "no such column"))
     return MakeOraError(904, QuotedPath(After(message, "no such column: ")), offset);
-  if (Contains(message, "no such function"))
-    return MakeOraError(904, QuotedPath(After(message, "no such function: ")), offset);
+  if (Contains(message, "no such function")) {
+    std::string name = After(message, "no such function: ");
+    if (IsOracleFunction(name)) return MakeOraError(3001, name, offset);
+    return MakeOraError(904, QuotedPath(name), offset);
+  }
+  if (Contains(message, "has more than one primary key")) return MakeOraError(2260, "", offset);
+  if (Contains(message, "foreign key mismatch")) return MakeOraError(2270, "", offset);
+  if (Contains(message, "because it is a view")) return MakeOraError(3001, "DML on a view", offset);
   if (Contains(message, "ambiguous column name")) return MakeOraError(918, "", offset);
   if (Contains(message, "misuse of aggregate")) return MakeOraError(934, "", offset);
   if (Contains(message, "wrong number of arguments")) return MakeOraError(909, "", offset);

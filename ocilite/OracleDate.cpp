@@ -3,7 +3,10 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+
+#include "SpelledNumbers.h"
 
 namespace ocilite {
 
@@ -14,8 +17,9 @@ const char* const kMonths[] = {"JANUARY", "FEBRUARY", "MARCH",     "APRIL",   "M
 const char* const kDays[] = {"SUNDAY", "MONDAY", "TUESDAY", "WEDNESDAY", "THURSDAY", "FRIDAY", "SATURDAY"};
 
 // The elements of a format model, longest first where one begins another.
-const char* const kElements[] = {"HH24", "HH12", "HH", "MONTH", "MON", "MM", "MI", "DDD", "DAY", "DD", "DY", "D",
-                                 "YYYY", "RRRR", "YY", "RR",    "SS",  "AM", "PM", "J",   "Q",   "WW", "FM"};
+const char* const kElements[] = {"HH24", "HH12", "HH", "MONTH", "MON",  "MM",   "MI", "DDD", "DAY",
+                                 "DD",   "DY",   "D",  "YYYY",  "RRRR", "YY",   "RR", "SS",  "AM",
+                                 "PM",   "J",    "Q",  "WW",    "FM",   "IYYY", "IW", "W",   "FX"};
 enum Element {
   kHh24,
   kHh12,
@@ -39,8 +43,20 @@ enum Element {
   kJ,
   kQ,
   kWw,
-  kFm
+  kFm,
+  kIyyy,
+  kIw,
+  kW,
+  kFx
 };
+
+// The suffixes a number element may carry, longest first: spelled, ordinal, or both.
+const char* const kSuffixes[] = {"SPTH", "THSP", "SP", "TH"};
+
+bool IsNumberElement(int element) {
+  return element >= 0 && element != kMon && element != kMonth && element != kDy && element != kDay && element != kAm &&
+         element != kPm && element != kFm && element != kFx;
+}
 
 // ASCII only, and without the locale: every fetched date is written through here.
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -224,6 +240,13 @@ bool DateFormat::Compile(std::string_view model) {
         fill = !fill;
         continue;
       }
+      if (piece.element == kFx) continue;  // exact matching: for reading dates only
+      for (const char* suffix : kSuffixes) {
+        if (!IsNumberElement(piece.element) || !StartsWithNoCase(model, at, suffix)) continue;
+        piece.suffix = std::string(model.substr(at, std::char_traits<char>::length(suffix)));
+        at += piece.suffix.size();
+        break;
+      }
     } else if (std::isalnum(static_cast<unsigned char>(model[at]))) {
       return false;
     } else {
@@ -240,6 +263,7 @@ void DateFormat::Write(const DateTime& d, std::string& text) const {
   int hour12 = d.hour % 12 == 0 ? 12 : d.hour % 12;
   for (const Piece& piece : pieces_) {
     bool fill = piece.fill;
+    size_t before = text.size();
     switch (piece.element) {
       case kYyyy:
       case kRrrr:
@@ -299,11 +323,47 @@ void DateFormat::Write(const DateTime& d, std::string& text) const {
       case kWw:
         AppendNumber(text, (dayOfYear - 1) / 7 + 1, 2, fill);
         break;
+      case kW:
+        AppendNumber(text, (d.day - 1) / 7 + 1, 1, fill);
+        break;
+      case kIyyy:
+      case kIw:
+        AppendIso(text, d, piece.element == kIw, fill);
+        break;
       default:
         text += piece.written;
         break;  // literal text
     }
+    if (!piece.suffix.empty()) AppendSuffix(text, before, piece);
   }
+}
+
+// IW and IYYY: the ISO week (from the Monday of the week that holds 4 January) and its year.
+void DateFormat::AppendIso(std::string& text, const DateTime& d, bool week, bool fill) {
+  int64_t days = CivilDays(d.year, d.month, d.day);
+  int64_t thursday = days - (DayOfWeek(d) + 6) % 7 + 3;  // the ISO week's Thursday names its year
+  int year = 0, month = 0, day = 0;
+  FromCivilDays(thursday, year, month, day);
+  if (!week) return AppendNumber(text, year, 4, fill);
+  AppendNumber(text, static_cast<long>((thursday - CivilDays(year, 1, 1)) / 7 + 1), 2, fill);
+}
+
+// The number just written from `from` spelled (SP), as an ordinal (TH), or both, in the case
+// the element or the suffix is written in.
+void DateFormat::AppendSuffix(std::string& text, size_t from, const Piece& piece) {
+  long value = std::strtol(text.c_str() + from, nullptr, 10);
+  std::string suffix;
+  for (char c : piece.suffix) suffix += Upper(c);
+  if (suffix == "TH") {
+    std::string ordinal = OrdinalSuffix(value);
+    if (piece.suffix[0] >= 'a') {
+      for (char& c : ordinal) c = static_cast<char>(c - 'A' + 'a');
+    }
+    text += ordinal;
+    return;
+  }
+  text.erase(from);
+  AppendName(text, SpelledNumber(value, suffix != "SP"), piece.written);
 }
 
 bool FormatDate(const DateTime& date, std::string_view format, std::string& text) {
@@ -320,6 +380,16 @@ bool DateFormat::WriteStored(std::string_view stored, std::string& text) const {
   return true;
 }
 
+// The digits a number element takes under FX; 0 for the others.
+size_t ExactWidth(std::string_view e) {
+  if (e == "YYYY" || e == "RRRR") return 4;
+  if (e == "J") return 7;
+  if (e == "DDD") return 3;
+  bool twoDigits = e == "YY" || e == "RR" || e == "MM" || e == "DD" || e == "MI" || e == "SS" || e == "HH" ||
+                   e == "HH12" || e == "HH24";
+  return twoDigits ? 2 : 0;
+}
+
 int ParseDateText(std::string_view text, std::string_view format, DateTime& date) {
   DateTime d;
   d.year = CurrentYear();
@@ -328,6 +398,7 @@ int ParseDateText(std::string_view text, std::string_view format, DateTime& date
   d.month = local ? local->tm_mon + 1 : 1;
   bool pm = false;
   bool twelveHour = false;
+  bool exact = false;  // FX: the text as the model writes it, leading zeros and all
   size_t at = 0;
   auto skipBlanks = [&] {
     while (at < text.size() && text[at] == ' ') ++at;
@@ -343,18 +414,24 @@ int ParseDateText(std::string_view text, std::string_view format, DateTime& date
     const char* element = ElementAt(format, f);
     if (!element) {
       if (std::isalnum(static_cast<unsigned char>(format[f]))) return 1821;
+      // Punctuation in the model matches any punctuation (or none) in the text; under FX only itself.
+      if (exact && (at >= text.size() || text[at] != format[f])) return 1861;
       ++f;
-      // Punctuation in the model matches any punctuation (or none) in the text.
       if (at < text.size() && !std::isalnum(static_cast<unsigned char>(text[at]))) ++at;
       continue;
     }
     std::string_view e = element;
     f += e.size();
     if (e == "FM") continue;
-    skipBlanks();
+    if (e == "FX") {
+      exact = !exact;
+      continue;
+    }
+    if (!exact) skipBlanks();
     if (at >= text.size()) break;  // what the text leaves out keeps its default
     int value = 0;
     bool ok = true;
+    size_t elementStart = at;
     if (e == "YYYY" || e == "RRRR" || e == "RR" || e == "YY") {
       size_t start = at;
       ok = ReadDigits(text, at, 4, value);
@@ -396,6 +473,7 @@ int ParseDateText(std::string_view text, std::string_view format, DateTime& date
       ok = ReadDigits(text, at, e == "DDD" ? 3 : 2, value);
     }
     if (!ok) return 1858;
+    if (exact && ExactWidth(e) && at - elementStart != ExactWidth(e)) return 1862;
   }
   skipBlanks();
   if (at < text.size()) return 1830;

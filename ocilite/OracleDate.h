@@ -47,7 +47,10 @@ class DateFormat {
     int element = -1;     // an index into the elements, or -1 for literal text
     std::string written;  // the element as written (its case says the names' case), or the literal
     bool fill = true;     // padded, unless FM says otherwise
+    std::string suffix;   // SP, TH, SPTH or THSP after a number element, as written
   };
+  static void AppendIso(std::string& text, const DateTime& date, bool week, bool fill);
+  static void AppendSuffix(std::string& text, size_t from, const Piece& piece);
   std::vector<Piece> pieces_;
 };
 

@@ -1,6 +1,7 @@
-// REGEXP_LIKE, REGEXP_SUBSTR, REGEXP_INSTR and REGEXP_REPLACE over POSIX extended regular
-// expressions, with Oracle's arguments: start position, occurrence (0: every one, for
-// REGEXP_REPLACE), match parameter ('i' ignores case, 'c' heeds it) and \1..\9 in replacements.
+// REGEXP_LIKE, REGEXP_SUBSTR, REGEXP_INSTR, REGEXP_REPLACE and REGEXP_COUNT over POSIX extended
+// regular expressions with Oracle's Perl-style classes (\d \w \s and their capitals), with
+// Oracle's arguments: start position, occurrence (0: every one, for REGEXP_REPLACE), match
+// parameter ('i' ignores case, 'c' heeds it) and \1..\9 in replacements.
 #include <regex>
 
 #include "FunctionArguments.h"
@@ -26,6 +27,64 @@ int ErrorCode(const std::regex_error& error) {
   }
 }
 
+// The POSIX class a Perl-style escape stands for, or null; `negated` for the capitals.
+const char* PerlClass(char escape, bool& negated) {
+  negated = escape == 'D' || escape == 'W' || escape == 'S';
+  switch (escape) {
+    case 'd':
+    case 'D':
+      return "[:digit:]";
+    case 'w':
+    case 'W':
+      return "[:alnum:]_";
+    case 's':
+    case 'S':
+      return "[:space:]";
+    default:
+      return nullptr;
+  }
+}
+
+// The pattern with \d, \w, \s (and \D, \W, \S outside brackets) written as POSIX classes,
+// which the extended grammar knows; other escapes stay as they are.
+std::string WithPosixClasses(const std::string& pattern) {
+  std::string out;
+  bool inBracket = false;
+  for (size_t k = 0; k < pattern.size(); ++k) {
+    char c = pattern[k];
+    bool negated = false;
+    const char* posix = c == '\\' && k + 1 < pattern.size() ? PerlClass(pattern[k + 1], negated) : nullptr;
+    if (posix && !(inBracket && negated)) {
+      out += inBracket ? std::string(posix) : std::string(negated ? "[^" : "[") + posix + "]";
+      ++k;
+      continue;
+    }
+    if (c == '\\' && k + 1 < pattern.size()) {
+      out += pattern.substr(k++, 2);
+      continue;
+    }
+    if (!inBracket && c == '[') {
+      inBracket = true;
+      out += c;
+      // A ] first in the bracket, after an optional ^, is a member, not the end.
+      if (k + 1 < pattern.size() && pattern[k + 1] == '^') out += pattern[++k];
+      if (k + 1 < pattern.size() && pattern[k + 1] == ']') out += pattern[++k];
+      continue;
+    }
+    if (inBracket && c == '[' && k + 1 < pattern.size() && pattern[k + 1] == ':') {
+      size_t close = pattern.find(":]", k + 2);
+      if (close != std::string::npos) {
+        out += pattern.substr(k, close + 2 - k);
+        k = close + 1;
+        continue;
+      }
+    }
+    if (inBracket && c == ']') inBracket = false;
+    out += c;
+  }
+  return out;
+}
+
 // The arguments every REGEXP function shares.
 struct Search {
   std::string text;
@@ -34,10 +93,11 @@ struct Search {
   long occurrence = 1;
 };
 
-// Reads text, pattern, position (at `positionArg`), occurrence and match parameter; false
-// when the result is NULL (already set) or an error was raised.
-bool ReadSearch(sqlite3_context* context, int argc, sqlite3_value** argv, int positionArg, int flagsArg,
-                Search& search) {
+// Reads text, pattern, position (at `positionArg`), occurrence (after the position, where the
+// function takes one) and match parameter; false when the result is NULL (already set) or an
+// error was raised.
+bool ReadSearch(sqlite3_context* context, int argc, sqlite3_value** argv, int positionArg, int flagsArg, Search& search,
+                bool takesOccurrence = true) {
   for (int k = 0; k < 2; ++k) {
     if (sqlite3_value_type(argv[k]) == SQLITE_NULL) {
       sqlite3_result_null(context);
@@ -48,7 +108,8 @@ bool ReadSearch(sqlite3_context* context, int argc, sqlite3_value** argv, int po
   double position = 1;
   double occurrence = 1;
   if (argc > positionArg && !NumberArgument(context, argv[positionArg], position)) return false;
-  if (argc > positionArg + 1 && !NumberArgument(context, argv[positionArg + 1], occurrence)) return false;
+  if (takesOccurrence && argc > positionArg + 1 && !NumberArgument(context, argv[positionArg + 1], occurrence))
+    return false;
   if (position < 1) {
     RaiseOraError(context, 1428, "'" + AsText(argv[positionArg]) + "'");
     return false;
@@ -65,7 +126,7 @@ bool ReadSearch(sqlite3_context* context, int argc, sqlite3_value** argv, int po
     if (c == 'c') flags &= ~std::regex::icase;
   }
   try {
-    search.pattern = std::regex(AsText(argv[1]), flags);
+    search.pattern = std::regex(WithPosixClasses(AsText(argv[1])), flags);
   } catch (const std::regex_error& error) {
     RaiseOraError(context, ErrorCode(error));
     return false;
@@ -127,6 +188,17 @@ void RegexpInstr(sqlite3_context* context, int argc, sqlite3_value** argv) {
   sqlite3_result_int64(context, static_cast<sqlite3_int64>(CharacterStarts(search.text.substr(0, end)).size()) + 1);
 }
 
+// REGEXP_COUNT(text, pattern[, position[, parameter]]): the matches from the position on.
+void RegexpCount(sqlite3_context* context, int argc, sqlite3_value** argv) {
+  if (!ArgumentCount(context, argc, 4)) return;
+  Search search;
+  if (!ReadSearch(context, argc, argv, 2, 3, search, false)) return;
+  sqlite3_int64 count = 0;
+  std::smatch match;
+  for (search.occurrence = 1; FindMatch(search, match); ++search.occurrence) ++count;
+  sqlite3_result_int64(context, count);
+}
+
 // The replacement with \1..\9 taken from the match.
 std::string Expanded(const std::string& replacement, const std::smatch& match) {
   std::string out;
@@ -174,10 +246,8 @@ void RegexpReplace(sqlite3_context* context, int argc, sqlite3_value** argv) {
 }
 
 const FunctionEntry kFunctions[] = {
-    {"REGEXP_LIKE", -1, RegexpLike},
-    {"REGEXP_SUBSTR", -1, RegexpSubstr},
-    {"REGEXP_INSTR", -1, RegexpInstr},
-    {"REGEXP_REPLACE", -1, RegexpReplace},
+    {"REGEXP_LIKE", -1, RegexpLike},       {"REGEXP_SUBSTR", -1, RegexpSubstr}, {"REGEXP_INSTR", -1, RegexpInstr},
+    {"REGEXP_REPLACE", -1, RegexpReplace}, {"REGEXP_COUNT", -1, RegexpCount},
 };
 
 }  // namespace

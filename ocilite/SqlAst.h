@@ -54,9 +54,18 @@ struct OrderItem {
   int nulls = 0;  // 0: Oracle's default, 1: NULLS FIRST, 2: NULLS LAST
 };
 
+// One end of a windowing clause: UNBOUNDED PRECEDING|FOLLOWING, CURRENT ROW, or n PRECEDING|FOLLOWING.
+struct FrameBound {
+  std::string kind;  // as written, without the offset: "UNBOUNDED PRECEDING", "PRECEDING", "CURRENT ROW", ...
+  ExprPtr offset;
+};
+
 struct WindowSpec {
   std::vector<ExprPtr> partitionBy;
   std::vector<OrderItem> orderBy;
+  std::string frameUnit;  // ROWS or RANGE; empty: the default frame
+  FrameBound frameStart;
+  FrameBound frameEnd;  // CURRENT ROW when the clause names one end only
 };
 
 struct Expr {
@@ -74,7 +83,8 @@ struct Expr {
   bool hasElse = false;
   bool outerJoin = false;  // column(+): its table's rows may be missing (an old-style outer join)
   std::unique_ptr<WindowSpec> over;
-  std::vector<OrderItem> withinGroup;  // LISTAGG(...) WITHIN GROUP (ORDER BY ...)
+  std::vector<OrderItem> withinGroup;  // LISTAGG(...) WITHIN GROUP (ORDER BY ...), or KEEP's order
+  int keep = 0;                        // KEEP (DENSE_RANK FIRST|LAST ORDER BY ...): 1 FIRST, 2 LAST
   int groupIndex = -1;                 // set by the checks: the GROUP BY expression this one is, under ROLLUP/CUBE
   SqlType type = SqlType::Unknown;     // set by the checks
 };
@@ -83,6 +93,21 @@ struct SelectItem {
   ExprPtr expr;
   std::string alias;  // empty: the heading comes from the text
   std::string heading;
+};
+
+// PIVOT (aggregates FOR column(s) IN (values)) or UNPIVOT [INCLUDE|EXCLUDE NULLS] (value
+// column(s) FOR name column(s) IN (column sets)) after a table or subquery. The checks make the
+// table with it a query of its own (SqlPivot.h).
+struct PivotClause {
+  bool unpivot = false;
+  bool includeNulls = false;
+  size_t start = 0;
+  std::vector<SelectItem> aggregates;                // PIVOT's, each with its alias
+  std::vector<std::string> forColumns;               // PIVOT's FOR column(s), UNPIVOT's name column(s)
+  std::vector<SelectItem> values;                    // PIVOT's IN values (one, or a List), with aliases
+  std::vector<std::string> valueColumns;             // UNPIVOT's value column(s)
+  std::vector<std::vector<std::string>> columnSets;  // UNPIVOT's IN column(s)
+  std::vector<ExprPtr> labels;                       // their names (AS ...), null where the columns name them
 };
 
 struct TableRef {
@@ -98,6 +123,7 @@ struct TableRef {
   std::unique_ptr<TableRef> right;
   ExprPtr on;
   std::vector<std::string> usingColumns;
+  std::unique_ptr<PivotClause> pivot;
 };
 
 // START WITH ... CONNECT BY [NOCYCLE] ... [ORDER SIBLINGS BY ...]. The checks move the
@@ -107,6 +133,8 @@ struct Hierarchy {
   ExprPtr startWith;  // null: every row is a root
   ExprPtr connectBy;  // PRIOR columns name the parent row "ZQ$P"
   bool noCycle = false;
+  bool generator = false;  // no PRIOR: each row joins every row while the condition holds (CONNECT BY LEVEL <= n)
+  bool chain = false;      // a generator over DUAL: one row a level
   std::vector<OrderItem> siblings;
   std::vector<ExprPtr> paths;  // SYS_CONNECT_BY_PATH(value, separator) calls
   std::vector<ExprPtr> roots;  // CONNECT_BY_ROOT operands
@@ -144,6 +172,7 @@ struct Query {
   ExprPtr offset;  // OFFSET n ROWS
   ExprPtr fetch;   // FETCH FIRST|NEXT n ROWS ONLY|WITH TIES
   bool withTies = false;
+  bool fetchPercent = false;             // FETCH FIRST n PERCENT ROWS
   std::vector<std::string> resultNames;  // set by the checks: the columns the query gives
 };
 
@@ -175,6 +204,12 @@ struct DmlStatement {
   ExprPtr where;
   MergeClauses merge;
   std::vector<DmlStatement> inserts;  // INSERT ALL: each INTO, its values over the query's rows
+  // Conditional INSERT ALL|FIRST: the WHEN conditions; each INTO names its own by `when`.
+  std::vector<ExprPtr> whens;
+  bool insertFirst = false;  // only the first WHEN that holds inserts
+  int when = kEveryRow;      // an INTO's WHEN condition, by index, or one of the two below
+  static constexpr int kEveryRow = -1;
+  static constexpr int kNoWhenHolds = -2;  // ELSE INTO
 };
 
 }  // namespace ocilite

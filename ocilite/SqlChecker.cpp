@@ -4,10 +4,15 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <set>
 
 #include "OracleDate.h"
+#include "SqlAnalytics.h"
+#include "SqlInterval.h"
+#include "SqlPivot.h"
 #include "SqlTranslator.h"
+#include "TypeChecks.h"
 
 namespace ocilite {
 
@@ -23,17 +28,11 @@ struct Scope {
   std::vector<Source> sources;
   const Scope* outer = nullptr;
   std::vector<Source> commonTables;  // WITH names visible here and below
+  // "source.column" of a column a USING (25154) or NATURAL (25155) join is made on: never qualified.
+  std::map<std::string, int> joinColumns;
 };
 
-bool IsAggregate(const Expr& e) {
-  if (e.kind != ExprKind::Function || e.over) return false;
-  static const char* const kAggregates[] = {"COUNT",  "SUM",      "AVG",    "MIN",    "MAX",
-                                            "STDDEV", "VARIANCE", "MEDIAN", "LISTAGG"};
-  for (const char* name : kAggregates) {
-    if (e.text == name) return true;
-  }
-  return false;
-}
+bool IsAggregate(const Expr& e) { return e.kind == ExprKind::Function && !e.over && IsAggregateName(e.text); }
 
 bool HasAggregate(const Expr* e) {
   if (!e) return false;
@@ -94,6 +93,7 @@ SqlType FunctionType(const std::string& name, const std::vector<ExprPtr>& args) 
   for (const char* n : kNumber) {
     if (name == n) return SqlType::Number;
   }
+  if (SqlType known = KnownType(name); known != SqlType::Unknown) return known;
   for (const char* n : kText) {
     if (name == n) return SqlType::Text;
   }
@@ -152,8 +152,9 @@ class Checker {
     if (s.kind == DmlStatement::Kind::Insert) return Insert(s, scope);
     if (s.kind == DmlStatement::Kind::Merge) return Merge(s, target);
     for (Assignment& assignment : s.assignments) {
+      if (TakeDefault(s.target, assignment.columns[0], assignment.value)) continue;
       if (!Rewrite(assignment.value, scope)) return false;
-      if (assignment.columns.size() == 1) Store(assignment.value, Column(target, assignment.columns[0]));
+      StoreAssigned(assignment, target);
     }
     return !s.where || Rewrite(s.where, scope);
   }
@@ -201,10 +202,11 @@ class Checker {
   bool Rows(DmlStatement& s, const Source& target, const Scope& scope) {
     for (auto& row : s.values) {
       for (size_t k = 0; k < row.size(); ++k) {
-        if (!Rewrite(row[k], scope)) return false;
         std::string column = k < s.columns.size()        ? s.columns[k]
                              : k < target.columns.size() ? target.columns[k].name
                                                          : std::string();
+        if (TakeDefault(s.target, column, row[k])) continue;
+        if (!Rewrite(row[k], scope)) return false;
         Store(row[k], Column(target, column));
       }
     }
@@ -217,6 +219,7 @@ class Checker {
     std::vector<CatalogColumn> columns;
     if (!QueryCheck(*s.query, Scope(), columns)) return false;
     rows.sources.push_back({"", columns});
+    if (!RewriteAll(s.whens, rows)) return false;
     for (DmlStatement& into : s.inserts) {
       Source target;
       if (!TableSource(into.target, Scope(), target) || !Rows(into, target, rows)) return false;
@@ -234,13 +237,34 @@ class Checker {
     both.sources.insert(both.sources.begin(), target);
     if (!Rewrite(merge.on, both)) return false;
     for (Assignment& assignment : s.assignments) {
+      if (TakeDefault(s.target, assignment.columns[0], assignment.value)) continue;
       if (!Rewrite(assignment.value, both)) return false;
-      if (assignment.columns.size() == 1) Store(assignment.value, Column(target, assignment.columns[0]));
+      StoreAssigned(assignment, target);
     }
     for (ExprPtr* condition : {&merge.updateWhere, &merge.deleteWhere, &merge.insertWhere}) {
       if (*condition && !Rewrite(*condition, both)) return false;
     }
     return Rows(s, target, source);
+  }
+
+  static bool IsDefault(const Expr& e) { return e.kind == ExprKind::Pseudo && e.text == "DEFAULT"; }
+
+  // VALUES (DEFAULT) and SET column = DEFAULT: the column's default as SQLite keeps it, or NULL.
+  bool TakeDefault(const TableRef& table, const std::string& column, ExprPtr& value) {
+    if (!IsDefault(*value)) return false;
+    std::string sql = options_.columnDefault ? options_.columnDefault(table.names, column) : std::string();
+    if (sql.empty()) {
+      value->kind = ExprKind::Null;
+    } else {
+      value->names = {sql};
+    }
+    return true;
+  }
+
+  // SET column = value, or SET (a, b) = (subquery) whose one row gives every column at once.
+  static void StoreAssigned(Assignment& assignment, const Source& target) {
+    if (assignment.columns.size() == 1) return Store(assignment.value, Column(target, assignment.columns[0]));
+    if (assignment.value->kind == ExprKind::Subquery) assignment.value->negated = false;
   }
 
   // What Oracle converts implicitly when a value goes into a column or meets another type.
@@ -272,9 +296,11 @@ class Checker {
 
   bool FromItem(TableRef& table, Scope& scope, const Scope& outer) {
     if (table.kind == TableRef::Kind::Join) {
+      size_t leftStart = scope.sources.size();
       if (!FromItem(*table.left, scope, outer)) return false;
       size_t leftEnd = scope.sources.size();
       if (!FromItem(*table.right, scope, outer)) return false;
+      MarkJoinColumns(table, scope, leftStart, leftEnd);
       std::set<std::string> shared(table.usingColumns.begin(), table.usingColumns.end());
       if (table.joinType.compare(0, 7, "NATURAL") == 0) {
         for (size_t k = 0; k < leftEnd; ++k) {
@@ -284,6 +310,7 @@ class Checker {
       for (size_t k = leftEnd; k < scope.sources.size(); ++k) scope.sources[k].joinedOn = shared;
       return !table.on || Rewrite(table.on, scope);
     }
+    if (table.pivot && !Pivot(table, outer)) return false;
     Source source;
     if (table.kind == TableRef::Kind::Subquery) {
       source.name = table.alias;
@@ -292,6 +319,80 @@ class Checker {
       return false;
     }
     scope.sources.push_back(std::move(source));
+    return true;
+  }
+
+  // PIVOT and UNPIVOT become the query they stand for, over the columns of their source.
+  bool Pivot(TableRef& table, const Scope& outer) {
+    std::vector<std::string> names;
+    if (table.kind == TableRef::Kind::Table) {
+      Source source;
+      if (!TableSource(table, outer, source)) return false;
+      for (const CatalogColumn& column : source.columns) names.push_back(column.name);
+    } else if (!ColumnNames(*table.query, outer, names)) {
+      return false;
+    }
+    return ExpandPivot(table, names, error_);
+  }
+
+  // The names of the columns a query gives, read from its text before it is checked.
+  bool ColumnNames(const Query& query, const Scope& outer, std::vector<std::string>& names) {
+    const SelectCore& core = query.cores[0];
+    if (core.nested) return ColumnNames(*core.nested, outer, names);
+    for (const SelectItem& item : core.items) {
+      if (item.expr->kind != ExprKind::Star) {
+        names.push_back(item.alias.empty() ? HeadingOf(*item.expr, sql_) : item.alias);
+        continue;
+      }
+      for (const auto& from : core.from) {
+        if (from->kind != TableRef::Kind::Table) return Fail(3001, item.expr->start, "PIVOT over * of this source");
+        Source source;
+        if (!TableSource(*from, outer, source)) return false;
+        if (!item.expr->names.empty() && item.expr->names.back() != source.name) continue;
+        for (const CatalogColumn& column : source.columns) names.push_back(column.name);
+      }
+    }
+    return true;
+  }
+
+  // The columns of a USING or NATURAL join, on both its sides, for QualifierAllowed.
+  static void MarkJoinColumns(const TableRef& join, Scope& scope, size_t leftStart, size_t leftEnd) {
+    bool natural = join.joinType.compare(0, 7, "NATURAL") == 0;
+    std::set<std::string> columns(join.usingColumns.begin(), join.usingColumns.end());
+    for (size_t left = leftStart; natural && left < leftEnd; ++left) {
+      for (size_t right = leftEnd; right < scope.sources.size(); ++right) {
+        for (const CatalogColumn& column : scope.sources[left].columns) {
+          if (Column(scope.sources[right], column.name).type != SqlType::Unknown) columns.insert(column.name);
+        }
+      }
+    }
+    for (size_t k = leftStart; k < scope.sources.size(); ++k) {
+      for (const std::string& column : columns)
+        scope.joinColumns[scope.sources[k].name + "." + column] = natural ? 25155 : 25154;
+    }
+  }
+
+  // ORA-25154/25155: a column a join is made on belongs to neither table.
+  bool QualifierAllowed(const Expr& e, const Scope& scope) {
+    if (e.names.size() < 2) return true;
+    auto found = scope.joinColumns.find(e.names[e.names.size() - 2] + "." + e.names.back());
+    return found == scope.joinColumns.end() || Fail(found->second, e.start);
+  }
+
+  static std::vector<SqlType> TypesOf(const std::vector<CatalogColumn>& columns) {
+    std::vector<SqlType> types;
+    for (const CatalogColumn& column : columns) types.push_back(column.type);
+    return types;
+  }
+
+  // ORA-00932 for a date compared with a number, before Compare converts text.
+  bool ComparedTypesAgree(const Expr& e) {
+    static const char* const kComparisons[] = {"=", "<>", "<", "<=", ">", ">="};
+    bool comparison = e.kind == ExprKind::Between || e.kind == ExprKind::InList || e.kind == ExprKind::Quantified;
+    for (const char* op : kComparisons) comparison = comparison || (e.kind == ExprKind::Binary && e.text == op);
+    for (size_t k = 1; comparison && k < e.args.size(); ++k) {
+      if (!CheckComparable(e.args[0]->type, e.args[k]->type, e.args[k]->start, error_)) return false;
+    }
     return true;
   }
 
@@ -313,6 +414,8 @@ class Checker {
       if (!CoreCheck(query.cores[k], withScope, coreColumns, last ? &query.orderBy : nullptr)) return false;
       if (k == 0) {
         columns = coreColumns;
+      } else if (!CheckSetMember(TypesOf(columns), TypesOf(coreColumns), query.cores[k].start, error_)) {
+        return false;
       } else {
         for (size_t c = 0; c < columns.size() && c < coreColumns.size(); ++c) {
           if (columns[c].type == SqlType::Unknown) columns[c].type = coreColumns[c].type;
@@ -358,6 +461,7 @@ class Checker {
   bool CoreCheck(SelectCore& core, const Scope& outer, std::vector<CatalogColumn>& columns,
                  std::vector<OrderItem>* orderBy) {
     if (core.nested) return QueryCheck(*core.nested, outer, columns);
+    SplitNestedAggregates(core);
     HierarchyScope hierarchy(hierarchy_, core.hierarchy.get());
     Scope scope;
     scope.outer = &outer;
@@ -385,7 +489,29 @@ class Checker {
     // ORDER BY sees the select list's names as well as the tables' columns.
     Scope orderScope = scope;
     orderScope.sources.insert(orderScope.sources.begin(), Source{"", columns});
-    return Orders(*orderBy, orderScope);
+    return GroupingOrders(core, *orderBy) && Orders(*orderBy, orderScope);
+  }
+
+  static bool IsGroupingCall(const Expr& e) { return e.kind == ExprKind::Function && e.text == "GROUPING"; }
+
+  // ORDER BY GROUPING(x): the rows of a ROLLUP or CUBE are ordered after they are put together,
+  // so by the select list's column that shows it; without one GROUPING is 0 and orders nothing.
+  bool GroupingOrders(const SelectCore& core, std::vector<OrderItem>& orders) {
+    for (size_t k = orders.size(); k-- > 0;) {
+      Expr& order = *orders[k].expr;
+      if (!IsGroupingCall(order)) continue;
+      if (core.groupingSets.empty()) {
+        orders.erase(orders.begin() + static_cast<long>(k));
+        continue;
+      }
+      auto shown = std::find_if(core.items.begin(), core.items.end(),
+                                [&](const SelectItem& item) { return Key(*item.expr) == Key(order); });
+      if (shown == core.items.end()) return Fail(3001, order.start, "ORDER BY GROUPING() not in the select list");
+      order.kind = ExprKind::Number;
+      order.text = std::to_string(shown - core.items.begin() + 1);
+      order.args.clear();
+    }
+    return true;
   }
 
   // A hierarchical query runs over one source; * shows that source's columns only.
@@ -411,12 +537,41 @@ class Checker {
       }
     }
     core.items = std::move(items);
+    if (!RowGenerator(core)) return false;
     if (h.startWith && !Rewrite(h.startWith, scope)) return false;
     if (!Rewrite(h.connectBy, scope) || !Orders(h.siblings, scope)) return false;
     if (h.startWith) Qualify(h.startWith, h.name, false, false);
     Qualify(h.connectBy, h.name, true, false);
     for (OrderItem& order : h.siblings) Qualify(order.expr, h.name, false, false);
     return true;
+  }
+
+  static bool HasPrior(const Expr& e) {
+    if (e.kind == ExprKind::Unary && e.text == "PRIOR") return true;
+    return std::any_of(e.args.begin(), e.args.end(), [](const ExprPtr& arg) { return HasPrior(*arg); });
+  }
+
+  static bool IsDual(const TableRef& table) {
+    return table.kind == TableRef::Kind::Table && table.names.back() == "DUAL";
+  }
+
+  // CONNECT BY without PRIOR makes rows rather than walking a tree: no row is its own
+  // ancestor there. Over DUAL the n-th row made is the one at level n, so ROWNUM in the
+  // condition is LEVEL.
+  bool RowGenerator(SelectCore& core) {
+    Hierarchy& h = *core.hierarchy;
+    h.generator = !HasPrior(*h.connectBy);
+    h.chain = h.generator && IsDual(*core.from[0]);
+    const Expr* rownum = FindRownum(*h.connectBy);
+    if (!rownum) return true;
+    if (!h.generator || !IsDual(*core.from[0])) return Fail(3001, rownum->start, "ROWNUM in CONNECT BY over a table");
+    RownumAsLevel(*h.connectBy);
+    return true;
+  }
+
+  static void RownumAsLevel(Expr& e) {
+    if (IsRownum(e)) e.text = "LEVEL";
+    for (ExprPtr& arg : e.args) RownumAsLevel(*arg);
   }
 
   // Names the hierarchy's columns for its recursive query: the row's own as `name`, PRIOR ones
@@ -738,10 +893,8 @@ class Checker {
       if (e->kind == ExprKind::Subquery && !columns.empty()) e->type = columns[0].type;
     }
     if (!RewriteAll(e->args, scope)) return false;
-    if (e->over) {
-      if (!RewriteAll(e->over->partitionBy, scope) || !Orders(e->over->orderBy, scope)) return false;
-    }
-    if (!Orders(e->withinGroup, scope)) return false;
+    if (e->over && !WindowCheck(*e, scope)) return false;
+    if (!Orders(e->withinGroup, scope) || !ComparedTypesAgree(*e)) return false;
     switch (e->kind) {
       case ExprKind::Number:
         e->type = SqlType::Number;
@@ -751,9 +904,11 @@ class Checker {
         if (e->text.empty()) e->kind = ExprKind::Null;  // '' is NULL to Oracle
         break;
       case ExprKind::Column:
+        if (!QualifierAllowed(*e, scope)) return false;
         e->type = ResolveColumn(*e, scope);
         break;
       case ExprKind::Pseudo:
+        if (IsDefault(*e)) return Fail(936, e->start);  // DEFAULT only stands for a stored value
         if (e->text == "LEVEL") return HierarchyValue(e, "ZQ$LEVEL");
         e->type = e->text == "USER" || e->text == kTransactionIdName ? SqlType::Text : SqlType::Date;
         if (IsRownum(*e)) {  // in the select list: the row's number before any ORDER BY
@@ -803,6 +958,35 @@ class Checker {
         break;
       default:
         break;
+    }
+    return true;
+  }
+
+  // Where a frame bound lies, in order: UNBOUNDED PRECEDING, n PRECEDING, CURRENT ROW, ...
+  static int FrameRank(const FrameBound& bound) {
+    static const char* const kKinds[] = {"UNBOUNDED PRECEDING", "PRECEDING", "CURRENT ROW", "FOLLOWING",
+                                         "UNBOUNDED FOLLOWING"};
+    for (int k = 0; k < 5; ++k) {
+      if (bound.kind == kKinds[k]) return k;
+    }
+    return 0;
+  }
+
+  // OVER (...): its partitions, order and frame; RATIO_TO_REPORT takes no order, and a RANGE
+  // offset needs a number to order by.
+  bool WindowCheck(Expr& e, const Scope& scope) {
+    WindowSpec& window = *e.over;
+    if (!RewriteAll(window.partitionBy, scope) || !Orders(window.orderBy, scope)) return false;
+    if (e.text == "RATIO_TO_REPORT" && !window.orderBy.empty()) return Fail(30487, window.orderBy[0].expr->start);
+    if (!window.frameUnit.empty() && FrameRank(window.frameStart) > FrameRank(window.frameEnd)) {
+      return Fail(3001, e.start, "a window frame that ends before it starts");
+    }
+    for (FrameBound* bound : {&window.frameStart, &window.frameEnd}) {
+      if (!bound->offset) continue;
+      if (!Rewrite(bound->offset, scope)) return false;
+      if (window.frameUnit == "RANGE" && window.orderBy[0].expr->type == SqlType::Date) {
+        return Fail(3001, bound->offset->start, "RANGE offset over a DATE");
+      }
     }
     return true;
   }
@@ -865,6 +1049,8 @@ class Checker {
   static void DateArithmetic(ExprPtr& e) {
     ExprPtr& left = e->args[0];
     ExprPtr& right = e->args[1];
+    if (e->text == "+" && right->type == SqlType::Date) std::swap(left, right);
+    if (IntervalArithmetic(e)) return;
     if (e->text == "-" && left->type == SqlType::Date) {
       if (right->type == SqlType::Text) Convert(right, SqlType::Date);
       SqlType type = right->type == SqlType::Date ? SqlType::Number : SqlType::Date;
@@ -876,6 +1062,25 @@ class Checker {
     } else {
       ToCall(e, "ZQ_DATE_INVALID", SqlType::Unknown);  // ORA-00932 when it runs
     }
+  }
+
+  static bool IsCallOf(const Expr& e, const char* name) { return e.kind == ExprKind::Function && e.text == name; }
+
+  // date ± INTERVAL: days as a number of days, months by ZQ_ADD_INTERVAL_MONTHS.
+  static bool IntervalArithmetic(ExprPtr& e) {
+    ExprPtr& right = e->args[1];
+    if (e->args[0]->type != SqlType::Date) return false;
+    if (IsCallOf(*right, kIntervalDays)) {
+      ExprPtr days = std::move(right->args[0]);
+      right = std::move(days);
+      return false;  // then as date ± number
+    }
+    if (!IsCallOf(*right, kIntervalMonths)) return false;
+    ExprPtr months = std::move(right->args[0]);
+    if (e->text == "-") months->text = months->text[0] == '-' ? months->text.substr(1) : "-" + months->text;
+    right = std::move(months);
+    ToCall(e, "ZQ_ADD_INTERVAL_MONTHS", SqlType::Date);
+    return true;
   }
 
   // Turns an operator node into a call of `name` with the same arguments.

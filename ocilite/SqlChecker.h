@@ -25,8 +25,12 @@ struct CatalogColumn {
 // The columns of a table or view named [schema.]name; false when there is no such object.
 using CatalogLookup = std::function<bool(const std::vector<std::string>& names, std::vector<CatalogColumn>& columns)>;
 
+// The SQLite SQL of a column's DEFAULT, empty when it has none.
+using DefaultLookup = std::function<std::string(const std::vector<std::string>& table, const std::string& column)>;
+
 struct CheckOptions {
   CatalogLookup catalog;
+  DefaultLookup columnDefault;
   bool isDba = false;
 };
 

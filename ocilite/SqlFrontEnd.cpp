@@ -40,9 +40,29 @@ bool LookUpColumns(sqlite3* db, const std::vector<std::string>& names, std::vect
   return true;
 }
 
+// The DEFAULT of a table's column, as SQLite keeps its SQL.
+std::string ColumnDefault(sqlite3* db, const std::vector<std::string>& table, const std::string& column) {
+  const char* sql = table.size() > 1 ? "SELECT dflt_value FROM pragma_table_info(?1, ?2) WHERE name = ?3"
+                                     : "SELECT dflt_value FROM pragma_table_info(?1) WHERE name = ?3";
+  sqlite3_stmt* statement = nullptr;
+  if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) return std::string();
+  sqlite3_bind_text(statement, 1, table.back().c_str(), -1, SQLITE_TRANSIENT);
+  if (table.size() > 1) sqlite3_bind_text(statement, 2, table.front().c_str(), -1, SQLITE_TRANSIENT);
+  sqlite3_bind_text(statement, 3, column.c_str(), -1, SQLITE_TRANSIENT);
+  std::string value;
+  if (sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_text(statement, 0)) {
+    value = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+  }
+  sqlite3_finalize(statement);
+  return value;
+}
+
 CheckOptions Options(sqlite3* db, bool isDba) {
   CheckOptions options;
   options.isDba = isDba;
+  options.columnDefault = [db](const std::vector<std::string>& table, const std::string& column) {
+    return ColumnDefault(db, table, column);
+  };
   options.catalog = [db](const std::vector<std::string>& names, std::vector<CatalogColumn>& columns) {
     return LookUpColumns(db, names, columns);
   };
@@ -51,6 +71,7 @@ CheckOptions Options(sqlite3* db, bool isDba) {
 
 // The view's own text rides in a comment after AS, "*/" written as "*\/".
 const char kTextOpen[] = "/*ZQ_TEXT:";
+const char kReadOnly[] = "/*ZQ_READ_ONLY*/ ";  // CREATE VIEW ... WITH READ ONLY
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
@@ -71,7 +92,21 @@ const Token* QueryAs(const std::vector<Token>& t) {
   return nullptr;
 }
 
+// Where a view's WITH CHECK OPTION or WITH READ ONLY begins, after its query; the end if nowhere.
+size_t ViewOptionAt(std::string_view sql, const std::vector<Token>& t, size_t from) {
+  int depth = 0;
+  for (size_t k = from; k + 1 < t.size(); ++k) {
+    depth += t[k].IsSymbol('(') ? 1 : t[k].IsSymbol(')') ? -1 : 0;
+    if (depth == 0 && t[k].IsWord("WITH") && (t[k + 1].IsWord("CHECK") || t[k + 1].IsWord("READ"))) {
+      return t[k].offset;
+    }
+  }
+  return sql.size();
+}
+
 }  // namespace
+
+bool IsReadOnlyView(const std::string& createSql) { return createSql.find(kReadOnly) != std::string::npos; }
 
 bool TranslateDdl(sqlite3* db, std::string_view sql, const TranslateOptions& options, Translation& out,
                   OraError& error) {
@@ -79,6 +114,9 @@ bool TranslateDdl(sqlite3* db, std::string_view sql, const TranslateOptions& opt
   const Token* as = QueryAs(tokens);
   if (!as) return TranslateSql(sql, options, out, error);
   size_t queryStart = as->offset + as->length;
+  size_t optionAt = ViewOptionAt(sql, tokens, static_cast<size_t>(as - tokens.data()));
+  bool readOnly = optionAt < sql.size() && SignificantTokens(sql.substr(optionAt))[1].IsWord("READ");
+  sql = sql.substr(0, optionAt);
   QueryPtr query;
   if (!TranslateSql(sql.substr(0, queryStart), options, out, error) || !ParseQueryAt(sql, queryStart, query, error) ||
       !CheckQuery(*query, Options(db, options.isDba), sql, error)) {
@@ -86,7 +124,9 @@ bool TranslateDdl(sqlite3* db, std::string_view sql, const TranslateOptions& opt
   }
   bool isView = tokens[1].IsWord("VIEW") || (tokens.size() > 3 && tokens[3].IsWord("VIEW"));
   std::string text(sql.substr(tokens[as - tokens.data() + 1].offset));
+  text.erase(text.find_last_not_of(" \t\r\n") + 1);
   out.sql += isView ? " " + std::string(kTextOpen) + Replaced(text, "*/", "*\\/") + "*/ " : " ";
+  if (readOnly) out.sql += kReadOnly;
   GenerateQuery(*query, out);
   return true;
 }

@@ -25,6 +25,9 @@ bool TranslateDml(sqlite3* db, std::string_view sql, bool isDba, Translation& ou
 bool TranslateDdl(sqlite3* db, std::string_view sql, const TranslateOptions& options, Translation& out,
                   OraError& error);
 
+// Whether a view, by the SQL SQLite keeps for it, was created WITH READ ONLY.
+bool IsReadOnlyView(const std::string& createSql);
+
 // The text a view was created with, from the SQL that SQLite keeps for it.
 std::string ViewQueryText(const std::string& createSql);
 

@@ -5,6 +5,7 @@
 #include "OracleType.h"
 #include "Session.h"
 #include "SqlFrontEnd.h"
+#include "TableDefinition.h"
 #include "ValueFunctions.h"
 #include "sqlite3.h"
 
@@ -111,6 +112,14 @@ void ViewText(sqlite3_context* context, int, sqlite3_value** argv) {
   ResultText(context, ViewQueryText(TextArgument(argv[0])));
 }
 
+void Constraints(sqlite3_context* context, int, sqlite3_value** argv) {
+  ResultText(context, ConstraintsJson(TextArgument(argv[0])));
+}
+
+void IndexNameOf(sqlite3_context* context, int, sqlite3_value** argv) {
+  ResultText(context, IndexName(TextArgument(argv[0]), TextArgument(argv[1]), TextArgument(argv[2])));
+}
+
 struct FunctionEntry {
   const char* name;
   int arguments;  // -1: any number
@@ -132,6 +141,8 @@ const FunctionEntry kFunctions[] = {
     {"ZQ_TYPE_PRECISION", 1, true, TypePrecision},
     {"ZQ_TYPE_SCALE", 1, true, TypeScale},
     {"ZQ_VIEW_TEXT", 1, true, ViewText},
+    {"ZQ_CONSTRAINTS", 1, true, Constraints},
+    {"ZQ_INDEX_NAME", 3, true, IndexNameOf},
 };
 
 }  // namespace

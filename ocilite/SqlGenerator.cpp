@@ -106,7 +106,27 @@ class Generator {
       Text(" FROM (");
       Query(*s.query);
       Text(")");
+      WhenHolds(s, into.when);
       EndStatement(true);
+    }
+  }
+
+  // The rows an INTO of a conditional INSERT takes: its WHEN holds and, under INSERT FIRST, no
+  // earlier one; under ELSE, none holds.
+  void WhenHolds(const DmlStatement& s, int when) {
+    if (when == DmlStatement::kEveryRow) return;
+    const char* head = " WHERE ";
+    if (when >= 0) {
+      Text(" WHERE coalesce(");
+      Expression(*s.whens[when]);
+      Text(", 0)");
+      head = " AND ";
+    }
+    size_t earlier = when >= 0 && s.insertFirst ? static_cast<size_t>(when) : when >= 0 ? 0 : s.whens.size();
+    for (size_t k = 0; k < earlier; ++k) {
+      Text(std::string(k ? " AND " : head) + "NOT coalesce(");
+      Expression(*s.whens[k]);
+      Text(", 0)");
     }
   }
 
@@ -189,12 +209,15 @@ class Generator {
         Core(core);
       }
     }
+    if (&q == membersOnly_) return;
     Orders(" ORDER BY ", q.orderBy);
     const SelectCore& first = q.cores[0];
     if (q.orderBy.empty() && q.cores.size() == 1 && first.hierarchy && first.groupBy.empty()) {
       Text(" ORDER BY \"ZQ$ORDER\"");  // Oracle gives a hierarchy's rows depth first
     }
-    if (q.fetch) {
+    if (q.fetch && q.fetchPercent) {
+      PercentLimit(q);
+    } else if (q.fetch) {
       Text(" LIMIT max(");
       Expression(*q.fetch);
       Text(", 0)");
@@ -253,6 +276,20 @@ class Generator {
 
   bool InGroupingSet(int groupIndex) const {
     return groupingSet_ == kEveryGroup || (groupingSet_ & (1u << groupIndex)) != 0;
+  }
+
+  // FETCH FIRST n PERCENT ROWS: n per cent of the query's rows, rounded up.
+  void PercentLimit(const ocilite::Query& q) {
+    Text(
+        " LIMIT (SELECT max(CAST(\"ZQ$V\" AS INTEGER) + (\"ZQ$V\" > CAST(\"ZQ$V\" AS INTEGER)), 0) FROM "
+        "(SELECT count(*) * (");
+    Expression(*q.fetch);
+    Text(") / 100.0 AS \"ZQ$V\" FROM (");
+    const ocilite::Query* outer = membersOnly_;
+    membersOnly_ = &q;
+    Query(q);
+    membersOnly_ = outer;
+    Text(")))");
   }
 
   // FETCH FIRST n ROWS WITH TIES: the rows whose rank by the query's order is within n.
@@ -322,8 +359,10 @@ class Generator {
     Orders("ORDER BY ", h.siblings);
     Text(") AS \"ZQ$N\" FROM ");
     Table(*core.from[0]);
-    Text("), \"ZQ$H\" AS (SELECT " + row + ".*, 1 AS \"ZQ$LEVEL\", printf('%010d', " + row +
-         ".\"ZQ$N\") AS \"ZQ$ORDER\", ',' || " + row + ".\"ZQ$N\" || ',' AS \"ZQ$IDS\"");
+    // A row generator walks no tree: no loop to stop, and over DUAL its levels are its order.
+    Text("), \"ZQ$H\" AS (SELECT " + row + ".*, 1 AS \"ZQ$LEVEL\", printf('%010d', " +
+         (h.chain ? "1" : row + ".\"ZQ$N\"") + ") AS \"ZQ$ORDER\", " +
+         (h.generator ? "''" : "',' || " + row + ".\"ZQ$N\" || ','") + " AS \"ZQ$IDS\"");
     for (size_t k = 0; k < h.paths.size(); ++k) {
       Text(", ZQ_CONCAT(");
       Expression(*h.paths[k]->args[1]);
@@ -338,8 +377,10 @@ class Generator {
     }
     Text(" FROM \"ZQ$R\" AS " + row);
     Where(h.startWith.get());
-    Text(" UNION ALL SELECT " + row + ".*, \"ZQ$P\".\"ZQ$LEVEL\" + 1, \"ZQ$P\".\"ZQ$ORDER\" || printf('%010d', " + row +
-         ".\"ZQ$N\"), \"ZQ$P\".\"ZQ$IDS\" || " + row + ".\"ZQ$N\" || ','");
+    Text(" UNION ALL SELECT " + row + ".*, \"ZQ$P\".\"ZQ$LEVEL\" + 1, " +
+         (h.chain ? "printf('%010d', \"ZQ$P\".\"ZQ$LEVEL\" + 1)"
+                  : "\"ZQ$P\".\"ZQ$ORDER\" || printf('%010d', " + row + ".\"ZQ$N\")") +
+         ", " + (h.generator ? "''" : "\"ZQ$P\".\"ZQ$IDS\" || " + row + ".\"ZQ$N\" || ','"));
     for (size_t k = 0; k < h.paths.size(); ++k) {
       Text(", ZQ_CONCAT(\"ZQ$P\".\"ZQ$PATH" + std::to_string(k) + "\", ");
       Expression(*h.paths[k]->args[1]);
@@ -350,8 +391,13 @@ class Generator {
     for (size_t k = 0; k < h.roots.size(); ++k) Text(", \"ZQ$P\".\"ZQ$ROOT" + std::to_string(k) + "\"");
     Text(" FROM \"ZQ$H\" AS \"ZQ$P\" JOIN \"ZQ$R\" AS " + row + " ON ");
     Expression(*h.connectBy);
-    Text(" AND ZQ_CONNECT_CYCLE(instr(\"ZQ$P\".\"ZQ$IDS\", ',' || " + row + ".\"ZQ$N\" || ','), " +
-         (h.noCycle ? "1" : "0") + ")) SELECT * FROM \"ZQ$H\") AS " + row);
+    if (h.generator) {
+      Text(" AND ZQ_CONNECT_DEPTH(\"ZQ$P\".\"ZQ$LEVEL\")");
+    } else {
+      Text(" AND ZQ_CONNECT_CYCLE(instr(\"ZQ$P\".\"ZQ$IDS\", ',' || " + row + ".\"ZQ$N\" || ','), " +
+           (h.noCycle ? "1" : "0") + ")");
+    }
+    Text(") SELECT * FROM \"ZQ$H\") AS " + row);
   }
 
   // The one source of a grouped core, its rows filtered and limited before they are grouped,
@@ -420,6 +466,22 @@ class Generator {
     Text(")");
   }
 
+  // MIN(x) KEEP (DENSE_RANK FIRST|LAST ORDER BY k ...) as ZQ_KEEP('MIN', last, x, k, order, ...).
+  void Keep(const Expr& e) {
+    Emit("ZQ_KEEP(" + QuoteText(e.text) + (e.keep == 2 ? ", 1, " : ", 0, "), e.start);
+    if (e.star) {
+      Text("1");
+    } else {
+      Expression(*e.args[0]);
+    }
+    for (const OrderItem& order : e.withinGroup) {
+      Text(", ");
+      Expression(*order.expr);
+      Text(", " + std::to_string((order.descending ? 1 : 0) + (order.nulls == 1 ? 2 : 0)));
+    }
+    Text(")");
+  }
+
   // value op ANY|ALL: over a list, the comparisons ORed or ANDed; over a subquery, whether
   // one of its values (ANY) or none of them (ALL) decides it, the values renamed so that
   // none hides a column of `value`.
@@ -447,6 +509,8 @@ class Generator {
 
   void Function(const Expr& e) {
     if (e.text == "LISTAGG") return ListAgg(e);
+    if (e.keep) return Keep(e);
+    if (e.text == "RATIO_TO_REPORT" && e.over && e.args.size() == 1) return RatioToReport(e);
     Emit(e.text, e.start);
     Text("(");
     if (e.distinct) Text("DISTINCT ");
@@ -460,7 +524,38 @@ class Generator {
       List(e.over->partitionBy);
     }
     Orders(e.over->partitionBy.empty() ? "ORDER BY " : " ORDER BY ", e.over->orderBy);
+    WindowFrame(*e.over);
     Text(")");
+  }
+
+  void WindowFrame(const WindowSpec& window) {
+    if (window.frameUnit.empty()) return;
+    Text(" " + window.frameUnit + " BETWEEN ");
+    FrameBound(window.frameStart);
+    Text(" AND ");
+    FrameBound(window.frameEnd);
+  }
+
+  void FrameBound(const ocilite::FrameBound& bound) {
+    if (bound.offset) {
+      Expression(*bound.offset);
+      Text(" ");
+    }
+    Text(bound.kind);
+  }
+
+  // RATIO_TO_REPORT(x) OVER (PARTITION BY ...): x over the sum of x in its partition.
+  void RatioToReport(const Expr& e) {
+    Emit("ZQ_DIV(", e.start);
+    Expression(*e.args[0]);
+    Text(", SUM(");
+    Expression(*e.args[0]);
+    Text(") OVER (");
+    if (!e.over->partitionBy.empty()) {
+      Text("PARTITION BY ");
+      List(e.over->partitionBy);
+    }
+    Text("))");
   }
 
   void Case(const Expr& e) {
@@ -523,6 +618,7 @@ class Generator {
         Emit("*", e.start);
         break;
       case ExprKind::Pseudo:
+        if (e.text == "DEFAULT") return Emit("(" + e.names[0] + ")", e.start);  // the column's own DEFAULT
         Emit(e.text == "USER"               ? "ZQ_USER()"
              : e.text == kTransactionIdName ? "ZQ_TRANSACTION_ID()"
                                             : "ZQ_SYSDATE()",
@@ -612,7 +708,8 @@ class Generator {
 
   static constexpr unsigned kEveryGroup = ~0u;
   Translation& out_;
-  unsigned groupingSet_ = kEveryGroup;  // the GROUP BY entries the core being written groups by
+  unsigned groupingSet_ = kEveryGroup;           // the GROUP BY entries the core being written groups by
+  const ocilite::Query* membersOnly_ = nullptr;  // written without its order and row limits, to count its rows
 };
 
 }  // namespace

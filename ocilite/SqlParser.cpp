@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "Cursor.h"
+#include "SqlInterval.h"
 #include "SqlLexer.h"
 
 namespace ocilite {
@@ -190,10 +192,11 @@ class Parser {
     if (!Accept("FETCH")) return true;
     if (!Accept("FIRST") && !Accept("NEXT")) return Fail(905);
     if (!Expression(query.fetch)) return false;
-    if (Peek("PERCENT")) return Unsupported("FETCH PERCENT");
+    query.fetchPercent = Accept("PERCENT");
     if (!Accept("ROWS") && !Accept("ROW")) return Fail(905);
     if (Accept("WITH")) {
       if (!Expect("TIES")) return false;
+      if (query.fetchPercent) return Unsupported("FETCH PERCENT with WITH TIES");
       if (query.offset) return Unsupported("OFFSET with WITH TIES");
       query.withTies = true;
       return true;
@@ -384,7 +387,55 @@ class Parser {
     } else if (!TableName(*table)) {
       return false;
     }
+    if ((Peek("PIVOT") || Peek("UNPIVOT")) && !Pivot(*table)) return false;
     return TableAlias(*table);
+  }
+
+  // PIVOT [XML] (aggregate [AS alias], ... FOR column|(columns) IN (value [AS alias], ...))
+  // UNPIVOT [INCLUDE|EXCLUDE NULLS] (column|(columns) FOR column|(columns) IN (column|(columns) [AS value], ...))
+  bool Pivot(TableRef& table) {
+    table.pivot = std::make_unique<PivotClause>();
+    PivotClause& pivot = *table.pivot;
+    pivot.start = Here();
+    pivot.unpivot = Accept("UNPIVOT");
+    if (!pivot.unpivot) ++i_;
+    if (Peek("XML")) return Unsupported("PIVOT XML");
+    if (pivot.unpivot && (Peek("INCLUDE") || Peek("EXCLUDE"))) {
+      pivot.includeNulls = Accept("INCLUDE") || !Accept("EXCLUDE");
+      if (!Expect("NULLS")) return false;
+    }
+    if (!ExpectOpen()) return false;
+    if (pivot.unpivot ? !Columns(pivot.valueColumns) : !PivotItems(pivot.aggregates)) return false;
+    if (!Expect("FOR") || !Columns(pivot.forColumns) || !Expect("IN") || !ExpectOpen()) return false;
+    if (Peek("ANY") || Peek("SELECT")) return Unsupported("PIVOT IN " + ToUpper(Cur().text));
+    if (!pivot.unpivot) return PivotItems(pivot.values) && ExpectClose() && ExpectClose();
+    do {
+      pivot.columnSets.emplace_back();
+      pivot.labels.emplace_back();
+      if (!Columns(pivot.columnSets.back())) return false;
+      if (Accept("AS") && !Primary(pivot.labels.back())) return false;
+    } while (AcceptSymbol(','));
+    return ExpectClose() && ExpectClose();
+  }
+
+  // One name, or names in parentheses.
+  bool Columns(std::vector<std::string>& names) {
+    if (AcceptSymbol('(')) return NameList(names);
+    std::string name;
+    if (!Name(name)) return InvalidIdentifier();
+    names.push_back(name);
+    return true;
+  }
+
+  // expression [[AS] alias], ...
+  bool PivotItems(std::vector<SelectItem>& items) {
+    do {
+      SelectItem item;
+      if (!Expression(item.expr)) return false;
+      if (Accept("AS") ? !Name(item.alias) : (!AtEnd() && IsName(Cur()) && !Name(item.alias))) return Fail(923);
+      items.push_back(std::move(item));
+    } while (AcceptSymbol(','));
+    return true;
   }
 
   bool JoinType(std::string& type) {
@@ -442,7 +493,10 @@ class Parser {
   // --- DML ---
   bool Insert(DmlStatement& statement) {
     ++i_;
-    if (Peek("FIRST")) return Unsupported("INSERT FIRST");
+    if (Accept("FIRST")) {
+      statement.insertFirst = true;
+      return Peek("WHEN") ? InsertAll(statement) : Fail(905);
+    }
     if (Accept("ALL")) return InsertAll(statement);
     if (!Expect("INTO") || !TableName(statement.target)) return false;
     if (!PeekSymbol('(') && !Peek("VALUES") && !Peek("SELECT") && !Peek("WITH")) Name(statement.target.alias);
@@ -461,12 +515,28 @@ class Parser {
     return Fail(926);
   }
 
-  // INSERT ALL INTO t [(columns)] [VALUES (...)] ... query
-  bool InsertAll(DmlStatement& statement) {
-    if (Peek("WHEN")) return Unsupported("conditional INSERT ALL");
+  // INSERT ALL|FIRST WHEN condition THEN INTO ... [ELSE INTO ...] query
+  bool ConditionalInserts(DmlStatement& statement) {
+    while (Accept("WHEN")) {
+      statement.whens.emplace_back();
+      if (!Expression(statement.whens.back()) || !Expect("THEN")) return false;
+      if (!Peek("INTO")) return Fail(905);
+      if (!InsertAll(statement, static_cast<int>(statement.whens.size()) - 1)) return false;
+    }
+    if (Accept("ELSE")) {
+      if (!Peek("INTO")) return Fail(905);
+      if (!InsertAll(statement, DmlStatement::kNoWhenHolds)) return false;
+    }
+    return QueryExpr(statement.query);
+  }
+
+  // INSERT ALL INTO t [(columns)] [VALUES (...)] ... query; under a WHEN, only its INTOs.
+  bool InsertAll(DmlStatement& statement, int when = DmlStatement::kEveryRow) {
+    if (Peek("WHEN")) return ConditionalInserts(statement);
     while (Accept("INTO")) {
       DmlStatement into;
       into.kind = DmlStatement::Kind::Insert;
+      into.when = when;
       if (!TableName(into.target)) return false;
       if (AcceptSymbol('(') && !NameList(into.columns)) return false;
       if (Accept("VALUES")) {
@@ -476,7 +546,7 @@ class Parser {
       statement.inserts.push_back(std::move(into));
     }
     if (statement.inserts.empty()) return Fail(905);
-    return QueryExpr(statement.query);
+    return when != DmlStatement::kEveryRow || QueryExpr(statement.query);
   }
 
   // MERGE INTO target USING source ON (condition) WHEN [NOT] MATCHED THEN ..., in either order.
@@ -779,6 +849,8 @@ class Parser {
       out = Node(ExprKind::DateLiteral, start);
       out->text = StringContent(t_[i_ + 1].text);
       i_ += 2;
+    } else if (token.IsWord("INTERVAL") && i_ + 1 < t_.size() && t_[i_ + 1].kind == TokenKind::String) {
+      return IntervalLiteral(out);
     } else if (IsName(token) || (token.kind == TokenKind::Word && PeekSymbol('(', 1))) {
       return NameExpr(out);
     } else {
@@ -787,6 +859,47 @@ class Parser {
     out->end = PrevEnd();
     if (PeekSymbol('(') && PeekSymbol('+', 1)) return Unsupported("(+) on an expression");
     return true;
+  }
+
+  // INTERVAL 'text' field[(precision)] [TO field[(fractional precision)]]: a call that gives
+  // its months or days (SqlInterval.h).
+  bool IntervalLiteral(ExprPtr& out) {
+    size_t start = Cur().offset;
+    std::string text = StringContent(t_[i_ + 1].text);
+    i_ += 2;
+    Interval interval;
+    std::string first, last;
+    if (AtEnd() || Cur().kind != TokenKind::Word) return Fail(905);
+    first = ToUpper(Cur().text);
+    ++i_;
+    if (!FieldPrecision(&interval.precision)) return false;
+    if (Accept("TO")) {
+      if (AtEnd() || Cur().kind != TokenKind::Word) return Fail(905);
+      last = ToUpper(Cur().text);
+      ++i_;
+      if (!FieldPrecision(nullptr)) return false;
+    }
+    if (int code = ReadInterval(text, first, last, interval)) {
+      error_ = MakeOraError(code, "", start);
+      return false;
+    }
+    out = Node(ExprKind::Function, start);
+    out->text = interval.yearToMonth ? kIntervalMonths : kIntervalDays;
+    for (double number : {interval.amount, static_cast<double>(interval.precision)}) {
+      out->args.push_back(Node(ExprKind::Number, start));
+      out->args.back()->text = OracleNumberText(number);
+    }
+    out->end = PrevEnd();
+    return true;
+  }
+
+  // An optional (n) after an interval's field.
+  bool FieldPrecision(int* precision) {
+    if (!AcceptSymbol('(')) return true;
+    if (AtEnd() || Cur().kind != TokenKind::Number) return Fail(936);
+    if (precision) *precision = std::atoi(std::string(Cur().text).c_str());
+    ++i_;
+    return ExpectClose();
   }
 
   static std::string StringContent(std::string_view quoted) {
@@ -825,7 +938,7 @@ class Parser {
 
   static bool IsPseudoColumn(const std::string& name) {
     return name == "SYSDATE" || name == "SYSTIMESTAMP" || name == "USER" || name == "CURRENT_DATE" ||
-           name == "ROWNUM" || name == "LEVEL";
+           name == "ROWNUM" || name == "LEVEL" || name == "DEFAULT";
   }
 
   static bool IsTransactionId(const std::vector<std::string>& names) {
@@ -908,14 +1021,19 @@ class Parser {
       }
       if (!ExpressionList(out->args)) return false;
     }
+    if (Peek("IGNORE") || Peek("RESPECT") || (Peek("FROM") && (Peek("FIRST", 1) || Peek("LAST", 1)))) {
+      return Unsupported(ToUpper(Cur().text) + (i_ + 1 < t_.size() ? " " + ToUpper(t_[i_ + 1].text) : ""));
+    }
     if (!ExpectClose()) return false;
+    if ((Peek("IGNORE") || Peek("RESPECT")) && Peek("NULLS", 1)) return Unsupported(ToUpper(Cur().text) + " NULLS");
     if (name == "LISTAGG" && Accept("WITHIN")) {
       if (!Expect("GROUP") || !ExpectOpen() || !Expect("ORDER") || !Expect("BY") || !OrderList(out->withinGroup) ||
           !ExpectClose()) {
         return false;
       }
     }
-    if (Peek("WITHIN") || Peek("KEEP")) return Unsupported(ToUpper(Cur().text) + " GROUP");
+    if (Peek("KEEP") && !Keep(*out)) return false;
+    if (Peek("WITHIN")) return Unsupported("WITHIN GROUP");
     if (Accept("OVER")) {
       out->over = std::make_unique<WindowSpec>();
       if (!ExpectOpen()) return false;
@@ -925,10 +1043,50 @@ class Parser {
       if (Accept("ORDER")) {
         if (!Expect("BY") || !OrderList(out->over->orderBy)) return false;
       }
-      if (Peek("ROWS") || Peek("RANGE")) return Unsupported("windowing clause");
+      if ((Peek("ROWS") || Peek("RANGE")) && !WindowFrame(*out->over)) return false;
       if (!ExpectClose()) return false;
     }
     out->end = PrevEnd();
+    return true;
+  }
+
+  // KEEP (DENSE_RANK FIRST|LAST ORDER BY ...) after MIN, MAX, SUM, AVG or COUNT.
+  bool Keep(Expr& call) {
+    ++i_;
+    if (!ExpectOpen() || !Expect("DENSE_RANK")) return false;
+    call.keep = Accept("FIRST") ? 1 : Accept("LAST") ? 2 : 0;
+    if (!call.keep) return Fail(905);
+    if (!Expect("ORDER") || !Expect("BY") || !OrderList(call.withinGroup) || !ExpectClose()) return false;
+    bool known =
+        call.text == "MIN" || call.text == "MAX" || call.text == "SUM" || call.text == "AVG" || call.text == "COUNT";
+    if (!known || call.distinct)
+      return Unsupported("KEEP after " + std::string(call.distinct ? "DISTINCT" : call.text));
+    if (Peek("OVER")) return Unsupported("KEEP with OVER");
+    return true;
+  }
+
+  // ROWS|RANGE BETWEEN bound AND bound, or ROWS|RANGE bound (up to the current row).
+  bool WindowFrame(WindowSpec& window) {
+    if (window.orderBy.empty()) return Fail(30485);
+    window.frameUnit = ToUpper(Cur().text);
+    ++i_;
+    if (!Accept("BETWEEN")) {
+      window.frameEnd.kind = "CURRENT ROW";
+      return WindowBound(window.frameStart);
+    }
+    return WindowBound(window.frameStart) && Expect("AND") && WindowBound(window.frameEnd);
+  }
+
+  bool WindowBound(FrameBound& bound) {
+    if (Accept("CURRENT")) {
+      bound.kind = "CURRENT ROW";
+      return Expect("ROW");
+    }
+    bool unbounded = Accept("UNBOUNDED");
+    if (!unbounded && !Additive(bound.offset)) return false;
+    if (!Peek("PRECEDING") && !Peek("FOLLOWING")) return Fail(905);
+    bound.kind = (unbounded ? "UNBOUNDED " : "") + ToUpper(Cur().text);
+    ++i_;
     return true;
   }
 

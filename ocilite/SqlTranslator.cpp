@@ -60,7 +60,10 @@ class Translator {
       if (SigIsWord(s, "UNIQUE")) ++s;
       if (!(SigIsWord(s, "TABLE") || SigIsWord(s, "VIEW") || SigIsWord(s, "INDEX"))) return;
       nameAt = s + 1;
-      if (SigIsWord(s, "TABLE")) CheckColumns(nameAt + 1);
+      if (SigIsWord(s, "TABLE")) {
+        CheckColumns(nameAt + 1);
+        NameConstraints(nameAt + 1);
+      }
       if (orReplace) ReplaceView(nameAt);
     } else if (SigIsWord(0, "DROP") || SigIsWord(0, "ALTER")) {
       if (!(SigIsWord(1, "TABLE") || SigIsWord(1, "VIEW") || SigIsWord(1, "INDEX"))) return;
@@ -93,6 +96,26 @@ class Translator {
       append_[significant_[close]] =
           " CHECK (length(" + QuotedName(Sig(s)) + ") <= " + std::string(Sig(s + 3).text) + ")";
       if (close != s + 4) skip_[significant_[s + 4]] = true;  // VARCHAR2(10 BYTE): SQLite takes no unit
+    }
+  }
+
+  // Every constraint of a new table carries the name Oracle shows for it: the one written, or a
+  // SYS_Cn one, so that the dictionary and the error texts can name it.
+  void NameConstraints(size_t from) {
+    if (!options_.constraintName) return;
+    int depth = 0;
+    bool foreignKey = false;  // its REFERENCES belongs to the FOREIGN KEY clause, named already
+    for (size_t s = from; s < significant_.size() && !(depth == 0 && Sig(s).IsWord("AS")); ++s) {
+      depth += SigIsSymbol(s, '(') ? 1 : SigIsSymbol(s, ')') ? -1 : 0;
+      if (depth != 1) continue;
+      if (SigIsSymbol(s, ',')) foreignKey = false;
+      const Token& word = Sig(s);
+      bool starts = word.IsWord("PRIMARY") || word.IsWord("UNIQUE") || word.IsWord("CHECK") || word.IsWord("FOREIGN") ||
+                    (word.IsWord("REFERENCES") && !foreignKey) || (word.IsWord("NOT") && SigIsWord(s + 1, "NULL"));
+      foreignKey = foreignKey || word.IsWord("FOREIGN");
+      if (starts && s > from && !(s >= 2 && Sig(s - 2).IsWord("CONSTRAINT"))) {
+        append_[significant_[s - 1]] += " CONSTRAINT " + options_.constraintName();
+      }
     }
   }
 

@@ -7,8 +7,10 @@
 #define ZENQUILL_OCILITE_SQLTRANSLATOR_H
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "OraError.h"
@@ -16,8 +18,14 @@
 namespace ocilite {
 
 struct TranslateOptions {
+  TranslateOptions(std::string schemaName = std::string(), bool dba = false,
+                   std::function<std::string()> nameConstraint = nullptr)
+      : schema(std::move(schemaName)), isDba(dba), constraintName(std::move(nameConstraint)) {}
+
   std::string schema;  // where unqualified CREATE/DROP/ALTER names go
   bool isDba = false;  // whether DBA_ views may be named
+  // The name for a constraint CREATE TABLE leaves unnamed (Oracle's SYS_Cn); none: left unnamed.
+  std::function<std::string()> constraintName;
 };
 
 struct Translation {

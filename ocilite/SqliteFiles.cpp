@@ -108,6 +108,17 @@ bool QueryRow(sqlite3* db, const char* sql, const std::vector<SqlValue>& values,
   return found;
 }
 
+std::vector<std::string> QueryColumn(sqlite3* db, const std::string& sql, const std::vector<SqlValue>& values) {
+  std::vector<std::string> rows;
+  sqlite3_stmt* statement = PrepareBound(db, sql.c_str(), values);
+  while (statement && sqlite3_step(statement) == SQLITE_ROW) {
+    const unsigned char* text = sqlite3_column_text(statement, 0);
+    rows.push_back(text ? reinterpret_cast<const char*>(text) : "");
+  }
+  sqlite3_finalize(statement);
+  return rows;
+}
+
 std::string TextOf(const SqlValue& value) {
   if (const std::string* text = std::get_if<std::string>(&value)) return *text;
   if (const int64_t* number = std::get_if<int64_t>(&value)) return std::to_string(*number);

@@ -38,6 +38,9 @@ bool RunBound(sqlite3* db, const char* sql, const std::vector<SqlValue>& values,
 // The first row of a query, as integers and texts; false when there is none.
 bool QueryRow(sqlite3* db, const char* sql, const std::vector<SqlValue>& values, std::vector<SqlValue>& row);
 
+// The first column of every row of a query, as texts ('' for NULL).
+std::vector<std::string> QueryColumn(sqlite3* db, const std::string& sql, const std::vector<SqlValue>& values);
+
 std::string TextOf(const SqlValue& value);
 int64_t IntOf(const SqlValue& value);
 

@@ -70,7 +70,8 @@ StatementKind ClassifyStatement(const std::vector<Token>& t) {
   if (first.IsWord("CREATE") || first.IsWord("DROP")) return ClassifyDdl(t);
   if (first.IsWord("ALTER")) {
     bool session = t.size() > 1 && t[1].IsWord("SESSION");
-    return {OCI_STMT_ALTER, session ? Route::Ignored : Route::Sql};
+    bool table = t.size() > 1 && t[1].IsWord("TABLE");
+    return {OCI_STMT_ALTER, session ? Route::Ignored : table ? Route::AlterTable : Route::Sql};
   }
   if (first.IsWord("BEGIN")) return {OCI_STMT_BEGIN, Route::AnonymousBlock};
   if (first.IsWord("DECLARE")) return {OCI_STMT_DECLARE, Route::AnonymousBlock};

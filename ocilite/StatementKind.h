@@ -23,6 +23,7 @@ enum class Route {
   DropSynonym,
   CreateDbLink,
   DropDbLink,
+  AlterTable,      // made anew in SQLite where it cannot alter in place
   AnonymousBlock,  // BEGIN ... END or DECLARE ... END
   Unsupported,     // a statement Oracle knows and this library does not
   Invalid          // not an SQL statement at all

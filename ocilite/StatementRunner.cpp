@@ -1,13 +1,16 @@
 #include "StatementRunner.h"
 
+#include "AlterTable.h"
 #include "DictionaryDdl.h"
 #include "OciApi.h"
 #include "OracleDate.h"
 #include "SqlFrontEnd.h"
 #include "SqlTranslator.h"
 #include "StatementKind.h"
+#include "SystemNames.h"
 #include "TransactionStatements.h"
 #include "ValueFunctions.h"
+#include "ViolationErrors.h"
 #include "sqlite3.h"
 
 namespace ocilite {
@@ -110,9 +113,10 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
   std::vector<SqlType> types;
   bool isDml = type == OCI_STMT_SELECT || type == OCI_STMT_INSERT || type == OCI_STMT_UPDATE ||
                type == OCI_STMT_DELETE || type == kMergeType || type == kTruncateType;
+  TranslateOptions ddl{session->User().name, session->User().isDba,
+                       [&session] { return NextConstraintName(*session); }};
   bool translated = isDml ? TranslateDml(session->Db(), request.text, session->User().isDba, translation, types, error)
-                          : TranslateDdl(session->Db(), request.text, {session->User().name, session->User().isDba},
-                                         translation, error);
+                          : TranslateDdl(session->Db(), request.text, ddl, translation, error);
   if (!translated) return OCI_ERROR;
   if (type == OCI_STMT_SELECT)
     return OpenQuery(session, translation, request.text, types, request.commit, result, error);
@@ -127,8 +131,7 @@ int RunSql(const std::shared_ptr<Session>& session, const ExecuteRequest& reques
   };
   bool ran = isDdl ? session->Commit(error) && run(error) : session->RunAtomically(run, error);
   if (!ran) {
-    // SQLite names no side of a broken foreign key: a DELETE can only have left children behind.
-    if (error.code == 2291 && type == OCI_STMT_DELETE) error = MakeOraError(2292, "FOREIGN KEY", error.offset);
+    ExplainViolation(session->Db(), session->User().name, request.text, type, error);
     return OCI_ERROR;
   }
   if (isDdl) result.rowCount = 0;
@@ -144,7 +147,11 @@ int RunStatement(const std::shared_ptr<Session>& session, const ExecuteRequest& 
   bool ok = true;
   switch (kind.route) {
     case Route::Sql:
+      if (!ReleaseDroppedTable(*session, tokens, error)) return OCI_ERROR;
       return RunSql(session, request, kind.ociType, result, error);
+    case Route::AlterTable:
+      ok = AlterTable(*session, tokens, request.text, error);
+      break;
     case Route::Commit:
     case Route::Rollback:
     case Route::Savepoint:

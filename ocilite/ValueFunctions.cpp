@@ -8,6 +8,7 @@
 #include "Cursor.h"
 #include "FunctionArguments.h"
 #include "OracleDate.h"
+#include "SqlInterval.h"
 #include "sqlite3.h"
 
 namespace ocilite {
@@ -142,7 +143,7 @@ void ToChar(sqlite3_context* context, int argc, sqlite3_value** argv) {
   double number = 0;
   if (!NumberArgument(context, argv[0], number)) return;
   std::string text;
-  if (!FormatNumber(number, TextOf(argv[1]), text)) return RaiseOraError(context, 1481);
+  if (!FormatNumberModel(number, TextOf(argv[1]), text)) return RaiseOraError(context, 1481);
   ResultText(context, text);
 }
 
@@ -195,6 +196,11 @@ void RegisterValueFunctions(sqlite3* db) {
   RegisterDateFunctions(db);
   RegisterCommonFunctions(db);
   RegisterRegexpFunctions(db);
+  RegisterMathFunctions(db);
+  RegisterStatisticalAggregates(db);
+  RegisterIntervalFunctions(db);
+  RegisterNumberModelFunctions(db);
+  RegisterKeepAggregate(db);
 }
 
 const std::string& SessionDateFormat(sqlite3* db) {

@@ -21,12 +21,29 @@ void RegisterDateFunctions(sqlite3* db);
 void RegisterCommonFunctions(sqlite3* db);
 void RegisterRegexpFunctions(sqlite3* db);
 
+// LN, EXP, LOG, the trigonometric functions and the rest of Oracle's numeric ones (MathFunctions.cpp).
+void RegisterMathFunctions(sqlite3* db);
+
+// STDDEV, VARIANCE, their _SAMP and _POP forms and MEDIAN, as aggregates and over windows
+// (StatisticalAggregates.cpp).
+void RegisterStatisticalAggregates(sqlite3* db);
+
 // The session's NLS_DATE_FORMAT (ALTER SESSION SET NLS_DATE_FORMAT changes it).
 const std::string& SessionDateFormat(sqlite3* db);
 void SetSessionDateFormat(sqlite3* db, const std::string& format);
 
 // A number by an Oracle number format model (9 0 , . $ FM); false when the model is not one.
 bool FormatNumber(double value, const std::string& format, std::string& text);
+
+// A number by any of the number format models ocilite knows: FormatNumber's, with the signs
+// S, MI and PR, EEEE, V and X (NumberModels.cpp); false when the model is not one.
+bool FormatNumberModel(double value, const std::string& format, std::string& text);
+
+// ZQ_KEEP, which runs MIN(x) KEEP (DENSE_RANK FIRST|LAST ORDER BY ...) and the like (KeepAggregate.cpp).
+void RegisterKeepAggregate(sqlite3* db);
+
+// TO_NUMBER(text, model), by the same models (NumberModels.cpp).
+void RegisterNumberModelFunctions(sqlite3* db);
 
 }  // namespace ocilite
 

@@ -27,6 +27,7 @@
 #define ID_FILE_SAVE 57603
 #define ID_FILE_SAVE_AS 57604
 #define ID_FILE_SAVE_XML 32817
+#define ID_FILE_SAVE_CSV 32829
 
 // Commands: Edit
 #define ID_EDIT_COPY 57634
@@ -75,6 +76,8 @@
 // Commands of the schema tree's context menu
 #define ID_VIEW_DATA 32821
 #define ID_REFRESH 32824
+#define ID_COPY_ROWS 32827
+#define ID_COPY_ROWS_HEADINGS 32828
 
 // Workspace form 101
 #define IDC_SQL_EDIT 1000

@@ -2,7 +2,7 @@
 
 #include "resource.h"
 
-bool GreyedInContextMenu(unsigned commandId, bool connected, bool running) {
+bool GreyedInContextMenu(unsigned commandId, bool connected, bool listHasRows, bool running) {
   if (running && commandId == ID_FILE_SAVE_XML) return true;
   switch (commandId) {
     case ID_REFRESH:
@@ -11,6 +11,9 @@ bool GreyedInContextMenu(unsigned commandId, bool connected, bool running) {
       return !connected || running;
     case ID_DATABASE_CONNECT:
       return connected || running;
+    case ID_COPY_ROWS:
+    case ID_COPY_ROWS_HEADINGS:
+      return !listHasRows;
   }
   return false;
 }

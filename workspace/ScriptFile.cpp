@@ -1,10 +1,9 @@
 #include "ScriptFile.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "File.h"
-#include "FileReplace.h"
+#include "SafeSave.h"
 
 bool ReadScriptFile(const std::string& path, std::string& text) {
   fw::File file;
@@ -18,14 +17,13 @@ bool ReadScriptFile(const std::string& path, std::string& text) {
   return true;
 }
 
-std::string ScriptSavingPath(const std::string& path) { return path + ".zq-saving"; }
+std::string ScriptSavingPath(const std::string& path) { return SavingPathFor(path); }
 
 bool WriteScriptFile(const std::string& path, const std::string& text) {
-  const std::string saving = ScriptSavingPath(path);
-  fw::File file;
-  bool written = file.Open(saving, fw::File::Mode::Create) && file.Write(text.data(), text.size());
-  file.Close();
-  written = written && ReplaceFileWith(saving, path);
-  if (!written) std::remove(saving.c_str());
-  return written;
+  return SaveThroughTemporaryFile(path, [&](const std::string& saving) {
+    fw::File file;
+    const bool written = file.Open(saving, fw::File::Mode::Create) && file.Write(text.data(), text.size());
+    file.Close();
+    return written;
+  });
 }

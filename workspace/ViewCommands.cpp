@@ -95,6 +95,13 @@ bool CZenquillView::OnCommand(unsigned id) {
     case ID_FILE_SAVE_XML:
       OnSaveXmlData();
       return true;
+    case ID_FILE_SAVE_CSV:
+      OnSaveCsvData();
+      return true;
+    case ID_COPY_ROWS:
+    case ID_COPY_ROWS_HEADINGS:
+      OnCopyRows(id == ID_COPY_ROWS_HEADINGS);
+      return true;
   }
   return false;
 }

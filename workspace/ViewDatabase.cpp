@@ -188,7 +188,7 @@ bool CZenquillView::SelectionWouldLoad(HTREEITEM item) const {
 
 // The commands act on the tree's selected node, which a right click does not change.
 void CZenquillView::OnTreeListRightClick() {
-  schemamenu::Show(fw::ResourceInstance(), Hwnd(), connected != 0, RunGoesOn());
+  schemamenu::Show(fw::ResourceInstance(), Hwnd(), connected != 0, resultList.Rows().RowCount() > 0, RunGoesOn());
 }
 
 void CZenquillView::OnViewData() {

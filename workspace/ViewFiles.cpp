@@ -47,7 +47,7 @@ void CZenquillView::OnFileOpen() {
   fw::WaitCursor wait;
   std::string text;
   if (!ReadScriptFile(path, text)) {
-    ReportFileFailure(kOpenFailed);
+    ReportFileOutcome(kOpenFailed);
     return;
   }
   const DecodedScript script = DecodeScript(text);
@@ -79,14 +79,14 @@ void CZenquillView::OnFileSaveAs() {
 void CZenquillView::SaveScript(const std::string& path) {
   fw::WaitCursor wait;
   if (!WriteScriptFile(path, EncodeScript(sqlText, scriptEncoding))) {
-    ReportFileFailure(kSaveFailed);
+    ReportFileOutcome(kSaveFailed);
     return;
   }
   GetDocument()->SetTitle(path);
 }
 
 // The editor is read first, so that reporting keeps what the user typed.
-void CZenquillView::ReportFileFailure(const char* message) {
+void CZenquillView::ReportFileOutcome(const std::string& message) {
   ReadControls();
   messageText = message;
   WriteControls();

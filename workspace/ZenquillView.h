@@ -126,7 +126,7 @@ class CZenquillView : public fw::FormView {
   void OnFileSave();
   void OnFileSaveAs();
   void SaveScript(const std::string& path);
-  void ReportFileFailure(const char* message);
+  void ReportFileOutcome(const std::string& message);  // then the default beep
   // Configuration and help (ViewStartup.cpp); the separators and autocommit mode
   // come from the settings file at start-up and after the dialog's OK.
   void OnConfiguration();
@@ -134,6 +134,10 @@ class CZenquillView : public fw::FormView {
   void LoadExecutionSettings();
   // Save XML data (ViewFiles.cpp): the result list as an XML file with its stylesheet.
   void OnSaveXmlData();
+  // Copy rows and Save CSV data (ViewRowExport.cpp): the result's rows as tab text on the
+  // clipboard, and as a CSV file.
+  void OnCopyRows(bool withHeadings);
+  void OnSaveCsvData();
   // Schema browser (ViewDatabase.cpp): the tree's skeleton, catalogue loads through
   // the result list, a table's columns, the context menu, View Data and Refresh.
   void BuildSchemaTree();

@@ -1,6 +1,6 @@
 #include "XmlEncoder.h"
 
-#include "AnsiCodePage.h"
+#include "Utf8.h"
 
 namespace {
 
@@ -28,28 +28,6 @@ bool IsXmlChar(char32_t c) {
   if (c >= 0xD800 && c <= 0xDFFF) return false;  // a lone surrogate half
   return c != 0xFFFE && c != 0xFFFF;
 }
-
-void AppendUtf8(char32_t c, std::string& out) {
-  if (!IsXmlChar(c)) c = 0xFFFD;
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 }  // namespace
 
@@ -79,16 +57,8 @@ bool CXmlEncoder::IsUtf8Already(const std::string& text) {
 
 std::string CXmlEncoder::ToUtf8(const std::string& text) {
   if (IsUtf8Already(text)) return text;
-  const std::string ansi(text.c_str());  // the conversion ends at the first zero byte
-  const std::u16string wide = xml::AnsiToUtf16(ansi);
   std::string out;
-  out.reserve(wide.size() * 3);
-  for (std::size_t i = 0; i < wide.size(); ++i) {
-    char32_t c = wide[i];
-    if (IsHighSurrogate(wide[i]) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1])) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00);
-    }
-    AppendUtf8(c, out);
-  }
+  out.reserve(text.size() * 3);
+  xml::AppendAnsiAsUtf8(text.c_str(), out, IsXmlChar);  // the conversion ends at the first zero byte
   return out;
 }

@@ -152,10 +152,13 @@ std::vector<std::pair<UINT, bool>> Greying(const std::vector<PopupItem>& items) 
   return states;
 }
 
-std::vector<std::pair<UINT, bool>> ExpectedGreying(bool connected) {
+std::vector<std::pair<UINT, bool>> ExpectedGreying(bool connected, bool listHasRows = false) {
   return {{ID_REFRESH, !connected},
           {ID_VIEW_DATA, !connected},
           {ID_FILE_SAVE_XML, false},
+          {ID_COPY_ROWS, !listHasRows},
+          {ID_COPY_ROWS_HEADINGS, !listHasRows},
+          {ID_FILE_SAVE_CSV, false},
           {ID_DATABASE_CONNECT, connected},
           {ID_DATABASE_DISCONNECT, !connected},
           {ID_LINKS_HALVERN, false},
@@ -226,6 +229,7 @@ TEST_F(SchemaBrowserE2e, SystemSeesEveryTableAsOwnerDotName) {
   }
   EXPECT_TRUE(Node({"Database", "Tables", "All"}).expanded);
   EXPECT_TRUE(e2e::SaveScreenshot(e2e::ArtifactPath("schema-tree.png")));
+  EXPECT_EQ(ExpectedGreying(true, true), Greying(ReadContextMenu(session.List()))) << "rows to copy";
 
   ASSERT_NO_FATAL_FAILURE(ShowDualInList());
   ChooseFromContextMenu(session.Tree(), 'r');

@@ -35,6 +35,7 @@ const std::vector<ExpectedPopup> kMenuBar = {
       {"&Save\tCtrl+S", 57603},
       {"Save as...", 57604},
       {"Save XML &data ...\tCtrl+D", 32817},
+      {"Save &CSV data ...", 32829},
       {nullptr, 0},
       {"E&xit", 57665}}},
     {"&Edit",
@@ -147,6 +148,7 @@ TEST_F(MainWindow, EnablingWhileNotConnected) {
                {ID_DATABASE_CONNECT, true},
                {ID_FILE_NEW, true},
                {ID_FILE_SAVE_XML, true},
+               {ID_FILE_SAVE_CSV, true},
                {ID_EDIT_COPY, true},
                {ID_LINKS_GOOGLE, true},
                {ID_SQL_SELECT, true},
@@ -421,6 +423,8 @@ TEST(ToolBar, RestingOnAButtonShowsItsTooltipAndItsPrompt) {
     EXPECT_TRUE(e2e::WaitUntil([&] { return Text(statusBar) == c.prompt; })) << Text(statusBar);
     if (c.id == ID_SQL_BACK) e2e::SaveScreenshot(e2e::ArtifactPath("shell-tooltip.png"));
   }
+  // The pointer left on a button would show its prompt in the next test's window.
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
   EXPECT_TRUE(s.Close());
 }
 

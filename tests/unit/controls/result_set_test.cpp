@@ -57,6 +57,9 @@ TEST_P(RowStoreTest, ReadsBackWhatWasAppended) {
   const ResultSet set = Filled(c.rows);
   EXPECT_EQ(static_cast<int>(c.rows.size()), set.RowCount());
   EXPECT_EQ(c.expected, set.Cell(c.row, c.column));
+  std::string whole;
+  for (const std::string& cell : c.rows[c.row]) whole += std::string(cell.c_str()) + '\0';
+  EXPECT_EQ(whole, set.RowText(c.row)) << "the row's cells in one piece";
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RowStoreTest, ::testing::ValuesIn(kStoreCases),

@@ -252,6 +252,7 @@ TEST_F(Shell, StatusBarShowsTheHighlightedItemsPromptThenTheIdleText) {
   } cases[] = {{ID_DATABASE_EXECUTE, "Execute the SQL statement"},
                {ID_SQL_SELECT_COLUMNS, "Copy Select  columns to editor"},
                {ID_FILE_SAVE_XML, "Save data as XML and view it formated"},
+               {ID_FILE_SAVE_CSV, "Save the result list as a CSV file"},
                {ID_APP_EXIT, "Quit the application; prompts to save documents"},
                {ID_VIEW_STATUS_BAR, "Show or hide the status bar"}};
   for (const auto& c : cases) {

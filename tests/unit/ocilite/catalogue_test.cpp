@@ -22,7 +22,7 @@ struct CatalogueCase {
 
 const CatalogueCase kAllQueries[] = {
     {0, "EMP", "SCOTT"},          {2, "EMP_DEPT", "SCOTT"},      {5, "EMP_SAL_CHECK", "SCOTT"},
-    {7, "RAISE_SALARY", "SCOTT"}, {9, "EMP_DEPTNO_IX", "SCOTT"}, {11, "FK_EMP_DEPT", "SCOTT"},
+    {7, "RAISE_SALARY", "SCOTT"}, {9, "EMP_DEPTNO_IX", "SCOTT"}, {11, "FK_DEPTNO", "SCOTT"},
     {13, "EMP_SEQ", "SCOTT"},     {15, "SCOTT_DEPT", "PUBLIC"},  {17, "SALES.EXAMPLE.COM", "SCOTT"},
 };
 

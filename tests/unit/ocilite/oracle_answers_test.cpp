@@ -20,11 +20,21 @@ std::string Joined(const Outcome& outcome) {
   return text;
 }
 
+// A case may be a script of statements each ended by ";\n": its answer is the last one's, or the first error.
+Outcome RunScript(DatabaseDocument& document, const std::string& script) {
+  size_t from = 0;
+  for (size_t end; (end = script.find(";\n", from)) != std::string::npos; from = end + 2) {
+    Outcome step = RunSql(document, script.substr(from, end - from));
+    if (step.result != DB_OK) return step;
+  }
+  return RunSql(document, script.substr(from));
+}
+
 class OracleAnswerTest : public DemoSessionTest, public ::testing::WithParamInterface<Answer> {};
 
 TEST_P(OracleAnswerTest, GivesOraclesAnswer) {
   const Answer& c = GetParam();
-  Outcome outcome = RunSql(scott_, c.sql);
+  Outcome outcome = RunScript(scott_, c.sql);
   std::string expected = c.answer;
   if (expected.compare(0, 4, "ORA-") == 0) {
     EXPECT_EQ(expected, outcome.error.substr(0, expected.size()));
@@ -271,6 +281,273 @@ ANSWERS(Dictionary,
         {"all_objects", "SELECT OWNER, OBJECT_TYPE FROM ALL_OBJECTS WHERE OBJECT_NAME = 'DEPT' AND OWNER = 'SCOTT'",
          "SCOTT|TABLE"})
 
+ANSWERS(HonestTypesAndDdl,
+        {"date_compared_with_number", "SELECT ENAME FROM EMP WHERE HIREDATE > 100",
+         "ORA-00932: inconsistent datatypes: expected DATE got NUMBER"},
+        {"number_in_list_of_dates", "SELECT COUNT(*) FROM EMP WHERE SAL IN (SYSDATE)",
+         "ORA-00932: inconsistent datatypes: expected NUMBER got DATE"},
+        {"union_of_text_and_number", "SELECT ENAME FROM EMP UNION SELECT SAL FROM EMP",
+         "ORA-01790: expression must have same datatype as corresponding expression"},
+        {"union_column_count", "SELECT ENAME, SAL FROM EMP UNION SELECT ENAME FROM EMP",
+         "ORA-01789: query block has incorrect number of result columns"},
+        {"union_with_null", "SELECT ENAME FROM EMP WHERE EMPNO = 7839 UNION ALL SELECT NULL FROM DUAL", "KING;NULL"},
+        {"qualified_using_column", "SELECT E.DEPTNO FROM EMP E JOIN DEPT D USING (DEPTNO)",
+         "ORA-25154: column part of USING clause cannot have qualifier"},
+        {"qualified_natural_column", "SELECT DEPT.DEPTNO FROM EMP NATURAL JOIN DEPT",
+         "ORA-25155: column used in NATURAL join cannot have qualifier"},
+        {"other_column_of_using_join", "SELECT D.DNAME FROM EMP E JOIN DEPT D USING (DEPTNO) WHERE EMPNO = 7839",
+         "ACCOUNTING"},
+        {"oracle_function_not_run", "SELECT REGR_SLOPE(SAL, EMPNO) FROM EMP",
+         "ORA-03001: unimplemented feature: REGR_SLOPE"},
+        {"unknown_function", "SELECT NO_SUCH_FN(1) FROM DUAL", "ORA-00904: \"NO_SUCH_FN\": invalid identifier"},
+        {"update_to_null", "UPDATE EMP SET EMPNO = NULL WHERE EMPNO = 7839",
+         "ORA-01407: cannot update (\"SCOTT\".\"EMP\".\"EMPNO\") to NULL"},
+        {"unique_index_named",
+         "CREATE UNIQUE INDEX DEPT_DNAME_UX ON DEPT (DNAME);\nINSERT INTO DEPT VALUES (50, 'SALES', 'X')",
+         "ORA-00001: unique constraint (SCOTT.DEPT_DNAME_UX) violated"},
+        {"parent_key_updated", "UPDATE DEPT SET DEPTNO = 50 WHERE DEPTNO = 10", "ORA-02292"},
+        {"child_key_updated", "UPDATE EMP SET DEPTNO = 99 WHERE EMPNO = 7839", "ORA-02291"},
+        {"set_row_from_subquery",
+         "UPDATE EMP SET (SAL, COMM) = (SELECT SAL * 2, 10 FROM EMP WHERE EMPNO = 7369) WHERE EMPNO = 7900;\n"
+         "SELECT SAL, COMM FROM EMP WHERE EMPNO = 7900",
+         "1600|10"},
+        {"values_default",
+         "CREATE TABLE T (A NUMBER, B VARCHAR2(5) DEFAULT 'none', C DATE DEFAULT SYSDATE);\n"
+         "INSERT INTO T VALUES (1, DEFAULT, DEFAULT);\nSELECT A, B, COUNT(C) FROM T GROUP BY A, B",
+         "1|none|1"},
+        {"set_default", "UPDATE EMP SET COMM = DEFAULT WHERE EMPNO = 7499;\nSELECT COMM FROM EMP WHERE EMPNO = 7499",
+         "NULL"},
+        {"default_outside_a_store", "SELECT DEFAULT FROM DUAL", "ORA-00936"},
+        {"insert_first",
+         "INSERT FIRST WHEN SAL >= 3000 THEN INTO BONUS (ENAME, JOB) VALUES (ENAME, 'HIGH') "
+         "WHEN SAL >= 1000 THEN INTO BONUS (ENAME, JOB) VALUES (ENAME, 'MID') "
+         "ELSE INTO BONUS (ENAME, JOB) VALUES (ENAME, 'LOW') SELECT ENAME, SAL FROM EMP;\n"
+         "SELECT JOB, COUNT(*) FROM BONUS GROUP BY JOB ORDER BY JOB",
+         "HIGH|3;LOW|2;MID|9"},
+        {"insert_all_when",
+         "INSERT ALL WHEN SAL >= 3000 THEN INTO BONUS (ENAME, JOB) VALUES (ENAME, 'HIGH') "
+         "WHEN DEPTNO = 10 THEN INTO BONUS (ENAME, JOB) VALUES (ENAME, 'TEN') SELECT ENAME, SAL, DEPTNO FROM EMP;\n"
+         "SELECT JOB, COUNT(*) FROM BONUS GROUP BY JOB ORDER BY JOB",
+         "HIGH|3;TEN|3"},
+        {"fetch_percent", "SELECT ENAME FROM EMP ORDER BY SAL DESC, ENAME FETCH FIRST 20 PERCENT ROWS ONLY",
+         "KING;FORD;SCOTT"},
+        {"named_constraints",
+         "CREATE TABLE MEMBERS (ID NUMBER CONSTRAINT MEMBERS_PK PRIMARY KEY, NAME VARCHAR2(20) "
+         "CONSTRAINT MEMBERS_NAME_UK UNIQUE, AGE NUMBER CONSTRAINT MEMBERS_AGE_CK CHECK (AGE >= 18));\n"
+         "SELECT CONSTRAINT_NAME, CONSTRAINT_TYPE FROM USER_CONSTRAINTS WHERE TABLE_NAME = 'MEMBERS' "
+         "ORDER BY CONSTRAINT_NAME",
+         "MEMBERS_AGE_CK|C;MEMBERS_NAME_UK|U;MEMBERS_PK|P"},
+        {"constraint_index_named",
+         "CREATE TABLE MEMBERS (ID NUMBER CONSTRAINT MEMBERS_PK PRIMARY KEY);\n"
+         "SELECT I.INDEX_NAME, O.OBJECT_TYPE FROM USER_INDEXES I, USER_OBJECTS O "
+         "WHERE I.TABLE_NAME = 'MEMBERS' AND O.OBJECT_NAME = I.INDEX_NAME",
+         "MEMBERS_PK|INDEX"},
+        {"unique_violation_named",
+         "CREATE TABLE MEMBERS (ID NUMBER, NAME VARCHAR2(20) CONSTRAINT MEMBERS_NAME_UK UNIQUE);\n"
+         "INSERT INTO MEMBERS VALUES (1, 'A');\nINSERT INTO MEMBERS VALUES (2, 'A')",
+         "ORA-00001: unique constraint (SCOTT.MEMBERS_NAME_UK) violated"},
+        {"check_violation_named",
+         "CREATE TABLE MEMBERS (AGE NUMBER CONSTRAINT MEMBERS_AGE_CK CHECK (AGE >= 18));\n"
+         "INSERT INTO MEMBERS VALUES (5)",
+         "ORA-02290: check constraint (SCOTT.MEMBERS_AGE_CK) violated"},
+        {"generated_name",
+         "CREATE TABLE MEMBERS (ID NUMBER PRIMARY KEY);\n"
+         "SELECT COUNT(*) FROM USER_CONSTRAINTS WHERE TABLE_NAME = 'MEMBERS' AND CONSTRAINT_NAME LIKE 'SYS\\_C%' "
+         "ESCAPE '\\' "
+         "AND GENERATED = 'GENERATED NAME'",
+         "1"},
+        {"not_null_listed",
+         "CREATE TABLE MEMBERS (ID NUMBER NOT NULL, NAME VARCHAR2(5) CONSTRAINT MEMBERS_NAME_NN NOT NULL);\n"
+         "SELECT CONSTRAINT_TYPE, SEARCH_CONDITION FROM USER_CONSTRAINTS WHERE CONSTRAINT_NAME = 'MEMBERS_NAME_NN'",
+         "C|\"NAME\" IS NOT NULL"},
+        {"child_record_named", "DELETE FROM DEPT WHERE DEPTNO = 10",
+         "ORA-02292: integrity constraint (SCOTT.FK_DEPTNO) violated - child record found"},
+        {"drop_referenced_parent", "DROP TABLE DEPT",
+         "ORA-02449: unique/primary keys in table referenced by foreign keys"},
+        {"drop_parent_cascade",
+         "DROP TABLE DEPT CASCADE CONSTRAINTS;\nUPDATE EMP SET DEPTNO = 99 WHERE EMPNO = 7839;\n"
+         "SELECT COUNT(*) FROM USER_CONSTRAINTS WHERE CONSTRAINT_NAME = 'FK_DEPTNO'",
+         "0"},
+        {"alter_add_columns",
+         "ALTER TABLE DEPT ADD (BUDGET NUMBER(9,2) DEFAULT 1000 NOT NULL, HEAD VARCHAR2(10));\n"
+         "SELECT BUDGET, HEAD FROM DEPT WHERE DEPTNO = 10",
+         "1000|NULL"},
+        {"alter_add_keeps_limits", "ALTER TABLE DEPT ADD HEAD VARCHAR2(3);\nUPDATE DEPT SET HEAD = 'ABCD'",
+         "ORA-12899"},
+        {"alter_modify",
+         "ALTER TABLE DEPT MODIFY (DNAME VARCHAR2(30) NOT NULL);\n"
+         "UPDATE DEPT SET DNAME = 'A NAME OF TWENTY-FIVE CHARS' WHERE DEPTNO = 10;\n"
+         "SELECT NULLABLE, DATA_LENGTH FROM USER_TAB_COLUMNS WHERE TABLE_NAME = 'DEPT' AND COLUMN_NAME = 'DNAME'",
+         "N|30"},
+        {"alter_modify_finds_nulls", "ALTER TABLE EMP MODIFY (COMM NOT NULL)", "ORA-02296"},
+        {"alter_rename_column", "ALTER TABLE DEPT RENAME COLUMN LOC TO CITY;\nSELECT CITY FROM DEPT WHERE DEPTNO = 40",
+         "BOSTON"},
+        {"alter_drop_column",
+         "ALTER TABLE EMP DROP COLUMN COMM;\nSELECT (SELECT COUNT(*) FROM USER_TAB_COLUMNS WHERE TABLE_NAME = 'EMP'), "
+         "(SELECT COUNT(*) FROM USER_INDEXES WHERE TABLE_NAME = 'EMP') FROM DUAL",
+         "7|2"},
+        {"alter_add_check_validates", "ALTER TABLE EMP ADD CONSTRAINT EMP_SAL_CK CHECK (SAL > 1000)",
+         "ORA-02293: cannot validate (SCOTT.EMP_SAL_CK) - check constraint violated"},
+        {"alter_add_and_drop_constraint",
+         "ALTER TABLE BONUS ADD CONSTRAINT BONUS_UK UNIQUE (ENAME);\nALTER TABLE BONUS DROP CONSTRAINT BONUS_UK;\n"
+         "ALTER TABLE BONUS ADD CONSTRAINT BONUS_CK CHECK (SAL > 0);\n"
+         "SELECT CONSTRAINT_NAME, SEARCH_CONDITION FROM USER_CONSTRAINTS WHERE TABLE_NAME = 'BONUS'",
+         "BONUS_CK|SAL > 0"},
+        {"alter_drop_referenced_key", "ALTER TABLE DEPT DROP PRIMARY KEY",
+         "ORA-02273: this unique/primary key is referenced by some foreign keys"},
+        {"alter_add_foreign_key_without_key",
+         "ALTER TABLE BONUS ADD CONSTRAINT BONUS_FK FOREIGN KEY (ENAME) REFERENCES EMP (ENAME)",
+         "ORA-02270: no matching unique or primary key for this column-list"},
+        {"alter_add_second_primary_key", "ALTER TABLE DEPT ADD (ID NUMBER PRIMARY KEY)",
+         "ORA-02260: table can have only one primary key"},
+        {"alter_drop_missing_constraint", "ALTER TABLE BONUS DROP CONSTRAINT NO_SUCH",
+         "ORA-02443: Cannot drop constraint  - nonexistent constraint"},
+        {"alter_rename_to", "ALTER TABLE BONUS RENAME TO REWARDS;\nSELECT COUNT(*) FROM REWARDS", "0"},
+        {"view_with_check_option",
+         "CREATE VIEW CLERKS AS SELECT EMPNO, ENAME FROM EMP WHERE JOB = 'CLERK' WITH CHECK OPTION;\n"
+         "SELECT COUNT(*), MAX(TEXT) FROM CLERKS, USER_VIEWS WHERE VIEW_NAME = 'CLERKS'",
+         "4|SELECT EMPNO, ENAME FROM EMP WHERE JOB = 'CLERK'"},
+        {"read_only_view",
+         "CREATE VIEW CLERKS AS SELECT EMPNO, ENAME FROM EMP WHERE JOB = 'CLERK' WITH READ ONLY;\nDELETE FROM CLERKS",
+         "ORA-42399: cannot perform a DML operation on a read-only view"},
+        {"dml_on_a_view", "UPDATE EMP_DEPT SET SAL = 1 WHERE EMPNO = 7839",
+         "ORA-03001: unimplemented feature: DML on a view"})
+
+ANSWERS(
+    Analytics,
+    {"rows_frame",
+     "SELECT ENAME, SUM(SAL) OVER (ORDER BY EMPNO ROWS BETWEEN 1 PRECEDING AND CURRENT ROW) FROM EMP "
+     "WHERE DEPTNO = 10 ORDER BY EMPNO",
+     "CLARK|2450;KING|7450;MILLER|6300"},
+    {"range_frame",
+     "SELECT ENAME, SUM(SAL) OVER (ORDER BY SAL RANGE BETWEEN 500 PRECEDING AND 500 FOLLOWING) FROM EMP "
+     "WHERE DEPTNO = 30 ORDER BY SAL, ENAME",
+     "JAMES|3450;MARTIN|6550;WARD|6550;TURNER|5600;ALLEN|5600;BLAKE|2850"},
+    {"first_last_value",
+     "SELECT ENAME, FIRST_VALUE(ENAME) OVER (ORDER BY SAL ROWS BETWEEN UNBOUNDED PRECEDING AND UNBOUNDED FOLLOWING), "
+     "LAST_VALUE(ENAME) OVER (ORDER BY SAL ROWS UNBOUNDED PRECEDING) FROM EMP WHERE DEPTNO = 10 ORDER BY SAL",
+     "MILLER|MILLER|MILLER;CLARK|MILLER|CLARK;KING|MILLER|KING"},
+    {"ratio_to_report", "SELECT ENAME, RATIO_TO_REPORT(SAL) OVER () FROM EMP WHERE DEPTNO = 10 ORDER BY ENAME",
+     "CLARK|.28;KING|.571428571428571;MILLER|.148571428571429"},
+    {"statistics", "SELECT STDDEV(SAL), VARIANCE(SAL), VAR_POP(SAL), MEDIAN(SAL) FROM EMP",
+     "1182.50322351627|1398313.87362637|1298434.31122449|1550"},
+    {"statistics_of_one_row",
+     "SELECT STDDEV(SAL), VARIANCE(SAL), STDDEV_SAMP(SAL), VAR_SAMP(SAL), STDDEV_POP(SAL) FROM EMP "
+     "WHERE EMPNO = 7839",
+     "0|0|NULL|NULL|0"},
+    {"median_by_department", "SELECT DEPTNO, MEDIAN(SAL) FROM EMP GROUP BY DEPTNO ORDER BY DEPTNO",
+     "10|2450;20|2975;30|1375"},
+    {"keep_first_last",
+     "SELECT DEPTNO, MIN(SAL) KEEP (DENSE_RANK FIRST ORDER BY COMM), MAX(SAL) KEEP (DENSE_RANK LAST ORDER BY COMM) "
+     "FROM EMP GROUP BY DEPTNO ORDER BY DEPTNO",
+     "10|1300|5000;20|800|3000;30|1500|2850"},
+    {"keep_by_two_keys", "SELECT AVG(SAL) KEEP (DENSE_RANK LAST ORDER BY DEPTNO, JOB) FROM EMP", "1400"},
+    {"nested_aggregates", "SELECT MAX(SUM(SAL)), MIN(COUNT(*)) FROM EMP GROUP BY DEPTNO", "10875|3"},
+    {"nested_beside_a_column", "SELECT DEPTNO, MAX(SUM(SAL)) FROM EMP GROUP BY DEPTNO",
+     "ORA-00937: not a single-group group function"},
+    {"order_by_grouping",
+     "SELECT DEPTNO, GROUPING(DEPTNO), COUNT(*) FROM EMP GROUP BY ROLLUP(DEPTNO) "
+     "ORDER BY GROUPING(DEPTNO) DESC, DEPTNO",
+     "NULL|1|14;10|0|3;20|0|5;30|0|6"},
+    {"frame_needs_order", "SELECT SUM(SAL) OVER (ROWS 1 PRECEDING) FROM EMP", "ORA-30485"},
+    {"ratio_takes_no_order", "SELECT RATIO_TO_REPORT(SAL) OVER (ORDER BY SAL) FROM EMP", "ORA-30487"},
+    {"frame_ending_before_its_start",
+     "SELECT SUM(SAL) OVER (ORDER BY SAL ROWS BETWEEN CURRENT ROW AND 1 PRECEDING) FROM EMP",
+     "ORA-03001: unimplemented feature: a window frame that ends before it starts"})
+
+ANSWERS(RowGenerators, {"level_on_dual", "SELECT LEVEL FROM DUAL CONNECT BY LEVEL <= 3", "1;2;3"},
+        {"rownum_on_dual", "SELECT ROWNUM FROM DUAL CONNECT BY ROWNUM <= 4", "1;2;3;4"},
+        {"months", "SELECT TO_CHAR(ADD_MONTHS(DATE '2024-01-01', LEVEL - 1), 'MON') FROM DUAL CONNECT BY LEVEL <= 3",
+         "JAN;FEB;MAR"},
+        {"every_row_under_every_row", "SELECT COUNT(*) FROM DEPT CONNECT BY LEVEL <= 2", "20"},
+        {"rownum_over_a_table", "SELECT ENAME FROM EMP CONNECT BY ROWNUM <= 2",
+         "ORA-03001: unimplemented feature: ROWNUM in CONNECT BY over a table"})
+
+ANSWERS(DatesAndIntervals,
+        {"interval_arithmetic",
+         "SELECT DATE '2024-01-15' + INTERVAL '1-2' YEAR TO MONTH, DATE '2024-01-15' - INTERVAL '3' MONTH, "
+         "DATE '2024-01-15' + INTERVAL '10' DAY, "
+         "TO_CHAR(DATE '2024-01-15' + INTERVAL '1 12:30:00' DAY TO SECOND, 'YYYY-MM-DD HH24:MI:SS') FROM DUAL",
+         "15-MAR-25|15-OCT-23|25-JAN-24|2024-01-16 12:30:00"},
+        {"interval_past_month_end", "SELECT DATE '2024-01-31' + INTERVAL '1' MONTH FROM DUAL", "ORA-01839"},
+        {"interval_shown", "SELECT INTERVAL '1-6' YEAR TO MONTH, INTERVAL '4 5:12:10' DAY TO SECOND FROM DUAL",
+         "+01-06|+04 05:12:10.000000"},
+        {"interval_precision", "SELECT INTERVAL '300' DAY FROM DUAL", "ORA-01873"},
+        {"round_at_boundaries",
+         "SELECT ROUND(DATE '2024-07-01', 'YYYY'), ROUND(DATE '2024-06-30', 'YYYY'), ROUND(DATE '2024-03-16', 'MM'), "
+         "ROUND(DATE '2024-03-15', 'MM'), ROUND(DATE '2024-05-16', 'Q'), ROUND(DATE '2024-05-15', 'Q') FROM DUAL",
+         "01-JAN-25|01-JAN-24|01-APR-24|01-MAR-24|01-JUL-24|01-APR-24"},
+        {"trunc_weeks_and_more",
+         "SELECT TRUNC(DATE '2024-01-03', 'IW'), TRUNC(DATE '2024-03-10', 'WW'), TRUNC(DATE '2024-03-10', 'W'), "
+         "TRUNC(DATE '2021-01-02', 'IYYY'), TRUNC(DATE '2024-06-01', 'CC') FROM DUAL",
+         "01-JAN-24|04-MAR-24|08-MAR-24|30-DEC-19|01-JAN-01"},
+        {"round_time",
+         "SELECT TO_CHAR(ROUND(TO_DATE('2024-03-06 11:30', 'YYYY-MM-DD HH24:MI'), 'HH'), 'HH24:MI'), "
+         "ROUND(TO_DATE('2024-03-06 12:00', 'YYYY-MM-DD HH24:MI')) FROM DUAL",
+         "12:00|07-MAR-24"},
+        {"iso_masks", "SELECT TO_CHAR(DATE '2021-01-02', 'IYYY-IW'), TO_CHAR(DATE '2024-12-30', 'IYYY-IW') FROM DUAL",
+         "2020-53|2025-01"},
+        {"suffixes",
+         "SELECT TO_CHAR(DATE '2024-03-01', 'DDth'), TO_CHAR(DATE '2024-03-22', 'fmDDTH'), "
+         "TO_CHAR(DATE '2024-03-23', 'DDSP'), TO_CHAR(DATE '2024-03-12', 'DDSPTH'), "
+         "TO_CHAR(DATE '2024-01-01', 'YYYYSP') FROM DUAL",
+         "01st|22ND|TWENTY-THREE|TWELFTH|TWO THOUSAND TWENTY-FOUR"},
+        {"fx_wants_every_digit", "SELECT TO_DATE('1-01-2024', 'FXDD-MM-YYYY') FROM DUAL", "ORA-01862"},
+        {"fx_wants_the_punctuation", "SELECT TO_DATE('01/01/2024', 'FXDD-MM-YYYY') FROM DUAL", "ORA-01861"})
+
+ANSWERS(NumberModels,
+        {"signs",
+         "SELECT TO_CHAR(-1234567890, '9999999999S'), TO_CHAR(1234567890, '9999999999S'), TO_CHAR(-1234, '9999MI'), "
+         "TO_CHAR(-1234, '9999PR'), TO_CHAR(1234, '9999PR') || '#' FROM DUAL",
+         "1234567890-|1234567890+|1234-|<1234>| 1234 #"},
+        {"scientific_shifted_hex",
+         "SELECT TO_CHAR(1E+123, '9.9EEEE'), TO_CHAR(12.34, '99V99'), TO_CHAR(255, 'XXXX'), TO_CHAR(255, 'FMxx') "
+         "FROM DUAL",
+         " 1.0E+123| 1234|   FF|ff"},
+        {"to_number_by_model",
+         "SELECT TO_NUMBER('$1,234.50', '$9,999.99'), TO_NUMBER('FF', 'XX'), TO_NUMBER('1234-', '9999MI'), "
+         "TO_NUMBER('<42>', '99PR') FROM DUAL",
+         "1234.5|255|-1234|-42"},
+        {"to_number_too_many_digits", "SELECT TO_NUMBER('12345', '999') FROM DUAL", "ORA-01722"})
+
+ANSWERS(MoreFunctions,
+        {"logarithms", "SELECT LN(95), EXP(4), LOG(10, 100) FROM DUAL", "4.55387689160054|54.5981500331442|2"},
+        {"ln_of_zero", "SELECT LN(0) FROM DUAL", "ORA-01428: argument '0' is out of range"},
+        {"trigonometry_and_bits",
+         "SELECT SIN(0), COS(0), ATAN2(0, 1), BITAND(6, 3), WIDTH_BUCKET(5, 0, 10, 4) FROM DUAL", "0|1|0|2|3"},
+        {"regexp_count",
+         "SELECT REGEXP_COUNT('123123123123', '123', 3, 'i'), REGEXP_COUNT('a1b22c333', '\\d+') FROM DUAL", "3|3"},
+        {"perl_classes",
+         "SELECT REGEXP_SUBSTR('ab 12 cd', '\\w+\\s\\d+'), REGEXP_REPLACE('a1b2', '[\\d]', '#'), "
+         "REGEXP_INSTR('abc 9', '\\S\\s'), REGEXP_REPLACE('x1 y2', '\\D') FROM DUAL",
+         "ab 12|a#b#|3|12"},
+        {"soundex_and_nls_case",
+         "SELECT SOUNDEX('SMYTHE'), SOUNDEX('Smith'), NLS_UPPER('abc'), NLS_LOWER('ABC', 'NLS_SORT = BINARY'), "
+         "NLS_INITCAP('the sky'), LENGTHB('abc') FROM DUAL",
+         "S530|S530|ABC|abc|The Sky|3"},
+        {"known_but_unbuilt", "SELECT CORR(SAL, COMM) FROM EMP", "ORA-03001: unimplemented feature: CORR"},
+        {"ignore_nulls_unbuilt", "SELECT FIRST_VALUE(COMM IGNORE NULLS) OVER (ORDER BY EMPNO) FROM EMP",
+         "ORA-03001: unimplemented feature: IGNORE NULLS"})
+
+ANSWERS(Pivots,
+        {"pivot",
+         "SELECT * FROM (SELECT DEPTNO, JOB, SAL FROM EMP) "
+         "PIVOT (SUM(SAL) FOR JOB IN ('CLERK' AS CLERK, 'MANAGER' AS MANAGER, 'ANALYST')) ORDER BY DEPTNO",
+         "10|1300|2450|NULL;20|1900|2975|6000;30|950|2850|NULL"},
+        {"pivot_two_aggregates",
+         "SELECT D10_S, D10_N, D20_S, D20_N FROM (SELECT DEPTNO, SAL FROM EMP) "
+         "PIVOT (SUM(SAL) AS S, COUNT(*) AS N FOR DEPTNO IN (10 AS D10, 20 AS D20))",
+         "8750|3|10875|5"},
+        {"pivot_needs_an_aggregate", "SELECT * FROM EMP PIVOT (SAL FOR JOB IN ('CLERK'))", "ORA-56902"},
+        {"unpivot",
+         "SELECT * FROM (SELECT EMPNO, SAL, COMM FROM EMP WHERE EMPNO IN (7499, 7839)) "
+         "UNPIVOT (AMOUNT FOR KIND IN (SAL AS 'SALARY', COMM AS 'COMMISSION')) ORDER BY EMPNO, KIND",
+         "7499|COMMISSION|300;7499|SALARY|1600;7839|SALARY|5000"},
+        {"unpivot_including_nulls",
+         "SELECT KIND, COUNT(*), COUNT(AMOUNT) FROM EMP UNPIVOT INCLUDE NULLS (AMOUNT FOR KIND IN (SAL, COMM)) "
+         "GROUP BY KIND ORDER BY KIND",
+         "COMM|14|4;SAL|14|14"})
+
 struct Stored {
   const char* change;
   const char* query;
@@ -334,6 +611,7 @@ const Heading kHeadings[] = {
     {"SELECT SYSDATE, USER, EMP_SEQ.NEXTVAL FROM DUAL", "SYSDATE|USER|NEXTVAL"},
     {"SELECT COUNT(*) total, deptno FROM EMP GROUP BY deptno", "TOTAL|DEPTNO"},
     {"SELECT * FROM DEPT", "DEPTNO|DNAME|LOC"},
+    {"SELECT * FROM (SELECT JOB, SAL FROM EMP) PIVOT (MAX(SAL) FOR JOB IN ('CLERK', 'ANALYST' AS A))", "'CLERK'|A"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Headings, HeadingTest, ::testing::ValuesIn(kHeadings));

@@ -39,7 +39,7 @@ const KindCase kKindCases[] = {
     {"DROP FUNCTION F", OCI_STMT_DROP, Route::DropUnit},
     {"DROP DATABASE LINK L", OCI_STMT_DROP, Route::DropDbLink},
     {"DROP", OCI_STMT_DROP, Route::Invalid},
-    {"ALTER TABLE T ADD B NUMBER", OCI_STMT_ALTER, Route::Sql},
+    {"ALTER TABLE T ADD B NUMBER", OCI_STMT_ALTER, Route::AlterTable},
     {"ALTER SESSION SET NLS_DATE_FORMAT = 'X'", OCI_STMT_ALTER, Route::Ignored},
     {"BEGIN NULL; END;", OCI_STMT_BEGIN, Route::AnonymousBlock},
     {"DECLARE X NUMBER; BEGIN NULL; END;", OCI_STMT_DECLARE, Route::AnonymousBlock},

@@ -57,7 +57,7 @@ const FailureCase kFailureCases[] = {
     {"syntax_error", "SELECT * FROM EMP WHERE", "ORA-00936: missing expression", 23},
     {"trailing_semicolon", "SELECT * FROM DEPT;", "ORA-00911: invalid character", 18},
     {"open_quote", "SELECT 'abc FROM DUAL", "ORA-01756: quoted string not properly terminated", 7},
-    {"duplicate_key", "INSERT INTO DEPT VALUES (10, 'X', 'Y')", "ORA-00001: unique constraint (DEPT.DEPTNO) violated",
+    {"duplicate_key", "INSERT INTO DEPT VALUES (10, 'X', 'Y')", "ORA-00001: unique constraint (SCOTT.PK_DEPT) violated",
      0},
     {"table_exists", "CREATE TABLE EMP (A NUMBER)", "ORA-00955: name is already used by an existing object", 13},
     {"plsql_is_not_run", "BEGIN UPDATE EMP SET SAL = 0; END;",
@@ -66,7 +66,7 @@ const FailureCase kFailureCases[] = {
      0},
     {"grant_is_not_implemented", "GRANT SELECT ON EMP TO HR", "ORA-03001: unimplemented feature: GRANT", 0},
     {"parent_key_missing", "INSERT INTO EMP (EMPNO, DEPTNO) VALUES (1, 99)",
-     "ORA-02291: integrity constraint (FOREIGN KEY) violated - parent key not found", 0},
+     "ORA-02291: integrity constraint (SCOTT.FK_DEPTNO) violated - parent key not found", 0},
 };
 
 class FailureTest : public DemoSessionTest, public ::testing::WithParamInterface<FailureCase> {};
@@ -84,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Statements, FailureTest, ::testing::ValuesIn(kFailureCa
 
 TEST_F(DemoSessionTest, NullIntoNotNullColumnIsRefused) {
   ASSERT_EQ(DB_OK, RunSql(scott_, "CREATE TABLE T3 (A NUMBER NOT NULL)").result);
-  EXPECT_EQ("ORA-01400: cannot insert NULL into (\"T3\".\"A\")", RunSql(scott_, "INSERT INTO T3 VALUES (NULL)").error);
+  EXPECT_EQ("ORA-01400: cannot insert NULL into (\"SCOTT\".\"T3\".\"A\")",
+            RunSql(scott_, "INSERT INTO T3 VALUES (NULL)").error);
 }
 
 TEST_F(DemoSessionTest, TextLongerThanItsColumnIsRefused) {

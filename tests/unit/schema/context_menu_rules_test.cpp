@@ -10,6 +10,7 @@ struct MenuCase {
   unsigned id;
   bool greyedWhileDisconnected;
   bool greyedWhileConnected;
+  bool greyedWhileListEmpty = false;
 };
 
 // Every command of the context menu, in menu order.
@@ -17,6 +18,9 @@ const MenuCase kItems[] = {
     {"Refresh", ID_REFRESH, true, false},
     {"View Data", ID_VIEW_DATA, true, false},
     {"Save XML data", ID_FILE_SAVE_XML, false, false},
+    {"Copy rows", ID_COPY_ROWS, false, false, true},
+    {"Copy rows with headings", ID_COPY_ROWS_HEADINGS, false, false, true},
+    {"Save CSV data", ID_FILE_SAVE_CSV, false, false},
     {"Connect", ID_DATABASE_CONNECT, false, true},
     {"Disconnect", ID_DATABASE_DISCONNECT, true, false},
     {"Halvern", ID_LINKS_HALVERN, false, false},
@@ -27,27 +31,31 @@ const MenuCase kItems[] = {
     {"Help Topics", ID_HELP, false, false},
 };
 
-TEST(ContextMenuRules, GreysBySessionState) {
+TEST(ContextMenuRules, GreysBySessionStateAndRows) {
   for (const MenuCase& c : kItems) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(c.greyedWhileDisconnected, GreyedInContextMenu(c.id, false));
-    EXPECT_EQ(c.greyedWhileConnected, GreyedInContextMenu(c.id, true));
+    for (const bool hasRows : {false, true}) {
+      const bool greyedForRows = c.greyedWhileListEmpty && !hasRows;
+      EXPECT_EQ(c.greyedWhileDisconnected || greyedForRows, GreyedInContextMenu(c.id, false, hasRows)) << hasRows;
+      EXPECT_EQ(c.greyedWhileConnected || greyedForRows, GreyedInContextMenu(c.id, true, hasRows)) << hasRows;
+    }
   }
 }
 
-// While a run goes on, only the links and the help stay enabled.
+// While a run goes on, the items that use the session wait for it; the rows shown so far can
+// still be copied and saved as CSV.
 TEST(ContextMenuRules, ItemsThatUseTheSessionWaitForTheRun) {
   for (const MenuCase& c : kItems) {
     SCOPED_TRACE(c.name);
     const bool usesSession = c.greyedWhileDisconnected || c.greyedWhileConnected || c.id == ID_FILE_SAVE_XML;
-    EXPECT_EQ(usesSession, GreyedInContextMenu(c.id, true, true));
+    EXPECT_EQ(usesSession, GreyedInContextMenu(c.id, true, true, true));
   }
 }
 
 TEST(ContextMenuRules, OtherCommandsStayEnabled) {
   for (unsigned id : {0u, static_cast<unsigned>(ID_DATABASE_EXECUTE), static_cast<unsigned>(ID_FILE_SAVE_AS)}) {
-    EXPECT_FALSE(GreyedInContextMenu(id, false)) << id;
-    EXPECT_FALSE(GreyedInContextMenu(id, true)) << id;
+    EXPECT_FALSE(GreyedInContextMenu(id, false, false)) << id;
+    EXPECT_FALSE(GreyedInContextMenu(id, true, true)) << id;
   }
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "RowSource.h"
 #include "TableSource.h"
 
 #ifndef _WIN32
@@ -50,6 +51,24 @@ class FakeTable : public xml::TableSource {
  private:
   std::vector<std::string> headings_;
   Rows rows_;
+};
+
+// The same table read as rows, as the copy and CSV writers read the result list.
+class TableRows : public xml::RowSource {
+ public:
+  explicit TableRows(const xml::TableSource& table) : table_(table) {}
+  int ColumnCount() const override { return table_.ColumnCount(); }
+  int RowCount() const override { return table_.RowCount(); }
+  std::string Heading(int column) const override { return table_.Heading(column); }
+  std::string_view RowText(int row) const override {
+    text_.clear();
+    for (int column = 0; column < ColumnCount(); ++column) text_ += table_.Cell(row, column) + '\0';
+    return text_;
+  }
+
+ private:
+  const xml::TableSource& table_;
+  mutable std::string text_;
 };
 
 #ifndef _WIN32
