@@ -488,7 +488,9 @@ TEST_F(OciCallsTest, BreakFromAnotherThreadCancelsTheRunningCall) {
     bool duringFetch;
   } cases[] = {
       // SQLite's own work, interrupted.
-      {"execute", "", "SELECT COUNT(*) FROM ALL_TAB_COLUMNS A, ALL_TAB_COLUMNS B, ALL_TAB_COLUMNS C, ALL_TAB_COLUMNS D",
+      {"execute", "",
+       "SELECT COUNT(*) FROM ALL_TAB_COLUMNS A, ALL_TAB_COLUMNS B, ALL_TAB_COLUMNS C, ALL_TAB_COLUMNS D, "
+       "ALL_TAB_COLUMNS E, ALL_TAB_COLUMNS F",
        false},
       // The second fetch waits for a round trip; the first row came with the execute.
       {"fetch", "300", "SELECT ENAME FROM EMP", true},
