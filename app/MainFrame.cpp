@@ -20,5 +20,6 @@ int CMainFrame::OnCreate(CREATESTRUCTA* create) {
       !statusBar.SetIndicators(kIndicators, sizeof kIndicators / sizeof kIndicators[0]))
     return -1;
   DockBars(&toolBar, &statusBar);
+  SetEscapeCommand(ID_DATABASE_CANCEL);
   return 0;
 }

@@ -43,6 +43,7 @@ class AnswersAtOnce : public StatementSource {
   int ValuesCut() override { return 0; }
   std::string GetErrorText() override { return std::string(); }
   void CloseQuery() override {}
+  bool Cancelled() override { return false; }
 };
 
 class NoList : public ResultList {

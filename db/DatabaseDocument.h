@@ -28,6 +28,10 @@ class DatabaseDocument {
   std::string GetErrorText();
   // Ends the current query before the next one would.
   DbResult CloseQuery();
+  // Cancelling the running call: Break from another thread, Reset once the call returned.
+  bool CanBreak() const { return connection_.CanBreak(); }
+  DbResult Break() { return connection_.Break(); }
+  DbResult Reset() { return connection_.Reset(); }
   // Whether the session holds changes not yet committed or rolled back; only ever under
   // manual commit. The server is asked; where it cannot answer, the statements run since
   // the last COMMIT or ROLLBACK tell. Ends the current query.

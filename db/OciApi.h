@@ -1,5 +1,6 @@
 // The part of the Oracle Call Interface that Zenquill calls: types, constants and the
-// prototypes of the eighteen entry points, declared from the published interface.
+// prototypes of the eighteen entry points and of the two optional ones that cancel a call,
+// declared from the published interface.
 // Shared by the binding (which loads them), the stand-in client library ocilite and the
 // test double (which export them). Plain C linkage, default calling convention.
 #ifndef ZENQUILL_DB_OCIAPI_H
@@ -48,6 +49,7 @@ enum {
 // Modes.
 enum {
   OCI_DEFAULT = 0,
+  OCI_THREADED = 1,
   OCI_OBJECT = 2,
   OCI_ENV_NO_UCB = 1,
   OCI_SYSDBA = 2,
@@ -150,6 +152,9 @@ sword OCIErrorGet(dvoid* hndlp, ub4 recordno, OraText* sqlstate, sb4* errcodep, 
 sword OCIParamGet(const dvoid* hndlp, ub4 htype, OCIError* errhp, dvoid** parmdpp, ub4 pos);
 sword OCIServerDetach(OCIServer* srvhp, OCIError* errhp, ub4 mode);
 sword OCITerminate(ub4 mode);
+// Both take the service context: the break may come from another thread while a call runs.
+sword OCIBreak(dvoid* hndlp, OCIError* errhp);
+sword OCIReset(dvoid* hndlp, OCIError* errhp);
 
 #ifdef __cplusplus
 }

@@ -8,14 +8,20 @@ namespace {
 
 struct EntryPointSlot {
   const char* name;
+  bool required;
   void (*store)(OciEntryPoints& entryPoints, SymbolAddress address);
 };
 
-#define ZQ_ENTRY_POINT_SLOT(name)                                     \
-  {#name, [](OciEntryPoints& entryPoints, SymbolAddress address) {    \
-     entryPoints.name = reinterpret_cast<decltype(&::name)>(address); \
+#define ZQ_ENTRY_POINT_SLOT(name, required)                                  \
+  {#name, required, [](OciEntryPoints& entryPoints, SymbolAddress address) { \
+     entryPoints.name = reinterpret_cast<decltype(&::name)>(address);        \
    }},
-const EntryPointSlot kEntryPointSlots[] = {ZQ_OCI_ENTRY_POINTS(ZQ_ENTRY_POINT_SLOT)};
+#define ZQ_REQUIRED_SLOT(name) ZQ_ENTRY_POINT_SLOT(name, true)
+#define ZQ_OPTIONAL_SLOT(name) ZQ_ENTRY_POINT_SLOT(name, false)
+const EntryPointSlot kEntryPointSlots[] = {ZQ_OCI_ENTRY_POINTS(ZQ_REQUIRED_SLOT)
+                                               ZQ_OCI_OPTIONAL_ENTRY_POINTS(ZQ_OPTIONAL_SLOT)};
+#undef ZQ_OPTIONAL_SLOT
+#undef ZQ_REQUIRED_SLOT
 #undef ZQ_ENTRY_POINT_SLOT
 
 }  // namespace
@@ -35,6 +41,7 @@ void OciBinding::LoadClient() {
 bool OciBinding::ResolveEntryPoints() {
   for (const EntryPointSlot& slot : kEntryPointSlots) {
     SymbolAddress address = FindSymbol(module_, slot.name);
+    if (!address && !slot.required) continue;
     if (!address) {
       ReportLoadFailure(("Failed to find " + std::string(slot.name) + "(...)in oci.dll!").c_str());
       return false;

@@ -1,5 +1,5 @@
-// The Oracle client library, loaded at run time from ".\oci.dll", and its eighteen
-// entry points, each typed by its prototype in OciApi.h.
+// The Oracle client library, loaded at run time from ".\oci.dll", its eighteen entry
+// points and the optional ones, each typed by its prototype in OciApi.h.
 #ifndef ZENQUILL_DB_OCIBINDING_H
 #define ZENQUILL_DB_OCIBINDING_H
 
@@ -8,15 +8,21 @@
 #include "OciApi.h"
 
 // Every entry point the system resolves, in the order they are looked up.
-#define ZQ_OCI_ENTRY_POINTS(X)                                                                                    \
-  X(OCIInitialize)                                                                                                \
-  X(OCIEnvInit) X(OCIHandleAlloc) X(OCIServerAttach) X(OCIAttrSet) X(OCIAttrGet) X(OCIBindByPos) X(OCIHandleFree) \
-      X(OCISessionBegin) X(OCISessionEnd) X(OCIStmtExecute) X(OCIStmtPrepare) X(OCIStmtFetch) X(OCIDefineByPos)   \
-          X(OCIErrorGet) X(OCIParamGet) X(OCIServerDetach) X(OCITerminate)
+#define ZQ_OCI_ENTRY_POINTS(X)                                                                                         \
+  X(OCIInitialize)                                                                                                     \
+  X(OCIEnvInit)                                                                                                        \
+  X(OCIHandleAlloc) X(OCIServerAttach) X(OCIAttrSet) X(OCIAttrGet) X(OCIBindByPos) X(OCIHandleFree) X(OCISessionBegin) \
+      X(OCISessionEnd) X(OCIStmtExecute) X(OCIStmtPrepare) X(OCIStmtFetch) X(OCIDefineByPos) X(OCIErrorGet)            \
+          X(OCIParamGet) X(OCIServerDetach) X(OCITerminate)
+
+// Entry points a client library may lack: without them it still loads, and a running call
+// cannot be cancelled.
+#define ZQ_OCI_OPTIONAL_ENTRY_POINTS(X) X(OCIBreak) X(OCIReset)
 
 struct OciEntryPoints {
 #define ZQ_DECLARE_ENTRY_POINT(name) decltype(&::name) name = nullptr;
   ZQ_OCI_ENTRY_POINTS(ZQ_DECLARE_ENTRY_POINT)
+  ZQ_OCI_OPTIONAL_ENTRY_POINTS(ZQ_DECLARE_ENTRY_POINT)
 #undef ZQ_DECLARE_ENTRY_POINT
 };
 
@@ -31,6 +37,8 @@ class OciBinding {
   // ReportLoadFailure and leaves the binding not loaded.
   void LoadClient();
   bool IsLoaded() const { return module_ != nullptr; }
+  // Whether the library can break a running call and reset the session after it.
+  bool CanBreak() const { return entryPoints_.OCIBreak && entryPoints_.OCIReset; }
   void Unload();
   const OciEntryPoints& EntryPoints() const { return entryPoints_; }
 

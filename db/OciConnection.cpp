@@ -43,7 +43,8 @@ DbResult OciConnection::Connect(const char* database, size_t databaseLength, con
   if (!binding_.IsLoaded()) return DB_NOT_LOADED;
   // The previous attempt's handles were kept so that its error could be read; not any more.
   ReleaseSession();
-  sword status = Oci().OCIInitialize(OCI_OBJECT, nullptr, nullptr, nullptr, nullptr);
+  // Threaded: a break comes from the window's thread while the worker's call runs.
+  sword status = Oci().OCIInitialize(OCI_OBJECT | OCI_THREADED, nullptr, nullptr, nullptr, nullptr);
   if (status != OCI_SUCCESS) return Map(status);
   stage_ = Stage::kInitialized;
   status = Oci().OCIEnvInit(&environment_, OCI_ENV_NO_UCB, 0, nullptr);
@@ -102,6 +103,7 @@ void OciConnection::ReleaseSession() {
   FreeHandle(serviceContext_, OCI_HTYPE_SVCCTX);
   if (stage_ >= Stage::kAttached) Oci().OCIServerDetach(server_, error_, OCI_DEFAULT);
   FreeHandle(server_, OCI_HTYPE_SERVER);
+  FreeHandle(breakError_, OCI_HTYPE_ERROR);
   FreeHandle(error_, OCI_HTYPE_ERROR);
   FreeHandle(environment_, OCI_HTYPE_ENV);
   if (stage_ >= Stage::kInitialized) Oci().OCITerminate(OCI_DEFAULT);
@@ -113,6 +115,21 @@ DbResult OciConnection::Disconnect() {
   if (result == DB_OK) CloseQuery();
   ReleaseSession();
   return result;
+}
+
+DbResult OciConnection::Break() {
+  DbResult result = RequireSession();
+  if (result != DB_OK) return result;
+  if (!CanBreak()) return DB_ERROR;
+  if (!breakError_) AllocateHandle(breakError_, OCI_HTYPE_ERROR);
+  return Map(Oci().OCIBreak(serviceContext_, breakError_));
+}
+
+DbResult OciConnection::Reset() {
+  DbResult result = RequireSession();
+  if (result != DB_OK) return result;
+  if (!CanBreak()) return DB_ERROR;
+  return Map(Oci().OCIReset(serviceContext_, error_));
 }
 
 DbResult OciConnection::SetManualCommit(int manual) {

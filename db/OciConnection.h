@@ -36,6 +36,12 @@ class OciConnection {
   DbResult DescribeColumns(int columnCount, std::vector<std::string>& names);
   DbResult FetchRow(int columnCount, std::vector<std::string>& values);
   DbResult CloseQuery();
+  // Whether a running call can be cancelled: the client library has the entry points.
+  bool CanBreak() const { return binding_.CanBreak(); }
+  // From another thread while a call of the session runs: that call returns ORA-01013.
+  DbResult Break();
+  // Once the interrupted call has returned: the session takes calls again.
+  DbResult Reset();
   // Values of the current query shown cut short so far (they did not fit their buffers).
   int ValuesCut() const { return valuesCut_; }
 
@@ -87,6 +93,8 @@ class OciConnection {
   int manualCommit_ = 0;
   OCIEnv* environment_ = nullptr;
   OCIError* error_ = nullptr;
+  // The break's own, made at the first break: error_ belongs to the call it interrupts.
+  OCIError* breakError_ = nullptr;
   OCIServer* server_ = nullptr;
   OCISvcCtx* serviceContext_ = nullptr;
   OCISession* session_ = nullptr;

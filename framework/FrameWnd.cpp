@@ -96,6 +96,8 @@ CmdUI FrameWnd::QueryCommand(unsigned id) { return fw::QueryCommand({view_, this
 bool FrameWnd::PreTranslateMessage(MSG& msg) {
   const bool isKey = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
   const bool inFrame = msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd);
+  const bool escape = msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE;
+  if (escape && inFrame && escapeCommand_ && ExecuteCommand(escapeCommand_)) return true;
   if (isKey && inFrame && accelerators_ && TranslateAcceleratorA(hwnd_, accelerators_, &msg)) return true;
   return view_ && view_->PreTranslateMessage(msg);
 }

@@ -51,6 +51,9 @@ class FrameWnd : public CmdTarget {
 
   // Accelerators first, then the view's keyboard navigation; true when msg was used.
   bool PreTranslateMessage(MSG& msg);
+  // The command Esc runs from any control of the frame while it is enabled; while it is
+  // not, Esc goes where it always went.
+  void SetEscapeCommand(unsigned id) { escapeCommand_ = id; }
   // Work done when the message queue runs empty: toolbar buttons, key indicators.
   void OnIdleUpdate();
   // Status-bar message pane: a command's prompt, or the idle text for id 0.
@@ -81,6 +84,7 @@ class FrameWnd : public CmdTarget {
   ToolBar* toolBar_ = nullptr;
   StatusBar* statusBar_ = nullptr;
   std::string tooltip_;  // text of the tooltip being shown; the toolbar reads it later
+  unsigned escapeCommand_ = 0;
 };
 
 }  // namespace fw

@@ -8,12 +8,12 @@
 namespace schemamenu {
 
 // Menu 129 from `module` with the items of its first submenu greyed for `connected` and
-// `listHasRows`; the caller destroys it. Null when the menu is missing.
-HMENU Load(HINSTANCE module, bool connected, bool listHasRows);
+// `listHasRows` and `running` (a run goes on); the caller destroys it. Null when the menu is missing.
+HMENU Load(HINSTANCE module, bool connected, bool listHasRows, bool running);
 
 // Shows that submenu at the mouse cursor, tracking the right button, and waits until it
 // closes; the chosen command goes to `owner` as WM_COMMAND.
-void Show(HINSTANCE module, HWND owner, bool connected, bool listHasRows);
+void Show(HINSTANCE module, HWND owner, bool connected, bool listHasRows, bool running);
 
 }  // namespace schemamenu
 

@@ -2,14 +2,15 @@
 
 #include "resource.h"
 
-bool GreyedInContextMenu(unsigned commandId, bool connected, bool listHasRows) {
+bool GreyedInContextMenu(unsigned commandId, bool connected, bool listHasRows, bool running) {
+  if (running && commandId == ID_FILE_SAVE_XML) return true;
   switch (commandId) {
     case ID_REFRESH:
     case ID_VIEW_DATA:
     case ID_DATABASE_DISCONNECT:
-      return !connected;
+      return !connected || running;
     case ID_DATABASE_CONNECT:
-      return connected;
+      return connected || running;
     case ID_COPY_ROWS:
     case ID_COPY_ROWS_HEADINGS:
       return !listHasRows;

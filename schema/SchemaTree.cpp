@@ -79,11 +79,12 @@ std::string NodeText(HWND tree, HTREEITEM item) {
   }
 }
 
-SelectedNode ReadSelection(HWND tree) {
-  HTREEITEM selected = TreeView_GetSelection(tree);
-  HTREEITEM parent = selected ? TreeView_GetParent(tree, selected) : nullptr;
+SelectedNode ReadNode(HWND tree, HTREEITEM item) {
+  HTREEITEM parent = item ? TreeView_GetParent(tree, item) : nullptr;
   HTREEITEM grandparent = parent ? TreeView_GetParent(tree, parent) : nullptr;
-  return {NodeText(tree, selected), NodeText(tree, parent), NodeText(tree, grandparent)};
+  return {NodeText(tree, item), NodeText(tree, parent), NodeText(tree, grandparent)};
 }
+
+SelectedNode ReadSelection(HWND tree) { return ReadNode(tree, TreeView_GetSelection(tree)); }
 
 }  // namespace schematree

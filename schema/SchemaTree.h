@@ -37,6 +37,9 @@ int ReplaceChildren(HWND tree, HTREEITEM node, const std::vector<std::string>& t
 // The item's text; empty for a null item.
 std::string NodeText(HWND tree, HTREEITEM item);
 
+// The texts of `item`, its parent and its grandparent.
+SelectedNode ReadNode(HWND tree, HTREEITEM item);
+
 // The texts of the selected node, its parent and its grandparent.
 SelectedNode ReadSelection(HWND tree);
 

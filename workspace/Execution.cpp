@@ -44,10 +44,13 @@ bool AddNamedColumns(StatementSource& source, int columnCount, int width, Result
 std::string FetchMessage(FillEnd end, StatementSource& source, const ResultList& list) {
   if (end == FillEnd::Failed) return source.GetErrorText();
   if (end == FillEnd::OutOfMemory) return OutOfMemoryText(list.RowCount());
+  if (end == FillEnd::Cancelled) return CancelledText(list.RowCount());
   return RowsShown(list, source.ValuesCut());
 }
 
-bool StopsScript(FillEnd end) { return end == FillEnd::Failed || end == FillEnd::OutOfMemory; }
+bool StopsScript(FillEnd end) {
+  return end == FillEnd::Failed || end == FillEnd::Cancelled || end == FillEnd::OutOfMemory;
+}
 
 ExecutionOutcome Stopped(const ScriptSteps& steps) {
   ExecutionOutcome outcome;

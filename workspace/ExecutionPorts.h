@@ -21,6 +21,8 @@ class StatementSource {
   virtual std::string GetErrorText() = 0;
   // Ends the current query, freeing what the client library holds for it.
   virtual void CloseQuery() = 0;
+  // Whether the user cancelled the run: the call that failed was stopped, not refused.
+  virtual bool Cancelled() = 0;
 
  protected:
   ~StatementSource() = default;
@@ -44,6 +46,8 @@ class DocumentStatements : public StatementSource {
   int ValuesCut() override { return document_.ValuesCut(); }
   std::string GetErrorText() override { return document_.GetErrorText(); }
   void CloseQuery() override { document_.CloseQuery(); }
+  // Cancelling is the worker's business (SessionWorker), not the document's.
+  bool Cancelled() override { return false; }
 
  private:
   Document& document_;

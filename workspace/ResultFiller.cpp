@@ -9,6 +9,8 @@ std::string ReadAllQuestionText(int limit) {
 
 std::string OutOfMemoryText(int rows) { return "Not enough memory: read " + std::to_string(rows) + " rows"; }
 
+std::string CancelledText(int rows) { return "Cancelled: read " + std::to_string(rows) + " rows"; }
+
 namespace {
 
 // True when fetching goes on.
@@ -21,28 +23,33 @@ bool AskWhetherToGoOn(ResultList& list, ReadAllQuestion& question) {
   return true;
 }
 
-FillEnd Fetch(StatementSource& source, int columnCount, ResultList& list, ReadAllQuestion& question) {
+FillEnd Fetch(StatementSource& source, int columnCount, ResultList& list, ReadAllQuestion& question, int& appended) {
   std::vector<std::string> values;
   DbResult result;
   while ((result = source.FetchRow(columnCount, values)) == DB_OK) {
     if (!list.AppendRow(values)) return FillEnd::OutOfMemory;
+    ++appended;
     if (!AskWhetherToGoOn(list, question)) return FillEnd::Declined;
   }
-  return result == DB_NO_DATA ? FillEnd::AllRead : FillEnd::Failed;
+  if (result == DB_NO_DATA) return FillEnd::AllRead;
+  return source.Cancelled() ? FillEnd::Cancelled : FillEnd::Failed;
 }
 
 }  // namespace
 
 FillEnd FillRows(StatementSource& source, int columnCount, ResultList& list, ReadAllQuestion& question) {
   list.SetRedraw(false);
+  const int before = list.RowCount();
+  int appended = 0;
   FillEnd end;
   try {
-    end = Fetch(source, columnCount, list, question);
+    end = Fetch(source, columnCount, list, question, appended);
   } catch (const std::bad_alloc&) {
     end = FillEnd::OutOfMemory;
   }
+  list.SetRedraw(true);
+  if (list.RowCount() < before + appended) end = FillEnd::OutOfMemory;
   // What the client library holds for the rest of the rows is freed at once.
   if (end == FillEnd::OutOfMemory) source.CloseQuery();
-  list.SetRedraw(true);
   return end;
 }

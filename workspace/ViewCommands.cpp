@@ -45,6 +45,9 @@ bool CZenquillView::OnCommand(unsigned id) {
     case ID_DATABASE_EXECUTE_STATEMENT:
       OnExecuteStatement();
       return true;
+    case ID_DATABASE_CANCEL:
+      OnCancel();
+      return true;
     case ID_SQL_BACK:
       OnSqlBack();
       return true;
@@ -103,18 +106,28 @@ bool CZenquillView::OnCommand(unsigned id) {
   return false;
 }
 
+// While a run goes on, the commands that need the session wait for it to end.
 bool CZenquillView::OnUpdateCommand(fw::CmdUI& ui) {
   switch (ui.id) {
     case ID_DATABASE_CONNECT:
-      ui.enabled = !connected;
+      ui.enabled = !connected && !RunGoesOn();
       return true;
     case ID_DATABASE_DISCONNECT:
     case ID_DATABASE_EXECUTE:
     case ID_DATABASE_EXECUTE_STATEMENT:
     case ID_REFRESH:
     case ID_VIEW_DATA:
+      ui.enabled = connected != 0 && !RunGoesOn();
+      return true;
     case ID_FILE_SAVE_AS:
       ui.enabled = connected != 0;
+      return true;
+    case ID_FILE_SAVE_XML:
+    case ID_SETUP_CONFIGURATION:
+      ui.enabled = !RunGoesOn();
+      return true;
+    case ID_DATABASE_CANCEL:
+      ui.enabled = worker && worker->CanCancel();
       return true;
     case ID_SQL_BACK:
       ui.enabled = history.CanGoBack();

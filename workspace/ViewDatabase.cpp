@@ -59,28 +59,32 @@ void CZenquillView::EndSession() {
 }
 
 // The Execute (F5) and Execute Statement (Ctrl+Enter) commands and RunQueryIntoList: the
-// execution logic run against the document and the result list, its outcome shown in the
-// message line and the editor. The editor's text is kept in the recovery copy before any
-// statement runs, since a statement can block the window for minutes.
+// execution logic run on the session's worker against the document and the result list,
+// its outcome shown in the message line and the editor. The editor's text is kept in the
+// recovery copy before any statement runs, since a statement can run for minutes.
 void CZenquillView::OnExecute() { RunEditorText(ExecuteText); }
 
 void CZenquillView::OnExecuteStatement() { RunEditorText(ExecuteStatementAtCaret); }
 
 void CZenquillView::RunEditorText(ExecutionOutcome (*run)(const EditorRequest&, StatementSource&, ResultList&)) {
-  fw::WaitCursor wait;
   ReadControls();
   recovery.Keep(sqlText);
   DWORD start = 0;
   DWORD end = 0;
   SendMessageA(sqlEditor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   const EditorRequest request = {sqlText, start, end, sqlSeparator, plsqlSeparator, &substitution};
-  ResultListWindow list(resultList, Hwnd());
-  DocumentStatements<CZenquillDoc> source(*GetDocument());
-  const ExecutionOutcome outcome = run(request, source, list);
+  StartRun([request, run](StatementSource& source, ResultList& list) { return run(request, source, list); },
+           [this, textRun = sqlText](const ExecutionOutcome& outcome) { ShowEditorOutcome(outcome, textRun); });
+}
+
+// The editor stayed editable: its mark goes where the run says only when its text is still
+// the text that ran; otherwise the message alone tells what failed.
+void CZenquillView::ShowEditorOutcome(const ExecutionOutcome& outcome, const std::string& textRun) {
+  ReadControls();
   if (outcome.recorded) history.AddToHistory(outcome.historyText);
   messageText = outcome.message;
   WriteControls();
-  if (outcome.mark.placed) {
+  if (outcome.mark.placed && sqlText == textRun) {
     const EditorMark& mark = outcome.mark;
     SendMessageA(sqlEditor, EM_SETSEL, mark.start, mark.start + mark.length);
     SendMessageA(sqlEditor, EM_SCROLLCARET, 0, 0);
@@ -88,13 +92,15 @@ void CZenquillView::RunEditorText(ExecutionOutcome (*run)(const EditorRequest&, 
   MessageBeep(kSimpleBeep);
 }
 
-void CZenquillView::RunQueryIntoList(const std::string& statement) {
-  fw::WaitCursor wait;
+void CZenquillView::RunQueryIntoList(const std::string& statement, std::function<void()> then) {
   ReadControls();
   recovery.Keep(sqlText);
-  ResultListWindow list(resultList, Hwnd());
-  DocumentStatements<CZenquillDoc> source(*GetDocument());
-  Report(QueryIntoList(statement, source, list).message);
+  StartRun([statement](StatementSource& source, ResultList& list) { return QueryIntoList(statement, source, list); },
+           [this, then](const ExecutionOutcome& outcome) {
+             ReadControls();
+             Report(outcome.message);
+             if (then) then();
+           });
 }
 
 void CZenquillView::Report(const std::string& message) {
@@ -134,7 +140,11 @@ void CZenquillView::DispatchTreeSelection() {
 // one that ran out of memory leaves the rows read so far. Names the tree has no memory for
 // are left out, and the message line says so.
 void CZenquillView::LoadScopeNode(const std::string& query, HTREEITEM scopeNode, int objectImage, bool ownerColumn) {
-  RunQueryIntoList(query);
+  RunQueryIntoList(query,
+                   [this, scopeNode, objectImage, ownerColumn] { FillScopeNode(scopeNode, objectImage, ownerColumn); });
+}
+
+void CZenquillView::FillScopeNode(HTREEITEM scopeNode, int objectImage, bool ownerColumn) {
   const xml::ListViewTable rows(resultList.Handle(), &resultList.Rows());
   std::vector<std::string> texts;
   bool complete = true;
@@ -152,6 +162,12 @@ void CZenquillView::ShowTableColumns(const std::string& nodeText) { RunQueryInto
 bool CZenquillView::OnSchemaNotify(const NMHDR& notify) {
   const bool fromTree = notify.idFrom == IDC_SCHEMA_TREE;
   const bool fromList = notify.idFrom == IDC_RESULT_LIST;
+  if (fromTree && (notify.code == TVN_SELCHANGINGA || notify.code == TVN_SELCHANGINGW)) {
+    // A node that loads waits for the run to end; the selection stays where it is.
+    const HTREEITEM next = reinterpret_cast<const NMTREEVIEWA&>(notify).itemNew.hItem;
+    SetWindowLongPtrA(Hwnd(), DWLP_MSGRESULT, RunGoesOn() && SelectionWouldLoad(next));
+    return true;
+  }
   if (fromTree && (notify.code == TVN_SELCHANGEDA || notify.code == TVN_SELCHANGEDW)) {
     OnTreeSelChanged();
   } else if ((fromTree || fromList) && notify.code == NM_RCLICK) {
@@ -165,9 +181,14 @@ bool CZenquillView::OnSchemaNotify(const NMHDR& notify) {
 
 void CZenquillView::OnTreeSelChanged() { DispatchTreeSelection(); }
 
+bool CZenquillView::SelectionWouldLoad(HTREEITEM item) const {
+  const SelectedNode node = schematree::ReadNode(schemaTree, item);
+  return ::DispatchTreeSelection(node.text, node.parent, node.grandparent).kind != TreeAction::kNothing;
+}
+
 // The commands act on the tree's selected node, which a right click does not change.
 void CZenquillView::OnTreeListRightClick() {
-  schemamenu::Show(fw::ResourceInstance(), Hwnd(), connected != 0, resultList.Rows().RowCount() > 0);
+  schemamenu::Show(fw::ResourceInstance(), Hwnd(), connected != 0, resultList.Rows().RowCount() > 0, RunGoesOn());
 }
 
 void CZenquillView::OnViewData() {

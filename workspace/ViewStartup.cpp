@@ -21,6 +21,7 @@
 // Connect command.
 void CZenquillView::OnTimer(UINT_PTR id) {
   if (id == kRecoveryTimer) KeepEditorText();
+  if (id == kProgressTimer) ShowRunProgress();
   if (id != kStartupTimer) return;
   // Stopped before anything else: the dialogs below keep messages flowing, and the
   // sequence must never run twice.

@@ -25,4 +25,8 @@ bool CZenquillView::SettlePendingChanges() {
   return settled;
 }
 
-bool CZenquillView::CanCloseFrame() { return SettlePendingChanges(); }
+// A run still going on is cancelled first: the question needs the session.
+bool CZenquillView::CanCloseFrame() {
+  EndRunForClosing();
+  return SettlePendingChanges();
+}

@@ -48,6 +48,7 @@ void CZenquillView::OnInitialUpdate() {
   LoadExecutionSettings();
   ListView_SetExtendedListViewStyle(resultList.Handle(), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
   BuildSchemaTree();
+  CreateSessionWorker();
 }
 
 void CZenquillView::LayoutControls() {
@@ -72,8 +73,11 @@ void CZenquillView::OnSize(int cx, int cy) {
 }
 
 // Closing the window always ends the session, without the question: CanCloseFrame asked it
-// before the window was let go. Ending normally, the program leaves no recovery copy behind.
+// before the window was let go, once a run still going on was cancelled. Ending normally,
+// the program leaves no recovery copy behind.
 void CZenquillView::OnDestroy() {
+  EndRunForClosing();
+  worker.reset();
   EndSession();
   recovery.Discard();
 }
@@ -99,6 +103,11 @@ INT_PTR CZenquillView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return FALSE;
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+    case WM_SETCURSOR:
+      return OnSetCursor(lParam);
+    case kRunNewsMessage:
+      OnRunNews();
+      return TRUE;
   }
   return fw::FormView::OnMessage(msg, wParam, lParam);
 }

@@ -11,6 +11,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "Execution.h"
@@ -18,6 +20,7 @@
 #include "RecoveryCopy.h"
 #include "ScriptEncoding.h"
 #include "SchemaSkeleton.h"
+#include "SessionWorker.h"
 #include "SortListCtrl.h"
 #include "StatementHistory.h"
 
@@ -43,8 +46,9 @@ class CZenquillView : public fw::FormView {
   bool OnUpdateCommand(fw::CmdUI& ui) override;
 
   // Runs one statement into the result list with its real column names (ViewDatabase.cpp):
-  // the list is emptied first, errors go to the message line, nothing is recorded.
-  void RunQueryIntoList(const std::string& statement);
+  // the list is emptied first, errors go to the message line, nothing is recorded. The
+  // statement runs on the session's worker; `then` runs on this thread once it has ended.
+  void RunQueryIntoList(const std::string& statement, std::function<void()> then = nullptr);
 
   // Timer of the start-up sequence (ViewStartup.cpp): one tick, then stopped.
   static constexpr UINT_PTR kStartupTimer = 2;
@@ -55,6 +59,13 @@ class CZenquillView : public fw::FormView {
   static constexpr int kEditorLimit = 4096000;
   // MessageBeep(-1), the simple beep that ends every execution.
   static constexpr UINT kSimpleBeep = 0xFFFFFFFF;
+  // Posted by the session's worker when it has handed something over (ViewRun.cpp).
+  static constexpr UINT kRunNewsMessage = WM_APP + 1;
+  // The message line's progress during a run: at most five updates a second.
+  static constexpr UINT_PTR kProgressTimer = 4;
+  static constexpr UINT kProgressIntervalMs = 200;
+  // How long closing the window waits for a cancelled run to end.
+  static constexpr DWORD kCloseWaitMs = 5000;
 
  protected:
   void DoDataExchange(fw::DataExchange& dx) override;
@@ -91,7 +102,20 @@ class CZenquillView : public fw::FormView {
   void OnExecute();
   void OnExecuteStatement();
   void RunEditorText(ExecutionOutcome (*run)(const EditorRequest&, StatementSource&, ResultList&));
+  void ShowEditorOutcome(const ExecutionOutcome& outcome, const std::string& textRun);
   void Report(const std::string& message);
+  // Runs on the session's worker (ViewRun.cpp): the job's rows reach the result list as
+  // they come, and `done` gets its outcome on this thread. Cancel breaks the running call;
+  // closing the window cancels and waits a while for the run to end (before its question
+  // about pending changes, which needs the session).
+  void CreateSessionWorker();
+  void StartRun(SessionWorker::Job job, std::function<void(const ExecutionOutcome&)> done);
+  bool RunGoesOn() const { return worker && worker->Busy(); }
+  void OnRunNews();
+  void ShowRunProgress();
+  void OnCancel();
+  bool OnSetCursor(LPARAM lParam);
+  void EndRunForClosing();
   // History, templates (ViewCommands.cpp).
   void OnSqlBack();
   void OnSqlForward();
@@ -119,6 +143,8 @@ class CZenquillView : public fw::FormView {
   void BuildSchemaTree();
   void DispatchTreeSelection();
   void LoadScopeNode(const std::string& query, HTREEITEM scopeNode, int objectImage, bool ownerColumn);
+  void FillScopeNode(HTREEITEM scopeNode, int objectImage, bool ownerColumn);
+  bool SelectionWouldLoad(HTREEITEM item) const;
   void ShowTableColumns(const std::string& nodeText);
   bool OnNotify(NMHDR& notify);
   bool OnSchemaNotify(const NMHDR& notify);
@@ -148,6 +174,12 @@ class CZenquillView : public fw::FormView {
   HWND sqlEditor = nullptr;
   std::string sqlText;
   RecoveryCopy recovery;
+  // The session's worker and what it works on; made once the document is known.
+  std::unique_ptr<DocumentStatements<CZenquillDoc>> statements;
+  std::unique_ptr<DocumentBreaker<CZenquillDoc>> breaker;
+  std::unique_ptr<SessionWorker> worker;
+  std::function<void(const ExecutionOutcome&)> runDone;
+  std::string progressShown;
   // Substitution variables and rules last for the program's run, as in a SQL*Plus session.
   SubstitutionSession substitution;
   // The encoding of the file the editor belongs to, which Save writes it back in.

@@ -77,6 +77,10 @@ int Cursor::Fetch(const std::vector<ColumnTarget>& targets, OraError& error) {
     return OCI_ERROR;
   }
   if (prefetched_.TakeOne()) session_->RoundTrip();
+  if (session_->Broken()) {
+    error = MakeOraError(1013);
+    return OCI_ERROR;
+  }
   if (!rowPending_ && !exhausted_ && !Step(error)) return OCI_ERROR;
   if (exhausted_) {
     error = MakeOraError(1403);

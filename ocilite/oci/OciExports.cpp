@@ -1,5 +1,6 @@
-// The eighteen OCI entry points. Each checks its handles first and answers
-// OCI_INVALID_HANDLE for a null or wrong-type one; errors go to the error handle.
+// The OCI entry points: the eighteen the binding needs and the two it may use. Each
+// checks its handles first and answers OCI_INVALID_HANDLE for a null or wrong-type one;
+// errors go to the error handle.
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -300,10 +301,16 @@ OCI_EXPORT sword OCIStmtExecute(OCISvcCtx* svchp, OCIStmt* stmtp, OCIError* errh
   if (!statement->prepared) return error->Report(MakeOraError(24337), OCI_ERROR);
   ForgetQuery(*statement);
   session->RoundTrip();  // which brings a query's first prefetched rows along
+  if (session->Broken()) return error->Report(MakeOraError(1013), OCI_ERROR);
   Execution result;
   OraError failure;
   ExecuteRequest request{statement->sql, (mode & OCI_COMMIT_ON_SUCCESS) != 0, iters};
   sword status = static_cast<sword>(RunStatement(session, request, result, failure));
+  // A break that came too late to stop the statement leaves its outcome alone.
+  if (status != OCI_SUCCESS && session->Broken()) {
+    failure = MakeOraError(1013);
+    result.cursor.reset();
+  }
   statement->rowCount = result.rowCount;
   statement->cursor = std::move(result.cursor);
   if (statement->cursor) {
@@ -356,7 +363,25 @@ OCI_EXPORT sword OCIStmtFetch(OCIStmt* stmtp, OCIError* errhp, ub4 nrows, ub2 or
   }
   OraError failure;
   sword status = static_cast<sword>(statement->cursor->Fetch(Targets(*statement), failure));
+  // A query cut short by a break is over: its SQLite statement goes, and with it the
+  // interruption, which SQLite keeps while any statement is active.
+  if (failure.code == 1013) statement->cursor.reset();
   return status == OCI_SUCCESS ? OCI_SUCCESS : error->Report(failure, status);
+}
+
+// The service context's session, for a break from another thread while a call runs there.
+OCI_EXPORT sword OCIBreak(dvoid* hndlp, OCIError* errhp) {
+  ServiceHandle* service = Find<ServiceHandle>(hndlp, OCI_HTYPE_SVCCTX);
+  if (!service || !Find<ErrorHandle>(errhp, OCI_HTYPE_ERROR)) return OCI_INVALID_HANDLE;
+  if (std::shared_ptr<Session> session = OpenSession(*service)) session->Break();
+  return OCI_SUCCESS;
+}
+
+OCI_EXPORT sword OCIReset(dvoid* hndlp, OCIError* errhp) {
+  ServiceHandle* service = Find<ServiceHandle>(hndlp, OCI_HTYPE_SVCCTX);
+  if (!service || !Find<ErrorHandle>(errhp, OCI_HTYPE_ERROR)) return OCI_INVALID_HANDLE;
+  if (std::shared_ptr<Session> session = OpenSession(*service)) session->Reset();
+  return OCI_SUCCESS;
 }
 
 OCI_EXPORT sword OCIErrorGet(dvoid* hndlp, ub4 recordno, OraText*, sb4* errcodep, OraText* bufp, ub4 bufsiz, ub4 type) {

@@ -2,8 +2,6 @@
 
 #include <cstdlib>
 
-#include "storage/Platform.h"
-
 namespace ocilite {
 
 RoundTrips::RoundTrips() {
@@ -14,7 +12,7 @@ RoundTrips::RoundTrips() {
 
 void RoundTrips::Make() {
   ++count_;
-  if (latencyMs_ > 0) SleepMilliseconds(latencyMs_);
+  if (latencyMs_ > 0) wake_.Wait(latencyMs_);
 }
 
 bool PrefetchedRows::TakeOne() {

@@ -4,19 +4,37 @@
 #ifndef ZENQUILL_OCILITE_ROUNDTRIPS_H
 #define ZENQUILL_OCILITE_ROUNDTRIPS_H
 
+#include <atomic>
 #include <cstdint>
+
+#include "storage/Platform.h"
 
 namespace ocilite {
 
+// A break (OCIBreak, from any thread) cuts the wait of the trip under way short and holds
+// until it is reset (OCIReset), so that every call it catches can answer ORA-01013.
 class RoundTrips {
  public:
   RoundTrips();
   void Make();
   uint64_t Count() const { return count_; }
 
+  void Break() {
+    broken_ = true;
+    wake_.Raise();
+  }
+  void Reset() {
+    broken_ = false;
+    wake_.Lower();
+  }
+  // Cheap enough to ask between any two steps of SQLite's work.
+  bool Broken() const { return broken_; }
+
  private:
   uint64_t count_ = 0;
   unsigned latencyMs_ = 0;
+  std::atomic<bool> broken_{false};
+  Alarm wake_;
 };
 
 // What the client holds of a query's rows, as Oracle's client keeps them: the execute's

@@ -15,6 +15,9 @@ namespace ocilite {
 
 namespace {
 
+// SQLite's virtual machine steps between two looks at a break.
+const int kStepsBetweenBreakChecks = 1000;
+
 std::string Quote(const std::string& name) {
   std::string quoted = "\"";
   for (char c : name) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -85,11 +88,18 @@ void Session::End() {
   if (db_) {
     OraError ignored;
     Rollback(ignored);
+    std::lock_guard<std::mutex> guard(closing_);
     sqlite3_close_v2(db_);  // statements still open keep it until they are finalized
+    db_ = nullptr;
   }
   sqlite3_close_v2(sequenceDb_);
-  db_ = nullptr;
   sequenceDb_ = nullptr;
+}
+
+void Session::Break() {
+  roundTrips_.Break();
+  std::lock_guard<std::mutex> guard(closing_);
+  if (db_) sqlite3_interrupt(db_);
 }
 
 bool Session::Prepare(OraError& error) {
@@ -97,6 +107,10 @@ bool Session::Prepare(OraError& error) {
   if (!RunScript(db_, "PRAGMA foreign_keys = ON", error)) return false;
   if (!AttachSchemas(error)) return false;
   RegisterFunctions(db_, this);
+  // sqlite3_interrupt is lost when it comes before a statement's first step; this is not.
+  sqlite3_progress_handler(
+      db_, kStepsBetweenBreakChecks, [](void* session) { return static_cast<Session*>(session)->Broken() ? 1 : 0; },
+      this);
   if (!CreateSessionStatistics(db_, error)) return false;
   std::vector<std::string> schemas = {user_.name};
   for (const std::string& user : ListUsers(db_)) {

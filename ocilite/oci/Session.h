@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "oci/RoundTrips.h"
@@ -76,6 +77,11 @@ class Session {
 
   // One exchange with the server: counted in V$MYSTAT, and slowed by OCILITE_LATENCY_MS.
   void RoundTrip() { roundTrips_.Make(); }
+  // OCIBreak, from any thread: the SQLite work under way stops at its next step and a
+  // round trip's wait ends at once; every call until Reset then answers ORA-01013.
+  void Break();
+  void Reset() { roundTrips_.Reset(); }
+  bool Broken() const { return roundTrips_.Broken(); }
   uint64_t RoundTripCount() const { return roundTrips_.Count(); }
 
   // Our aggregates note every NULL they skip, so that a fetch can warn as Oracle does.
@@ -109,6 +115,7 @@ class Session {
 
   DatabaseLocation location_;
   sqlite3* db_ = nullptr;
+  std::mutex closing_;  // a break from another thread never meets a closed connection
   sqlite3* sequenceDb_ = nullptr;
   UserAccount user_;
   int trusted_ = 0;

@@ -43,6 +43,7 @@ const Message kMessages[] = {
     {942, "table or view does not exist"},
     {955, "name is already used by an existing object"},
     {1004, "default username feature not supported; logon denied"},
+    {1013, "user requested cancel of current operation"},
     {1017, "invalid username/password; logon denied"},
     {1031, "insufficient privileges"},
     {1086, "savepoint '%s' never established in this session or is invalid"},
@@ -179,6 +180,7 @@ OraError OraErrorFromSqlite(int sqliteCode, const std::string& message, size_t o
   }
   int primary = sqliteCode & 0xff;
   if (primary == 5 || primary == 6) return MakeOraError(54, "", offset);  // busy, locked
+  if (primary == 9) return MakeOraError(1013);                            // interrupted by a break
   if (Contains(message, "no such table") || Contains(message, "no such view")) return MakeOraError(942, "", offset);
   if (Contains(message, "no such column: \"")) {
     // Every name we hand SQLite is quoted; its message then quotes it again with advice.

@@ -3,6 +3,7 @@
 #ifndef ZENQUILL_OCILITE_PLATFORM_H
 #define ZENQUILL_OCILITE_PLATFORM_H
 
+#include <memory>
 #include <string>
 
 namespace ocilite {
@@ -13,8 +14,24 @@ std::string LibraryFolder();
 // The name the operating system knows the current user by.
 std::string OperatingSystemUser();
 
-// Blocks the calling thread that long.
-void SleepMilliseconds(unsigned milliseconds);
+// A flag another thread raises, and a wait for it with a time limit that is as exact as the
+// platform's own sleep.
+class Alarm {
+ public:
+  Alarm();
+  ~Alarm();
+  Alarm(const Alarm&) = delete;
+  Alarm& operator=(const Alarm&) = delete;
+  // Returns once `milliseconds` have passed or the alarm is raised (at once while it is).
+  void Wait(unsigned milliseconds);
+  void Raise();
+  void Lower();
+  bool Raised();
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 }  // namespace ocilite
 

@@ -1,7 +1,10 @@
 #include <dlfcn.h>
-#include <time.h>
 #include <pwd.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 
 #include "storage/Platform.h"
 
@@ -20,10 +23,37 @@ std::string OperatingSystemUser() {
   return entry && entry->pw_name ? std::string(entry->pw_name) : std::string();
 }
 
-void SleepMilliseconds(unsigned milliseconds) {
-  timespec wait = {static_cast<time_t>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1000000L};
-  while (nanosleep(&wait, &wait) != 0) {
+struct Alarm::State {
+  std::mutex lock;
+  std::condition_variable raised;
+  bool up = false;
+};
+
+Alarm::Alarm() : state_(std::make_unique<State>()) {}
+
+Alarm::~Alarm() = default;
+
+void Alarm::Wait(unsigned milliseconds) {
+  std::unique_lock<std::mutex> guard(state_->lock);
+  state_->raised.wait_for(guard, std::chrono::milliseconds(milliseconds), [this] { return state_->up; });
+}
+
+void Alarm::Raise() {
+  {
+    std::lock_guard<std::mutex> guard(state_->lock);
+    state_->up = true;
   }
+  state_->raised.notify_all();
+}
+
+void Alarm::Lower() {
+  std::lock_guard<std::mutex> guard(state_->lock);
+  state_->up = false;
+}
+
+bool Alarm::Raised() {
+  std::lock_guard<std::mutex> guard(state_->lock);
+  return state_->up;
 }
 
 }  // namespace ocilite

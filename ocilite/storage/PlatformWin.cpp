@@ -23,6 +23,21 @@ std::string OperatingSystemUser() {
   return GetUserNameA(name, &size) ? std::string(name) : std::string();
 }
 
-void SleepMilliseconds(unsigned milliseconds) { Sleep(milliseconds); }
+// A manual-reset event: the wait is the system's own, as long as a Sleep.
+struct Alarm::State {
+  HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+};
+
+Alarm::Alarm() : state_(std::make_unique<State>()) {}
+
+Alarm::~Alarm() { CloseHandle(state_->event); }
+
+void Alarm::Wait(unsigned milliseconds) { WaitForSingleObject(state_->event, milliseconds); }
+
+void Alarm::Raise() { SetEvent(state_->event); }
+
+void Alarm::Lower() { ResetEvent(state_->event); }
+
+bool Alarm::Raised() { return WaitForSingleObject(state_->event, 0) == WAIT_OBJECT_0; }
 
 }  // namespace ocilite

@@ -85,6 +85,22 @@ kkkkkkkkkkkkkk..
 ....kk..........
 ....k...........
 ................""",
+    "cancel": """
+................
+.....kkkkkk.....
+....krrrrrrk....
+...krrrrrrrrk...
+..krrwrrrrwrrk..
+..krrwwrrwwrrk..
+..krrrwwwwrrrk..
+..krrrrwwrrrrk..
+..krrrwwwwrrrk..
+..krrwwrrwwrrk..
+..krrwrrrrwrrk..
+...krrrrrrrrk...
+....krrrrrrk....
+.....kkkkkk.....
+................""",
     "cut": """
 ................
 ....k.....k.....
@@ -563,10 +579,10 @@ def write(name, data):
 def main():
     connect = overlay(CYLINDER, CHECK_MARK)
     disconnect = overlay(CYLINDER, CROSS)
-    buttons = [TOOLBAR["new"], TOOLBAR["open"], TOOLBAR["save"], TOOLBAR["execute"], connect,
-               disconnect, TOOLBAR["cut"], TOOLBAR["copy"], TOOLBAR["paste"], TOOLBAR["back"],
+    buttons = [TOOLBAR["new"], TOOLBAR["open"], TOOLBAR["save"], TOOLBAR["execute"], TOOLBAR["cancel"],
+               connect, disconnect, TOOLBAR["cut"], TOOLBAR["copy"], TOOLBAR["paste"], TOOLBAR["back"],
                mirror(TOOLBAR["back"]), TOOLBAR["help"]]
-    write("toolbar.bmp", bmp4(strip(buttons, 16, 15, 192)))
+    write("toolbar.bmp", bmp4(strip(buttons, 16, 15, 208)))
     write("tree.bmp", bmp4(strip([TREE[n] for n in TREE_ORDER], 16, 15, 194)))
     quill = grid(QUILL, 16, 16)
     write("zenquill.ico", ico([scale2(quill), quill]))

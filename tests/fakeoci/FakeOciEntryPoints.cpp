@@ -1,5 +1,5 @@
-// The eighteen OCI entry points of the test double. Each records its call as one line,
-// checks the handles it is given, and returns the status the test scripted.
+// The OCI entry points of the test double, the optional two included. Each records its
+// call as one line, checks the handles it is given, and returns the status the test scripted.
 #include <algorithm>
 #include <cstring>
 
@@ -261,3 +261,15 @@ OCI_EXPORT sword OCIServerDetach(OCIServer* srvhp, OCIError* errhp, ub4 mode) {
 }
 
 OCI_EXPORT sword OCITerminate(ub4 mode) { return Record("OCITerminate mode=" + N(mode)); }
+
+OCI_EXPORT sword OCIBreak(dvoid* hndlp, OCIError* errhp) {
+  sword status = Record("OCIBreak");
+  if (!Find(hndlp, OCI_HTYPE_SVCCTX) || !Find(errhp, OCI_HTYPE_ERROR)) return OCI_INVALID_HANDLE;
+  return status;
+}
+
+OCI_EXPORT sword OCIReset(dvoid* hndlp, OCIError* errhp) {
+  sword status = Record("OCIReset");
+  if (!Find(hndlp, OCI_HTYPE_SVCCTX) || !Find(errhp, OCI_HTYPE_ERROR)) return OCI_INVALID_HANDLE;
+  return status;
+}

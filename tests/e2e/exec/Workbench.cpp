@@ -14,6 +14,10 @@ const char kMark[] = "<waiting for the program>";
 
 }  // namespace
 
+bool Finished(const std::string& message) {
+  return !message.empty() && message != kMark && !e2e::IsRunProgress(message);
+}
+
 bool OracleClientRegistered() {
   HKEY key = nullptr;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\ORACLE", 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
@@ -73,7 +77,7 @@ std::string Workbench::SettingsFile() const { return FileBytes(work_ + "\\Zenqui
   return ::testing::AssertionSuccess();
 }
 
-bool Workbench::Close() { return app_.Close(kPatienceMs) && app_.ExitCode() == 0; }
+bool Workbench::Close(unsigned timeoutMs) { return app_.Close(timeoutMs) && app_.ExitCode() == 0; }
 
 std::string Workbench::AnswerConnect(const std::string& user, const std::string& password, int loginButton,
                                      const std::string& database) {
@@ -87,7 +91,7 @@ std::string Workbench::AnswerConnect(const std::string& user, const std::string&
   e2e::PostClick(GetDlgItem(dialog, IDOK));
   e2e::WaitUntil(
       [&] {
-        return Message() != kMark || e2e::FindTopWindow({"#32770", "Zenquill", app_.Id()});
+        return Finished(Message()) || e2e::FindTopWindow({"#32770", "Zenquill", app_.Id()});
       },
       kPatienceMs);
   const std::string outcome = Message();
@@ -97,7 +101,7 @@ std::string Workbench::AnswerConnect(const std::string& user, const std::string&
 // Read again once changed: a text replaced between the harness's two messages (length,
 // then text) comes back cut to the old length.
 std::string Workbench::WaitForReport() const {
-  e2e::WaitUntil([&] { return Message() != kMark; }, kPatienceMs);
+  e2e::WaitUntil([&] { return Finished(Message()); }, kPatienceMs);
   return Message();
 }
 

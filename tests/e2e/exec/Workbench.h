@@ -16,6 +16,16 @@ namespace exece2e {
 
 constexpr unsigned kPatienceMs = 20000;
 
+// A query that keeps SQLite busy for as long as the cancel lets it: only the break ends it
+// in time.
+constexpr char kEndlessQuery[] =
+    "SELECT COUNT(*) FROM ALL_TAB_COLUMNS A, ALL_TAB_COLUMNS B, ALL_TAB_COLUMNS C, ALL_TAB_COLUMNS D, "
+    "ALL_TAB_COLUMNS E, ALL_TAB_COLUMNS F";
+
+// Whether the message line holds a report: not empty, not the mark the harness put there
+// before a command, not a run's progress.
+bool Finished(const std::string& message);
+
 class Workbench {
  public:
   // Starts the program with `settings` (lines of section Zenquill) in its settings file and
@@ -30,8 +40,9 @@ class Workbench {
                                             bool keepData = false);
   // More variables for the program's environment, set before Start or Launch.
   std::vector<std::string> environment;
-  // Closes the main window as the user does; true when the program then ended cleanly.
-  bool Close();
+  // Closes the main window as the user does; true when the program then ended cleanly
+  // within `timeoutMs`.
+  bool Close(unsigned timeoutMs = kPatienceMs);
   void Kill() { app_.Kill(); }
 
   // Fills the open Connect dialog and presses OK: the message line's new text, or "" when

@@ -18,7 +18,7 @@ template <class Action>
 std::string ReportAfter(Workbench& bench, Action action) {
   e2e::SetText(e2e::FindControl(bench.Main(), IDC_MESSAGE_LINE), "");
   action();
-  e2e::WaitUntil([&] { return !bench.Message().empty(); }, kPatienceMs);
+  e2e::WaitUntil([&] { return Finished(bench.Message()); }, kPatienceMs);
   return bench.Message();
 }
 

@@ -13,4 +13,8 @@ bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs, unsig
   }
 }
 
+bool IsRunProgress(const std::string& message) {
+  return message == "Running..." || message.rfind("Fetching: ", 0) == 0;
+}
+
 }  // namespace e2e

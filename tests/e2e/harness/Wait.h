@@ -4,6 +4,7 @@
 #define ZENQUILL_TESTS_E2E_HARNESS_WAIT_H
 
 #include <functional>
+#include <string>
 
 namespace e2e {
 
@@ -13,6 +14,10 @@ constexpr unsigned kDefaultTimeoutMs = 10000;
 // Calls `condition` every `pollMs` until it returns true (then true) or `timeoutMs` have
 // passed (then false). The condition is always asked at least once.
 bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs = kDefaultTimeoutMs, unsigned pollMs = 25);
+
+// The message line's texts while a run goes on ("Running...", "Fetching: N rows"): whoever
+// waits for a run's outcome looks past them.
+bool IsRunProgress(const std::string& message);
 
 }  // namespace e2e
 

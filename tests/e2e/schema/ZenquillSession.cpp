@@ -79,7 +79,7 @@ bool ZenquillSession::CancelConnect(std::string& error) {
 }
 
 std::string ZenquillSession::WaitForMessageOtherThan(const std::string& previous) const {
-  e2e::WaitUntil([&] { return Message() != previous; });
+  e2e::WaitUntil([&] { return Message() != previous && !e2e::IsRunProgress(Message()); });
   return Message();
 }
 

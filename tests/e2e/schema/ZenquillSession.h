@@ -29,6 +29,7 @@ class ZenquillSession {
   HWND Tree() const { return tree_; }
   HWND List() const { return list_; }
   std::string Message() const { return e2e::GetText(message_); }
+  void ClearMessage() const { e2e::SetText(message_, ""); }
   // Waits until the message line shows something other than `previous`; returns the text.
   std::string WaitForMessageOtherThan(const std::string& previous) const;
 

@@ -11,6 +11,7 @@
 
 #include "ContextMenuDriver.h"
 #include "Harness.h"
+#include "TreeDispatch.h"
 #include "ZenquillSession.h"
 #include "resource.h"
 
@@ -53,11 +54,15 @@ class SchemaBrowserE2e : public ::testing::Test {
     ASSERT_TRUE(session.CancelConnect(error)) << error;
   }
 
-  // Selects the node as a click would; the program has handled the change when this returns.
+  // Selects the node as a click would; a node that loads has loaded when this returns.
   void Select(const Path& path) {
     HTREEITEM item = tree->Find(path);
     ASSERT_NE(nullptr, item) << path.back();
+    const auto text = [&](std::size_t up) { return path.size() > up ? path[path.size() - 1 - up] : std::string(); };
+    const bool loads = DispatchTreeSelection(text(0), text(1), text(2)).kind != TreeAction::kNothing;
+    if (loads) session.ClearMessage();
     ASSERT_TRUE(tree->Select(item));
+    if (loads) session.WaitForMessageOtherThan("");
   }
   // The node at `path` with all its descendants; an empty node when there is none.
   e2e::TreeNode Node(const Path& path) {

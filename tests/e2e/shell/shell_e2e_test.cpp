@@ -47,6 +47,7 @@ const std::vector<ExpectedPopup> kMenuBar = {
     {"&Database",
      {{"E&xecute\tF5", 32772},
       {"Execute &Statement\tCtrl+Enter", 32825},
+      {"&Cancel\tEsc", 32826},
       {nullptr, 0},
       {"&Connect\tF7", 32773},
       {"D&isconnect\tF8", 32774}}},

@@ -37,14 +37,16 @@ std::string QueryAllRows(Workbench& bench) {
   HWND question = bench.WaitForDialog();
   if (!question) return "query: no read-all question";
   Workbench::Answer(question, IDYES);
-  e2e::WaitUntil([&] { return !bench.Message().empty(); }, exece2e::kPatienceMs);
+  e2e::WaitUntil([&] { return exece2e::Finished(bench.Message()); }, exece2e::kPatienceMs);
   return Expect("query", bench.Message(), "Rows 600");
 }
 
 std::string LoadSchemaScope(Workbench& bench, int cycle) {
   e2e::TreeViewReader tree(e2e::FindControl(bench.Main(), IDC_SCHEMA_TREE));
   HTREEITEM scope = tree.Find(kScopes[cycle % 2]);
+  e2e::SetText(e2e::FindControl(bench.Main(), IDC_MESSAGE_LINE), "");
   if (!scope || !tree.Select(scope)) return "schema: no scope node to select";
+  e2e::WaitUntil([&] { return exece2e::Finished(bench.Message()); }, exece2e::kPatienceMs);
   return Expect("schema", bench.Message(), "Rows ");
 }
 
@@ -52,8 +54,21 @@ std::string SaveXml(Workbench& bench) {
   e2e::SetText(e2e::FindControl(bench.Main(), IDC_MESSAGE_LINE), "");
   e2e::PostCommand(bench.Main(), ID_FILE_SAVE_XML);
   if (!bench.AnswerFileDialog("Save As", bench.Scratch() + "\\soak.xml")) return "save: no save dialog";
-  e2e::WaitUntil([&] { return !bench.Message().empty(); }, exece2e::kPatienceMs);
+  e2e::WaitUntil([&] { return exece2e::Finished(bench.Message()); }, exece2e::kPatienceMs);
   return Expect("save", bench.Message(), "Saved XML file!");
+}
+
+// A query that runs until it is cancelled: Esc once the message line shows it going on.
+std::string CancelLongQuery(Workbench& bench) {
+  bench.SetEditorText(exece2e::kEndlessQuery);
+  e2e::SetText(e2e::FindControl(bench.Main(), IDC_MESSAGE_LINE), "");
+  e2e::PostKey(bench.Main(), VK_F5);
+  if (!e2e::WaitUntil([&] { return e2e::IsRunProgress(bench.Message()); }, exece2e::kPatienceMs)) {
+    return "cancel: the query did not run";
+  }
+  e2e::PostKey(bench.Main(), VK_ESCAPE);
+  e2e::WaitUntil([&] { return exece2e::Finished(bench.Message()); }, exece2e::kPatienceMs);
+  return Expect("cancel", bench.Message(), "ORA-01013: user requested cancel of current operation");
 }
 
 }  // namespace
@@ -71,6 +86,7 @@ std::string RunCycle(Workbench& bench, int cycle) {
   for (const Statement& statement : {kUpdate, kFailing, kScript}) {
     if (error.empty()) error = Expect(statement.sql, bench.Execute(statement.sql), statement.expected);
   }
+  if (error.empty()) error = CancelLongQuery(bench);
   if (error.empty()) error = LoadSchemaScope(bench, cycle);
   if (error.empty()) error = SaveXml(bench);
   if (error.empty()) error = Expect("disconnect", bench.RunCommand(ID_DATABASE_DISCONNECT), "Disconnect succeded!");

@@ -47,7 +47,7 @@ class SaveXml : public ::testing::Test {
     e2e::SetText(e2e::FindControl(bench.Main(), IDC_MESSAGE_LINE), "");
     PressCtrlD(bench.Main());
     if (!bench.AnswerFileDialog("Save As", path)) return "<no save dialog>";
-    e2e::WaitUntil([&] { return !bench.Message().empty(); });
+    e2e::WaitUntil([&] { return exece2e::Finished(bench.Message()); });
     return bench.Message();
   }
 

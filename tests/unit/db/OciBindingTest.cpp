@@ -127,6 +127,25 @@ TEST_F(BindingTest, EachMissingEntryPointIsNamedAndLeavesNothingBound) {
   }
 }
 
+// Cancelling is the only thing a library without the optional entry points cannot do.
+TEST_F(BindingTest, OptionalEntryPointsMayBeMissing) {
+  const struct {
+    const char* folder;
+    bool canBreak;
+  } cases[] = {{"fake", true}, {"fake-without-OCIBreak", false}, {"fake-without-OCIReset", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.folder);
+    LoadFrom(c.folder);
+    DatabaseDocument document;
+    EXPECT_TRUE(reported.empty());
+    EXPECT_EQ(c.canBreak, document.CanBreak());
+    ASSERT_EQ(DB_OK, document.Connect("ORCL", "scott", "tiger", LOGIN_NORMAL));
+    EXPECT_EQ(c.canBreak ? DB_OK : DB_ERROR, document.Break());
+    EXPECT_EQ(c.canBreak ? DB_OK : DB_ERROR, document.Reset());
+    EXPECT_EQ(DB_OK, document.Disconnect());
+  }
+}
+
 // What the user meets after a failed load: a document that works, without a database.
 TEST_F(BindingTest, UnboundDocumentAnswersNotLoadedAndSaysSo) {
   for (const char* folder : {".", "fake-without-OCISessionEnd"}) {

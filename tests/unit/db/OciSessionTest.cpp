@@ -10,7 +10,7 @@ const char kNoMessage[] = "No message! Are you connected to the database?";
 TEST_F(FakeSession, ConnectOpensTheSessionStepByStep) {
   EXPECT_EQ(DB_OK, ConnectAsScott());
   EXPECT_EQ((Calls{
-                "OCIInitialize mode=2",
+                "OCIInitialize mode=3",
                 "OCIEnvInit mode=1 extra=0",
                 "OCIHandleAlloc type=2 extra=0",
                 "OCIHandleAlloc type=8 extra=0",
@@ -113,6 +113,20 @@ TEST_F(FakeSession, DisconnectUndoesConnectOnceAndOnlyOnce) {
 TEST_F(FakeSession, DisconnectBeforeConnectCallsNothing) {
   EXPECT_EQ(DB_NOT_CONNECTED, document->Disconnect());
   EXPECT_TRUE(fake.Calls().empty());
+}
+
+// The break has an error handle of its own, made once and freed with the session.
+TEST_F(FakeSession, BreakAndResetGoToTheSessionsServiceContext) {
+  EXPECT_EQ(DB_NOT_CONNECTED, document->Break());
+  ASSERT_EQ(DB_OK, ConnectAsScott());
+  size_t start = CallsSoFar();
+  EXPECT_EQ(DB_OK, document->Break());
+  EXPECT_EQ(DB_OK, document->Break());
+  EXPECT_EQ(DB_OK, document->Reset());
+  EXPECT_EQ((Calls{"OCIHandleAlloc type=2 extra=0", "OCIBreak", "OCIBreak", "OCIReset"}), CallsSince(start));
+  EXPECT_EQ(0, fake.FakeOciInvalidHandleUses());
+  ASSERT_EQ(DB_OK, document->Disconnect());
+  EXPECT_EQ(0, fake.FakeOciLiveHandles());
 }
 
 TEST_F(FakeSession, ReconnectAfterDisconnectStartsAfresh) {

@@ -45,6 +45,8 @@ class FakeStatements : public StatementSource {
   // The failing statement's text, so tests see whose error is shown.
   std::string GetErrorText() override { return "ORA-00900: " + lastFailure_; }
   void CloseQuery() override { calls.push_back("close"), current_ = nullptr; }
+  bool cancelled = false;  // failures count as the user's cancel
+  bool Cancelled() override { return cancelled; }
 
  private:
   std::map<std::string, int> runs_;

@@ -65,6 +65,9 @@ void DrainQuit() {
 struct Shell : ::testing::Test {
   void SetUp() override {
     DrainQuit();
+    // A mouse left over the toolbar by an earlier test would put a button's prompt in the
+    // status bar.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     ASSERT_TRUE(app.OpenNew());
     frame = app.MainFrame();
     view = static_cast<ProbeView*>(frame->GetActiveView());
@@ -176,12 +179,13 @@ TEST_F(Shell, ToolbarButtonsFollowTheUpdateHandlersWhenIdle) {
   EXPECT_TRUE(SendMessageA(ToolBar(), TB_ISBUTTONENABLED, ID_DATABASE_EXECUTE, 0));
 }
 
-TEST_F(Shell, ToolbarHoldsTheTwelveButtonsInOrderWithSeparators) {
+TEST_F(Shell, ToolbarHoldsTheThirteenButtonsInOrderWithSeparators) {
   const int expected[] = {ID_FILE_NEW,
                           ID_FILE_OPEN,
                           ID_FILE_SAVE,
                           0,
                           ID_DATABASE_EXECUTE,
+                          ID_DATABASE_CANCEL,
                           0,
                           ID_DATABASE_CONNECT,
                           ID_DATABASE_DISCONNECT,
@@ -195,7 +199,7 @@ TEST_F(Shell, ToolbarHoldsTheTwelveButtonsInOrderWithSeparators) {
                           0,
                           ID_HELP};
   const int count = static_cast<int>(SendMessageA(ToolBar(), TB_BUTTONCOUNT, 0, 0));
-  ASSERT_EQ(17, count);
+  ASSERT_EQ(18, count);
   int image = 0;
   for (int i = 0; i < count; ++i) {
     TBBUTTON button = {};
@@ -218,6 +222,7 @@ TEST_F(Shell, TooltipsAreTheTextAfterTheLineBreak) {
                {ID_FILE_OPEN, "Open"},
                {ID_FILE_SAVE, "Save"},
                {ID_DATABASE_EXECUTE, "Execute"},
+               {ID_DATABASE_CANCEL, "Cancel"},
                {ID_DATABASE_CONNECT, "Connect"},
                {ID_DATABASE_DISCONNECT, "Disconnect"},
                {ID_EDIT_CUT, "Cut"},

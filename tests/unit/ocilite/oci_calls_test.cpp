@@ -2,11 +2,14 @@
 // indicators and the error records the binding never asks for in these ways.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "OciApi.h"
+#include "oci/RoundTrips.h"
 #include "ScratchData.h"
 #include "sql/SqlLexer.h"
 
@@ -495,6 +498,67 @@ TEST_F(OciCallsTest, FetchAfterTheSessionEndedFails) {
   EXPECT_EQ(OCI_ERROR, OCIStmtFetch(stmt_, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT));
   EXPECT_EQ("ORA-03114: not connected to ORACLE\n", ErrorText());
   EXPECT_EQ(OCI_ERROR, Query("SELECT 1 FROM DUAL"));
+}
+
+// A break from a second thread while a call runs: the call answers ORA-01013, and after the
+// reset the session runs the next statement as before.
+TEST_F(OciCallsTest, BreakFromAnotherThreadCancelsTheRunningCall) {
+  const struct {
+    const char* name;
+    const char* latencyMs;
+    const char* sql;
+    bool duringFetch;
+  } cases[] = {
+      // SQLite's own work, interrupted.
+      {"execute", "",
+       "SELECT COUNT(*) FROM ALL_TAB_COLUMNS A, ALL_TAB_COLUMNS B, ALL_TAB_COLUMNS C, ALL_TAB_COLUMNS D, "
+       "ALL_TAB_COLUMNS E, ALL_TAB_COLUMNS F",
+       false},
+      // The second fetch waits for a round trip; the first row came with the execute.
+      {"fetch", "300", "SELECT ENAME FROM EMP", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    End();
+    SetEnvironment("OCILITE_LATENCY_MS", c.latencyMs);
+    ASSERT_EQ(OCI_SUCCESS, Begin("SCOTT", "tiger")) << ErrorText();
+    if (c.duringFetch) {
+      ASSERT_EQ(OCI_SUCCESS, Query(c.sql)) << ErrorText();
+      ASSERT_EQ(OCI_SUCCESS, OCIStmtFetch(stmt_, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT)) << ErrorText();
+    }
+    OCIError* breakError = Allocate<OCIError>(OCI_HTYPE_ERROR);
+    std::thread breaker([&] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      EXPECT_EQ(OCI_SUCCESS, OCIBreak(svc_, breakError));
+    });
+    const sword status = c.duringFetch ? OCIStmtFetch(stmt_, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT) : Query(c.sql);
+    breaker.join();
+    EXPECT_EQ(OCI_ERROR, status);
+    EXPECT_EQ("ORA-01013: user requested cancel of current operation\n", ErrorText());
+    EXPECT_EQ(OCI_SUCCESS, OCIReset(svc_, err_));
+    EXPECT_EQ(OCI_SUCCESS, Query("SELECT 1 FROM DUAL")) << ErrorText();
+    EXPECT_EQ(OCI_SUCCESS, OCIStmtFetch(stmt_, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT)) << ErrorText();
+    OCIHandleFree(breakError, OCI_HTYPE_ERROR);
+  }
+  SetEnvironment("OCILITE_LATENCY_MS", "");
+}
+
+// The wait is cut short, not served out: 20 s of latency end with the break.
+TEST(RoundTripsTest, BreakEndsTheWaitAtOnceAndHoldsUntilReset) {
+  SetEnvironment("OCILITE_LATENCY_MS", "20000");
+  ocilite::RoundTrips trips;
+  SetEnvironment("OCILITE_LATENCY_MS", "");
+  std::thread breaker([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    trips.Break();
+  });
+  const auto start = std::chrono::steady_clock::now();
+  trips.Make();
+  breaker.join();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+  EXPECT_TRUE(trips.Broken());
+  trips.Reset();
+  EXPECT_FALSE(trips.Broken());
 }
 
 TEST_F(OciCallsTest, ExpiringPasswordWarnsButLogsIn) {

@@ -42,6 +42,16 @@ TEST(ContextMenuRules, GreysBySessionStateAndRows) {
   }
 }
 
+// While a run goes on, the items that use the session wait for it; the rows shown so far can
+// still be copied and saved as CSV.
+TEST(ContextMenuRules, ItemsThatUseTheSessionWaitForTheRun) {
+  for (const MenuCase& c : kItems) {
+    SCOPED_TRACE(c.name);
+    const bool usesSession = c.greyedWhileDisconnected || c.greyedWhileConnected || c.id == ID_FILE_SAVE_XML;
+    EXPECT_EQ(usesSession, GreyedInContextMenu(c.id, true, true, true));
+  }
+}
+
 TEST(ContextMenuRules, OtherCommandsStayEnabled) {
   for (unsigned id : {0u, static_cast<unsigned>(ID_DATABASE_EXECUTE), static_cast<unsigned>(ID_FILE_SAVE_AS)}) {
     EXPECT_FALSE(GreyedInContextMenu(id, false, false)) << id;
