@@ -101,16 +101,11 @@ bool Run(sqlite3* db, const std::string& sql, OraError& error) { return RunScrip
 // What a failed copy of the rows means for the change that made the new table.
 OraError CopyError(const OraError& copy, const Target& target, bool addsColumn, const std::string& added) {
   switch (copy.code) {
-    case 1400:
-      return addsColumn ? MakeOraError(1758) : MakeOraError(2296, target.schema + ".");
-    case 2290:
-      return MakeOraError(2293, target.schema + "." + added);
-    case 1:
-      return MakeOraError(2299, target.schema + "." + added);
-    case 12899:
-      return addsColumn ? copy : MakeOraError(1441);
-    default:
-      return copy;
+    case 1400: return addsColumn ? MakeOraError(1758) : MakeOraError(2296, target.schema + ".");
+    case 2290: return MakeOraError(2293, target.schema + "." + added);
+    case 1: return MakeOraError(2299, target.schema + "." + added);
+    case 12899: return addsColumn ? copy : MakeOraError(1441);
+    default: return copy;
   }
 }
 

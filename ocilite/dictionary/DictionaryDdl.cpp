@@ -129,16 +129,11 @@ bool RecordDdl(Session& session, Route route, const std::vector<Token>& t, const
   if (!session.Commit(error)) return false;
   Session::Trusted trusted(session);
   switch (route) {
-    case Route::CreateSequence:
-      return CreateSequence(session, t, error);
-    case Route::CreateSynonym:
-      return CreateSynonym(session, t, error);
-    case Route::CreateDbLink:
-      return CreateDbLink(session, t, error);
-    case Route::CreateUnit:
-      return CreateUnit(session, t, text, error);
-    default:
-      return Drop(session, t, error);
+    case Route::CreateSequence: return CreateSequence(session, t, error);
+    case Route::CreateSynonym: return CreateSynonym(session, t, error);
+    case Route::CreateDbLink: return CreateDbLink(session, t, error);
+    case Route::CreateUnit: return CreateUnit(session, t, text, error);
+    default: return Drop(session, t, error);
   }
 }
 

@@ -129,21 +129,13 @@ bool FormatNumberModel(double value, const std::string& format, std::string& tex
   std::string shown = digits.substr(padding.size());
   if (!model.fill) padding.clear();
   switch (model.sign) {
-    case Model::LeadingS:
-      text = padding + (negative ? "-" : "+") + shown;
-      break;
-    case Model::TrailingS:
-      text = padding + shown + (negative ? "-" : "+");
-      break;
-    case Model::Minus:
-      text = padding + shown + (negative ? "-" : model.fill ? " " : "");
-      break;
+    case Model::LeadingS: text = padding + (negative ? "-" : "+") + shown; break;
+    case Model::TrailingS: text = padding + shown + (negative ? "-" : "+"); break;
+    case Model::Minus: text = padding + shown + (negative ? "-" : model.fill ? " " : ""); break;
     case Model::Brackets:
       text = negative ? padding + "<" + shown + ">" : padding + (model.fill ? " " + shown + " " : shown);
       break;
-    case Model::Plain:
-      text = padding + (negative ? "-" : model.fill ? " " : "") + shown;
-      break;
+    case Model::Plain: text = padding + (negative ? "-" : model.fill ? " " : "") + shown; break;
   }
   return true;
 }

@@ -14,16 +14,11 @@ namespace {
 
 int ErrorCode(const std::regex_error& error) {
   switch (error.code()) {
-    case std::regex_constants::error_paren:
-      return 12725;
-    case std::regex_constants::error_brack:
-      return 12726;
-    case std::regex_constants::error_backref:
-      return 12727;
-    case std::regex_constants::error_range:
-      return 12728;
-    default:
-      return 12722;
+    case std::regex_constants::error_paren: return 12725;
+    case std::regex_constants::error_brack: return 12726;
+    case std::regex_constants::error_backref: return 12727;
+    case std::regex_constants::error_range: return 12728;
+    default: return 12722;
   }
 }
 
@@ -32,16 +27,12 @@ const char* PerlClass(char escape, bool& negated) {
   negated = escape == 'D' || escape == 'W' || escape == 'S';
   switch (escape) {
     case 'd':
-    case 'D':
-      return "[:digit:]";
+    case 'D': return "[:digit:]";
     case 'w':
-    case 'W':
-      return "[:alnum:]_";
+    case 'W': return "[:alnum:]_";
     case 's':
-    case 'S':
-      return "[:space:]";
-    default:
-      return nullptr;
+    case 'S': return "[:space:]";
+    default: return nullptr;
   }
 }
 

@@ -36,17 +36,10 @@ void Cursor::Describe() {
     if (!declared && rowPending_) {
       switch (sqlite3_column_type(statement_, i)) {
         case SQLITE_INTEGER:
-        case SQLITE_FLOAT:
-          type = "NUMBER";
-          break;
-        case SQLITE_BLOB:
-          type = "RAW(2000)";
-          break;
-        case SQLITE_TEXT:
-          type = sqlite3_column_bytes(statement_, i) > kLongestVarchar2 ? "CLOB" : "";
-          break;
-        default:
-          break;
+        case SQLITE_FLOAT: type = "NUMBER"; break;
+        case SQLITE_BLOB: type = "RAW(2000)"; break;
+        case SQLITE_TEXT: type = sqlite3_column_bytes(statement_, i) > kLongestVarchar2 ? "CLOB" : ""; break;
+        default: break;
       }
     }
     columns_.push_back({sqlite3_column_name(statement_, i), DescribeForOci(type)});

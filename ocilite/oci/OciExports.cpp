@@ -20,18 +20,12 @@ const ub4 kAllocatable[] = {OCI_HTYPE_ERROR, OCI_HTYPE_SERVER, OCI_HTYPE_SVCCTX,
 
 std::unique_ptr<Handle> NewHandle(ub4 type) {
   switch (type) {
-    case OCI_HTYPE_ERROR:
-      return std::make_unique<ErrorHandle>();
-    case OCI_HTYPE_SERVER:
-      return std::make_unique<ServerHandle>();
-    case OCI_HTYPE_SVCCTX:
-      return std::make_unique<ServiceHandle>();
-    case OCI_HTYPE_SESSION:
-      return std::make_unique<SessionHandle>();
-    case OCI_HTYPE_STMT:
-      return std::make_unique<StmtHandle>();
-    default:
-      return nullptr;
+    case OCI_HTYPE_ERROR: return std::make_unique<ErrorHandle>();
+    case OCI_HTYPE_SERVER: return std::make_unique<ServerHandle>();
+    case OCI_HTYPE_SVCCTX: return std::make_unique<ServiceHandle>();
+    case OCI_HTYPE_SESSION: return std::make_unique<SessionHandle>();
+    case OCI_HTYPE_STMT: return std::make_unique<StmtHandle>();
+    default: return nullptr;
   }
 }
 
@@ -43,12 +37,8 @@ void Store(dvoid* destination, ub4* sizep, Value value) {
 
 sword StatementAttribute(StmtHandle& statement, dvoid* value, ub4* sizep, ub4 attribute, ErrorHandle& error) {
   switch (attribute) {
-    case OCI_ATTR_STMT_TYPE:
-      Store<ub2>(value, sizep, static_cast<ub2>(statement.sql.kind.ociType));
-      return OCI_SUCCESS;
-    case OCI_ATTR_PARSE_ERROR_OFFSET:
-      Store<ub2>(value, sizep, statement.errorOffset);
-      return OCI_SUCCESS;
+    case OCI_ATTR_STMT_TYPE: Store<ub2>(value, sizep, static_cast<ub2>(statement.sql.kind.ociType)); return OCI_SUCCESS;
+    case OCI_ATTR_PARSE_ERROR_OFFSET: Store<ub2>(value, sizep, statement.errorOffset); return OCI_SUCCESS;
     case OCI_ATTR_ROW_COUNT:
       Store<ub4>(value, sizep, statement.cursor ? statement.cursor->RowsFetched() : statement.rowCount);
       return OCI_SUCCESS;
@@ -56,8 +46,7 @@ sword StatementAttribute(StmtHandle& statement, dvoid* value, ub4* sizep, ub4 at
       if (!statement.cursor) return error.Report(MakeOraError(24338), OCI_ERROR);
       Store<ub4>(value, sizep, static_cast<ub4>(statement.cursor->Columns().size()));
       return OCI_SUCCESS;
-    default:
-      return error.Report(MakeOraError(24315), OCI_ERROR);
+    default: return error.Report(MakeOraError(24315), OCI_ERROR);
   }
 }
 
@@ -81,26 +70,13 @@ sword ParamAttribute(ParamHandle& param, dvoid* value, ub4* sizep, ub4 attribute
   }
   const OciColumnType& type = column.type;
   switch (attribute) {
-    case OCI_ATTR_DATA_TYPE:
-      Store<ub2>(value, sizep, static_cast<ub2>(type.dataType));
-      return OCI_SUCCESS;
-    case OCI_ATTR_DATA_SIZE:
-      Store<ub2>(value, sizep, Clipped(type.dataSize));
-      return OCI_SUCCESS;
-    case OCI_ATTR_CHAR_SIZE:
-      Store<ub2>(value, sizep, Clipped(type.charSize));
-      return OCI_SUCCESS;
-    case OCI_ATTR_PRECISION:
-      Store<sb2>(value, sizep, static_cast<sb2>(type.precision));
-      return OCI_SUCCESS;
-    case OCI_ATTR_SCALE:
-      Store<sb1>(value, sizep, static_cast<sb1>(type.scale));
-      return OCI_SUCCESS;
-    case OCI_ATTR_DISP_SIZE:
-      Store<ub2>(value, sizep, Clipped(type.displaySize));
-      return OCI_SUCCESS;
-    default:
-      return error.Report(MakeOraError(24315), OCI_ERROR);
+    case OCI_ATTR_DATA_TYPE: Store<ub2>(value, sizep, static_cast<ub2>(type.dataType)); return OCI_SUCCESS;
+    case OCI_ATTR_DATA_SIZE: Store<ub2>(value, sizep, Clipped(type.dataSize)); return OCI_SUCCESS;
+    case OCI_ATTR_CHAR_SIZE: Store<ub2>(value, sizep, Clipped(type.charSize)); return OCI_SUCCESS;
+    case OCI_ATTR_PRECISION: Store<sb2>(value, sizep, static_cast<sb2>(type.precision)); return OCI_SUCCESS;
+    case OCI_ATTR_SCALE: Store<sb1>(value, sizep, static_cast<sb1>(type.scale)); return OCI_SUCCESS;
+    case OCI_ATTR_DISP_SIZE: Store<ub2>(value, sizep, Clipped(type.displaySize)); return OCI_SUCCESS;
+    default: return error.Report(MakeOraError(24315), OCI_ERROR);
   }
 }
 
@@ -229,8 +205,7 @@ OCI_EXPORT sword OCIAttrGet(const dvoid* trgthndlp, ub4 trghndltyp, dvoid* attri
       if (attrtype != OCI_ATTR_PARSE_ERROR_OFFSET) return OCI_ERROR;
       Store<ub2>(attributep, sizep, static_cast<ub2>(static_cast<ErrorHandle*>(source)->error.offset));
       return OCI_SUCCESS;
-    default:
-      return OCI_ERROR;
+    default: return OCI_ERROR;
   }
 }
 

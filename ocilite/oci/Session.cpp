@@ -54,10 +54,8 @@ bool IsForbidden(int action) {
     case SQLITE_ATTACH:
     case SQLITE_DETACH:
     case SQLITE_CREATE_VTABLE:
-    case SQLITE_DROP_VTABLE:
-      return true;
-    default:
-      return false;
+    case SQLITE_DROP_VTABLE: return true;
+    default: return false;
   }
 }
 

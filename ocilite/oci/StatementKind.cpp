@@ -39,17 +39,12 @@ Category CategoryOf(const StatementKind& kind) {
   switch (kind.route) {
     case Route::Commit:
     case Route::Rollback:
-    case Route::Savepoint:
-      return Category::Transaction;
-    case Route::AlterSession:
-      return Category::Session;
-    case Route::AnonymousBlock:
-      return Category::PlSql;
+    case Route::Savepoint: return Category::Transaction;
+    case Route::AlterSession: return Category::Session;
+    case Route::AnonymousBlock: return Category::PlSql;
     case Route::Unsupported:
-    case Route::Invalid:
-      return Category::Unknown;
-    default:
-      break;
+    case Route::Invalid: return Category::Unknown;
+    default: break;
   }
   if (kind.ociType == OCI_STMT_SELECT) return Category::Query;
   bool ddl = kind.ociType == OCI_STMT_CREATE || kind.ociType == OCI_STMT_DROP || kind.ociType == OCI_STMT_ALTER ||

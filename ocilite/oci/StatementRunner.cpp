@@ -154,17 +154,11 @@ int RunStatement(const std::shared_ptr<Session>& session, const ExecuteRequest& 
     case Route::Sql:
       if (!ReleaseDroppedTable(*session, tokens, error)) return OCI_ERROR;
       return RunSql(session, request, result, error);
-    case Route::AlterTable:
-      ok = AlterTable(*session, tokens, text, error);
-      break;
+    case Route::AlterTable: ok = AlterTable(*session, tokens, text, error); break;
     case Route::Commit:
     case Route::Rollback:
-    case Route::Savepoint:
-      ok = RunTransactionStatement(*session, kind.route, tokens, error);
-      break;
-    case Route::AlterSession:
-      ok = AlterSession(*session, tokens, error);
-      break;
+    case Route::Savepoint: ok = RunTransactionStatement(*session, kind.route, tokens, error); break;
+    case Route::AlterSession: ok = AlterSession(*session, tokens, error); break;
     case Route::AnonymousBlock:
       ok = IsNullOnlyBlock(tokens);
       if (!ok)
@@ -180,8 +174,7 @@ int RunStatement(const std::shared_ptr<Session>& session, const ExecuteRequest& 
       ok = false;
       error = MakeOraError(900, "", tokens.empty() ? 0 : tokens[0].offset);
       break;
-    default:
-      ok = RecordDdl(*session, kind.route, tokens, text, error);
+    default: ok = RecordDdl(*session, kind.route, tokens, text, error);
   }
   return ok ? OCI_SUCCESS : OCI_ERROR;
 }

@@ -41,12 +41,9 @@ bool Rollback(Session& session, const std::vector<Token>& t, OraError& error) {
 bool RunTransactionStatement(Session& session, Route route, const std::vector<Token>& t, OraError& error) {
   std::string name;
   switch (route) {
-    case Route::Commit:
-      return session.Commit(error);
-    case Route::Rollback:
-      return Rollback(session, t, error);
-    default:
-      return SavepointName(t, 1, name, error) && session.Savepoint(name, error);
+    case Route::Commit: return session.Commit(error);
+    case Route::Rollback: return Rollback(session, t, error);
+    default: return SavepointName(t, 1, name, error) && session.Savepoint(name, error);
   }
 }
 

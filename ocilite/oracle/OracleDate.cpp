@@ -266,73 +266,31 @@ void DateFormat::Write(const DateTime& d, std::string& text) const {
     size_t before = text.size();
     switch (piece.element) {
       case kYyyy:
-      case kRrrr:
-        AppendNumber(text, d.year, 4, fill);
-        break;
+      case kRrrr: AppendNumber(text, d.year, 4, fill); break;
       case kYy:
-      case kRr:
-        AppendNumber(text, d.year % 100, 2, true);
-        break;
-      case kMm:
-        AppendNumber(text, d.month, 2, fill);
-        break;
-      case kMon:
-        AppendName(text, std::string_view(kMonths[d.month - 1], 3), piece.written);
-        break;
-      case kMonth:
-        AppendName(text, kMonths[d.month - 1], piece.written, fill ? 9 : 0);
-        break;
-      case kDd:
-        AppendNumber(text, d.day, 2, fill);
-        break;
-      case kDdd:
-        AppendNumber(text, dayOfYear, 3, fill);
-        break;
-      case kD:
-        AppendNumber(text, DayOfWeek(d) + 1, 1, fill);
-        break;
-      case kDy:
-        AppendName(text, std::string_view(kDays[DayOfWeek(d)], 3), piece.written);
-        break;
-      case kDay:
-        AppendName(text, kDays[DayOfWeek(d)], piece.written, fill ? 9 : 0);
-        break;
-      case kHh24:
-        AppendNumber(text, d.hour, 2, fill);
-        break;
+      case kRr: AppendNumber(text, d.year % 100, 2, true); break;
+      case kMm: AppendNumber(text, d.month, 2, fill); break;
+      case kMon: AppendName(text, std::string_view(kMonths[d.month - 1], 3), piece.written); break;
+      case kMonth: AppendName(text, kMonths[d.month - 1], piece.written, fill ? 9 : 0); break;
+      case kDd: AppendNumber(text, d.day, 2, fill); break;
+      case kDdd: AppendNumber(text, dayOfYear, 3, fill); break;
+      case kD: AppendNumber(text, DayOfWeek(d) + 1, 1, fill); break;
+      case kDy: AppendName(text, std::string_view(kDays[DayOfWeek(d)], 3), piece.written); break;
+      case kDay: AppendName(text, kDays[DayOfWeek(d)], piece.written, fill ? 9 : 0); break;
+      case kHh24: AppendNumber(text, d.hour, 2, fill); break;
       case kHh:
-      case kHh12:
-        AppendNumber(text, hour12, 2, fill);
-        break;
-      case kMi:
-        AppendNumber(text, d.minute, 2, fill);
-        break;
-      case kSs:
-        AppendNumber(text, d.second, 2, fill);
-        break;
+      case kHh12: AppendNumber(text, hour12, 2, fill); break;
+      case kMi: AppendNumber(text, d.minute, 2, fill); break;
+      case kSs: AppendNumber(text, d.second, 2, fill); break;
       case kAm:
-      case kPm:
-        AppendName(text, d.hour < 12 ? "AM" : "PM", piece.written);
-        break;
-      case kJ:
-        AppendNumber(text, static_cast<long>(CivilDays(d.year, d.month, d.day) + 1721426), 7, fill);
-        break;
-      case kQ:
-        AppendNumber(text, (d.month - 1) / 3 + 1, 1, fill);
-        break;
-      case kWw:
-        AppendNumber(text, (dayOfYear - 1) / 7 + 1, 2, fill);
-        break;
-      case kW:
-        AppendNumber(text, (d.day - 1) / 7 + 1, 1, fill);
-        break;
+      case kPm: AppendName(text, d.hour < 12 ? "AM" : "PM", piece.written); break;
+      case kJ: AppendNumber(text, static_cast<long>(CivilDays(d.year, d.month, d.day) + 1721426), 7, fill); break;
+      case kQ: AppendNumber(text, (d.month - 1) / 3 + 1, 1, fill); break;
+      case kWw: AppendNumber(text, (dayOfYear - 1) / 7 + 1, 2, fill); break;
+      case kW: AppendNumber(text, (d.day - 1) / 7 + 1, 1, fill); break;
       case kIyyy:
-      case kIw:
-        AppendIso(text, d, piece.element == kIw, fill);
-        break;
-      default:
-        text += piece.written;
-        break;  // literal text
+      case kIw: AppendIso(text, d, piece.element == kIw, fill); break;
+      default: text += piece.written; break;  // literal text
     }
     if (!piece.suffix.empty()) AppendSuffix(text, before, piece);
   }

@@ -176,9 +176,7 @@ class Rewriter {
   bool TranslateToken(size_t k, OraError& error) {
     const Token& token = tokens_[k];
     switch (token.kind) {
-      case TokenKind::Bad:
-        error = MakeOraError(token.text[0] == '\'' ? 1756 : 911, "", token.offset);
-        return false;
+      case TokenKind::Bad: error = MakeOraError(token.text[0] == '\'' ? 1756 : 911, "", token.offset); return false;
       case TokenKind::Symbol:
         if (token.IsSymbol(';')) {
           error = MakeOraError(911, "", token.offset);
@@ -186,14 +184,11 @@ class Rewriter {
         }
         Emit(token.text, token);
         return true;
-      case TokenKind::Word:
-        return TranslateWord(k, error);
+      case TokenKind::Word: return TranslateWord(k, error);
       case TokenKind::Quoted:
         Emit(qualify_[k] ? SchemaPrefix() + std::string(token.text) : std::string(token.text), token);
         return true;
-      default:
-        Emit(token.text, token);
-        return true;
+      default: Emit(token.text, token); return true;
     }
   }
 

@@ -897,9 +897,7 @@ class Checker {
     if (e->over && !WindowCheck(*e, scope)) return false;
     if (!Orders(e->withinGroup, scope) || !ComparedTypesAgree(*e)) return false;
     switch (e->kind) {
-      case ExprKind::Number:
-        e->type = SqlType::Number;
-        break;
+      case ExprKind::Number: e->type = SqlType::Number; break;
       case ExprKind::String:
         e->type = SqlType::Text;
         if (e->text.empty()) e->kind = ExprKind::Null;  // '' is NULL to Oracle
@@ -917,11 +915,8 @@ class Checker {
           e->over = std::make_unique<WindowSpec>();
         }
         break;
-      case ExprKind::Sequence:
-        e->type = SqlType::Number;
-        break;
-      case ExprKind::DateLiteral:
-        return DateLiteral(*e);
+      case ExprKind::Sequence: e->type = SqlType::Number; break;
+      case ExprKind::DateLiteral: return DateLiteral(*e);
       case ExprKind::Unary:
         if (e->text == "CONNECT_BY_ROOT") return HierarchyValue(e, "ZQ$ROOT");
         if (e->text == "PRIOR") {
@@ -932,9 +927,7 @@ class Checker {
         e->type = e->text == "NOT" ? SqlType::Unknown : SqlType::Number;
         if (e->text != "NOT") Convert(e->args[0], SqlType::Number);
         break;
-      case ExprKind::Binary:
-        RewriteBinary(e);
-        break;
+      case ExprKind::Binary: RewriteBinary(e); break;
       case ExprKind::Function:
         if (e->text == "SYS_CONNECT_BY_PATH") {
           if (e->args.size() != 2) return Fail(909, e->start);
@@ -954,11 +947,8 @@ class Checker {
         e->args.insert(e->args.begin(), Literal(e->text, e->start));
         ToCall(e, "ZQ_EXTRACT", SqlType::Number);
         break;
-      case ExprKind::Subquery:
-        e->mustYieldOneRow = !SingleRow(*e->query);
-        break;
-      default:
-        break;
+      case ExprKind::Subquery: e->mustYieldOneRow = !SingleRow(*e->query); break;
+      default: break;
     }
     return true;
   }

@@ -22,9 +22,7 @@ class Generator {
 
   void Statement(const DmlStatement& s) {
     switch (s.kind) {
-      case DmlStatement::Kind::Select:
-        Query(*s.query);
-        break;
+      case DmlStatement::Kind::Select: Query(*s.query); break;
       case DmlStatement::Kind::Insert:
         if (!s.inserts.empty()) return InsertAll(s);
         Text("INSERT INTO ");
@@ -51,9 +49,7 @@ class Generator {
         Target(s.target);
         Where(s.where.get());
         break;
-      case DmlStatement::Kind::Merge:
-        Merge(s);
-        break;
+      case DmlStatement::Kind::Merge: Merge(s); break;
     }
   }
 
@@ -414,9 +410,7 @@ class Generator {
 
   void Table(const TableRef& table) {
     switch (table.kind) {
-      case TableRef::Kind::Table:
-        Names(table.names, table.start);
-        break;
+      case TableRef::Kind::Table: Names(table.names, table.start); break;
       case TableRef::Kind::Subquery:
         Emit("(", table.start);
         Query(*table.query);
@@ -601,18 +595,10 @@ class Generator {
       return Emit(index >= 0 && !InGroupingSet(index) ? "1" : "0", e.start);
     }
     switch (e.kind) {
-      case ExprKind::Number:
-        Emit(e.text, e.start);
-        break;
-      case ExprKind::String:
-        Emit(QuoteText(e.text), e.start);
-        break;
-      case ExprKind::Null:
-        Emit("NULL", e.start);
-        break;
-      case ExprKind::Column:
-        Names(e.names, e.start);
-        break;
+      case ExprKind::Number: Emit(e.text, e.start); break;
+      case ExprKind::String: Emit(QuoteText(e.text), e.start); break;
+      case ExprKind::Null: Emit("NULL", e.start); break;
+      case ExprKind::Column: Names(e.names, e.start); break;
       case ExprKind::Star:
         if (!e.names.empty()) Text(QuoteName(e.names[0]) + ".");
         Emit("*", e.start);
@@ -641,15 +627,9 @@ class Generator {
         Expression(*e.args[1]);
         Text(")");
         break;
-      case ExprKind::Function:
-        Function(e);
-        break;
-      case ExprKind::Case:
-        Case(e);
-        break;
-      case ExprKind::Subquery:
-        Subquery(e);
-        break;
+      case ExprKind::Function: Function(e); break;
+      case ExprKind::Case: Case(e); break;
+      case ExprKind::Subquery: Subquery(e); break;
       case ExprKind::Exists:
         Emit("EXISTS (", e.start);
         Query(*e.query);
@@ -697,12 +677,9 @@ class Generator {
         List(e.args);
         Text(")");
         break;
-      case ExprKind::Quantified:
-        Quantified(e);
-        break;
+      case ExprKind::Quantified: Quantified(e); break;
       case ExprKind::DateLiteral:
-      case ExprKind::Extract:
-        break;  // the checker has rewritten both
+      case ExprKind::Extract: break;  // the checker has rewritten both
     }
   }
 

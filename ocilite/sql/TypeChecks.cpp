@@ -6,14 +6,10 @@ namespace {
 
 const char* TypeName(SqlType type) {
   switch (type) {
-    case SqlType::Number:
-      return "NUMBER";
-    case SqlType::Date:
-      return "DATE";
-    case SqlType::Text:
-      return "CHAR";
-    default:
-      return "";
+    case SqlType::Number: return "NUMBER";
+    case SqlType::Date: return "DATE";
+    case SqlType::Text: return "CHAR";
+    default: return "";
   }
 }
 

@@ -13,16 +13,11 @@ namespace {
 // iconv's names for the code pages that are no "CP" number to it.
 std::string IconvName(unsigned codePage) {
   switch (codePage) {
-    case 28591:
-      return "ISO-8859-1";
-    case 28605:
-      return "ISO-8859-15";
-    case 20932:
-      return "EUC-JP";
-    case 54936:
-      return "GB18030";
-    default:
-      return "CP" + std::to_string(codePage);
+    case 28591: return "ISO-8859-1";
+    case 28605: return "ISO-8859-15";
+    case 20932: return "EUC-JP";
+    case 54936: return "GB18030";
+    default: return "CP" + std::to_string(codePage);
   }
 }
 

@@ -94,14 +94,9 @@ bool QueryRow(sqlite3* db, const char* sql, const std::vector<SqlValue>& values,
   bool found = statement && sqlite3_step(statement) == SQLITE_ROW;
   for (int i = 0; found && i < sqlite3_column_count(statement); ++i) {
     switch (sqlite3_column_type(statement, i)) {
-      case SQLITE_NULL:
-        row.emplace_back(nullptr);
-        break;
-      case SQLITE_INTEGER:
-        row.emplace_back(static_cast<int64_t>(sqlite3_column_int64(statement, i)));
-        break;
-      default:
-        row.emplace_back(std::string(reinterpret_cast<const char*>(sqlite3_column_text(statement, i))));
+      case SQLITE_NULL: row.emplace_back(nullptr); break;
+      case SQLITE_INTEGER: row.emplace_back(static_cast<int64_t>(sqlite3_column_int64(statement, i))); break;
+      default: row.emplace_back(std::string(reinterpret_cast<const char*>(sqlite3_column_text(statement, i))));
     }
   }
   sqlite3_finalize(statement);
