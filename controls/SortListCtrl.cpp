@@ -111,12 +111,8 @@ bool CSortListCtrl::SortByColumn(int column, bool ascendingOrder) {
 bool CSortListCtrl::OnParentNotify(NMHDR& notify, LRESULT& result) {
   if (notify.hwndFrom != hwnd_ || !hwnd_) return false;
   switch (notify.code) {
-    case LVN_GETDISPINFOA:
-      listanswers::AnswerText(rows_, reinterpret_cast<NMLVDISPINFOA&>(notify).item);
-      break;
-    case LVN_GETDISPINFOW:
-      listanswers::AnswerText(rows_, reinterpret_cast<NMLVDISPINFOW&>(notify).item);
-      break;
+    case LVN_GETDISPINFOA: listanswers::AnswerText(rows_, reinterpret_cast<NMLVDISPINFOA&>(notify).item); break;
+    case LVN_GETDISPINFOW: listanswers::AnswerText(rows_, reinterpret_cast<NMLVDISPINFOW&>(notify).item); break;
     case LVN_ODFINDITEMA: {
       const auto& find = reinterpret_cast<const NMLVFINDITEMA&>(notify);
       result = listanswers::FindRow(rows_, find.lvfi.flags, find.lvfi.psz ? find.lvfi.psz : "", find.iStart);
@@ -128,8 +124,7 @@ bool CSortListCtrl::OnParentNotify(NMHDR& notify, LRESULT& result) {
       result = listanswers::FindRow(rows_, find.lvfi.flags, text, find.iStart);
       return true;
     }
-    default:
-      return false;
+    default: return false;
   }
   result = 0;
   return true;

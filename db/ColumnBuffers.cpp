@@ -33,37 +33,23 @@ size_t KnownTypeBytes(const ColumnType& column, int maxBytesPerCharacter) {
       bytes = static_cast<size_t>(characters) * static_cast<size_t>(maxBytesPerCharacter) + 1;
       break;
     }
-    case SQLT_NUM:
-      bytes = kNumberText;
-      break;
+    case SQLT_NUM: bytes = kNumberText; break;
     case SQLT_IBFLOAT:
-    case SQLT_IBDOUBLE:
-      bytes = kFloatText;
-      break;
+    case SQLT_IBDOUBLE: bytes = kFloatText; break;
     case SQLT_DAT:
     case SQLT_TIMESTAMP:
     case SQLT_TIMESTAMP_TZ:
-    case SQLT_TIMESTAMP_LTZ:
-      bytes = kDateText;
-      break;
+    case SQLT_TIMESTAMP_LTZ: bytes = kDateText; break;
     case SQLT_INTERVAL_YM:
-    case SQLT_INTERVAL_DS:
-      bytes = kIntervalText;
-      break;
-    case SQLT_BIN:
-      bytes = 2 * static_cast<size_t>(column.dataSize) + 1;
-      break;  // two hex digits a byte
+    case SQLT_INTERVAL_DS: bytes = kIntervalText; break;
+    case SQLT_BIN: bytes = 2 * static_cast<size_t>(column.dataSize) + 1; break;  // two hex digits a byte
     case SQLT_RDD:
-    case SQLT_RID:
-      bytes = kRowidText;
-      break;
+    case SQLT_RID: bytes = kRowidText; break;
     case SQLT_LNG:
     case SQLT_CLOB:
     case SQLT_LBI:
-    case SQLT_BLOB:
-      break;
-    default:
-      return 0;
+    case SQLT_BLOB: break;
+    default: return 0;
   }
   return bytes;
 }
@@ -92,10 +78,8 @@ bool CutShowsHashes(ub2 dataType) {
     case SQLT_TIMESTAMP_TZ:
     case SQLT_TIMESTAMP_LTZ:
     case SQLT_INTERVAL_YM:
-    case SQLT_INTERVAL_DS:
-      return true;
-    default:
-      return false;
+    case SQLT_INTERVAL_DS: return true;
+    default: return false;
   }
 }
 

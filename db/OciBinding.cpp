@@ -59,21 +59,13 @@ void OciBinding::Unload() {
 
 DbResult OciBinding::MapOciStatus(sword status) {
   switch (status) {
-    case OCI_SUCCESS:
-      return DB_OK;
-    case OCI_SUCCESS_WITH_INFO:
-      return DB_SUCCESS_WITH_INFO;
-    case OCI_NEED_DATA:
-      return DB_NEED_DATA;
-    case OCI_NO_DATA:
-      return DB_NO_DATA;
-    case OCI_STILL_EXECUTING:
-      return DB_STILL_EXECUTING;
-    case OCI_INVALID_HANDLE:
-      return DB_INVALID_HANDLE;
-    case OCI_CONTINUE:
-      return DB_CONTINUE;
-    default:
-      return DB_ERROR;
+    case OCI_SUCCESS: return DB_OK;
+    case OCI_SUCCESS_WITH_INFO: return DB_SUCCESS_WITH_INFO;
+    case OCI_NEED_DATA: return DB_NEED_DATA;
+    case OCI_NO_DATA: return DB_NO_DATA;
+    case OCI_STILL_EXECUTING: return DB_STILL_EXECUTING;
+    case OCI_INVALID_HANDLE: return DB_INVALID_HANDLE;
+    case OCI_CONTINUE: return DB_CONTINUE;
+    default: return DB_ERROR;
   }
 }

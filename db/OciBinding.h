@@ -8,16 +8,33 @@
 #include "OciApi.h"
 
 // Every entry point the system resolves, in the order they are looked up.
-#define ZQ_OCI_ENTRY_POINTS(X)                                                                                         \
-  X(OCIInitialize)                                                                                                     \
-  X(OCIEnvInit)                                                                                                        \
-  X(OCIHandleAlloc) X(OCIServerAttach) X(OCIAttrSet) X(OCIAttrGet) X(OCIBindByPos) X(OCIHandleFree) X(OCISessionBegin) \
-      X(OCISessionEnd) X(OCIStmtExecute) X(OCIStmtPrepare) X(OCIStmtFetch) X(OCIDefineByPos) X(OCIErrorGet)            \
-          X(OCIParamGet) X(OCIServerDetach) X(OCITerminate)
+// clang-format off
+#define ZQ_OCI_ENTRY_POINTS(X) \
+  X(OCIInitialize)             \
+  X(OCIEnvInit)                \
+  X(OCIHandleAlloc)            \
+  X(OCIServerAttach)           \
+  X(OCIAttrSet)                \
+  X(OCIAttrGet)                \
+  X(OCIBindByPos)              \
+  X(OCIHandleFree)             \
+  X(OCISessionBegin)           \
+  X(OCISessionEnd)             \
+  X(OCIStmtExecute)            \
+  X(OCIStmtPrepare)            \
+  X(OCIStmtFetch)              \
+  X(OCIDefineByPos)            \
+  X(OCIErrorGet)               \
+  X(OCIParamGet)               \
+  X(OCIServerDetach)           \
+  X(OCITerminate)
 
 // Entry points a client library may lack: without them it still loads, and a running call
 // cannot be cancelled.
-#define ZQ_OCI_OPTIONAL_ENTRY_POINTS(X) X(OCIBreak) X(OCIReset)
+#define ZQ_OCI_OPTIONAL_ENTRY_POINTS(X) \
+  X(OCIBreak)                           \
+  X(OCIReset)
+// clang-format on
 
 struct OciEntryPoints {
 #define ZQ_DECLARE_ENTRY_POINT(name) decltype(&::name) name = nullptr;

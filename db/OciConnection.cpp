@@ -10,12 +10,9 @@ const char kExternalUser[] = "Zenquill";
 
 ub4 SessionMode(int loginType) {
   switch (loginType) {
-    case LOGIN_SYSDBA:
-      return OCI_SYSDBA;
-    case LOGIN_SYSOPER:
-      return OCI_SYSOPER;
-    default:
-      return OCI_DEFAULT;
+    case LOGIN_SYSDBA: return OCI_SYSDBA;
+    case LOGIN_SYSOPER: return OCI_SYSOPER;
+    default: return OCI_DEFAULT;
   }
 }
 

@@ -78,13 +78,8 @@ void TransactionTracker::Note(const std::string& statement, bool isQuery, bool m
     return;
   }
   switch (EffectOnTransaction(statement, isQuery)) {
-    case TransactionEffect::kOpens:
-      open_ = true;
-      break;
-    case TransactionEffect::kCloses:
-      open_ = false;
-      break;
-    case TransactionEffect::kNone:
-      break;
+    case TransactionEffect::kOpens: open_ = true; break;
+    case TransactionEffect::kCloses: open_ = false; break;
+    case TransactionEffect::kNone: break;
   }
 }

@@ -51,8 +51,7 @@ void FormView::DoDataExchange(DataExchange&) {}
 
 INT_PTR FormView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_INITDIALOG:
-      return FALSE;  // the frame decides where the focus goes
+    case WM_INITDIALOG: return FALSE;  // the frame decides where the focus goes
     case WM_COMMAND:
       // Commands from a menu the view owns (a context menu) take the frame's routing.
       if (lParam == 0 && HIWORD(wParam) == 0 && frame_) frame_->ExecuteCommand(LOWORD(wParam));

@@ -115,29 +115,20 @@ void FrameWnd::ShowPrompt(unsigned commandId) {
 
 bool FrameWnd::OnCommand(unsigned id) {
   switch (id) {
-    case ID_VIEW_TOOLBAR:
-      ToggleBar(toolBar_ ? toolBar_->Hwnd() : nullptr);
-      return true;
-    case ID_VIEW_STATUS_BAR:
-      ToggleBar(statusBar_ ? statusBar_->Hwnd() : nullptr);
-      return true;
+    case ID_VIEW_TOOLBAR: ToggleBar(toolBar_ ? toolBar_->Hwnd() : nullptr); return true;
+    case ID_VIEW_STATUS_BAR: ToggleBar(statusBar_ ? statusBar_->Hwnd() : nullptr); return true;
     // Every way of asking for help ends in the application's help command.
     case ID_HELP_FINDER:
     case ID_CONTEXT_HELP:
-    case ID_DEFAULT_HELP:
-      return RouteCommand({view_, App::Current()}, ID_HELP);
+    case ID_DEFAULT_HELP: return RouteCommand({view_, App::Current()}, ID_HELP);
   }
   return false;
 }
 
 bool FrameWnd::OnUpdateCommand(CmdUI& ui) {
   switch (ui.id) {
-    case ID_VIEW_TOOLBAR:
-      ui.checked = toolBar_ && toolBar_->IsVisible();
-      return true;
-    case ID_VIEW_STATUS_BAR:
-      ui.checked = statusBar_ && statusBar_->IsVisible();
-      return true;
+    case ID_VIEW_TOOLBAR: ui.checked = toolBar_ && toolBar_->IsVisible(); return true;
+    case ID_VIEW_STATUS_BAR: ui.checked = statusBar_ && statusBar_->IsVisible(); return true;
   }
   return false;
 }
@@ -202,31 +193,17 @@ void FrameWnd::OnSetFocus() {
 
 LRESULT FrameWnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_CREATE:
-      return OnCreate(reinterpret_cast<CREATESTRUCTA*>(lParam));
-    case WM_SIZE:
-      RecalcLayout();
-      return 0;
-    case WM_SETFOCUS:
-      OnSetFocus();
-      return 0;
-    case WM_COMMAND:
-      OnCommandMessage(wParam, lParam);
-      return 0;
-    case WM_INITMENUPOPUP:
-      OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), lParam);
-      return 0;
-    case WM_MENUSELECT:
-      OnMenuSelect(wParam, lParam);
-      return 0;
-    case WM_NOTIFY:
-      return OnNotify(reinterpret_cast<NMHDR*>(lParam));
+    case WM_CREATE: return OnCreate(reinterpret_cast<CREATESTRUCTA*>(lParam));
+    case WM_SIZE: RecalcLayout(); return 0;
+    case WM_SETFOCUS: OnSetFocus(); return 0;
+    case WM_COMMAND: OnCommandMessage(wParam, lParam); return 0;
+    case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), lParam); return 0;
+    case WM_MENUSELECT: OnMenuSelect(wParam, lParam); return 0;
+    case WM_NOTIFY: return OnNotify(reinterpret_cast<NMHDR*>(lParam));
     case WM_CLOSE:
       if (!view_ || view_->CanCloseFrame()) DestroyWindow(hwnd_);
       return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
   }
   return DefWindowProcA(hwnd_, msg, wParam, lParam);
 }

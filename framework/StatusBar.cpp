@@ -10,12 +10,9 @@ namespace {
 
 int ToggleKey(unsigned indicatorId) {
   switch (indicatorId) {
-    case ID_INDICATOR_CAPS:
-      return VK_CAPITAL;
-    case ID_INDICATOR_NUM:
-      return VK_NUMLOCK;
-    case ID_INDICATOR_SCRL:
-      return VK_SCROLL;
+    case ID_INDICATOR_CAPS: return VK_CAPITAL;
+    case ID_INDICATOR_NUM: return VK_NUMLOCK;
+    case ID_INDICATOR_SCRL: return VK_SCROLL;
   }
   return 0;
 }

@@ -7,13 +7,10 @@ bool GreyedInContextMenu(unsigned commandId, bool connected, bool listHasRows, b
   switch (commandId) {
     case ID_REFRESH:
     case ID_VIEW_DATA:
-    case ID_DATABASE_DISCONNECT:
-      return !connected || running;
-    case ID_DATABASE_CONNECT:
-      return connected || running;
+    case ID_DATABASE_DISCONNECT: return !connected || running;
+    case ID_DATABASE_CONNECT: return connected || running;
     case ID_COPY_ROWS:
-    case ID_COPY_ROWS_HEADINGS:
-      return !listHasRows;
+    case ID_COPY_ROWS_HEADINGS: return !listHasRows;
   }
   return false;
 }

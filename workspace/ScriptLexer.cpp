@@ -15,16 +15,11 @@ std::size_t After(const std::string& text, const char* closing, std::size_t from
 // The closing partner of an alternative quoting delimiter: brackets pair, others repeat.
 char ClosingDelimiter(char opening) {
   switch (opening) {
-    case '[':
-      return ']';
-    case '{':
-      return '}';
-    case '(':
-      return ')';
-    case '<':
-      return '>';
-    default:
-      return opening;
+    case '[': return ']';
+    case '{': return '}';
+    case '(': return ')';
+    case '<': return '>';
+    default: return opening;
   }
 }
 
@@ -54,22 +49,17 @@ bool MayOpenMasked(char c) { return c == '\'' || c == '"' || c == '-' || c == '/
 std::size_t MaskedEnd(const std::string& text, std::size_t at) {
   const char next = at + 1 < text.size() ? text[at + 1] : '\0';
   switch (text[at]) {
-    case '\'':
-      return After(text, "'", at + 1);
-    case '"':
-      return After(text, "\"", at + 1);
+    case '\'': return After(text, "'", at + 1);
+    case '"': return After(text, "\"", at + 1);
     case '-': {
       if (next != '-') return at;
       const std::size_t lineFeed = text.find('\n', at + 2);
       return lineFeed == kNone ? text.size() : lineFeed;
     }
-    case '/':
-      return next == '*' ? After(text, "*/", at + 2) : at;
+    case '/': return next == '*' ? After(text, "*/", at + 2) : at;
     case 'q':
-    case 'Q':
-      return AlternativeQuoteEnd(text, at);
-    default:
-      return at;
+    case 'Q': return AlternativeQuoteEnd(text, at);
+    default: return at;
   }
 }
 

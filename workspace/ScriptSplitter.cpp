@@ -119,12 +119,9 @@ class Scanner {
     if (command.kind != ClientCommandLine::None) return Command(head, command);
     std::size_t body = head;
     switch (plsql_.empty() ? UnitKind::None : UnitAt(text_, head, body)) {
-      case UnitKind::Plsql:
-        return Read(start, body, Reading::Unit);
-      case UnitKind::Java:
-        return Read(start, body, Reading::Java);
-      case UnitKind::None:
-        break;
+      case UnitKind::Plsql: return Read(start, body, Reading::Unit);
+      case UnitKind::Java: return Read(start, body, Reading::Java);
+      case UnitKind::None: break;
     }
     return Read(start, head, Reading::Statement);
   }

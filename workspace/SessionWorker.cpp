@@ -263,21 +263,12 @@ std::optional<SessionWorker::ListChange> SessionWorker::Apply(std::unique_lock<s
     guard.unlock();
     std::size_t taken = 0;
     switch (change.kind) {
-      case ListChange::kClear:
-        list.Clear();
-        break;
-      case ListChange::kColumn:
-        list.AddColumn(change.text, change.width);
-        break;
-      case ListChange::kRows:
-        taken = AppendWhatFits(list, change.rows);
-        break;
-      case ListChange::kShow:
-        list.SetRedraw(true);
-        break;
+      case ListChange::kClear: list.Clear(); break;
+      case ListChange::kColumn: list.AddColumn(change.text, change.width); break;
+      case ListChange::kRows: taken = AppendWhatFits(list, change.rows); break;
+      case ListChange::kShow: list.SetRedraw(true); break;
       case ListChange::kQuestion:
-      case ListChange::kSubstitution:
-        break;
+      case ListChange::kSubstitution: break;
     }
     guard.lock();
     applying_ = false;

@@ -1,20 +1,24 @@
 #include "SqlTemplates.h"
 
+#include "res/resource.h"
+
 const SqlTemplate kSqlTemplates[kSqlTemplateCount] = {
-    {32780, "-- Comment: select from a table",
+    {ID_SQL_SELECT, "-- Comment: select from a table",
      "SELECT column1, column2 FROM tablename WHERE column1 > 0 order by column2"},
-    {32815, "-- Comment: select count(*) from a table", "SELECT COUNT(*) FROM tablename"},
-    {32808, "-- Comment: select oracle version", "SELECT * FROM V$VERSION"},
-    {32809, "-- Comment: select oracle tables", "SELECT * FROM ALL_TABLES WHERE TABLE_NAME = 'TABLENAME'"},
-    {32810, "-- Comment: select oracle columns", "SELECT * FROM ALL_TAB_COLUMNS WHERE TABLE_NAME = 'TABLENAME'"},
-    {32781, "-- Comment: insert into table", "INSERT INTO tablename VALUES(1, 'data')"},
-    {32816, "-- Comment: update a table", "UPDATE tablename SET column2 = 'datax' where column1 = 1"},
-    {32782, "-- Comment: delete from table", "DELETE FROM tablename WHERE column1 = 1"},
-    {32783, "-- Comment: create table",
+    {ID_SQL_SELECT_COUNT, "-- Comment: select count(*) from a table", "SELECT COUNT(*) FROM tablename"},
+    {ID_SQL_SELECT_VERSION, "-- Comment: select oracle version", "SELECT * FROM V$VERSION"},
+    {ID_SQL_SELECT_TABLES, "-- Comment: select oracle tables",
+     "SELECT * FROM ALL_TABLES WHERE TABLE_NAME = 'TABLENAME'"},
+    {ID_SQL_SELECT_COLUMNS, "-- Comment: select oracle columns",
+     "SELECT * FROM ALL_TAB_COLUMNS WHERE TABLE_NAME = 'TABLENAME'"},
+    {ID_SQL_INSERT, "-- Comment: insert into table", "INSERT INTO tablename VALUES(1, 'data')"},
+    {ID_SQL_UPDATE, "-- Comment: update a table", "UPDATE tablename SET column2 = 'datax' where column1 = 1"},
+    {ID_SQL_DELETE, "-- Comment: delete from table", "DELETE FROM tablename WHERE column1 = 1"},
+    {ID_SQL_CREATE_TABLE, "-- Comment: create table",
      "CREATE TABLE tablename (column1 NUMBER NOT NULL, column2 VARCHAR2(32) NOT NULL)"},
-    {32784, "-- Comment: drop table", "DROP TABLE tablename"},
-    {32812, "-- Comment: Commit transaction", "COMMIT"},
-    {32814, "-- Comment: Rollback transaction", "ROLLBACK"},
+    {ID_SQL_DROP_TABLE, "-- Comment: drop table", "DROP TABLE tablename"},
+    {ID_SQL_COMMIT, "-- Comment: Commit transaction", "COMMIT"},
+    {ID_SQL_ROLLBACK, "-- Comment: Rollback transaction", "ROLLBACK"},
 };
 
 const char* const kTemplateReadyMessage = "Ready to execute!";

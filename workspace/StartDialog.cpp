@@ -57,17 +57,10 @@ bool CStartDialog::OnSetCursor(HWND under) {
 
 INT_PTR CStartDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_TIMER:
-      OnTimer(wParam);
-      return FALSE;
-    case WM_PAINT:
-      OnPaint();
-      return TRUE;
-    case WM_LBUTTONDOWN:
-      fw::OpenWithShellOrBeep(ZQ_HOME_PAGE);
-      return FALSE;
-    case WM_SETCURSOR:
-      return OnSetCursor(reinterpret_cast<HWND>(wParam));
+    case WM_TIMER: OnTimer(wParam); return FALSE;
+    case WM_PAINT: OnPaint(); return TRUE;
+    case WM_LBUTTONDOWN: fw::OpenWithShellOrBeep(ZQ_HOME_PAGE); return FALSE;
+    case WM_SETCURSOR: return OnSetCursor(reinterpret_cast<HWND>(wParam));
   }
   return fw::Dialog::OnMessage(msg, wParam, lParam);
 }

@@ -128,11 +128,8 @@ void CZenquillView::DispatchTreeSelection() {
       LoadScopeNode(row.query, fixedTreeNodes[row.scopeNode], row.objectImage, row.ownerColumn);
       return;
     }
-    case TreeAction::kShowColumns:
-      ShowTableColumns(node.text);
-      return;
-    case TreeAction::kNothing:
-      return;
+    case TreeAction::kShowColumns: ShowTableColumns(node.text); return;
+    case TreeAction::kNothing: return;
   }
 }
 

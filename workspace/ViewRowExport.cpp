@@ -63,12 +63,8 @@ void CZenquillView::OnCopyRows(bool withHeadings) {
   }
   const std::string count = std::to_string(rows.empty() ? source.RowCount() : static_cast<int>(rows.size()));
   switch (result) {
-    case fw::ClipboardResult::Copied:
-      ReportFileOutcome("Copied " + count + " rows");
-      break;
-    case fw::ClipboardResult::NoMemory:
-      ReportFileOutcome("Not enough memory to copy " + count + " rows");
-      break;
+    case fw::ClipboardResult::Copied: ReportFileOutcome("Copied " + count + " rows"); break;
+    case fw::ClipboardResult::NoMemory: ReportFileOutcome("Not enough memory to copy " + count + " rows"); break;
     case fw::ClipboardResult::Busy:
       MessageBeep(0);  // the clipboard, held by another program, keeps what it held
       break;

@@ -12,12 +12,9 @@ bool CZenquillView::SettlePendingChanges() {
       *GetDocument(),
       [this] {
         switch (fw::AppMessageBox(Hwnd(), kPendingChangesQuestion, MB_YESNOCANCEL | MB_ICONQUESTION)) {
-          case IDYES:
-            return PendingChoice::kCommit;
-          case IDNO:
-            return PendingChoice::kRollback;
-          default:
-            return PendingChoice::kKeepSession;
+          case IDYES: return PendingChoice::kCommit;
+          case IDNO: return PendingChoice::kRollback;
+          default: return PendingChoice::kKeepSession;
         }
       },
       error);

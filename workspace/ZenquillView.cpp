@@ -92,22 +92,12 @@ bool CZenquillView::OnNotify(NMHDR& notify) {
 
 INT_PTR CZenquillView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_SIZE:
-      OnSize(LOWORD(lParam), HIWORD(lParam));
-      return TRUE;
-    case WM_TIMER:
-      OnTimer(wParam);
-      return FALSE;
-    case WM_DESTROY:
-      OnDestroy();
-      return FALSE;
-    case WM_NOTIFY:
-      return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
-    case WM_SETCURSOR:
-      return OnSetCursor(lParam);
-    case kRunNewsMessage:
-      OnRunNews();
-      return TRUE;
+    case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); return TRUE;
+    case WM_TIMER: OnTimer(wParam); return FALSE;
+    case WM_DESTROY: OnDestroy(); return FALSE;
+    case WM_NOTIFY: return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+    case WM_SETCURSOR: return OnSetCursor(lParam);
+    case kRunNewsMessage: OnRunNews(); return TRUE;
   }
   return fw::FormView::OnMessage(msg, wParam, lParam);
 }

@@ -1,4 +1,4 @@
-// Save XML data (command 32817, Ctrl+D): writes the result list as an XML data file, with an
+// Save XML data (ID_FILE_SAVE_XML, Ctrl+D): writes the result list as an XML data file, with an
 // XSL stylesheet beside it when the XSL setting is on, shows "Saved XML file!" or "Failed to
 // save XML file!" in the message line, and opens the file with the shell when the VIEWXML
 // setting is on. A file that could not be written whole (a full disk, say) counts as failed;

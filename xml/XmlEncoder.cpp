@@ -6,20 +6,13 @@ namespace {
 
 const char* ReferenceFor(char c) {
   switch (c) {
-    case '<':
-      return "&#60;";
-    case '&':
-      return "&#38;";
-    case '>':
-      return "&#62;";
-    case '\'':
-      return "&#39;";
-    case '"':
-      return "&#34;";
-    case '#':
-      return "&#35;";
-    default:
-      return nullptr;
+    case '<': return "&#60;";
+    case '&': return "&#38;";
+    case '>': return "&#62;";
+    case '\'': return "&#39;";
+    case '"': return "&#34;";
+    case '#': return "&#35;";
+    default: return nullptr;
   }
 }
 

@@ -43,9 +43,7 @@ void FillDefines(Handle& statement, const Row& row, sword& status) {
 
 sword GetStatementAttribute(const Handle& statement, void* value, ub4 attribute) {
   switch (attribute) {
-    case OCI_ATTR_STMT_TYPE:
-      *static_cast<ub2*>(value) = static_cast<ub2>(Attribute(attribute));
-      return OCI_SUCCESS;
+    case OCI_ATTR_STMT_TYPE: *static_cast<ub2*>(value) = static_cast<ub2>(Attribute(attribute)); return OCI_SUCCESS;
     case OCI_ATTR_PARSE_ERROR_OFFSET:
       *static_cast<ub2*>(value) = static_cast<ub2>(Attribute(attribute));
       return OCI_SUCCESS;
@@ -57,8 +55,7 @@ sword GetStatementAttribute(const Handle& statement, void* value, ub4 attribute)
       if (!statement.executedAsQuery) return OCI_ERROR;
       *static_cast<ub4*>(value) = static_cast<ub4>(TheState().columns.size());
       return OCI_SUCCESS;
-    default:
-      return OCI_ERROR;
+    default: return OCI_ERROR;
   }
 }
 
@@ -69,9 +66,7 @@ sword GetParameterAttribute(const Handle& parameter, void* value, ub4* size, ub4
       *static_cast<const char**>(value) = column.name.data();
       if (size) *size = static_cast<ub4>(column.name.size());
       return OCI_SUCCESS;
-    case OCI_ATTR_DISP_SIZE:
-      *static_cast<ub2*>(value) = column.displaySize;
-      return OCI_SUCCESS;
+    case OCI_ATTR_DISP_SIZE: *static_cast<ub2*>(value) = column.displaySize; return OCI_SUCCESS;
     case OCI_ATTR_DATA_TYPE:
     case OCI_ATTR_DATA_SIZE:
     case OCI_ATTR_CHAR_SIZE: {
@@ -79,8 +74,7 @@ sword GetParameterAttribute(const Handle& parameter, void* value, ub4* size, ub4
       *static_cast<ub2*>(value) = found == column.attributes.end() ? 0 : found->second;
       return OCI_SUCCESS;
     }
-    default:
-      return OCI_ERROR;
+    default: return OCI_ERROR;
   }
 }
 

@@ -59,9 +59,7 @@ class ClientAliases : public ::testing::TestWithParam<AliasCase> {
         WriteTnsFile(scratch / "tns" / "site", kDemoEntry);
         bench_.environment.push_back("TNS_ADMIN=" + (scratch / "tns").string());
         break;
-      case Place::BesideOciDll:
-        WriteTnsFile(fs::path(bench_.WorkFolder()) / "network" / "admin", kDemoEntry);
-        break;
+      case Place::BesideOciDll: WriteTnsFile(fs::path(bench_.WorkFolder()) / "network" / "admin", kDemoEntry); break;
     }
   }
 

@@ -15,12 +15,9 @@ enum class Ink { Face, Light, Dark };
 
 COLORREF ColourOf(Ink ink) {
   switch (ink) {
-    case Ink::Light:
-      return GetSysColor(COLOR_BTNHIGHLIGHT);
-    case Ink::Dark:
-      return GetSysColor(COLOR_BTNSHADOW);
-    default:
-      return GetSysColor(COLOR_BTNFACE);
+    case Ink::Light: return GetSysColor(COLOR_BTNHIGHLIGHT);
+    case Ink::Dark: return GetSysColor(COLOR_BTNSHADOW);
+    default: return GetSysColor(COLOR_BTNFACE);
   }
 }
 

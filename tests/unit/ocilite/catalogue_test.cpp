@@ -6,8 +6,8 @@
 
 #include "CatalogueQueries.h"
 #include "DemoSession.h"
-#include "SqlTemplates.h"
 #include "resource.h"
+#include "SqlTemplates.h"
 
 namespace {
 

@@ -9,8 +9,9 @@
 #include <thread>
 
 #include "OciApi.h"
-#include "RoundTrips.h"
+#include "oci/RoundTrips.h"
 #include "ScratchData.h"
+#include "sql/SqlLexer.h"
 
 namespace {
 
@@ -427,6 +428,27 @@ TEST_F(OciCallsTest, RoundTripsAreCountedAsTheClientMakesThem) {
     while (query && OCIStmtFetch(stmt_, err_, 1, OCI_FETCH_NEXT, OCI_DEFAULT) == OCI_SUCCESS) {
     }
     EXPECT_EQ(c.trips, RoundTrips() - before - kReading);
+  }
+}
+
+// Prepare cuts the text into tokens; execute and every stage after it read those tokens.
+TEST_F(OciCallsTest, EachStatementIsLexedOnce) {
+  const char* const statements[] = {
+      "SELECT ENAME FROM EMP WHERE SAL > (SELECT AVG(SAL) FROM EMP)",
+      "UPDATE EMP SET SAL = SAL + 1 WHERE DEPTNO = 10",
+      "CREATE OR REPLACE VIEW RICH AS SELECT ENAME FROM EMP WHERE SAL > 2000 WITH READ ONLY",
+      "CREATE GLOBAL TEMPORARY TABLE SCRATCH (A NUMBER) ON COMMIT PRESERVE ROWS",
+      "CREATE SEQUENCE SCRATCH_SEQ",
+      "COMMIT",
+  };
+  for (const char* sql : statements) {
+    SCOPED_TRACE(sql);
+    const unsigned long long before = ocilite::LexCount();
+    ASSERT_EQ(OCI_SUCCESS, Prepare(sql));
+    const bool query = StatementType() == OCI_STMT_SELECT;
+    ASSERT_EQ(OCI_SUCCESS, OCIStmtExecute(svc_, stmt_, err_, query ? 0 : 1, 0, nullptr, nullptr, OCI_DEFAULT))
+        << ErrorText();
+    EXPECT_EQ(1u, ocilite::LexCount() - before);
   }
 }
 

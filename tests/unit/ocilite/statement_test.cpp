@@ -22,6 +22,7 @@ const ExecuteCase kExecuteCases[] = {
     {"insert_select", "INSERT INTO BONUS SELECT ENAME, JOB, SAL, COMM FROM EMP WHERE DEPTNO = 10", 0, 0, 3},
     {"delete_three", "DELETE FROM EMP WHERE ENAME IN ('ADAMS', 'SMITH', 'MILLER')", 0, 0, 3},
     {"create_table", "CREATE TABLE T1 (A NUMBER NOT NULL, B VARCHAR2(32))", 0, 0, 0},
+    {"create_global_temporary_table", "CREATE GLOBAL TEMPORARY TABLE T9 (A NUMBER) ON COMMIT DELETE ROWS", 0, 0, 0},
     {"with_query", "WITH D AS (SELECT DEPTNO FROM DEPT) SELECT COUNT(*) FROM D", 1, 1, 0},
     {"comment_before_select", "-- Comment: select from a table\nSELECT * FROM DEPT", 1, 3, 0},
     {"null_only_block", "BEGIN NULL; NULL; END;", 0, 0, 0},

@@ -25,12 +25,8 @@ void Walk(StatementHistory& history, const std::vector<Move>& moves) {
         history.AddToHistory(m.text);
         shown = m.text;
         break;
-      case '<':
-        moved = history.Back(shown);
-        break;
-      default:
-        moved = history.Forward(shown);
-        break;
+      case '<': moved = history.Back(shown); break;
+      default: moved = history.Forward(shown); break;
     }
     EXPECT_TRUE(moved);
     EXPECT_EQ(m.text, shown);

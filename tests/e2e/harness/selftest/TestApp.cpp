@@ -104,12 +104,8 @@ void OnCommand(HWND hwnd, int id) {
     case ID_OPEN_DIALOG:
       DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_TESTAPP_DIALOG), hwnd, DialogProc, 0);
       break;
-    case ID_REFRESH:
-      SetWindowTextA(note, "F5 pressed");
-      break;
-    case ID_EXIT:
-      DestroyWindow(hwnd);
-      break;
+    case ID_REFRESH: SetWindowTextA(note, "F5 pressed"); break;
+    case ID_EXIT: DestroyWindow(hwnd); break;
   }
 }
 
@@ -135,18 +131,12 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       OnCreate(hwnd, static_cast<const char*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
       return 0;
-    case WM_COMMAND:
-      OnCommand(hwnd, LOWORD(wParam));
-      return 0;
-    case WM_NOTIFY:
-      OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-      return 0;
+    case WM_COMMAND: OnCommand(hwnd, LOWORD(wParam)); return 0;
+    case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); return 0;
     case WM_INITMENUPOPUP:  // an update handler: nothing to undo
       EnableMenuItem(reinterpret_cast<HMENU>(wParam), ID_UNDO, MF_BYCOMMAND | MF_GRAYED);
       return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
