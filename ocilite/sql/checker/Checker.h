@@ -1,0 +1,143 @@
+// The checker's state shared by the files of its concerns: names and types in SqlChecker.cpp,
+// each dialect rewrite in a file of its own under checker/.
+#ifndef ZENQUILL_OCILITE_CHECKER_H
+#define ZENQUILL_OCILITE_CHECKER_H
+
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "oracle/OraError.h"
+#include "sql/SqlAst.h"
+#include "sql/SqlChecker.h"
+
+namespace ocilite::checker {
+
+struct Source {
+  std::string name;  // alias, or the table's own name
+  std::vector<CatalogColumn> columns;
+  std::set<std::string> joinedOn;  // USING or NATURAL columns that * shows once, from the left
+};
+
+struct Scope {
+  std::vector<Source> sources;
+  const Scope* outer = nullptr;
+  std::vector<Source> commonTables;  // WITH names visible here and below
+  // "source.column" of a column a USING (25154) or NATURAL (25155) join is made on: never qualified.
+  std::map<std::string, int> joinColumns;
+};
+
+bool IsAggregate(const Expr& e);
+bool HasAggregate(const Expr* e);
+ExprPtr Literal(const std::string& text, size_t start);
+// Replaces `e` by name(e).
+void WrapIn(ExprPtr& e, const std::string& name, SqlType type);
+
+class Checker {
+ public:
+  Checker(const CheckOptions& options, std::string_view sql, OraError& error)
+      : options_(options), sql_(sql), error_(error) {}
+  bool Statement(DmlStatement& s, std::vector<SqlType>& resultTypes);
+  bool QueryOnly(Query& query);
+
+ private:
+  // Which hierarchy LEVEL, PRIOR and the rest belong to while a core is checked.
+  class HierarchyScope {
+   public:
+    HierarchyScope(Hierarchy*& current, Hierarchy* core) : current_(current), saved_(current) { current = core; }
+    ~HierarchyScope() { current_ = saved_; }
+    HierarchyScope(const HierarchyScope&) = delete;
+    HierarchyScope& operator=(const HierarchyScope&) = delete;
+
+   private:
+    Hierarchy*& current_;
+    Hierarchy* saved_;
+  };
+
+  // Statements, names and types (SqlChecker.cpp)
+  bool Fail(int code, size_t offset, const std::string& detail = "");
+  static CatalogColumn Column(const Source& source, const std::string& name);
+  static void Store(ExprPtr& value, const CatalogColumn& column);
+  bool Insert(DmlStatement& s, Scope& scope);
+  bool Rows(DmlStatement& s, const Source& target, const Scope& scope);
+  bool InsertAll(DmlStatement& s);
+  bool Merge(DmlStatement& s, const Source& target);
+  static bool IsDefault(const Expr& e);
+  bool TakeDefault(const TableRef& table, const std::string& column, ExprPtr& value);
+  static void StoreAssigned(Assignment& assignment, const Source& target);
+  static void Convert(ExprPtr& value, SqlType wanted);
+  bool TableSource(const TableRef& table, const Scope& scope, Source& source);
+  bool FromItem(TableRef& table, Scope& scope, const Scope& outer);
+  bool Pivot(TableRef& table, const Scope& outer);
+  bool ColumnNames(const Query& query, const Scope& outer, std::vector<std::string>& names);
+  static void MarkJoinColumns(const TableRef& join, Scope& scope, size_t leftStart, size_t leftEnd);
+  bool QualifierAllowed(const Expr& e, const Scope& scope);
+  static std::vector<SqlType> TypesOf(const std::vector<CatalogColumn>& columns);
+  bool ComparedTypesAgree(const Expr& e);
+  bool QueryCheck(Query& query, const Scope& outer, std::vector<CatalogColumn>& columns);
+  bool Orders(std::vector<OrderItem>& orders, const Scope& scope);
+  bool CoreCheck(SelectCore& core, const Scope& outer, std::vector<CatalogColumn>& columns,
+                 std::vector<OrderItem>* orderBy);
+  static void ExpandStar(const Expr& star, const Scope& scope, std::vector<CatalogColumn>& columns);
+  SqlType ResolveColumn(const Expr& e, const Scope& scope);
+  bool RewriteAll(std::vector<ExprPtr>& list, const Scope& scope);
+  bool Rewrite(ExprPtr& e, const Scope& scope);
+  bool DateLiteral(Expr& e);
+  static bool SingleRow(const Query& query);
+  static void Compare(ExprPtr& left, ExprPtr& right);
+  static void RewriteBinary(ExprPtr& e);
+  static void DateArithmetic(ExprPtr& e);
+  static bool IsCallOf(const Expr& e, const char* name);
+  static bool IntervalArithmetic(ExprPtr& e);
+  static void ToCall(ExprPtr& e, const std::string& name, SqlType type);
+  static void RewriteFunction(ExprPtr& e);
+
+  // GROUP BY, ROLLUP and CUBE (checker/Grouping.cpp)
+  static bool IsGroupingCall(const Expr& e);
+  bool GroupingOrders(const SelectCore& core, std::vector<OrderItem>& orders);
+  static void MarkGroupedAll(SelectCore& core);
+  static void MarkGrouped(Expr& e, const std::vector<std::string>& keys);
+  bool GroupCheck(const SelectCore& core, const std::vector<OrderItem>* orderBy);
+  static bool IsSelectName(const SelectCore& core, const Expr& e);
+  bool Grouped(const Expr& e, const std::set<std::string>& keys, int code);
+
+  // ROWNUM as a row limit (checker/RowLimit.cpp)
+  static bool IsRownum(const Expr& e);
+  static const Expr* FindRownum(const Expr& e);
+  bool RowLimit(SelectCore& core);
+  static void TakeRowLimits(ExprPtr& e, long& limit);
+  static long RowsKept(const Expr& e);
+
+  // CONNECT BY (checker/ConnectBy.cpp)
+  bool HierarchyCheck(SelectCore& core, const Scope& scope);
+  static bool HasPrior(const Expr& e);
+  static bool IsDual(const TableRef& table);
+  bool RowGenerator(SelectCore& core);
+  static void RownumAsLevel(Expr& e);
+  static void Qualify(ExprPtr& e, const std::string& name, bool step, bool prior);
+  static ExprPtr AddedTo(ExprPtr left, ExprPtr right);
+  bool HierarchyValue(ExprPtr& e, const char* column);
+
+  // (+) outer joins (checker/OuterJoins.cpp)
+  static std::string SourceOf(const Expr& column, const Scope& scope);
+  static void SourcesIn(const Expr& e, const Scope& scope, std::set<std::string>& marked, std::set<std::string>& plain);
+  static void Conjuncts(ExprPtr& e, std::vector<ExprPtr>& out);
+  static ExprPtr AndOf(ExprPtr left, ExprPtr right);
+  static bool Names(const TableRef& table, const std::string& name);
+  bool OuterJoins(SelectCore& core, Scope& scope);
+
+  // OVER (...) windows (checker/Windows.cpp)
+  static int FrameRank(const FrameBound& bound);
+  bool WindowCheck(Expr& e, const Scope& scope);
+
+  const CheckOptions& options_;
+  std::string_view sql_;
+  OraError& error_;
+  Hierarchy* hierarchy_ = nullptr;
+};
+
+}  // namespace ocilite::checker
+
+#endif
