@@ -34,6 +34,8 @@ bool HasAggregate(const Expr* e);
 ExprPtr Literal(const std::string& text, size_t start);
 // Replaces `e` by name(e).
 void WrapIn(ExprPtr& e, const std::string& name, SqlType type);
+// left AND right; right alone when there is no left.
+ExprPtr AndOf(ExprPtr left, ExprPtr right);
 
 class Checker {
  public:
@@ -121,11 +123,6 @@ class Checker {
   bool HierarchyValue(ExprPtr& e, const char* column);
 
   // (+) outer joins (checker/OuterJoins.cpp)
-  static std::string SourceOf(const Expr& column, const Scope& scope);
-  static void SourcesIn(const Expr& e, const Scope& scope, std::set<std::string>& marked, std::set<std::string>& plain);
-  static void Conjuncts(ExprPtr& e, std::vector<ExprPtr>& out);
-  static ExprPtr AndOf(ExprPtr left, ExprPtr right);
-  static bool Names(const TableRef& table, const std::string& name);
   bool OuterJoins(SelectCore& core, Scope& scope);
 
   // OVER (...) windows (checker/Windows.cpp)
