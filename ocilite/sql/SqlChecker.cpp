@@ -80,6 +80,188 @@ std::string HeadingOf(const Expr& e, std::string_view sql) {
   return heading;
 }
 
+CatalogColumn Column(const Source& source, const std::string& name) {
+  for (const CatalogColumn& column : source.columns) {
+    if (column.name == name) return column;
+  }
+  return {name, SqlType::Unknown};
+}
+
+// What Oracle converts implicitly when a value goes into a column or meets another type.
+void Convert(ExprPtr& value, SqlType wanted) {
+  if (value->type != SqlType::Text) return;
+  if (wanted == SqlType::Date) WrapIn(value, "TO_DATE", SqlType::Date);
+  if (wanted == SqlType::Number) WrapIn(value, "TO_NUMBER", SqlType::Number);
+}
+
+// A value stored into a column: converted as Oracle does, and a NUMBER(p,s) one rounded to s places.
+void Store(ExprPtr& value, const CatalogColumn& column) {
+  Convert(value, column.type);
+  if (column.type != SqlType::Number || column.scale < 0 || value->kind == ExprKind::Null) return;
+  ExprPtr places = Literal("", value->start);
+  places->kind = ExprKind::Number;
+  places->text = std::to_string(column.scale);
+  WrapIn(value, "ROUND", SqlType::Number);
+  value->args.push_back(std::move(places));
+}
+
+bool IsDefault(const Expr& e) { return e.kind == ExprKind::Pseudo && e.text == "DEFAULT"; }
+
+// SET column = value, or SET (a, b) = (subquery) whose one row gives every column at once.
+void StoreAssigned(Assignment& assignment, const Source& target) {
+  if (assignment.columns.size() == 1) return Store(assignment.value, Column(target, assignment.columns[0]));
+  if (assignment.value->kind == ExprKind::Subquery) assignment.value->mustYieldOneRow = false;
+}
+
+std::vector<SqlType> TypesOf(const std::vector<CatalogColumn>& columns) {
+  std::vector<SqlType> types;
+  for (const CatalogColumn& column : columns) types.push_back(column.type);
+  return types;
+}
+
+// The columns of a USING or NATURAL join, on both its sides, for QualifierAllowed.
+void MarkJoinColumns(const TableRef& join, Scope& scope, size_t leftStart, size_t leftEnd) {
+  bool natural = join.joinType.compare(0, 7, "NATURAL") == 0;
+  std::set<std::string> columns(join.usingColumns.begin(), join.usingColumns.end());
+  for (size_t left = leftStart; natural && left < leftEnd; ++left) {
+    for (size_t right = leftEnd; right < scope.sources.size(); ++right) {
+      for (const CatalogColumn& column : scope.sources[left].columns) {
+        if (Column(scope.sources[right], column.name).type != SqlType::Unknown) columns.insert(column.name);
+      }
+    }
+  }
+  for (size_t k = leftStart; k < scope.sources.size(); ++k) {
+    for (const std::string& column : columns)
+      scope.joinColumns[scope.sources[k].name + "." + column] = natural ? 25155 : 25154;
+  }
+}
+
+void ExpandStar(const Expr& star, const Scope& scope, std::vector<CatalogColumn>& columns) {
+  for (const Source& source : scope.sources) {
+    if (!star.names.empty() && source.name != star.names.back()) continue;
+    for (const CatalogColumn& column : source.columns) {
+      if (star.names.empty() && source.joinedOn.count(column.name)) continue;
+      columns.push_back(column);
+    }
+  }
+}
+
+// A query of one core that aggregates without GROUP BY can only give one row.
+bool SingleRow(const Query& query) {
+  if (query.cores.size() != 1 || query.cores[0].nested || query.cores[0].items[0].expr->kind == ExprKind::Star) {
+    return true;  // not wrapped: SQLite's answer stands
+  }
+  const SelectCore& core = query.cores[0];
+  if (!core.groupBy.empty()) return false;
+  for (const SelectItem& item : core.items) {
+    if (HasAggregate(item.expr.get())) return true;
+  }
+  return false;
+}
+
+void Compare(ExprPtr& left, ExprPtr& right) {
+  if (left->type == SqlType::Date && right->type == SqlType::Text) Convert(right, SqlType::Date);
+  if (right->type == SqlType::Date && left->type == SqlType::Text) Convert(left, SqlType::Date);
+  if (left->type == SqlType::Number && right->type == SqlType::Text) Convert(right, SqlType::Number);
+  if (right->type == SqlType::Number && left->type == SqlType::Text) Convert(left, SqlType::Number);
+}
+
+// Turns an operator node into a call of `name` with the same arguments.
+void ToCall(ExprPtr& e, const std::string& name, SqlType type) {
+  e->kind = ExprKind::Function;
+  e->text = name;
+  e->type = type;
+}
+
+bool IsCallOf(const Expr& e, const char* name) { return e.kind == ExprKind::Function && e.text == name; }
+
+// date ± INTERVAL: days as a number of days, months by ZQ_ADD_INTERVAL_MONTHS.
+bool IntervalArithmetic(ExprPtr& e) {
+  ExprPtr& right = e->args[1];
+  if (e->args[0]->type != SqlType::Date) return false;
+  if (IsCallOf(*right, kIntervalDays)) {
+    ExprPtr days = std::move(right->args[0]);
+    right = std::move(days);
+    return false;  // then as date ± number
+  }
+  if (!IsCallOf(*right, kIntervalMonths)) return false;
+  ExprPtr months = std::move(right->args[0]);
+  if (e->text == "-") months->text = months->text[0] == '-' ? months->text.substr(1) : "-" + months->text;
+  right = std::move(months);
+  ToCall(e, "ZQ_ADD_INTERVAL_MONTHS", SqlType::Date);
+  return true;
+}
+
+void DateArithmetic(ExprPtr& e) {
+  ExprPtr& left = e->args[0];
+  ExprPtr& right = e->args[1];
+  if (e->text == "+" && right->type == SqlType::Date) std::swap(left, right);
+  if (IntervalArithmetic(e)) return;
+  if (e->text == "-" && left->type == SqlType::Date) {
+    if (right->type == SqlType::Text) Convert(right, SqlType::Date);
+    SqlType type = right->type == SqlType::Date ? SqlType::Number : SqlType::Date;
+    ToCall(e, "ZQ_DATE_MINUS", type);
+  } else if (e->text == "+") {
+    if (right->type == SqlType::Date) std::swap(left, right);
+    Convert(right, SqlType::Number);
+    ToCall(e, "ZQ_DATE_PLUS", SqlType::Date);
+  } else {
+    ToCall(e, "ZQ_DATE_INVALID", SqlType::Unknown);  // ORA-00932 when it runs
+  }
+}
+
+void RewriteBinary(ExprPtr& e) {
+  ExprPtr& left = e->args[0];
+  ExprPtr& right = e->args[1];
+  const std::string op = e->text;
+  if (op == "AND" || op == "OR") return;
+  if (op == "||") {
+    for (ExprPtr* side : {&left, &right}) {
+      if ((*side)->type == SqlType::Date) WrapIn(*side, "ZQ_DATE_TEXT", SqlType::Text);
+    }
+    ToCall(e, "ZQ_CONCAT", SqlType::Text);
+    return;
+  }
+  if (op != "+" && op != "-" && op != "*" && op != "/") {
+    Compare(left, right);
+    return;
+  }
+  if (left->type == SqlType::Date || right->type == SqlType::Date) {
+    DateArithmetic(e);
+    return;
+  }
+  Convert(left, SqlType::Number);
+  Convert(right, SqlType::Number);
+  e->type = SqlType::Number;
+  if (op == "/") ToCall(e, "ZQ_DIV", SqlType::Number);
+}
+
+void RewriteFunction(ExprPtr& e) {
+  const std::string& name = e->text;
+  SqlType first = e->args.empty() ? SqlType::Unknown : e->args[0]->type;
+  if (name == "TO_CHAR" && first == SqlType::Date) {
+    ToCall(e, "ZQ_DATE_TO_CHAR", SqlType::Text);
+  } else if ((name == "TRUNC" || name == "ROUND") && first == SqlType::Date) {
+    ToCall(e, "ZQ_" + name + "_DATE", SqlType::Date);
+  } else if (name == "TRUNC" || name == "ROUND") {
+    ToCall(e, "ZQ_" + name + "_NUMBER", SqlType::Number);
+  } else if (name == "SUBSTR") {
+    ToCall(e, "ZQ_SUBSTR", SqlType::Text);
+  } else if (name == "NVL" && e->args.size() == 2) {
+    Compare(e->args[0], e->args[1]);
+  }
+  e->type = FunctionType(e->text, e->args);
+  static const char* const kMayGiveEmpty[] = {"TRIM", "LTRIM", "RTRIM", "UPPER", "LOWER"};
+  for (const char* builtin : kMayGiveEmpty) {
+    if (e->text == builtin) {
+      // SQLite's text functions can give '', which Oracle never returns.
+      SqlType type = e->type;
+      WrapIn(e, "ZQ_EMPTY_NULL", type);
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 bool IsAggregate(const Expr& e) { return e.kind == ExprKind::Function && !e.over && IsAggregateName(e.text); }
@@ -142,24 +324,6 @@ bool Checker::Fail(int code, size_t offset, const std::string& detail) {
   return false;
 }
 
-CatalogColumn Checker::Column(const Source& source, const std::string& name) {
-  for (const CatalogColumn& column : source.columns) {
-    if (column.name == name) return column;
-  }
-  return {name, SqlType::Unknown};
-}
-
-// A value stored into a column: converted as Oracle does, and a NUMBER(p,s) one rounded to s places.
-void Checker::Store(ExprPtr& value, const CatalogColumn& column) {
-  Convert(value, column.type);
-  if (column.type != SqlType::Number || column.scale < 0 || value->kind == ExprKind::Null) return;
-  ExprPtr places = Literal("", value->start);
-  places->kind = ExprKind::Number;
-  places->text = std::to_string(column.scale);
-  WrapIn(value, "ROUND", SqlType::Number);
-  value->args.push_back(std::move(places));
-}
-
 bool Checker::Insert(DmlStatement& s, Scope& scope) {
   const Source& target = scope.sources.front();
   if (s.query) {
@@ -189,7 +353,7 @@ bool Checker::InsertAll(DmlStatement& s) {
   Scope rows;
   std::vector<CatalogColumn> columns;
   if (!QueryCheck(*s.query, Scope(), columns)) return false;
-  rows.sources.push_back({"", columns});
+  rows.sources.push_back({"", columns, {}});
   if (!RewriteAll(s.whens, rows)) return false;
   for (DmlStatement& into : s.inserts) {
     Source target;
@@ -218,8 +382,6 @@ bool Checker::Merge(DmlStatement& s, const Source& target) {
   return Rows(s, target, source);
 }
 
-bool Checker::IsDefault(const Expr& e) { return e.kind == ExprKind::Pseudo && e.text == "DEFAULT"; }
-
 // VALUES (DEFAULT) and SET column = DEFAULT: the column's default as SQLite keeps it, or NULL.
 bool Checker::TakeDefault(const TableRef& table, const std::string& column, ExprPtr& value) {
   if (!IsDefault(*value)) return false;
@@ -230,19 +392,6 @@ bool Checker::TakeDefault(const TableRef& table, const std::string& column, Expr
     value->names = {sql};
   }
   return true;
-}
-
-// SET column = value, or SET (a, b) = (subquery) whose one row gives every column at once.
-void Checker::StoreAssigned(Assignment& assignment, const Source& target) {
-  if (assignment.columns.size() == 1) return Store(assignment.value, Column(target, assignment.columns[0]));
-  if (assignment.value->kind == ExprKind::Subquery) assignment.value->mustYieldOneRow = false;
-}
-
-// What Oracle converts implicitly when a value goes into a column or meets another type.
-void Checker::Convert(ExprPtr& value, SqlType wanted) {
-  if (value->type != SqlType::Text) return;
-  if (wanted == SqlType::Date) WrapIn(value, "TO_DATE", SqlType::Date);
-  if (wanted == SqlType::Number) WrapIn(value, "TO_NUMBER", SqlType::Number);
 }
 
 bool Checker::TableSource(const TableRef& table, const Scope& scope, Source& source) {
@@ -326,34 +475,11 @@ bool Checker::ColumnNames(const Query& query, const Scope& outer, std::vector<st
   return true;
 }
 
-// The columns of a USING or NATURAL join, on both its sides, for QualifierAllowed.
-void Checker::MarkJoinColumns(const TableRef& join, Scope& scope, size_t leftStart, size_t leftEnd) {
-  bool natural = join.joinType.compare(0, 7, "NATURAL") == 0;
-  std::set<std::string> columns(join.usingColumns.begin(), join.usingColumns.end());
-  for (size_t left = leftStart; natural && left < leftEnd; ++left) {
-    for (size_t right = leftEnd; right < scope.sources.size(); ++right) {
-      for (const CatalogColumn& column : scope.sources[left].columns) {
-        if (Column(scope.sources[right], column.name).type != SqlType::Unknown) columns.insert(column.name);
-      }
-    }
-  }
-  for (size_t k = leftStart; k < scope.sources.size(); ++k) {
-    for (const std::string& column : columns)
-      scope.joinColumns[scope.sources[k].name + "." + column] = natural ? 25155 : 25154;
-  }
-}
-
 // ORA-25154/25155: a column a join is made on belongs to neither table.
 bool Checker::QualifierAllowed(const Expr& e, const Scope& scope) {
   if (e.names.size() < 2) return true;
   auto found = scope.joinColumns.find(e.names[e.names.size() - 2] + "." + e.names.back());
   return found == scope.joinColumns.end() || Fail(found->second, e.start);
-}
-
-std::vector<SqlType> Checker::TypesOf(const std::vector<CatalogColumn>& columns) {
-  std::vector<SqlType> types;
-  for (const CatalogColumn& column : columns) types.push_back(column.type);
-  return types;
 }
 
 // ORA-00932 for a date compared with a number, before Compare converts text.
@@ -401,7 +527,7 @@ bool Checker::QueryCheck(Query& query, const Scope& outer, std::vector<CatalogCo
     return Fail(3001, query.cores[1].start, "WITH TIES over a compound query");
   if (query.cores.size() > 1) {
     Scope resultScope;
-    resultScope.sources.push_back({"", columns});
+    resultScope.sources.push_back({"", columns, {}});
     resultScope.outer = &withScope;
     if (!Orders(query.orderBy, resultScope)) return false;
   }
@@ -446,18 +572,8 @@ bool Checker::CoreCheck(SelectCore& core, const Scope& outer, std::vector<Catalo
   if (!orderBy) return true;
   // ORDER BY sees the select list's names as well as the tables' columns.
   Scope orderScope = scope;
-  orderScope.sources.insert(orderScope.sources.begin(), Source{"", columns});
+  orderScope.sources.insert(orderScope.sources.begin(), Source{"", columns, {}});
   return GroupingOrders(core, *orderBy) && Orders(*orderBy, orderScope);
-}
-
-void Checker::ExpandStar(const Expr& star, const Scope& scope, std::vector<CatalogColumn>& columns) {
-  for (const Source& source : scope.sources) {
-    if (!star.names.empty() && source.name != star.names.back()) continue;
-    for (const CatalogColumn& column : source.columns) {
-      if (star.names.empty() && source.joinedOn.count(column.name)) continue;
-      columns.push_back(column);
-    }
-  }
 }
 
 SqlType Checker::ResolveColumn(const Expr& e, const Scope& scope) {
@@ -554,122 +670,6 @@ bool Checker::DateLiteral(Expr& e) {
   e.text = StoredDate(date);
   e.type = SqlType::Date;
   return true;
-}
-
-// A query of one core that aggregates without GROUP BY can only give one row.
-bool Checker::SingleRow(const Query& query) {
-  if (query.cores.size() != 1 || query.cores[0].nested || query.cores[0].items[0].expr->kind == ExprKind::Star) {
-    return true;  // not wrapped: SQLite's answer stands
-  }
-  const SelectCore& core = query.cores[0];
-  if (!core.groupBy.empty()) return false;
-  for (const SelectItem& item : core.items) {
-    if (HasAggregate(item.expr.get())) return true;
-  }
-  return false;
-}
-
-void Checker::Compare(ExprPtr& left, ExprPtr& right) {
-  if (left->type == SqlType::Date && right->type == SqlType::Text) Convert(right, SqlType::Date);
-  if (right->type == SqlType::Date && left->type == SqlType::Text) Convert(left, SqlType::Date);
-  if (left->type == SqlType::Number && right->type == SqlType::Text) Convert(right, SqlType::Number);
-  if (right->type == SqlType::Number && left->type == SqlType::Text) Convert(left, SqlType::Number);
-}
-
-void Checker::RewriteBinary(ExprPtr& e) {
-  ExprPtr& left = e->args[0];
-  ExprPtr& right = e->args[1];
-  const std::string op = e->text;
-  if (op == "AND" || op == "OR") return;
-  if (op == "||") {
-    for (ExprPtr* side : {&left, &right}) {
-      if ((*side)->type == SqlType::Date) WrapIn(*side, "ZQ_DATE_TEXT", SqlType::Text);
-    }
-    ToCall(e, "ZQ_CONCAT", SqlType::Text);
-    return;
-  }
-  if (op != "+" && op != "-" && op != "*" && op != "/") {
-    Compare(left, right);
-    return;
-  }
-  if (left->type == SqlType::Date || right->type == SqlType::Date) {
-    DateArithmetic(e);
-    return;
-  }
-  Convert(left, SqlType::Number);
-  Convert(right, SqlType::Number);
-  e->type = SqlType::Number;
-  if (op == "/") ToCall(e, "ZQ_DIV", SqlType::Number);
-}
-
-void Checker::DateArithmetic(ExprPtr& e) {
-  ExprPtr& left = e->args[0];
-  ExprPtr& right = e->args[1];
-  if (e->text == "+" && right->type == SqlType::Date) std::swap(left, right);
-  if (IntervalArithmetic(e)) return;
-  if (e->text == "-" && left->type == SqlType::Date) {
-    if (right->type == SqlType::Text) Convert(right, SqlType::Date);
-    SqlType type = right->type == SqlType::Date ? SqlType::Number : SqlType::Date;
-    ToCall(e, "ZQ_DATE_MINUS", type);
-  } else if (e->text == "+") {
-    if (right->type == SqlType::Date) std::swap(left, right);
-    Convert(right, SqlType::Number);
-    ToCall(e, "ZQ_DATE_PLUS", SqlType::Date);
-  } else {
-    ToCall(e, "ZQ_DATE_INVALID", SqlType::Unknown);  // ORA-00932 when it runs
-  }
-}
-
-bool Checker::IsCallOf(const Expr& e, const char* name) { return e.kind == ExprKind::Function && e.text == name; }
-
-// date ± INTERVAL: days as a number of days, months by ZQ_ADD_INTERVAL_MONTHS.
-bool Checker::IntervalArithmetic(ExprPtr& e) {
-  ExprPtr& right = e->args[1];
-  if (e->args[0]->type != SqlType::Date) return false;
-  if (IsCallOf(*right, kIntervalDays)) {
-    ExprPtr days = std::move(right->args[0]);
-    right = std::move(days);
-    return false;  // then as date ± number
-  }
-  if (!IsCallOf(*right, kIntervalMonths)) return false;
-  ExprPtr months = std::move(right->args[0]);
-  if (e->text == "-") months->text = months->text[0] == '-' ? months->text.substr(1) : "-" + months->text;
-  right = std::move(months);
-  ToCall(e, "ZQ_ADD_INTERVAL_MONTHS", SqlType::Date);
-  return true;
-}
-
-// Turns an operator node into a call of `name` with the same arguments.
-void Checker::ToCall(ExprPtr& e, const std::string& name, SqlType type) {
-  e->kind = ExprKind::Function;
-  e->text = name;
-  e->type = type;
-}
-
-void Checker::RewriteFunction(ExprPtr& e) {
-  const std::string& name = e->text;
-  SqlType first = e->args.empty() ? SqlType::Unknown : e->args[0]->type;
-  if (name == "TO_CHAR" && first == SqlType::Date) {
-    ToCall(e, "ZQ_DATE_TO_CHAR", SqlType::Text);
-  } else if ((name == "TRUNC" || name == "ROUND") && first == SqlType::Date) {
-    ToCall(e, "ZQ_" + name + "_DATE", SqlType::Date);
-  } else if (name == "TRUNC" || name == "ROUND") {
-    ToCall(e, "ZQ_" + name + "_NUMBER", SqlType::Number);
-  } else if (name == "SUBSTR") {
-    ToCall(e, "ZQ_SUBSTR", SqlType::Text);
-  } else if (name == "NVL" && e->args.size() == 2) {
-    Compare(e->args[0], e->args[1]);
-  }
-  e->type = FunctionType(e->text, e->args);
-  static const char* const kMayGiveEmpty[] = {"TRIM", "LTRIM", "RTRIM", "UPPER", "LOWER"};
-  for (const char* builtin : kMayGiveEmpty) {
-    if (e->text == builtin) {
-      // SQLite's text functions can give '', which Oracle never returns.
-      SqlType type = e->type;
-      WrapIn(e, "ZQ_EMPTY_NULL", type);
-      return;
-    }
-  }
 }
 
 }  // namespace ocilite::checker

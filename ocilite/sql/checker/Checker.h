@@ -34,6 +34,9 @@ bool HasAggregate(const Expr* e);
 ExprPtr Literal(const std::string& text, size_t start);
 // Replaces `e` by name(e).
 void WrapIn(ExprPtr& e, const std::string& name, SqlType type);
+bool IsRownum(const Expr& e);
+// The first ROWNUM in `e`, or null.
+const Expr* FindRownum(const Expr& e);
 // left AND right; right alone when there is no left.
 ExprPtr AndOf(ExprPtr left, ExprPtr right);
 
@@ -60,73 +63,44 @@ class Checker {
 
   // Statements, names and types (SqlChecker.cpp)
   bool Fail(int code, size_t offset, const std::string& detail = "");
-  static CatalogColumn Column(const Source& source, const std::string& name);
-  static void Store(ExprPtr& value, const CatalogColumn& column);
   bool Insert(DmlStatement& s, Scope& scope);
   bool Rows(DmlStatement& s, const Source& target, const Scope& scope);
   bool InsertAll(DmlStatement& s);
   bool Merge(DmlStatement& s, const Source& target);
-  static bool IsDefault(const Expr& e);
   bool TakeDefault(const TableRef& table, const std::string& column, ExprPtr& value);
-  static void StoreAssigned(Assignment& assignment, const Source& target);
-  static void Convert(ExprPtr& value, SqlType wanted);
   bool TableSource(const TableRef& table, const Scope& scope, Source& source);
   bool FromItem(TableRef& table, Scope& scope, const Scope& outer);
   bool Pivot(TableRef& table, const Scope& outer);
   bool ColumnNames(const Query& query, const Scope& outer, std::vector<std::string>& names);
-  static void MarkJoinColumns(const TableRef& join, Scope& scope, size_t leftStart, size_t leftEnd);
   bool QualifierAllowed(const Expr& e, const Scope& scope);
-  static std::vector<SqlType> TypesOf(const std::vector<CatalogColumn>& columns);
   bool ComparedTypesAgree(const Expr& e);
   bool QueryCheck(Query& query, const Scope& outer, std::vector<CatalogColumn>& columns);
   bool Orders(std::vector<OrderItem>& orders, const Scope& scope);
   bool CoreCheck(SelectCore& core, const Scope& outer, std::vector<CatalogColumn>& columns,
                  std::vector<OrderItem>* orderBy);
-  static void ExpandStar(const Expr& star, const Scope& scope, std::vector<CatalogColumn>& columns);
   SqlType ResolveColumn(const Expr& e, const Scope& scope);
   bool RewriteAll(std::vector<ExprPtr>& list, const Scope& scope);
   bool Rewrite(ExprPtr& e, const Scope& scope);
   bool DateLiteral(Expr& e);
-  static bool SingleRow(const Query& query);
-  static void Compare(ExprPtr& left, ExprPtr& right);
-  static void RewriteBinary(ExprPtr& e);
-  static void DateArithmetic(ExprPtr& e);
-  static bool IsCallOf(const Expr& e, const char* name);
-  static bool IntervalArithmetic(ExprPtr& e);
-  static void ToCall(ExprPtr& e, const std::string& name, SqlType type);
-  static void RewriteFunction(ExprPtr& e);
 
   // GROUP BY, ROLLUP and CUBE (checker/Grouping.cpp)
-  static bool IsGroupingCall(const Expr& e);
   bool GroupingOrders(const SelectCore& core, std::vector<OrderItem>& orders);
   static void MarkGroupedAll(SelectCore& core);
-  static void MarkGrouped(Expr& e, const std::vector<std::string>& keys);
   bool GroupCheck(const SelectCore& core, const std::vector<OrderItem>* orderBy);
-  static bool IsSelectName(const SelectCore& core, const Expr& e);
   bool Grouped(const Expr& e, const std::set<std::string>& keys, int code);
 
   // ROWNUM as a row limit (checker/RowLimit.cpp)
-  static bool IsRownum(const Expr& e);
-  static const Expr* FindRownum(const Expr& e);
   bool RowLimit(SelectCore& core);
-  static void TakeRowLimits(ExprPtr& e, long& limit);
-  static long RowsKept(const Expr& e);
 
   // CONNECT BY (checker/ConnectBy.cpp)
   bool HierarchyCheck(SelectCore& core, const Scope& scope);
-  static bool HasPrior(const Expr& e);
-  static bool IsDual(const TableRef& table);
   bool RowGenerator(SelectCore& core);
-  static void RownumAsLevel(Expr& e);
-  static void Qualify(ExprPtr& e, const std::string& name, bool step, bool prior);
-  static ExprPtr AddedTo(ExprPtr left, ExprPtr right);
   bool HierarchyValue(ExprPtr& e, const char* column);
 
   // (+) outer joins (checker/OuterJoins.cpp)
   bool OuterJoins(SelectCore& core, Scope& scope);
 
   // OVER (...) windows (checker/Windows.cpp)
-  static int FrameRank(const FrameBound& bound);
   bool WindowCheck(Expr& e, const Scope& scope);
 
   const CheckOptions& options_;

@@ -5,6 +5,56 @@
 
 namespace ocilite::checker {
 
+namespace {
+
+bool HasPrior(const Expr& e) {
+  if (e.kind == ExprKind::Unary && e.text == "PRIOR") return true;
+  return std::any_of(e.args.begin(), e.args.end(), [](const ExprPtr& arg) { return HasPrior(*arg); });
+}
+
+bool IsDual(const TableRef& table) { return table.kind == TableRef::Kind::Table && table.names.back() == "DUAL"; }
+
+void RownumAsLevel(Expr& e) {
+  if (IsRownum(e)) e.text = "LEVEL";
+  for (ExprPtr& arg : e.args) RownumAsLevel(*arg);
+}
+
+ExprPtr AddedTo(ExprPtr left, ExprPtr right) {
+  ExprPtr sum = AndOf(std::move(left), std::move(right));
+  sum->text = "+";
+  sum->type = SqlType::Number;
+  return sum;
+}
+
+// Names the hierarchy's columns for its recursive query: the row's own as `name`, PRIOR ones
+// as the parent "ZQ$P". LEVEL is 1 for a root and the parent's plus one on a step.
+void Qualify(ExprPtr& e, const std::string& name, bool step, bool prior) {
+  if (e->kind == ExprKind::Unary && e->text == "PRIOR") {
+    Qualify(e->args[0], name, step, true);
+    ExprPtr operand = std::move(e->args[0]);
+    e = std::move(operand);
+    return;
+  }
+  if (e->kind == ExprKind::Column && e->names.back() == "ZQ$LEVEL" && (!step || !prior)) {
+    e->kind = ExprKind::Number;
+    e->text = "1";
+    if (step) {
+      ExprPtr parent = Literal("", e->start);
+      parent->kind = ExprKind::Column;
+      parent->names = {"ZQ$P", "ZQ$LEVEL"};
+      e = AddedTo(std::move(parent), std::move(e));
+    }
+    return;
+  }
+  if (e->kind == ExprKind::Column && (e->names.size() == 1 || e->names[e->names.size() - 2] == name)) {
+    e->names = {prior ? "ZQ$P" : name, e->names.back()};
+    return;
+  }
+  for (ExprPtr& arg : e->args) Qualify(arg, name, step, prior);
+}
+
+}  // namespace
+
 // A hierarchical query runs over one source; * shows that source's columns only.
 bool Checker::HierarchyCheck(SelectCore& core, const Scope& scope) {
   Hierarchy& h = *core.hierarchy;
@@ -37,15 +87,6 @@ bool Checker::HierarchyCheck(SelectCore& core, const Scope& scope) {
   return true;
 }
 
-bool Checker::HasPrior(const Expr& e) {
-  if (e.kind == ExprKind::Unary && e.text == "PRIOR") return true;
-  return std::any_of(e.args.begin(), e.args.end(), [](const ExprPtr& arg) { return HasPrior(*arg); });
-}
-
-bool Checker::IsDual(const TableRef& table) {
-  return table.kind == TableRef::Kind::Table && table.names.back() == "DUAL";
-}
-
 // CONNECT BY without PRIOR makes rows rather than walking a tree: no row is its own
 // ancestor there. Over DUAL the n-th row made is the one at level n, so ROWNUM in the
 // condition is LEVEL.
@@ -58,45 +99,6 @@ bool Checker::RowGenerator(SelectCore& core) {
   if (!h.generator || !IsDual(*core.from[0])) return Fail(3001, rownum->start, "ROWNUM in CONNECT BY over a table");
   RownumAsLevel(*h.connectBy);
   return true;
-}
-
-void Checker::RownumAsLevel(Expr& e) {
-  if (IsRownum(e)) e.text = "LEVEL";
-  for (ExprPtr& arg : e.args) RownumAsLevel(*arg);
-}
-
-// Names the hierarchy's columns for its recursive query: the row's own as `name`, PRIOR ones
-// as the parent "ZQ$P". LEVEL is 1 for a root and the parent's plus one on a step.
-void Checker::Qualify(ExprPtr& e, const std::string& name, bool step, bool prior) {
-  if (e->kind == ExprKind::Unary && e->text == "PRIOR") {
-    Qualify(e->args[0], name, step, true);
-    ExprPtr operand = std::move(e->args[0]);
-    e = std::move(operand);
-    return;
-  }
-  if (e->kind == ExprKind::Column && e->names.back() == "ZQ$LEVEL" && (!step || !prior)) {
-    e->kind = ExprKind::Number;
-    e->text = "1";
-    if (step) {
-      ExprPtr parent = Literal("", e->start);
-      parent->kind = ExprKind::Column;
-      parent->names = {"ZQ$P", "ZQ$LEVEL"};
-      e = AddedTo(std::move(parent), std::move(e));
-    }
-    return;
-  }
-  if (e->kind == ExprKind::Column && (e->names.size() == 1 || e->names[e->names.size() - 2] == name)) {
-    e->names = {prior ? "ZQ$P" : name, e->names.back()};
-    return;
-  }
-  for (ExprPtr& arg : e->args) Qualify(arg, name, step, prior);
-}
-
-ExprPtr Checker::AddedTo(ExprPtr left, ExprPtr right) {
-  ExprPtr sum = AndOf(std::move(left), std::move(right));
-  sum->text = "+";
-  sum->type = SqlType::Number;
-  return sum;
 }
 
 // LEVEL, SYS_CONNECT_BY_PATH and CONNECT_BY_ROOT: a column the hierarchy's rows carry.

@@ -19,9 +19,26 @@ std::string Key(const Expr& e) {
   return key;
 }
 
-}  // namespace
+bool IsGroupingCall(const Expr& e) { return e.kind == ExprKind::Function && e.text == "GROUPING"; }
 
-bool Checker::IsGroupingCall(const Expr& e) { return e.kind == ExprKind::Function && e.text == "GROUPING"; }
+void MarkGrouped(Expr& e, const std::vector<std::string>& keys) {
+  auto found = std::find(keys.begin(), keys.end(), Key(e));
+  if (found != keys.end()) {
+    e.groupIndex = static_cast<int>(found - keys.begin());
+    return;
+  }
+  for (ExprPtr& arg : e.args) MarkGrouped(*arg, keys);
+}
+
+bool IsSelectName(const SelectCore& core, const Expr& e) {
+  if (e.kind != ExprKind::Column || e.names.size() != 1) return false;
+  for (const SelectItem& item : core.items) {
+    if (item.alias == e.names[0]) return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 // ORDER BY GROUPING(x): the rows of a ROLLUP or CUBE are ordered after they are put together,
 // so by the select list's column that shows it; without one GROUPING is 0 and orders nothing.
@@ -52,15 +69,6 @@ void Checker::MarkGroupedAll(SelectCore& core) {
   if (core.having) MarkGrouped(*core.having, keys);
 }
 
-void Checker::MarkGrouped(Expr& e, const std::vector<std::string>& keys) {
-  auto found = std::find(keys.begin(), keys.end(), Key(e));
-  if (found != keys.end()) {
-    e.groupIndex = static_cast<int>(found - keys.begin());
-    return;
-  }
-  for (ExprPtr& arg : e.args) MarkGrouped(*arg, keys);
-}
-
 // ORA-00937/ORA-00979: in a grouped query every column must be grouped or aggregated.
 bool Checker::GroupCheck(const SelectCore& core, const std::vector<OrderItem>* orderBy) {
   bool grouped = !core.groupBy.empty() || HasAggregate(core.having.get());
@@ -80,14 +88,6 @@ bool Checker::GroupCheck(const SelectCore& core, const std::vector<OrderItem>* o
     if (!Grouped(*order.expr, keys, 979)) return false;
   }
   return true;
-}
-
-bool Checker::IsSelectName(const SelectCore& core, const Expr& e) {
-  if (e.kind != ExprKind::Column || e.names.size() != 1) return false;
-  for (const SelectItem& item : core.items) {
-    if (item.alias == e.names[0]) return true;
-  }
-  return false;
 }
 
 bool Checker::Grouped(const Expr& e, const std::set<std::string>& keys, int code) {

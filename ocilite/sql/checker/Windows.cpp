@@ -2,8 +2,10 @@
 
 namespace ocilite::checker {
 
+namespace {
+
 // Where a frame bound lies, in order: UNBOUNDED PRECEDING, n PRECEDING, CURRENT ROW, ...
-int Checker::FrameRank(const FrameBound& bound) {
+int FrameRank(const FrameBound& bound) {
   static const char* const kKinds[] = {"UNBOUNDED PRECEDING", "PRECEDING", "CURRENT ROW", "FOLLOWING",
                                        "UNBOUNDED FOLLOWING"};
   for (int k = 0; k < 5; ++k) {
@@ -11,6 +13,8 @@ int Checker::FrameRank(const FrameBound& bound) {
   }
   return 0;
 }
+
+}  // namespace
 
 // OVER (...): its partitions, order and frame; RATIO_TO_REPORT takes no order, and a RANGE
 // offset needs a number to order by.
