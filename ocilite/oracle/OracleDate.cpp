@@ -145,6 +145,12 @@ bool ReadDigits(std::string_view text, size_t& at, int most, int& value) {
   return at > start;
 }
 
+// Two digits into `field`: the ORA error `error` when they read outside [low, high], else 0.
+int ReadBounded(std::string_view text, size_t& at, int& field, int low, int high, int error, bool& ok) {
+  ok = ReadDigits(text, at, 2, field);
+  return ok && (field < low || field > high) ? error : 0;
+}
+
 // A month or day name at `at`, whole or by its first three letters; -1 when there is none.
 int ReadName(std::string_view text, size_t& at, const char* const* names, int count) {
   for (int k = 0; k < count; ++k) {
@@ -403,6 +409,7 @@ int ParseDateText(std::string_view text, std::string_view format, DateTime& date
     if (at >= text.size()) break;  // what the text leaves out keeps its default
     int value = 0;
     bool ok = true;
+    int outOfRange = 0;  // the ORA error for a field read outside its range
     size_t elementStart = at;
     switch (element) {
       case kYyyy:
@@ -415,10 +422,7 @@ int ParseDateText(std::string_view text, std::string_view format, DateTime& date
         d.year = value;
         break;
       }
-      case kMm:
-        ok = ReadDigits(text, at, 2, d.month);
-        if (ok && (d.month < 1 || d.month > 12)) return 1843;
-        break;
+      case kMm: outOfRange = ReadBounded(text, at, d.month, 1, 12, 1843, ok); break;
       case kMon:
       case kMonth: {
         int month = ReadName(text, at, kMonths, 12);
@@ -426,32 +430,19 @@ int ParseDateText(std::string_view text, std::string_view format, DateTime& date
         d.month = month + 1;
         break;
       }
-      case kDd:
-        ok = ReadDigits(text, at, 2, d.day);
-        if (ok && (d.day < 1 || d.day > 31)) return 1847;
-        break;
+      case kDd: outOfRange = ReadBounded(text, at, d.day, 1, 31, 1847, ok); break;
       case kDy:
       case kDay:
         if (ReadName(text, at, kDays, 7) < 0) return 1846;
         break;
-      case kHh24:
-        ok = ReadDigits(text, at, 2, d.hour);
-        if (ok && d.hour > 23) return 1850;
-        break;
+      case kHh24: outOfRange = ReadBounded(text, at, d.hour, 0, 23, 1850, ok); break;
       case kHh:
       case kHh12:
         twelveHour = true;
-        ok = ReadDigits(text, at, 2, d.hour);
-        if (ok && (d.hour < 1 || d.hour > 12)) return 1849;
+        outOfRange = ReadBounded(text, at, d.hour, 1, 12, 1849, ok);
         break;
-      case kMi:
-        ok = ReadDigits(text, at, 2, d.minute);
-        if (ok && d.minute > 59) return 1851;
-        break;
-      case kSs:
-        ok = ReadDigits(text, at, 2, d.second);
-        if (ok && d.second > 59) return 1852;
-        break;
+      case kMi: outOfRange = ReadBounded(text, at, d.minute, 0, 59, 1851, ok); break;
+      case kSs: outOfRange = ReadBounded(text, at, d.second, 0, 59, 1852, ok); break;
       case kAm:
       case kPm:
         pm = StartsWithNoCase(text, at, "PM");
@@ -464,6 +455,7 @@ int ParseDateText(std::string_view text, std::string_view format, DateTime& date
         break;
       default: ok = ReadDigits(text, at, element == kDdd ? 3 : 2, value); break;
     }
+    if (outOfRange) return outOfRange;
     if (!ok) return 1858;
     if (exact && ExactWidth(element) && at - elementStart != ExactWidth(element)) return 1862;
   }
