@@ -68,13 +68,16 @@ bool StartsWithNoCase(std::string_view text, size_t at, const char* word) {
   return true;
 }
 
-const char* ElementAt(std::string_view format, size_t at) {
+// The element a format model has at `at`, or -1 when none begins there.
+int ElementAt(std::string_view format, size_t at) {
   char first = Upper(format[at]);
-  for (const char* element : kElements) {
-    if (element[0] == first && StartsWithNoCase(format, at, element)) return element;
+  for (int k = 0; k < static_cast<int>(sizeof kElements / sizeof kElements[0]); ++k) {
+    if (kElements[k][0] == first && StartsWithNoCase(format, at, kElements[k])) return k;
   }
-  return nullptr;
+  return -1;
 }
+
+size_t ElementLength(int element) { return std::char_traits<char>::length(kElements[element]); }
 
 // Month and day names follow the case of the element: MON JAN, Mon Jan, mon jan. Writers
 // append to `text`: every fetched date is written through here.
@@ -140,6 +143,12 @@ bool ReadDigits(std::string_view text, size_t& at, int most, int& value) {
     value = value * 10 + (text[at++] - '0');
   }
   return at > start;
+}
+
+// Two digits into `field`: the ORA error `error` when they read outside [low, high], else 0.
+int ReadBounded(std::string_view text, size_t& at, int& field, int low, int high, int error, bool& ok) {
+  ok = ReadDigits(text, at, 2, field);
+  return ok && (field < low || field > high) ? error : 0;
 }
 
 // A month or day name at `at`, whole or by its first three letters; -1 when there is none.
@@ -230,11 +239,9 @@ bool DateFormat::Compile(std::string_view model) {
       if (close == std::string_view::npos) return false;
       piece.written = std::string(model.substr(at + 1, close - at - 1));
       at = close + 1;
-    } else if (const char* element = ElementAt(model, at)) {
-      for (int k = 0; k < static_cast<int>(sizeof kElements / sizeof kElements[0]); ++k) {
-        if (kElements[k] == element) piece.element = k;
-      }
-      piece.written = std::string(model.substr(at, std::char_traits<char>::length(element)));
+    } else if (int element = ElementAt(model, at); element >= 0) {
+      piece.element = element;
+      piece.written = std::string(model.substr(at, ElementLength(element)));
       at += piece.written.size();
       if (piece.element == kFm) {
         fill = !fill;
@@ -338,15 +345,29 @@ bool DateFormat::WriteStored(std::string_view stored, std::string& text) const {
   return true;
 }
 
+namespace {
+
 // The digits a number element takes under FX; 0 for the others.
-size_t ExactWidth(std::string_view e) {
-  if (e == "YYYY" || e == "RRRR") return 4;
-  if (e == "J") return 7;
-  if (e == "DDD") return 3;
-  bool twoDigits = e == "YY" || e == "RR" || e == "MM" || e == "DD" || e == "MI" || e == "SS" || e == "HH" ||
-                   e == "HH12" || e == "HH24";
-  return twoDigits ? 2 : 0;
+size_t ExactWidth(int element) {
+  switch (element) {
+    case kYyyy:
+    case kRrrr: return 4;
+    case kJ: return 7;
+    case kDdd: return 3;
+    case kYy:
+    case kRr:
+    case kMm:
+    case kDd:
+    case kMi:
+    case kSs:
+    case kHh:
+    case kHh12:
+    case kHh24: return 2;
+    default: return 0;
+  }
 }
+
+}  // namespace
 
 int ParseDateText(std::string_view text, std::string_view format, DateTime& date) {
   DateTime d;
@@ -369,8 +390,8 @@ int ParseDateText(std::string_view text, std::string_view format, DateTime& date
       f = close + 1;
       continue;
     }
-    const char* element = ElementAt(format, f);
-    if (!element) {
+    int element = ElementAt(format, f);
+    if (element < 0) {
       if (std::isalnum(static_cast<unsigned char>(format[f]))) return 1821;
       // Punctuation in the model matches any punctuation (or none) in the text; under FX only itself.
       if (exact && (at >= text.size() || text[at] != format[f])) return 1861;
@@ -378,10 +399,9 @@ int ParseDateText(std::string_view text, std::string_view format, DateTime& date
       if (at < text.size() && !std::isalnum(static_cast<unsigned char>(text[at]))) ++at;
       continue;
     }
-    std::string_view e = element;
-    f += e.size();
-    if (e == "FM") continue;
-    if (e == "FX") {
+    f += ElementLength(element);
+    if (element == kFm) continue;
+    if (element == kFx) {
       exact = !exact;
       continue;
     }
@@ -389,49 +409,55 @@ int ParseDateText(std::string_view text, std::string_view format, DateTime& date
     if (at >= text.size()) break;  // what the text leaves out keeps its default
     int value = 0;
     bool ok = true;
+    int outOfRange = 0;  // the ORA error for a field read outside its range
     size_t elementStart = at;
-    if (e == "YYYY" || e == "RRRR" || e == "RR" || e == "YY") {
-      size_t start = at;
-      ok = ReadDigits(text, at, 4, value);
-      if (ok && at - start <= 2) value += e == "YY" ? CurrentYear() / 100 * 100 : (value < 50 ? 2000 : 1900);
-      d.year = value;
-    } else if (e == "MM") {
-      ok = ReadDigits(text, at, 2, d.month);
-      if (ok && (d.month < 1 || d.month > 12)) return 1843;
-    } else if (e == "MON" || e == "MONTH") {
-      int month = ReadName(text, at, kMonths, 12);
-      if (month < 0) return 1843;
-      d.month = month + 1;
-    } else if (e == "DD") {
-      ok = ReadDigits(text, at, 2, d.day);
-      if (ok && (d.day < 1 || d.day > 31)) return 1847;
-    } else if (e == "DY" || e == "DAY") {
-      if (ReadName(text, at, kDays, 7) < 0) return 1846;
-    } else if (e == "HH24") {
-      ok = ReadDigits(text, at, 2, d.hour);
-      if (ok && d.hour > 23) return 1850;
-    } else if (e == "HH" || e == "HH12") {
-      twelveHour = true;
-      ok = ReadDigits(text, at, 2, d.hour);
-      if (ok && (d.hour < 1 || d.hour > 12)) return 1849;
-    } else if (e == "MI") {
-      ok = ReadDigits(text, at, 2, d.minute);
-      if (ok && d.minute > 59) return 1851;
-    } else if (e == "SS") {
-      ok = ReadDigits(text, at, 2, d.second);
-      if (ok && d.second > 59) return 1852;
-    } else if (e == "AM" || e == "PM") {
-      pm = StartsWithNoCase(text, at, "PM");
-      if (!pm && !StartsWithNoCase(text, at, "AM")) return 1855;
-      at += 2;
-    } else if (e == "J") {
-      ok = ReadDigits(text, at, 7, value);
-      if (ok) FromCivilDays(value - 1721426, d.year, d.month, d.day);
-    } else {
-      ok = ReadDigits(text, at, e == "DDD" ? 3 : 2, value);
+    switch (element) {
+      case kYyyy:
+      case kRrrr:
+      case kRr:
+      case kYy: {
+        size_t start = at;
+        ok = ReadDigits(text, at, 4, value);
+        if (ok && at - start <= 2) value += element == kYy ? CurrentYear() / 100 * 100 : (value < 50 ? 2000 : 1900);
+        d.year = value;
+        break;
+      }
+      case kMm: outOfRange = ReadBounded(text, at, d.month, 1, 12, 1843, ok); break;
+      case kMon:
+      case kMonth: {
+        int month = ReadName(text, at, kMonths, 12);
+        if (month < 0) return 1843;
+        d.month = month + 1;
+        break;
+      }
+      case kDd: outOfRange = ReadBounded(text, at, d.day, 1, 31, 1847, ok); break;
+      case kDy:
+      case kDay:
+        if (ReadName(text, at, kDays, 7) < 0) return 1846;
+        break;
+      case kHh24: outOfRange = ReadBounded(text, at, d.hour, 0, 23, 1850, ok); break;
+      case kHh:
+      case kHh12:
+        twelveHour = true;
+        outOfRange = ReadBounded(text, at, d.hour, 1, 12, 1849, ok);
+        break;
+      case kMi: outOfRange = ReadBounded(text, at, d.minute, 0, 59, 1851, ok); break;
+      case kSs: outOfRange = ReadBounded(text, at, d.second, 0, 59, 1852, ok); break;
+      case kAm:
+      case kPm:
+        pm = StartsWithNoCase(text, at, "PM");
+        if (!pm && !StartsWithNoCase(text, at, "AM")) return 1855;
+        at += 2;
+        break;
+      case kJ:
+        ok = ReadDigits(text, at, 7, value);
+        if (ok) FromCivilDays(value - 1721426, d.year, d.month, d.day);
+        break;
+      default: ok = ReadDigits(text, at, element == kDdd ? 3 : 2, value); break;
     }
+    if (outOfRange) return outOfRange;
     if (!ok) return 1858;
-    if (exact && ExactWidth(e) && at - elementStart != ExactWidth(e)) return 1862;
+    if (exact && ExactWidth(element) && at - elementStart != ExactWidth(element)) return 1862;
   }
   skipBlanks();
   if (at < text.size()) return 1830;

@@ -5,6 +5,7 @@
 
 #include "sql/DdlHead.h"
 #include "sql/SqlLexer.h"
+#include "sql/SqliteCalls.h"
 
 namespace ocilite {
 
@@ -206,10 +207,9 @@ class Rewriter {
     }
     if (TranslateSequenceReference(s)) return true;
     bool asDefault = PrevSigIsWord(s, "DEFAULT");
-    if ((upper == "SYSDATE" || upper == "SYSTIMESTAMP") && !qualified) {
-      Emit(asDefault ? "(ZQ_SYSDATE())" : "ZQ_SYSDATE()", token);
-    } else if (upper == "USER" && IsBareUser(s)) {
-      Emit(asDefault ? "(ZQ_USER())" : "ZQ_USER()", token);
+    if (((upper == "SYSDATE" || upper == "SYSTIMESTAMP") && !qualified) || (upper == "USER" && IsBareUser(s))) {
+      std::string call = PseudoColumnCall(upper);
+      Emit(asDefault ? "(" + call + ")" : call, token);
     } else if (IsSqliteOnlyKeyword(upper) && (PrevSigIsSymbol(s, ',') || PrevSigIsSymbol(s, '.'))) {
       Emit("\"" + upper + "\"", token);  // a column name to Oracle, a keyword to SQLite
     } else {
@@ -247,8 +247,7 @@ class Rewriter {
     } else {
       return false;
     }
-    const char* function = Sig(pseudo).IsWord("NEXTVAL") ? "ZQ_NEXTVAL" : "ZQ_CURRVAL";
-    Emit(std::string(function) + "('" + owner + "', '" + name + "')", Sig(s));
+    Emit(SequenceCall(Sig(pseudo).IsWord("NEXTVAL"), owner, name), Sig(s));
     for (size_t k = significant_[s] + 1; k <= significant_[pseudo]; ++k) skip_[k] = true;
     return true;
   }

@@ -1,5 +1,7 @@
 #include "sql/SqlGenerator.h"
 
+#include "sql/SqliteCalls.h"
+
 namespace ocilite {
 
 namespace {
@@ -8,12 +10,6 @@ std::string QuoteName(const std::string& name) {
   std::string quoted = "\"";
   for (char c : name) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
   return quoted + "\"";
-}
-
-std::string QuoteText(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
-  return quoted + "'";
 }
 
 class Generator {
@@ -605,15 +601,10 @@ class Generator {
         break;
       case ExprKind::Pseudo:
         if (e.text == "DEFAULT") return Emit("(" + e.names[0] + ")", e.start);  // the column's own DEFAULT
-        Emit(e.text == "USER"               ? "ZQ_USER()"
-             : e.text == kTransactionIdName ? "ZQ_TRANSACTION_ID()"
-                                            : "ZQ_SYSDATE()",
-             e.start);
+        Emit(PseudoColumnCall(e.text), e.start);
         break;
       case ExprKind::Sequence:
-        Emit(std::string(e.text == "NEXTVAL" ? "ZQ_NEXTVAL(" : "ZQ_CURRVAL(") +
-                 QuoteText(e.names.size() > 1 ? e.names[0] : "") + ", " + QuoteText(e.names.back()) + ")",
-             e.start);
+        Emit(SequenceCall(e.text == "NEXTVAL", e.names.size() > 1 ? e.names[0] : "", e.names.back()), e.start);
         break;
       case ExprKind::Unary:
         Emit(e.text == "NOT" ? "NOT (" : "(" + e.text, e.start);
