@@ -15,37 +15,15 @@ constexpr int kMostPendingRows = 10000;
 
 // The list's rows may run out of memory by refusing a row or by throwing.
 std::size_t AppendWhatFits(ResultList& list, const RowBatch& rows) {
-  std::vector<std::string> values;
-  std::size_t taken = 0;
+  const int before = list.RowCount();
   try {
-    for (; taken < rows.Count(); ++taken) {
-      rows.Read(taken, values);
-      if (!list.AppendRow(values)) break;
-    }
+    return list.AppendRows(rows);
   } catch (const std::bad_alloc&) {
+    return static_cast<std::size_t>(list.RowCount() - before);
   }
-  return taken;
 }
 
 }  // namespace
-
-void RowBatch::Add(const std::vector<std::string>& values) {
-  for (const std::string& value : values) {
-    text_ += value;
-    cellEnds_.push_back(static_cast<std::uint32_t>(text_.size()));
-  }
-  rowEnds_.push_back(static_cast<std::uint32_t>(cellEnds_.size()));
-}
-
-void RowBatch::Read(std::size_t index, std::vector<std::string>& values) const {
-  const std::size_t firstCell = index == 0 ? 0 : rowEnds_[index - 1];
-  values.resize(rowEnds_[index] - firstCell);
-  for (std::size_t cell = 0; cell < values.size(); ++cell) {
-    const std::size_t at = firstCell + cell;
-    const std::size_t start = at == 0 ? 0 : cellEnds_[at - 1];
-    values[cell].assign(text_, start, cellEnds_[at] - start);
-  }
-}
 
 std::string RunProgressText(int rows) {
   return rows > 0 ? "Fetching: " + std::to_string(rows) + " rows" : "Running...";
