@@ -123,6 +123,7 @@ bool CZenquillView::OnUpdateCommand(fw::CmdUI& ui) {
       ui.enabled = connected != 0;
       return true;
     case ID_FILE_SAVE_XML:
+    case ID_FILE_SAVE_CSV:
     case ID_SETUP_CONFIGURATION:
       ui.enabled = !RunGoesOn();
       return true;
