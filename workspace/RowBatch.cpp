@@ -7,6 +7,11 @@ void RowBatch::Add(const std::vector<std::string>& values) {
   rowEnds_.push_back(static_cast<std::uint32_t>(text_.size()));
 }
 
+void RowBatch::Clear() {
+  text_.clear();
+  rowEnds_.clear();
+}
+
 std::string_view RowBatch::RowText(std::size_t index) const {
   const std::size_t start = index == 0 ? 0 : rowEnds_[index - 1];
   return std::string_view(text_).substr(start, rowEnds_[index] - start);

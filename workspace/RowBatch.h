@@ -14,6 +14,8 @@ class RowBatch {
  public:
   // A cell's text ends at its first NUL, as in the list.
   void Add(const std::vector<std::string>& values);
+  // Empties the batch; its room stays for the next rows.
+  void Clear();
   std::size_t Count() const { return rowEnds_.size(); }
   // Row `index` in one piece: each cell's text and its NUL, left to right.
   std::string_view RowText(std::size_t index) const;

@@ -1,6 +1,7 @@
 #include "SessionWorker.h"
 
 #include <new>
+#include <utility>
 
 #include "ResultFiller.h"
 
@@ -61,7 +62,9 @@ class SessionWorker::HandOverList : public ResultList {
       worker_.WakeIfDue(guard);
       return true;
     }
+    // A batch the window is done with keeps its room: no allocation, no new pages per batch.
     ListChange change{ListChange::kRows, "", 0, {}, {}};
+    std::swap(change.rows, worker_.spare_);
     change.rows.Add(values);
     worker_.Queue(guard, std::move(change));
     return true;
@@ -121,7 +124,7 @@ class SessionWorker::CancellableSource : public StatementSource {
     source_.CloseQuery();
     worker_.ResetAfterBreak();
   }
-  bool Cancelled() override { return worker_.Phase() == RunPhase::Cancelling; }
+  bool Cancelled() override { return worker_.breakSent_; }
 
  private:
   bool Refused() {
@@ -195,6 +198,7 @@ bool SessionWorker::Cancel() {
 }
 
 void SessionWorker::ResetAfterBreak() {
+  if (!breakSent_) return;
   {
     std::lock_guard<std::mutex> guard(lock_);
     if (!breakSent_ || resetDone_) return;
@@ -227,6 +231,7 @@ RunNews SessionWorker::Drain(ResultList& list) {
     news.outcome = std::move(outcome_);
     outcome_.reset();
     phase_ = RunPhase::Idle;
+    spare_ = RowBatch();  // between runs the room goes back
   }
   return news;
 }
@@ -267,6 +272,10 @@ std::optional<SessionWorker::ListChange> SessionWorker::Apply(std::unique_lock<s
         pendingRows_ -= static_cast<int>(queue_.front().rows.Count());
         queue_.pop_front();
       }
+    }
+    if (change.kind == ListChange::kRows) {
+      change.rows.Clear();
+      spare_ = std::move(change.rows);
     }
     changed_.notify_all();
   }

@@ -16,6 +16,7 @@
 #ifndef ZENQUILL_WORKSPACE_SESSIONWORKER_H
 #define ZENQUILL_WORKSPACE_SESSIONWORKER_H
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -139,7 +140,9 @@ class SessionWorker {
   int rows_ = 0;         // in the list once the queue is applied
   int pendingRows_ = 0;  // in the queue
   bool listFull_ = false;
-  bool breakSent_ = false;
+  RowBatch spare_;  // a batch the window has applied, kept for its room
+  // Set with the Cancelling phase and read without the lock: the job asks before every call.
+  std::atomic<bool> breakSent_{false};
   bool resetDone_ = false;
   std::optional<ExecutionOutcome> outcome_;
   std::mutex breaking_;  // a reset never overtakes the break it follows
