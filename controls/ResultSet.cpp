@@ -27,11 +27,12 @@ void ResultSet::Clear() {
 
 void ResultSet::AddColumn(const std::string& heading) { headings_.push_back(heading); }
 
-bool ResultSet::AppendRow(const Row& cells) {
+template <class StoreAppend>
+bool ResultSet::AppendStored(const StoreAppend& append) {
   const bool sorted = !order_.empty();
   try {
     if (sorted) order_.push_back(static_cast<std::uint32_t>(RowCount()));
-    rows_.Append(cells);
+    append();
   } catch (const std::bad_alloc&) {
     if (sorted && order_.size() > static_cast<std::size_t>(RowCount())) order_.pop_back();
     return false;
@@ -39,10 +40,12 @@ bool ResultSet::AppendRow(const Row& cells) {
   return true;
 }
 
-std::size_t ResultSet::AppendRows(const RowBatch& rows) {
-  std::size_t appended = 0;
-  while (appended < rows.size() && AppendRow(rows[appended])) ++appended;
-  return appended;
+bool ResultSet::AppendRow(const Row& cells) {
+  return AppendStored([&] { rows_.Append(cells); });
+}
+
+bool ResultSet::AppendRowText(std::string_view cells) {
+  return AppendStored([&] { rows_.AppendText(cells); });
 }
 
 // Keys already made stay made when memory runs out half-way: they are right for their rows.

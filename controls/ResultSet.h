@@ -34,8 +34,8 @@ class ResultSet {
   // Appends after the last row shown (new rows are never sorted in). False when memory ran
   // out: the row is then not there at all.
   bool AppendRow(const Row& cells);
-  // The rows in order, up to the first that memory does not hold; returns how many went in.
-  std::size_t AppendRows(const RowBatch& rows);
+  // A row in one piece, each cell's text ended by a NUL (RowText's form), copied once.
+  bool AppendRowText(std::string_view cells);
 
   // Reading, in display order.
   int ColumnCount() const { return static_cast<int>(headings_.size()); }
@@ -62,6 +62,10 @@ class ResultSet {
     ChunkedArray<TextArena::Position> rowKeys;
   };
   void MakeKeys(int column, KeyColumn& keys);
+  // Appends with `append` (one of the store's) behind the order shown, if any; false, and
+  // nothing appended, when memory ran out.
+  template <class StoreAppend>
+  bool AppendStored(const StoreAppend& append);
 
   std::vector<std::string> headings_;
   RowStore rows_;

@@ -18,14 +18,15 @@ namespace results {
 
 // One fetched row: its cells' texts, left to right ("NULL" for a database NULL).
 using Row = std::vector<std::string>;
-// Rows in fetch order, as one fetch hands them over.
-using RowBatch = std::vector<Row>;
 
 class RowStore {
  public:
   // Appends a row after the last one. Throws std::bad_alloc (also when the test-only cap of
   // ZENQUILL_TEST_RESULT_BYTES is reached) and leaves the store exactly as it was.
   void Append(const Row& cells);
+  // The same for a row already in one piece, as RowText gives it: each cell's text ended by
+  // a NUL. It goes in with a single copy.
+  void AppendText(std::string_view cells);
 
   int RowCount() const { return static_cast<int>(rowCells_.size()); }
   int CellCount(int row) const;
@@ -41,6 +42,10 @@ class RowStore {
   void Clear();
 
  private:
+  // Room for a row of `cells` cells and `bytes` of text with their NULs, counted against the
+  // cap; the row's entry in rowCells_ is made.
+  void BeginRow(std::size_t bytes, std::size_t cells);
+
   TextArena text_;
   ChunkedArray<TextArena::Position> cells_;  // every cell's text, rows one after the other
   ChunkedArray<std::uint32_t> rowCells_;     // each row's first entry in cells_

@@ -90,11 +90,7 @@ void CSortListCtrl::AddColumn(const std::string& heading, int width) {
 
 bool CSortListCtrl::AppendRow(const results::Row& cells) { return rows_.AppendRow(cells); }
 
-std::size_t CSortListCtrl::AppendRows(const results::RowBatch& rows) {
-  const std::size_t appended = rows_.AppendRows(rows);
-  ShowRowCount();
-  return appended;
-}
+bool CSortListCtrl::AppendRowText(std::string_view cells) { return rows_.AppendRowText(cells); }
 
 void CSortListCtrl::ShowRowCount() {
   SendMessageA(hwnd_, LVM_SETITEMCOUNT, rows_.RowCount(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);

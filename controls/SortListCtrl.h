@@ -9,9 +9,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ResultSet.h"
@@ -43,9 +43,8 @@ class CSortListCtrl {
   // Into the store only: the list learns of new rows at ShowRowCount. False when memory ran
   // out: the row is then not there at all.
   bool AppendRow(const results::Row& cells);
-  // Rows fetched anywhere, appended and shown in one call; returns how many went in (fewer
-  // than given when memory ran out).
-  std::size_t AppendRows(const results::RowBatch& rows);
+  // The same for a row in one piece, each cell's text ended by a NUL, copied once.
+  bool AppendRowText(std::string_view cells);
   // Tells the list view how many rows the store holds; scrolling and selection stay.
   void ShowRowCount();
 

@@ -3,7 +3,8 @@
 #include "resource.h"
 
 bool GreyedInContextMenu(unsigned commandId, bool connected, bool listHasRows, bool running) {
-  if (running && commandId == ID_FILE_SAVE_XML) return true;
+  // The saves read the whole result, which a run is still changing.
+  if (running && (commandId == ID_FILE_SAVE_XML || commandId == ID_FILE_SAVE_CSV)) return true;
   switch (commandId) {
     case ID_REFRESH:
     case ID_VIEW_DATA:

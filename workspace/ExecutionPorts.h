@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "DbResult.h"
+#include "RowBatch.h"
 #include "Substitution.h"
 
 class StatementSource {
@@ -62,12 +63,15 @@ class ResultList {
   // A row after the last one: values[0] in column 0, the others in the columns after it.
   // False when the list has no memory left for it: then the row is not there at all.
   virtual bool AppendRow(const std::vector<std::string>& values) = 0;
-  // Rows fetched elsewhere, in order, appended and shown in one step; returns how many went
-  // in (fewer than given when memory ran out). A list that can do better than a row at a
-  // time overrides it.
-  virtual std::size_t AppendRows(const std::vector<std::vector<std::string>>& rows) {
+  // Rows fetched on another thread, in order, up to the first that finds no room; returns
+  // how many went in. A list that can take a row in one piece overrides it.
+  virtual std::size_t AppendRows(const RowBatch& rows) {
+    std::vector<std::string> values;
     std::size_t appended = 0;
-    while (appended < rows.size() && AppendRow(rows[appended])) ++appended;
+    for (; appended < rows.Count(); ++appended) {
+      rows.Read(appended, values);
+      if (!AppendRow(values)) break;
+    }
     return appended;
   }
   virtual int RowCount() const = 0;

@@ -1,6 +1,7 @@
 #include "SessionWorker.h"
 
 #include <new>
+#include <utility>
 
 #include "ResultFiller.h"
 
@@ -15,37 +16,15 @@ constexpr int kMostPendingRows = 10000;
 
 // The list's rows may run out of memory by refusing a row or by throwing.
 std::size_t AppendWhatFits(ResultList& list, const RowBatch& rows) {
-  std::vector<std::string> values;
-  std::size_t taken = 0;
+  const int before = list.RowCount();
   try {
-    for (; taken < rows.Count(); ++taken) {
-      rows.Read(taken, values);
-      if (!list.AppendRow(values)) break;
-    }
+    return list.AppendRows(rows);
   } catch (const std::bad_alloc&) {
+    return static_cast<std::size_t>(list.RowCount() - before);
   }
-  return taken;
 }
 
 }  // namespace
-
-void RowBatch::Add(const std::vector<std::string>& values) {
-  for (const std::string& value : values) {
-    text_ += value;
-    cellEnds_.push_back(static_cast<std::uint32_t>(text_.size()));
-  }
-  rowEnds_.push_back(static_cast<std::uint32_t>(cellEnds_.size()));
-}
-
-void RowBatch::Read(std::size_t index, std::vector<std::string>& values) const {
-  const std::size_t firstCell = index == 0 ? 0 : rowEnds_[index - 1];
-  values.resize(rowEnds_[index] - firstCell);
-  for (std::size_t cell = 0; cell < values.size(); ++cell) {
-    const std::size_t at = firstCell + cell;
-    const std::size_t start = at == 0 ? 0 : cellEnds_[at - 1];
-    values[cell].assign(text_, start, cellEnds_[at] - start);
-  }
-}
 
 std::string RunProgressText(int rows) {
   return rows > 0 ? "Fetching: " + std::to_string(rows) + " rows" : "Running...";
@@ -83,7 +62,9 @@ class SessionWorker::HandOverList : public ResultList {
       worker_.WakeIfDue(guard);
       return true;
     }
+    // A batch the window is done with keeps its room: no allocation, no new pages per batch.
     ListChange change{ListChange::kRows, "", 0, {}, {}};
+    std::swap(change.rows, worker_.spare_);
     change.rows.Add(values);
     worker_.Queue(guard, std::move(change));
     return true;
@@ -143,7 +124,7 @@ class SessionWorker::CancellableSource : public StatementSource {
     source_.CloseQuery();
     worker_.ResetAfterBreak();
   }
-  bool Cancelled() override { return worker_.Phase() == RunPhase::Cancelling; }
+  bool Cancelled() override { return worker_.breakSent_; }
 
  private:
   bool Refused() {
@@ -217,6 +198,7 @@ bool SessionWorker::Cancel() {
 }
 
 void SessionWorker::ResetAfterBreak() {
+  if (!breakSent_) return;
   {
     std::lock_guard<std::mutex> guard(lock_);
     if (!breakSent_ || resetDone_) return;
@@ -249,6 +231,7 @@ RunNews SessionWorker::Drain(ResultList& list) {
     news.outcome = std::move(outcome_);
     outcome_.reset();
     phase_ = RunPhase::Idle;
+    spare_ = RowBatch();  // between runs the room goes back
   }
   return news;
 }
@@ -280,6 +263,10 @@ std::optional<SessionWorker::ListChange> SessionWorker::Apply(std::unique_lock<s
         pendingRows_ -= static_cast<int>(queue_.front().rows.Count());
         queue_.pop_front();
       }
+    }
+    if (change.kind == ListChange::kRows) {
+      change.rows.Clear();
+      spare_ = std::move(change.rows);
     }
     changed_.notify_all();
   }

@@ -16,19 +16,19 @@
 #ifndef ZENQUILL_WORKSPACE_SESSIONWORKER_H
 #define ZENQUILL_WORKSPACE_SESSIONWORKER_H
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <cstdint>
 #include <deque>
 #include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "Execution.h"
 #include "ExecutionPorts.h"
+#include "RowBatch.h"
 
 // Stops the session's running call: Break from the window's thread while the call runs,
 // Reset from the worker once it has returned.
@@ -63,21 +63,6 @@ extern const char kCancelledCallText[];
 std::string RunProgressText(int rows);
 
 enum class RunPhase { Idle, Running, Asking, Cancelling, Ended };
-
-// Rows on their way to the window: every cell's text in one buffer, so that handing a row
-// over costs no allocation of its own.
-class RowBatch {
- public:
-  void Add(const std::vector<std::string>& values);
-  std::size_t Count() const { return rowEnds_.size(); }
-  // Row `index` into `values`, whose strings keep their room from row to row.
-  void Read(std::size_t index, std::vector<std::string>& values) const;
-
- private:
-  std::string text_;
-  std::vector<std::uint32_t> cellEnds_;  // in text_
-  std::vector<std::uint32_t> rowEnds_;   // in cellEnds_
-};
 
 // What one Drain hands the window besides the rows it applied.
 struct RunNews {
@@ -154,7 +139,9 @@ class SessionWorker {
   int rows_ = 0;         // in the list once the queue is applied
   int pendingRows_ = 0;  // in the queue
   bool listFull_ = false;
-  bool breakSent_ = false;
+  RowBatch spare_;  // a batch the window has applied, kept for its room
+  // Set with the Cancelling phase and read without the lock: the job asks before every call.
+  std::atomic<bool> breakSent_{false};
   bool resetDone_ = false;
   std::optional<ExecutionOutcome> outcome_;
   std::mutex breaking_;  // a reset never overtakes the break it follows

@@ -67,6 +67,7 @@ bool CZenquillView::OnUpdateCommand(fw::CmdUI& ui) {
     case ID_VIEW_DATA: ui.enabled = connected != 0 && !RunGoesOn(); return true;
     case ID_FILE_SAVE_AS: ui.enabled = connected != 0; return true;
     case ID_FILE_SAVE_XML:
+    case ID_FILE_SAVE_CSV:
     case ID_SETUP_CONFIGURATION: ui.enabled = !RunGoesOn(); return true;
     case ID_DATABASE_CANCEL: ui.enabled = worker && worker->CanCancel(); return true;
     case ID_SQL_BACK: ui.enabled = history.CanGoBack(); return true;

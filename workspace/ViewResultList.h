@@ -16,7 +16,13 @@ class ResultListWindow : public ResultList {
   void Clear() override { list_.Clear(); }
   void AddColumn(const std::string& heading, int width) override { list_.AddColumn(heading, width); }
   bool AppendRow(const std::vector<std::string>& values) override { return list_.AppendRow(values); }
-  std::size_t AppendRows(const std::vector<std::vector<std::string>>& rows) override { return list_.AppendRows(rows); }
+  // Straight from the batch into the store, a copy per row; the list learns of them when
+  // redrawing is turned on.
+  std::size_t AppendRows(const RowBatch& rows) override {
+    std::size_t appended = 0;
+    while (appended < rows.Count() && list_.AppendRowText(rows.RowText(appended))) ++appended;
+    return appended;
+  }
   int RowCount() const override { return list_.Rows().RowCount(); }
   // Rows reach the store without a window message: turning redrawing on shows them.
   void SetRedraw(bool on) override {

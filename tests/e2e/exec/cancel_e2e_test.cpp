@@ -56,6 +56,7 @@ TEST(Cancel, ScriptStopsAtTheCancelledStatementAndSelectsIt) {
   const std::string script = first + ";\r\n" + kEndlessQuery + ";\r\nSELECT 2 FROM DUAL";
   ASSERT_NO_FATAL_FAILURE(StartRun(bench, script));
   EXPECT_TRUE(Answers(bench.Main()));
+  for (UINT id : {ID_FILE_SAVE_XML, ID_FILE_SAVE_CSV}) EXPECT_FALSE(bench.MenuEnabled(id)) << "saves wait: " << id;
   e2e::PostKey(bench.Main(), VK_ESCAPE);
   ASSERT_TRUE(e2e::WaitUntil([&] { return Finished(bench.Message()); }, kPatienceMs));
   EXPECT_EQ("ORA-01013: user requested cancel of current operation, approx. offset in selected area 0",

@@ -11,7 +11,8 @@
 namespace {
 
 using results::ResultSet;
-using results::RowBatch;
+// Rows in fetch order.
+using RowBatch = std::vector<results::Row>;
 
 // Every cell of a column, top to bottom.
 Texts Column(const ResultSet& set, int column) {
@@ -24,7 +25,7 @@ ResultSet Filled(const RowBatch& rows) {
   ResultSet set;
   set.AddColumn("A");
   set.AddColumn("B");
-  EXPECT_EQ(rows.size(), set.AppendRows(rows));
+  for (const results::Row& row : rows) EXPECT_TRUE(set.AppendRow(row));
   return set;
 }
 
@@ -60,6 +61,11 @@ TEST_P(RowStoreTest, ReadsBackWhatWasAppended) {
   std::string whole;
   for (const std::string& cell : c.rows[c.row]) whole += std::string(cell.c_str()) + '\0';
   EXPECT_EQ(whole, set.RowText(c.row)) << "the row's cells in one piece";
+
+  ResultSet copied;
+  for (int row = 0; row < set.RowCount(); ++row) ASSERT_TRUE(copied.AppendRowText(set.RowText(row)));
+  EXPECT_EQ(c.expected, copied.Cell(c.row, c.column)) << "appended in one piece";
+  EXPECT_EQ(whole, copied.RowText(c.row));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RowStoreTest, ::testing::ValuesIn(kStoreCases),
@@ -126,7 +132,8 @@ TEST_F(CappedMemory, RowsStopWholeSortLeavesTheOrderAndClearGivesBack) {
   const Texts before = Column(set, 0);
   EXPECT_FALSE(set.Sort(0, true));
   EXPECT_EQ(before, Column(set, 0));
-  EXPECT_EQ(0u, set.AppendRows({{"row 10"}, {"row 11"}})) << "a batch stops at the row that does not fit";
+  EXPECT_FALSE(set.AppendRowText(std::string("row 10\0", 7))) << "nor does a row in one piece";
+  EXPECT_EQ(rows, set.RowCount());
 
   set.Clear();
   fw::SetResultMemoryCap(1000);
