@@ -1,6 +1,7 @@
 #include "ScriptEncoding.h"
 
 #include "AnsiCodePage.h"
+#include "Utf8.h"
 
 namespace {
 
@@ -41,19 +42,6 @@ bool Utf8ToUtf16(const std::string& bytes, std::size_t from, bool lenient, std::
   return true;
 }
 
-void AppendUtf8(std::string& out, char16_t point) {
-  if (point < 0x80) {
-    out += static_cast<char>(point);
-  } else if (point < 0x800) {
-    out += static_cast<char>(0xC0 | (point >> 6));
-    out += static_cast<char>(0x80 | (point & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (point >> 12));
-    out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (point & 0x3F));
-  }
-}
-
 bool HasHighBytes(const std::string& bytes) {
   for (const char c : bytes) {
     if (static_cast<unsigned char>(c) >= 0x80) return true;
@@ -82,8 +70,7 @@ DecodedScript DecodeScript(const std::string& bytes) {
 std::string EncodeScript(const std::string& text, ScriptEncoding encoding) {
   if (encoding == ScriptEncoding::Ansi) return text;
   std::string bytes = encoding == ScriptEncoding::Utf8WithBom ? kBom : "";
-  const std::u16string wide = xml::AnsiToUtf16(text);
-  for (const char16_t unit : wide) AppendUtf8(bytes, unit);  // code pages hold no surrogates
+  xml::AppendAnsiAsUtf8(text, bytes);
   return bytes;
 }
 

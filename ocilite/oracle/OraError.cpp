@@ -139,7 +139,7 @@ const Message kMessages[] = {
     {1796, "this operator cannot be used with lists"},
     {56902, "expect aggregate function inside pivot operation"},
     {30009, "Not enough memory for CONNECT BY operation"},
-    {30485, "missing ORDER BY expression in the window specification"},
+    {30485, "missing ORDER BY expression in the window clause"},
     {30487, "ORDER BY not allowed here"},
 };
 
