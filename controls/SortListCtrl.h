@@ -38,14 +38,15 @@ class CSortListCtrl {
 
   // Filling. Clear empties rows and columns at once (the sort state stays).
   void Clear();
-  // A left-aligned column after the last one.
+  // A left-aligned column after the last one; the list is not drawn again until ShowRowCount.
   void AddColumn(const std::string& heading, int width);
   // Into the store only: the list learns of new rows at ShowRowCount. False when memory ran
   // out: the row is then not there at all.
   bool AppendRow(const results::Row& cells);
   // The same for a row in one piece, each cell's text ended by a NUL, copied once.
   bool AppendRowText(std::string_view cells);
-  // Tells the list view how many rows the store holds; scrolling and selection stay.
+  // Tells the list view how many rows the store holds, and draws it again after AddColumn;
+  // scrolling and selection stay.
   void ShowRowCount();
 
   // The list's parent hands every WM_NOTIFY from the list here: the list's requests for
@@ -69,8 +70,11 @@ class CSortListCtrl {
   bool HandleMessage(UINT msg, LPARAM lParam, LRESULT& result);
   bool IsHeaderClick(const NMHDR& notify) const;
   LRESULT OnHeaderClicked(const NMHEADERA& notify);
+  // Drawing on, and the whole list (headings, frame, scroll bars) drawn anew.
+  void Redraw();
 
   HWND hwnd_ = nullptr;
+  bool drawingHeld_ = false;  // by AddColumn, until ShowRowCount
   results::ResultSet rows_;
   // Both survive a refill of the list: a click on the old column index then reverses.
   int sortColumn = -1;

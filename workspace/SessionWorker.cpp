@@ -70,19 +70,21 @@ class SessionWorker::HandOverList : public ResultList {
     return true;
   }
 
+  // Once rows were shown, the count is the window's list's: it waits until the window has
+  // taken every row (or the run is abandoned), so that rows the list refused do not count.
   int RowCount() const override {
-    std::lock_guard<std::mutex> guard(worker_.lock_);
+    std::unique_lock<std::mutex> guard(worker_.lock_);
+    worker_.changed_.wait(guard, [this] { return !worker_.showQueued_ || worker_.Abandoned(); });
     return worker_.rows_;
   }
 
-  // Turning drawing on is where the filler wants the rows shown: it waits until the window
-  // has taken all of them (or the run is abandoned), so the counts that follow hold.
+  // Turning drawing on is where the filler wants the rows shown. It does not wait: a
+  // question that follows reaches the window in the same drain as the rows.
   void SetRedraw(bool on) override {
     if (!on) return;
     std::unique_lock<std::mutex> guard(worker_.lock_);
+    worker_.showQueued_ = true;
     worker_.Queue(guard, {ListChange::kShow, "", 0, {}, {}});
-    worker_.changed_.wait(guard,
-                          [this] { return (worker_.queue_.empty() && !worker_.applying_) || worker_.Abandoned(); });
   }
 
   // No, when the run is abandoned before the window answers.
@@ -270,6 +272,8 @@ std::optional<SessionWorker::ListChange> SessionWorker::Apply(std::unique_lock<s
     }
     changed_.notify_all();
   }
+  showQueued_ = false;
+  changed_.notify_all();
   return std::nullopt;
 }
 

@@ -139,6 +139,7 @@ class SessionWorker {
   int rows_ = 0;         // in the list once the queue is applied
   int pendingRows_ = 0;  // in the queue
   bool listFull_ = false;
+  bool showQueued_ = false;  // a show waits in the queue or is being applied
   RowBatch spare_;  // a batch the window has applied, kept for its room
   // Set with the Cancelling phase and read without the lock: the job asks before every call.
   std::atomic<bool> breakSent_{false};

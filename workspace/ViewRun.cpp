@@ -35,6 +35,7 @@ void CZenquillView::OnRunNews() {
   }
   if (!news.outcome) return;
   KillTimer(Hwnd(), kProgressTimer);
+  list.SetRedraw(true);  // headings added by a run that showed no rows are drawn too
   std::function<void(const ExecutionOutcome&)> done = std::move(runDone);
   runDone = nullptr;
   if (done) done(*news.outcome);

@@ -38,13 +38,34 @@ struct Figures {
   programbench::ProcessMemory before, loaded;
 };
 
-// F5, Yes to the read-all question, until the message line reports every row.
+DWORD ProcessOf(HWND window) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(window, &id);
+  return id;
+}
+
+// The read-all question, looked for every millisecond: the harness's polling is not the
+// program's time (the usual 25 ms steps were a tenth of F5 at 100,000 rows).
+HWND WaitForQuestion(Workbench& bench) {
+  e2e::WindowQuery query;
+  query.className = "#32770";
+  query.caption = "Zenquill";
+  query.processId = ProcessOf(bench.Main());
+  HWND question = nullptr;
+  const unsigned kQuestionMs = 120 * 1000;
+  e2e::WaitUntil([&] { return (question = e2e::FindTopWindow(query)) && GetDlgItem(question, IDYES); }, kQuestionMs,
+                 1);
+  return question;
+}
+
+// F5, Yes to the read-all question as soon as it is up, until the message line reports
+// every row.
 double TimeReadAll(Workbench& bench, const std::string& query = kQuery, const std::string& allRows = kAllRows) {
   bench.SetEditorText(query);
   const Stopwatch stopwatch;
   e2e::PostKey(bench.Main(), VK_F5);
-  if (HWND question = bench.WaitForDialog()) Workbench::Answer(question, IDYES);
-  if (!e2e::WaitUntil([&] { return bench.Message() == allRows; }, kLongStepMs, 5)) return -1;
+  if (HWND question = WaitForQuestion(bench)) e2e::PostClick(GetDlgItem(question, IDYES));
+  if (!e2e::WaitUntil([&] { return bench.Message() == allRows; }, kLongStepMs, 2)) return -1;
   return stopwatch.Seconds();
 }
 
@@ -78,12 +99,6 @@ double TimeSaveXml(Workbench& bench, const std::string& path, std::uint64_t& byt
     return -1;
   bytes = (static_cast<std::uint64_t>(file.nFileSizeHigh) << 32) | file.nFileSizeLow;
   return seconds;
-}
-
-DWORD ProcessOf(HWND window) {
-  DWORD id = 0;
-  GetWindowThreadProcessId(window, &id);
-  return id;
 }
 
 bool Fail(const std::string& what) {
