@@ -66,8 +66,11 @@ void CSortListCtrl::Detach() {
 
 std::vector<int> CSortListCtrl::SelectedRows() const { return listselection::Selected(hwnd_); }
 
+// Drawing stays held until ShowRowCount: the emptied list is not drawn on its own just before
+// the new headings and rows go in.
 void CSortListCtrl::Clear() {
   SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+  drawingHeld_ = true;
   // Counting down to none first: the list then has no rows to go through one by one.
   SendMessageA(hwnd_, LVM_SETITEMCOUNT, 0, 0);
   SendMessageA(hwnd_, LVM_DELETEALLITEMS, 0, 0);
@@ -75,8 +78,6 @@ void CSortListCtrl::Clear() {
   for (auto columns = SendMessageA(headerWindow, HDM_GETITEMCOUNT, 0, 0); columns > 0; --columns)
     SendMessageA(hwnd_, LVM_DELETECOLUMN, 0, 0);
   rows_.Clear();
-  drawingHeld_ = false;
-  Redraw();
 }
 
 void CSortListCtrl::Redraw() {
@@ -84,9 +85,9 @@ void CSortListCtrl::Redraw() {
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-// With drawing on, every heading lays the list out again and redraws its scroll bars at once
-// (about 10 ms each under Wine once they no longer fit): the headings are shown together at
-// the next ShowRowCount.
+// With drawing on, every heading would lay the list out again and redraw its scroll bars at
+// once (about 10 ms each under Wine once they no longer fit): they are shown together at the
+// next ShowRowCount.
 void CSortListCtrl::AddColumn(const std::string& heading, int width) {
   if (!drawingHeld_) {
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);

@@ -36,7 +36,8 @@ class CSortListCtrl {
   // The display positions of the selected rows, top to bottom.
   std::vector<int> SelectedRows() const;
 
-  // Filling. Clear empties rows and columns at once (the sort state stays).
+  // Filling. Clear empties rows and columns at once (the sort state stays); like AddColumn,
+  // it leaves the list to be drawn again at ShowRowCount.
   void Clear();
   // A left-aligned column after the last one; the list is not drawn again until ShowRowCount.
   void AddColumn(const std::string& heading, int width);
@@ -74,7 +75,7 @@ class CSortListCtrl {
   void Redraw();
 
   HWND hwnd_ = nullptr;
-  bool drawingHeld_ = false;  // by AddColumn, until ShowRowCount
+  bool drawingHeld_ = false;  // by Clear or AddColumn, until ShowRowCount
   results::ResultSet rows_;
   // Both survive a refill of the list: a click on the old column index then reverses.
   int sortColumn = -1;

@@ -20,7 +20,9 @@
 // state the commands' enabling looks at.
 void CZenquillView::OnConnect() {
   ReadControls();
-  ResultListWindow(resultList, Hwnd()).Clear();
+  ResultListWindow emptied(resultList, Hwnd());
+  emptied.Clear();
+  emptied.SetRedraw(true);
   ConnectDialog dialog;
   // Until the user connects or cancels, the dialog comes back after every failure.
   while (dialog.DoModal() == IDOK) {

@@ -9,6 +9,31 @@ namespace {
 using Texts = std::vector<std::string>;
 using Rows = std::vector<Texts>;
 
+// The pixels of the list's rows area (below its headings) as they are on screen.
+std::vector<DWORD> RowsArea(HWND list) {
+  RECT area = {}, headings = {};
+  GetClientRect(list, &area);
+  GetWindowRect(GetDlgItem(list, 0), &headings);
+  POINT origin = {0, headings.bottom - headings.top};
+  ClientToScreen(list, &origin);
+  const int width = area.right, height = area.bottom - (headings.bottom - headings.top);
+  if (width <= 0 || height <= 0) return {};
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+  SelectObject(memory, previous);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<DWORD> pixels(static_cast<std::size_t>(width) * height);
+  GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
 class Execute : public ::testing::Test {
  protected:
   void TearDown() override { EXPECT_TRUE(bench.Close()); }
@@ -17,6 +42,8 @@ class Execute : public ::testing::Test {
 
 TEST_F(Execute, QueriesAndChanges) {
   ASSERT_TRUE(bench.StartConnected("execute-query"));
+  HWND list = e2e::FindControl(bench.Main(), IDC_RESULT_LIST);
+  const std::vector<DWORD> empty = RowsArea(list);
   EXPECT_EQ("Rows 4", bench.Execute("SELECT * FROM DEPT ORDER BY DEPTNO;\r\n"));
   EXPECT_EQ((Texts{"DEPTNO", "DNAME", "LOC"}), bench.List().Columns());
   EXPECT_EQ((Rows{{"10", "ACCOUNTING", "NEW YORK"},
@@ -26,8 +53,11 @@ TEST_F(Execute, QueriesAndChanges) {
             bench.List().Rows());
   EXPECT_EQ(-1, bench.List().SelectedRow());
   EXPECT_TRUE(e2e::SaveScreenshot(e2e::ArtifactPath("main-window-after-query.png")));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return RowsArea(list) != empty; })) << "the rows are drawn";
   EXPECT_EQ("Execute succeeded! Rows changed 3", bench.Execute("UPDATE EMP SET SAL = SAL + 1 WHERE DEPTNO = 10"));
   EXPECT_TRUE(bench.List().Columns().empty());
+  // A run that empties the list and shows nothing still draws it: no old row stays on screen.
+  EXPECT_TRUE(e2e::WaitUntil([&] { return RowsArea(list) == empty; }));
   bench.Execute("SELECT SAL FROM EMP WHERE EMPNO = 7839");
   EXPECT_EQ("5001", bench.List().Cell(0, 0));
 }
