@@ -34,7 +34,13 @@ SoakReport RunSoak(int cycles, const std::string& name, std::FILE* log) {
     report.error = RunCycle(bench, cycle);
     report.cyclesRun = cycle + 1;
     if (report.cyclesRun == baseline) sampled = Sample(process, "baseline", report.baseline, report, log);
-    if (log && report.cyclesRun % 50 == 0) std::fprintf(log, "%d cycles\n", report.cyclesRun), std::fflush(log);
+    // The samples between show whether a growth goes on or has levelled off.
+    if (log && report.cyclesRun % 50 == 0) {
+      ResourceSample progress;
+      const std::string label = std::to_string(report.cyclesRun) + " cycles";
+      sampled = Sample(process, label.c_str(), progress, report, log);
+      std::fflush(log);
+    }
   }
   report.seconds = (GetTickCount() - started) / 1000.0;
   if (sampled && report.error.empty() && Sample(process, "end", report.end, report, log))
