@@ -14,9 +14,10 @@ struct FetchTiming {
 };
 
 // Connects as SCOTT to the demo database held in `dataFolder` (made there on first use),
-// loading ".\oci.dll" from `workFolder`, and times `query` to its last row. The connect
-// and the database's making are not timed.
-FetchTiming TimeDocumentFetch(const std::string& workFolder, const std::string& dataFolder, const std::string& query);
+// loading ".\oci.dll" from `workFolder`, and times `query` to its last row, `runs` times in
+// the one session: the middle timing. The connect and the database's making are not timed.
+FetchTiming TimeDocumentFetch(const std::string& workFolder, const std::string& dataFolder, const std::string& query,
+                              int runs = 1);
 
 }  // namespace programbench
 

@@ -24,6 +24,7 @@ struct FetchCase {
   const char* query;
   int rows;
   const char* errorPart;  // "" for success
+  int runs = 1;           // in one session
 };
 
 TEST(DocumentFetch, CountsRowsOrNamesTheFailure) {
@@ -37,9 +38,11 @@ TEST(DocumentFetch, CountsRowsOrNamesTheFailure) {
       {"no rows", "SELECT * FROM EMP WHERE 1 = 0", 0, ""},
       {"unknown table", "SELECT * FROM NO_SUCH_TABLE", 0, "ORA-00942"},
       {"not a query", "UPDATE EMP SET SAL = SAL", 0, "execute"},
+      {"three times in one session", "SELECT * FROM EMP", 14, "", 3},
+      {"failing at the first of three", "SELECT * FROM NO_SUCH_TABLE", 0, "ORA-00942", 3},
   };
   for (const FetchCase& c : cases) {
-    const FetchTiming timing = TimeDocumentFetch(work, data, c.query);
+    const FetchTiming timing = TimeDocumentFetch(work, data, c.query, c.runs);
     EXPECT_EQ(c.rows, timing.rows) << c.name;
     if (*c.errorPart) {
       EXPECT_LT(timing.seconds, 0) << c.name;

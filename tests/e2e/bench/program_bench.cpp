@@ -27,6 +27,7 @@ using programbench::Stopwatch;
 const char kQuery[] = "SELECT * FROM MEASUREMENTS";
 const char kAllRows[] = "Rows 100000";
 const int kRows = 100000;
+const int kSamples = 3;                       // F5 and the fetch at 100,000 rows
 const int kSortColumn = 2;                    // SENSOR: its first cell differs up and down
 const unsigned kLongStepMs = 30 * 60 * 1000;  // a loaded machine can be very slow
 const char kSettings[] = "VIEWXML=0\r\n";     // no viewer opened in the display
@@ -58,15 +59,23 @@ HWND WaitForQuestion(Workbench& bench) {
 }
 
 // F5, Yes to the read-all question as soon as it is up, until the message line reports
-// every row.
-double TimeReadAll(Workbench& bench, const std::string& query = kQuery, const std::string& allRows = kAllRows) {
+// every row. Reading the message line is a message to the program's window every time: for
+// the first `quietSeconds` (a time F5 cannot beat, such as most of the fetch alone) it is left
+// alone, which can only make F5 look slower, never faster.
+double TimeReadAll(Workbench& bench, const std::string& query = kQuery, const std::string& allRows = kAllRows,
+                   double quietSeconds = 0) {
   bench.SetEditorText(query);
   const Stopwatch stopwatch;
   e2e::PostKey(bench.Main(), VK_F5);
   if (HWND question = WaitForQuestion(bench)) e2e::PostClick(GetDlgItem(question, IDYES));
+  const double quiet = quietSeconds - stopwatch.Seconds();
+  if (quiet > 0) Sleep(static_cast<DWORD>(quiet * 1000));
   if (!e2e::WaitUntil([&] { return bench.Message() == allRows; }, kLongStepMs, 2)) return -1;
   return stopwatch.Seconds();
 }
+
+// Most of the fetch alone: no F5 of the same rows ends sooner.
+double QuietPart(double baseline) { return baseline * 0.9; }
 
 // Each click reverses the order, so the first cell of the column changes once it is done.
 std::vector<double> TimeSortClicks(Workbench& bench, int clicks) {
@@ -111,9 +120,14 @@ bool MeasureProgram(Workbench& bench, int clicks, Figures& figures) {
   figures.startup = starting.Seconds();
   if (bench.AnswerConnect("SCOTT", "tiger", IDC_LOGIN_NORMAL) != "Connect succeeded!") return Fail("no connect");
   programbench::ReadProcessMemoryFigures(ProcessOf(bench.Main()), figures.before);
-  figures.readAll = TimeReadAll(bench);
+  figures.readAll = TimeReadAll(bench, kQuery, kAllRows, QuietPart(figures.baseline));
   programbench::ReadProcessMemoryFigures(ProcessOf(bench.Main()), figures.loaded);
   if (figures.readAll < 0) return Fail("F5 never reported \"Rows 100000\"");
+  // A run of half a second moves with the machine's other work: the middle one of three.
+  std::vector<double> reads = {figures.readAll};
+  for (int again = 1; again < kSamples; ++again)
+    reads.push_back(TimeReadAll(bench, kQuery, kAllRows, QuietPart(figures.baseline)));
+  figures.readAll = benchfig::Median(reads);
   figures.clicks = TimeSortClicks(bench, clicks);
   figures.save = TimeSaveXml(bench, bench.Scratch() + "\\bench.xml", figures.savedBytes);
   return true;
@@ -133,19 +147,22 @@ std::vector<std::string> MemoryRows(const programbench::ProcessMemory& before,
                    read ? BytesPerRow(before.privateBytes, loaded.privateBytes, rows) : -1, "bytes", 0)};
 }
 
-// The table's head: the windowless fetch, and F5 to `allRows` against it.
-std::vector<std::string> FetchRows(const std::string& figure, double baseline, double readAll, const char* allRows) {
+// The table's head: the windowless fetch, and F5 to `allRows` against it; `runs` says how
+// many runs each figure is the middle of.
+std::vector<std::string> FetchRows(const std::string& figure, double baseline, double readAll, const char* allRows,
+                                   const std::string& runs = "") {
   using namespace benchfig;
   return {"| " + figure + " | value |", "|---|---|",
-          TableRow("fetch through DatabaseDocument, no window (baseline)", baseline, "s"),
-          TableRow("F5, Yes, to \"" + std::string(allRows) + "\"", readAll, "s"),
+          TableRow("fetch through DatabaseDocument, no window (baseline)" + runs, baseline, "s"),
+          TableRow("F5, Yes, to \"" + std::string(allRows) + "\"" + runs, readAll, "s"),
           TableRow("F5 over the baseline (the cost of the list)", Ratio(readAll, baseline), "x")};
 }
 
 void Print(const Figures& f) {
   using namespace benchfig;
   const double click = Median(f.clicks);
-  std::vector<std::string> rows = FetchRows("figure", f.baseline, f.readAll, kAllRows);
+  std::vector<std::string> rows =
+      FetchRows("figure", f.baseline, f.readAll, kAllRows, ", median of " + std::to_string(kSamples));
   const std::vector<std::string> more = {
       TableRow("sort by SENSOR, median of " + std::to_string(f.clicks.size()) + " header clicks", click, "s"),
       TableRow("sort click over the baseline", Ratio(click, f.baseline), "x"),
@@ -265,14 +282,14 @@ bool MeasureMillionRows(Workbench& bench, MillionFigures& figures) {
   if (bench.AnswerConnect("SCOTT", "tiger", IDC_LOGIN_NORMAL) != "Connect succeeded!") return Fail("no connect");
   figures.refillEmpty = TimeRefill(bench);
   programbench::ReadProcessMemoryFigures(ProcessOf(bench.Main()), figures.before);
-  figures.readAll = TimeReadAll(bench, kMillionQuery, kMillionAllRows);
+  figures.readAll = TimeReadAll(bench, kMillionQuery, kMillionAllRows, QuietPart(figures.baseline));
   programbench::ReadProcessMemoryFigures(ProcessOf(bench.Main()), figures.loaded);
   if (figures.readAll < 0) return Fail("F5 never reported \"Rows 1000000\": " + bench.Message());
   figures.clicks = TimeSortClicks(bench, 2);
   figures.save = TimeSaveXml(bench, bench.Scratch() + "\\million.xml", figures.savedBytes);
   DeleteFileA((bench.Scratch() + "\\million.xml").c_str());
   figures.refill = TimeRefill(bench);
-  figures.readAgain = TimeReadAll(bench, kMillionQuery, kMillionAllRows);
+  figures.readAgain = TimeReadAll(bench, kMillionQuery, kMillionAllRows, QuietPart(figures.baseline));
   figures.close = TimeClose(bench);
   return true;
 }
@@ -295,9 +312,10 @@ void PrintMillion(const MillionFigures& f) {
   for (const std::string& row : rows) std::printf("%s\n", row.c_str());
 }
 
-// The windowless fetch of `query`, which must give `rows` rows; -1 (reported) when it did not.
-double TimeBaseline(Workbench& bench, const std::string& data, const char* query, int rows) {
-  const programbench::FetchTiming baseline = programbench::TimeDocumentFetch(bench.WorkFolder(), data, query);
+// The windowless fetch of `query`, which must give `rows` rows, the middle of `runs` in one
+// session; -1 (reported) when it did not.
+double TimeBaseline(Workbench& bench, const std::string& data, const char* query, int rows, int runs = 1) {
+  const programbench::FetchTiming baseline = programbench::TimeDocumentFetch(bench.WorkFolder(), data, query, runs);
   if (baseline.rows == rows) return baseline.seconds;
   Fail("baseline: " + baseline.error + " after " + std::to_string(baseline.rows) + " rows");
   return -1;
@@ -333,7 +351,7 @@ int main(int argc, char** argv) {
 
   if (million) return RunMillionRows(bench, data);
   Figures figures;
-  figures.baseline = TimeBaseline(bench, data, kQuery, kRows);
+  figures.baseline = TimeBaseline(bench, data, kQuery, kRows, kSamples);
   if (figures.baseline < 0) return 1;
   const bool measured = MeasureProgram(bench, clicks, figures);
   const bool closed = bench.Close();
