@@ -244,7 +244,6 @@ std::optional<SessionWorker::ListChange> SessionWorker::Apply(std::unique_lock<s
     queue_.pop_front();
     if (change.kind == ListChange::kQuestion || change.kind == ListChange::kSubstitution) return change;
     if (change.kind == ListChange::kRows) pendingRows_ -= static_cast<int>(change.rows.Count());
-    applying_ = true;
     guard.unlock();
     std::size_t taken = 0;
     switch (change.kind) {
@@ -256,7 +255,6 @@ std::optional<SessionWorker::ListChange> SessionWorker::Apply(std::unique_lock<s
       case ListChange::kSubstitution: break;
     }
     guard.lock();
-    applying_ = false;
     if (change.kind == ListChange::kRows && taken < change.rows.Count()) {
       // Rows after the first that found no room never go in.
       listFull_ = true;

@@ -132,7 +132,6 @@ class SessionWorker {
   bool jobRunning_ = false;
   bool quitting_ = false;
   std::deque<ListChange> queue_;
-  bool applying_ = false;    // the window applies a change it took from the queue
   bool wakePosted_ = false;  // a wake went out and the window has not drained since
   std::optional<bool> answer_;
   std::string answerValue_;
