@@ -1,9 +1,31 @@
 #include "StatementHistory.h"
 
 #include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kBlockBytes = 64 * 1024;
+
+}  // namespace
+
+std::string_view StatementHistory::Keep(const std::string& text) {
+  if (text.size() > room_) {
+    const std::size_t size = std::max(kBlockBytes, text.size());
+    blocks_.emplace_back(new char[size]);
+    free_ = blocks_.back().get();
+    room_ = size;
+  }
+  if (text.empty()) return {};
+  std::memcpy(free_, text.data(), text.size());
+  const std::string_view kept(free_, text.size());
+  free_ += text.size();
+  room_ -= text.size();
+  return kept;
+}
 
 void StatementHistory::AddToHistory(const std::string& text) {
-  entries_.push_back(text);
+  entries_.push_back(Keep(text));
   position_ = Count();
 }
 
@@ -25,3 +47,5 @@ bool StatementHistory::Forward(std::string& text) {
 bool StatementHistory::CanGoBack() const { return position_ != -1 && position_ > 0; }
 
 bool StatementHistory::CanGoForward() const { return position_ != -1 && position_ < Count(); }
+
+std::vector<std::string> StatementHistory::Entries() const { return {entries_.begin(), entries_.end()}; }

@@ -2,7 +2,10 @@
 #ifndef ZENQUILL_WORKSPACE_STATEMENTHISTORY_H
 #define ZENQUILL_WORKSPACE_STATEMENTHISTORY_H
 
+#include <cstddef>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class StatementHistory {
@@ -20,12 +23,21 @@ class StatementHistory {
 
   // 1-based number of the current entry; -1 while nothing has been recorded.
   int Position() const { return position_; }
-  const std::vector<std::string>& Entries() const { return entries_; }
+  std::vector<std::string> Entries() const;
 
  private:
   int Count() const { return static_cast<int>(entries_.size()); }
+  // A copy of `text` in the blocks, which never move.
+  std::string_view Keep(const std::string& text);
 
-  std::vector<std::string> entries_;
+  // The history only grows, and it grows during runs that allocate and free much more: a
+  // heap block of its own for every text would stay behind among the run's freed blocks and
+  // keep the heap from using their room again (a soak grew 3.5 KB a cycle for 0.4 KB of
+  // texts). The texts go one after the other into large blocks instead.
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  char* free_ = nullptr;      // in the last block
+  std::size_t room_ = 0;      // bytes left there
+  std::vector<std::string_view> entries_;
   int position_ = -1;
 };
 

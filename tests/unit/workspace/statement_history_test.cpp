@@ -67,4 +67,18 @@ TEST(StatementHistory, BackStopsAtFirstForwardAtLastAndAddingCutsNothingOff) {
   EXPECT_EQ((std::vector<std::string>{"A", "B", "C", "A"}), history.Entries());
 }
 
+// Texts cross the ends of the blocks they are kept in, and one is longer than a block.
+TEST(StatementHistory, ManyAndLongTextsComeBackWhole) {
+  StatementHistory history;
+  std::vector<std::string> added;
+  for (int i = 0; i < 3000; ++i) {
+    added.push_back(i == 1500 ? std::string(100000, 'x') + "end" : i == 7 ? "" : "SELECT " + std::to_string(i) + " FROM DUAL");
+    history.AddToHistory(added.back());
+  }
+  EXPECT_EQ(added, history.Entries());
+  std::string shown;
+  while (history.Position() > 1501) history.Back(shown);
+  EXPECT_EQ(added[1500], shown);
+}
+
 }  // namespace
