@@ -69,8 +69,7 @@ std::vector<int> CSortListCtrl::SelectedRows() const { return listselection::Sel
 // Drawing stays held until ShowRowCount: the emptied list is not drawn on its own just before
 // the new headings and rows go in.
 void CSortListCtrl::Clear() {
-  SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-  drawingHeld_ = true;
+  HoldDrawing();
   // Counting down to none first: the list then has no rows to go through one by one.
   SendMessageA(hwnd_, LVM_SETITEMCOUNT, 0, 0);
   SendMessageA(hwnd_, LVM_DELETEALLITEMS, 0, 0);
@@ -78,6 +77,12 @@ void CSortListCtrl::Clear() {
   for (auto columns = SendMessageA(headerWindow, HDM_GETITEMCOUNT, 0, 0); columns > 0; --columns)
     SendMessageA(hwnd_, LVM_DELETECOLUMN, 0, 0);
   rows_.Clear();
+}
+
+void CSortListCtrl::HoldDrawing() {
+  if (drawingHeld_) return;
+  SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+  drawingHeld_ = true;
 }
 
 void CSortListCtrl::Redraw() {
@@ -89,10 +94,7 @@ void CSortListCtrl::Redraw() {
 // once (about 10 ms each under Wine once they no longer fit): they are shown together at the
 // next ShowRowCount.
 void CSortListCtrl::AddColumn(const std::string& heading, int width) {
-  if (!drawingHeld_) {
-    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-    drawingHeld_ = true;
-  }
+  HoldDrawing();
   LVCOLUMNA column = {};
   column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
   column.fmt = LVCFMT_LEFT;

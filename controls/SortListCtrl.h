@@ -71,6 +71,8 @@ class CSortListCtrl {
   bool HandleMessage(UINT msg, LPARAM lParam, LRESULT& result);
   bool IsHeaderClick(const NMHDR& notify) const;
   LRESULT OnHeaderClicked(const NMHEADERA& notify);
+  // Drawing off until ShowRowCount.
+  void HoldDrawing();
   // Drawing on, and the whole list (headings, frame, scroll bars) drawn anew.
   void Redraw();
 

@@ -10,28 +10,13 @@ using Texts = std::vector<std::string>;
 using Rows = std::vector<Texts>;
 
 // The pixels of the list's rows area (below its headings) as they are on screen.
-std::vector<DWORD> RowsArea(HWND list) {
+std::vector<std::uint32_t> RowsArea(HWND list) {
   RECT area = {}, headings = {};
   GetClientRect(list, &area);
   GetWindowRect(GetDlgItem(list, 0), &headings);
   POINT origin = {0, headings.bottom - headings.top};
   ClientToScreen(list, &origin);
-  const int width = area.right, height = area.bottom - (headings.bottom - headings.top);
-  if (width <= 0 || height <= 0) return {};
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
-  SelectObject(memory, previous);
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  std::vector<DWORD> pixels(static_cast<std::size_t>(width) * height);
-  GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
+  return e2e::ScreenPixels(origin.x, origin.y, area.right, area.bottom - (headings.bottom - headings.top));
 }
 
 class Execute : public ::testing::Test {
@@ -43,7 +28,7 @@ class Execute : public ::testing::Test {
 TEST_F(Execute, QueriesAndChanges) {
   ASSERT_TRUE(bench.StartConnected("execute-query"));
   HWND list = e2e::FindControl(bench.Main(), IDC_RESULT_LIST);
-  const std::vector<DWORD> empty = RowsArea(list);
+  const std::vector<std::uint32_t> empty = RowsArea(list);
   EXPECT_EQ("Rows 4", bench.Execute("SELECT * FROM DEPT ORDER BY DEPTNO;\r\n"));
   EXPECT_EQ((Texts{"DEPTNO", "DNAME", "LOC"}), bench.List().Columns());
   EXPECT_EQ((Rows{{"10", "ACCOUNTING", "NEW YORK"},
